@@ -1,0 +1,310 @@
+#include "store/ZIniReader.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <system_error>
+
+#include "store/Cp1252.h"
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+bool LoadingFinished = false;
+
+namespace {
+
+std::string FileErrorText(FileError::Kind kind, const std::string& name,
+                          const std::string& reason) {
+  const char* verb = kind == FileError::Kind::Open ? "open" : "create";
+  return std::string("Cannot ") + verb + " file \"" + name + "\". " + reason;
+}
+
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+std::string_view Trim(std::string_view s) {
+  std::size_t b = 0;
+  std::size_t e = s.size();
+  while (b < e && IsBlank(s[b])) ++b;
+  while (e > b && IsBlank(s[e - 1])) --e;
+  return s.substr(b, e - b);
+}
+
+std::string SystemReason(int err) {
+  std::string text = std::generic_category().message(err);
+  if (!text.empty() && text.back() != '.') text += '.';
+  return text;
+}
+
+}  // namespace
+
+FileError::FileError(Kind kind, std::string fileName, std::string reason)
+    : std::runtime_error(FileErrorText(kind, fileName, reason)),
+      kind_(kind),
+      fileName_(std::move(fileName)),
+      reason_(std::move(reason)) {}
+
+bool SameName(std::string_view a, std::string_view b) { return cp1252::EqualNoCase(a, b); }
+
+int FindKey(const Document& doc, std::string_view key) {
+  for (std::size_t i = 0; i < doc.size(); ++i) {
+    const std::string& line = doc[i];
+    const std::size_t eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    if (SameName(std::string_view(line).substr(0, eq), key)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void NormalizeLines(Document* doc) {
+  if (doc == nullptr) return;
+  for (std::string& line : *doc) {
+    const std::size_t eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    const std::size_t semi = line.find(';');
+    if (semi != std::string::npos && semi < eq) continue;
+    const std::string_view view(line);
+    std::string normal;
+    const std::string_view name = Trim(view.substr(0, eq));
+    const std::string_view value = Trim(view.substr(eq + 1));
+    normal.reserve(name.size() + 1 + value.size());
+    normal.append(name).append("=").append(value);
+    line = std::move(normal);
+  }
+}
+
+std::string ReadValue(const Document& doc, std::string_view key) {
+  const int index = FindKey(doc, key);
+  if (index < 0) return {};
+  std::string_view raw(doc[static_cast<std::size_t>(index)]);
+  raw.remove_prefix(raw.find('=') + 1);
+  const std::size_t semi = raw.find(';');
+  if (semi != std::string_view::npos) raw = raw.substr(0, semi);
+  return std::string(Trim(raw));
+}
+
+std::int32_t TextToInteger(std::string_view s) {
+  if (s.empty()) return 0;
+  bool negative = false;
+  std::size_t i = 0;
+  if (s[0] == '+' || s[0] == '-') {
+    negative = s[0] == '-';
+    i = 1;
+  }
+  int base = 10;
+  if (i < s.size() && s[i] == '$') {
+    base = 16;
+    i += 1;
+  } else if (i < s.size() && (s[i] == 'x' || s[i] == 'X')) {
+    base = 16;
+    i += 1;
+  } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+    base = 16;
+    i += 2;
+  }
+  if (i >= s.size()) return 0;
+  const std::int64_t limit = negative ? static_cast<std::int64_t>(INT32_MAX) + 1 : INT32_MAX;
+  std::int64_t magnitude = 0;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    int digit;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else
+      return 0;
+    magnitude = magnitude * base + digit;
+    if (magnitude > limit) return 0;
+  }
+  return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+std::int32_t ReadInteger(const Document& doc, std::string_view key) {
+  return TextToInteger(ReadValue(doc, key));
+}
+
+void WriteValue(Document& doc, std::string_view key, std::string_view value) {
+  if (!LoadingFinished) return;
+  const int index = FindKey(doc, key);
+  if (index < 0) {
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    line.append(key).append("=").append(value);
+    doc.push_back(std::move(line));
+    return;
+  }
+  std::string& line = doc[static_cast<std::size_t>(index)];
+  const std::string_view raw = std::string_view(line).substr(line.find('=') + 1);
+  std::string_view tail;
+  std::size_t p = raw.find(';');
+  if (p != std::string_view::npos) {
+    while (p > 0 && raw[p - 1] == ' ') --p;
+    tail = raw.substr(p);
+  }
+  if (value.empty() && tail.empty()) {
+    doc.erase(doc.begin() + index);
+    return;
+  }
+  std::string replaced;
+  replaced.reserve(key.size() + 1 + value.size() + tail.size());
+  replaced.append(key).append("=").append(value).append(tail);
+  line = std::move(replaced);
+}
+
+void WriteInteger(Document& doc, std::string_view key, std::int32_t number) {
+  WriteValue(doc, key, std::to_string(number));
+}
+
+void DeleteKey(Document& doc, std::string_view key) {
+  if (!LoadingFinished) return;
+  const int index = FindKey(doc, key);
+  if (index >= 0) doc.erase(doc.begin() + index);
+}
+
+void LoadDocument(Document& doc, const std::filesystem::path& path) {
+  const std::string name = path.string();
+  std::FILE* file = std::fopen(name.c_str(), "rb");
+  if (file == nullptr) throw FileError(FileError::Kind::Open, name, SystemReason(errno));
+  std::string text;
+  char buffer[65536];
+  for (;;) {
+    const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+    text.append(buffer, got);
+    if (got < sizeof buffer) {
+      if (std::ferror(file)) {
+        const int err = errno != 0 ? errno : EIO;
+        std::fclose(file);
+        throw FileError(FileError::Kind::Open, name, SystemReason(err));
+      }
+      break;
+    }
+  }
+  std::fclose(file);
+
+  Document lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.emplace_back(text, start, i - start);
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text, start, text.size() - start);
+  doc = std::move(lines);
+}
+
+namespace {
+
+// The file a save replaces: the target of a symbolic link (followed through
+// every level), else the path itself.
+std::filesystem::path ResolveSaveTarget(const std::filesystem::path& path) {
+  std::filesystem::path target = path;
+  std::error_code ec;
+  for (int depth = 0; depth < 40; ++depth) {
+    if (!std::filesystem::is_symlink(target, ec)) break;
+    std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+    if (ec) break;
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return target;
+}
+
+}  // namespace
+
+void SaveDocument(const Document& doc, const std::filesystem::path& path) {
+  const std::string name = path.string();
+  std::string text;
+  std::size_t size = 0;
+  for (const std::string& line : doc) size += line.size() + 2;
+  text.reserve(size);
+  for (const std::string& line : doc) text.append(line).append("\r\n");
+
+#ifdef _WIN32
+  const std::filesystem::path target = path;
+  std::filesystem::path temp = target;
+  temp += ".tmp~";
+  std::FILE* file = std::fopen(temp.string().c_str(), "wb");
+  if (file == nullptr) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
+  const bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
+                  std::fflush(file) == 0;
+  const int err = errno;
+  std::fclose(file);
+  std::error_code ec;
+  if (!ok) {
+    std::filesystem::remove(temp, ec);
+    throw FileError(FileError::Kind::Create, name, SystemReason(err));
+  }
+  std::filesystem::rename(temp, target, ec);
+  if (ec) {
+    std::filesystem::remove(temp, ec);
+    throw FileError(FileError::Kind::Create, name, ec.message());
+  }
+#else
+  const std::filesystem::path target = ResolveSaveTarget(path);
+  std::filesystem::path dir = target.parent_path();
+  if (dir.empty()) dir = ".";
+
+  // An existing file that cannot be written stays as it is, as a plain
+  // overwrite would have been refused too.
+  struct stat existing {};
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (exists && S_ISDIR(existing.st_mode)) throw FileError(FileError::Kind::Create, name, SystemReason(EISDIR));
+  if (exists && ::access(target.c_str(), W_OK) != 0)
+    throw FileError(FileError::Kind::Create, name, SystemReason(errno));
+
+  std::string tempName = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkstemp(tempName.data());
+  if (fd < 0) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
+
+  auto fail = [&](int err) {
+    ::close(fd);
+    ::unlink(tempName.c_str());
+    throw FileError(FileError::Kind::Create, name, SystemReason(err));
+  };
+
+  mode_t mode;
+  if (exists) {
+    mode = existing.st_mode & 07777;
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  if (::fchmod(fd, mode) != 0) fail(errno);
+  if (exists) {
+    // Keeps the group where we are allowed to; failing to is no error.
+    [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+  }
+
+  const char* data = text.data();
+  std::size_t left = text.size();
+  while (left > 0) {
+    const ssize_t wrote = ::write(fd, data, left);
+    if (wrote < 0) {
+      if (errno == EINTR) continue;
+      fail(errno);
+    }
+    data += wrote;
+    left -= static_cast<std::size_t>(wrote);
+  }
+  if (::fsync(fd) != 0) fail(errno);
+  if (::close(fd) != 0) {
+    const int err = errno;
+    ::unlink(tempName.c_str());
+    throw FileError(FileError::Kind::Create, name, SystemReason(err));
+  }
+  if (::rename(tempName.c_str(), target.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(tempName.c_str());
+    throw FileError(FileError::Kind::Create, name, SystemReason(err));
+  }
+#endif
+}

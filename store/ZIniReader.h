@@ -1,0 +1,82 @@
+// The configuration store: the emulator's text files held as documents of
+// 8-bit lines, with key lookup, value replacement that keeps the comment tail,
+// normalisation of name lines, and loading and saving whole files.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One emulator file: its lines without line breaks, Windows-1252 bytes as read.
+using Document = std::vector<std::string>;
+
+// While false, WriteValue, WriteInteger and DeleteKey change nothing. False
+// until the main window's first showing is complete and during every fill.
+extern bool LoadingFinished;
+
+// Clears LoadingFinished for the lifetime of a fill and puts back the value it
+// found on every exit path. Fills nest; the flag comes back only at the
+// outermost one.
+class FillGuard {
+ public:
+  FillGuard() : saved_(LoadingFinished) { LoadingFinished = false; }
+  ~FillGuard() { LoadingFinished = saved_; }
+  FillGuard(const FillGuard&) = delete;
+  FillGuard& operator=(const FillGuard&) = delete;
+
+ private:
+  bool saved_;
+};
+
+// A document that could not be read or written. what() is the text shown to
+// the user: Cannot open file "<name>". <reason> (or Cannot create file ...).
+class FileError : public std::runtime_error {
+ public:
+  enum class Kind { Open, Create };
+  FileError(Kind kind, std::string fileName, std::string reason);
+  Kind kind() const { return kind_; }
+  const std::string& fileName() const { return fileName_; }
+  const std::string& reason() const { return reason_; }
+
+ private:
+  Kind kind_;
+  std::string fileName_;
+  std::string reason_;
+};
+
+// Name comparison of the store: whole name, no trimming, case-insensitive
+// under Windows-1252 rules.
+bool SameName(std::string_view a, std::string_view b);
+
+// Index of the first name line whose name is key, or -1.
+int FindKey(const Document& doc, std::string_view key);
+
+// Trims every name line around its first "=" (comment lines whose ";" comes
+// before the "=" stay as they are). A null document is skipped.
+void NormalizeLines(Document* doc);
+inline void NormalizeLines(Document& doc) { NormalizeLines(&doc); }
+
+std::string ReadValue(const Document& doc, std::string_view key);
+std::int32_t ReadInteger(const Document& doc, std::string_view key);
+
+// Converts text to a signed 32-bit integer: optional sign, then decimal digits
+// or hexadecimal after "$", "x", "X", "0x" or "0X". Anything else gives 0.
+std::int32_t TextToInteger(std::string_view text);
+
+void WriteValue(Document& doc, std::string_view key, std::string_view value);
+void WriteInteger(Document& doc, std::string_view key, std::int32_t number);
+void DeleteKey(Document& doc, std::string_view key);
+
+// Replaces the document's lines with the file's. Lines end at CR LF, LF or a
+// lone CR; every other byte (NUL included) is kept. Throws FileError(Open).
+void LoadDocument(Document& doc, const std::filesystem::path& path);
+
+// Writes every line followed by CR LF. The file is replaced atomically: the
+// lines go to a temporary file in the same directory that is then renamed over
+// the target, keeping its permissions; a symbolic link keeps pointing at the
+// file it names, which is the one replaced. Throws FileError(Create) and leaves
+// the old file untouched on failure.
+void SaveDocument(const Document& doc, const std::filesystem::path& path);
