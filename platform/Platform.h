@@ -41,9 +41,11 @@ class Platform {
   virtual Answer MessageBox(QWidget* parent, const MessageRequest& request) = 0;
   // The chosen full path, or nothing when cancelled.
   virtual std::optional<QString> OpenFile(QWidget* parent, const OpenFileRequest& request) = 0;
-  // Starts a command line built as «"program" "argument"» without waiting.
-  // Returns whether the process could be started.
-  virtual bool StartProcess(const QString& commandLine) = 0;
+  // Starts a program, with one argument unless it is empty, without waiting
+  // and without a shell (a double quote inside the argument never splits it).
+  // On Windows the command line is CommandLine(program, argument). Returns
+  // whether the process could be started.
+  virtual bool StartProcess(const QString& program, const QString& argument) = 0;
   // The shell's "open" or "edit" of a web address, mailto: address or file.
   virtual bool ShellExecute(const QString& verb, const QString& target) = 0;
   // Whether a top-level window with this class (ignored off Windows) and exact
@@ -58,6 +60,10 @@ class Platform {
   virtual bool WriteProfileString(const QString& file, const QString& section, const QString& key,
                                   const QString& value) = 0;
 };
+
+// The command line «"program"» or «"program" "argument"» that starting a
+// program amounts to (what WinExec receives on Windows).
+QString CommandLine(const QString& program, const QString& argument);
 
 // The platform in use: the real one unless a test installed another.
 Platform& Current();
