@@ -233,8 +233,8 @@ void SaveDocument(const Document& doc, const std::filesystem::path& path) {
   temp += ".tmp~";
   std::FILE* file = std::fopen(temp.string().c_str(), "wb");
   if (file == nullptr) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
-  const bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() &&
-                  std::fflush(file) == 0;
+  const bool ok =
+      std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
   const int err = errno;
   std::fclose(file);
   std::error_code ec;
@@ -256,7 +256,8 @@ void SaveDocument(const Document& doc, const std::filesystem::path& path) {
   // overwrite would have been refused too.
   struct stat existing {};
   const bool exists = ::stat(target.c_str(), &existing) == 0;
-  if (exists && S_ISDIR(existing.st_mode)) throw FileError(FileError::Kind::Create, name, SystemReason(EISDIR));
+  if (exists && S_ISDIR(existing.st_mode))
+    throw FileError(FileError::Kind::Create, name, SystemReason(EISDIR));
   if (exists && ::access(target.c_str(), W_OK) != 0)
     throw FileError(FileError::Kind::Create, name, SystemReason(errno));
 

@@ -1,0 +1,95 @@
+// Feeds random bytes to LoadDocument, then runs a random sequence of reads,
+// writes and deletes on the document and checks the store's promises: a
+// load/save round trip keeps every byte but line breaks, a write is read back,
+// and lines other than the one written are never touched.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "store/ZIniReader.h"
+
+namespace {
+
+std::filesystem::path TempFile() {
+  static const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("quib-store-fuzz-" + std::to_string(::getpid()));
+  return path;
+}
+
+std::string Take(const std::uint8_t*& data, std::size_t& size, std::size_t max) {
+  std::size_t n = size == 0 ? 0 : data[0] % (max + 1);
+  if (size > 0) {
+    ++data;
+    --size;
+  }
+  n = std::min(n, size);
+  std::string s(reinterpret_cast<const char*>(data), n);
+  data += n;
+  size -= n;
+  return s;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 2) return 0;
+  const std::size_t split = data[0] * size / 256;
+  const std::string text(reinterpret_cast<const char*>(data + 1), std::min(split, size - 1));
+  const std::uint8_t* ops = data + 1 + text.size();
+  std::size_t opsSize = size - 1 - text.size();
+
+  { std::ofstream(TempFile(), std::ios::binary) << text; }
+  Document doc;
+  LoadDocument(doc, TempFile());
+  for (const std::string& line : doc)
+    if (line.find_first_of("\r\n") != std::string::npos) std::abort();
+  SaveDocument(doc, TempFile());
+  Document again;
+  LoadDocument(again, TempFile());
+  if (again != doc) std::abort();
+
+  NormalizeLines(doc);
+  LoadingFinished = true;
+  while (opsSize > 0) {
+    const std::uint8_t op = ops[0] % 4;
+    ++ops;
+    --opsSize;
+    std::string key = Take(ops, opsSize, 12);
+    std::string value = Take(ops, opsSize, 12);
+    if (key.find_first_of("=\r\n") != std::string::npos) continue;
+    if (value.find_first_of(";\r\n") != std::string::npos) continue;
+    const Document before = doc;
+    const int at = FindKey(doc, key);
+    switch (op) {
+      case 0:
+        (void)ReadValue(doc, key);
+        (void)ReadInteger(doc, key);
+        break;
+      case 1: {
+        // Only values without surrounding blanks read back as written.
+        const bool plain = !value.empty() && static_cast<unsigned char>(value.front()) > 32 &&
+                           static_cast<unsigned char>(value.back()) > 32;
+        WriteValue(doc, key, value);
+        if (plain && ReadValue(doc, key) != value) std::abort();
+        for (std::size_t i = 0; i < before.size() && i < doc.size(); ++i)
+          if (static_cast<int>(i) != at && at >= 0 && doc[i] != before[i]) std::abort();
+        break;
+      }
+      case 2:
+        DeleteKey(doc, key);
+        if (at >= 0 && doc.size() + 1 != before.size()) std::abort();
+        if (at < 0 && doc != before) std::abort();
+        break;
+      case 3:
+        WriteInteger(doc, key, static_cast<std::int32_t>(value.size()) - 6);
+        break;
+    }
+  }
+  LoadingFinished = false;
+  return 0;
+}
