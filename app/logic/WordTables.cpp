@@ -46,7 +46,7 @@ constexpr std::array<std::string_view, 4> kQuibWSoundCards = {"None", "Microsoft
                                                               "DirectX (experimental)", "DirectX"};
 constexpr std::array<std::string_view, 1> kQuibNixSoundCards = {"None"};
 
-// First letters of the suffixed drivers, for words that are no plain word.
+// Indices of the drivers that the first-letter rule can choose.
 constexpr int kJoyFirstSuffixed = 14;
 constexpr int kJoyDb9 = 14;
 constexpr int kJoyNec = 15;
