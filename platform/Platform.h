@@ -55,8 +55,8 @@ class Platform {
   // The folder of the running executable, with a trailing separator.
   virtual QString ExecutableDir() = 0;
   // Profile files with the semantics of the Windows private-profile functions.
-  virtual QString ReadProfileString(const QString& file, const QString& section,
-                                    const QString& key, const QString& defaultValue) = 0;
+  virtual QString ReadProfileString(const QString& file, const QString& section, const QString& key,
+                                    const QString& defaultValue) = 0;
   virtual bool WriteProfileString(const QString& file, const QString& section, const QString& key,
                                   const QString& value) = 0;
 };
@@ -69,5 +69,7 @@ QString CommandLine(const QString& program, const QString& argument);
 Platform& Current();
 // Installs a platform (nullptr goes back to the real one). Not owned.
 void Install(Platform* platform);
+// The platform a test installed, or nullptr while the real one is in use.
+Platform* Installed();
 
 }  // namespace platform

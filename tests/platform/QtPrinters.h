@@ -1,0 +1,19 @@
+// Readable failure messages for Qt strings in GoogleTest assertions.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+  *out << '{';
+  for (qsizetype i = 0; i < list.size(); ++i) {
+    if (i > 0) *out << ", ";
+    PrintTo(list[i], out);
+  }
+  *out << '}';
+}
