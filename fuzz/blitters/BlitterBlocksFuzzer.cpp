@@ -140,7 +140,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       }
       case 1: {
-        const std::string key = in.Byte() % 2 ? "res" : Line(in);
+        static const char* const kKeys[] = {"res", "driver", "blitter", "refresh_rate",
+                                            "video_depth"};
+        const std::string key = kKeys[in.Byte() % 5];
         Check(SetBlitterValue(doc, block, name, build, key, Line(in)) == editable);
         CheckOnlyBlockChanged(before, doc, editable ? h : -1);
         break;
