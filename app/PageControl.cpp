@@ -1,0 +1,173 @@
+#include "app/PageControl.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStackedWidget>
+#include <QStyleOptionTab>
+#include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
+
+namespace {
+constexpr int kIconSize = 16;
+constexpr int kTabPadding = 14;
+}  // namespace
+
+TPageControl::TPageControl(QWidget* parent) : QWidget(parent), stack_(new QStackedWidget(this)) {
+  setFocusPolicy(Qt::TabFocus);
+  setAttribute(Qt::WA_Hover);
+}
+
+int TPageControl::addPage(QWidget* page, const QString& caption) {
+  tabs_.push_back({caption, {}, {}, 0});
+  stack_->addWidget(page);
+  if (current_ < 0) {
+    current_ = 0;
+    stack_->setCurrentIndex(0);
+  }
+  Relayout();
+  return static_cast<int>(tabs_.size()) - 1;
+}
+
+int TPageControl::count() const { return static_cast<int>(tabs_.size()); }
+QWidget* TPageControl::page(int index) const { return stack_->widget(index); }
+int TPageControl::indexOf(const QWidget* page) const {
+  return stack_->indexOf(const_cast<QWidget*>(page));
+}
+QWidget* TPageControl::activePage() const { return stack_->currentWidget(); }
+QString TPageControl::tabText(int index) const {
+  return index >= 0 && index < count() ? tabs_[static_cast<std::size_t>(index)].caption : QString();
+}
+QRect TPageControl::tabRect(int index) const {
+  return index >= 0 && index < count() ? tabs_[static_cast<std::size_t>(index)].rect : QRect();
+}
+int TPageControl::rowCount() const { return rows_; }
+
+void TPageControl::setCurrentIndex(int index) {
+  if (index < 0 || index >= count() || index == current_) return;
+  current_ = index;
+  stack_->setCurrentIndex(index);
+  Relayout();
+  emit currentChanged(index);
+}
+
+void TPageControl::SelectByUser(int index) {
+  if (index < 0 || index >= count() || index == current_) return;
+  setCurrentIndex(index);
+  emit changedByUser(index);
+}
+
+void TPageControl::setTabIcon(int index, const QIcon& icon) {
+  if (index < 0 || index >= count()) return;
+  tabs_[static_cast<std::size_t>(index)].icon = icon;
+  Relayout();
+}
+
+int TPageControl::TabHeight() const {
+  return std::max(fontMetrics().height(), kIconSize) + 8;
+}
+
+int TPageControl::tabAt(const QPoint& pos) const {
+  for (int i = 0; i < count(); ++i)
+    if (tabs_[static_cast<std::size_t>(i)].rect.contains(pos)) return i;
+  return -1;
+}
+
+void TPageControl::Relayout() {
+  const int width = std::max(1, this->width());
+  const int height = TabHeight();
+  // Flow the tabs into rows in page order.
+  std::vector<std::vector<int>> rows(1);
+  int x = 0;
+  for (int i = 0; i < count(); ++i) {
+    Tab& tab = tabs_[static_cast<std::size_t>(i)];
+    int w = fontMetrics().horizontalAdvance(tab.caption) + 2 * kTabPadding / 2 + 8;
+    if (!tab.icon.isNull()) w += kIconSize + 4;
+    tab.rect.setSize(QSize(w, height));
+    if (x > 0 && x + w > width) {
+      rows.emplace_back();
+      x = 0;
+    }
+    rows.back().push_back(i);
+    x += w;
+  }
+  rows_ = static_cast<int>(rows.size());
+  // The row holding the selected tab is drawn last, next to the page.
+  int selectedRow = 0;
+  for (int r = 0; r < rows_; ++r)
+    for (int i : rows[static_cast<std::size_t>(r)])
+      if (i == current_) selectedRow = r;
+  std::vector<int> order;
+  for (int r = 0; r < rows_; ++r)
+    if (r != selectedRow) order.push_back(r);
+  order.push_back(selectedRow);
+  for (int line = 0; line < rows_; ++line) {
+    const auto& row = rows[static_cast<std::size_t>(order[static_cast<std::size_t>(line)])];
+    // Stretch every row but a lone one to the full width, as wrapped tabs are.
+    int used = 0;
+    for (int i : row) used += tabs_[static_cast<std::size_t>(i)].rect.width();
+    const int extra = rows_ > 1 && !row.empty() ? (width - used) / static_cast<int>(row.size()) : 0;
+    int left = 0;
+    for (std::size_t k = 0; k < row.size(); ++k) {
+      Tab& tab = tabs_[static_cast<std::size_t>(row[k])];
+      int w = tab.rect.width() + extra;
+      if (rows_ > 1 && k + 1 == row.size()) w = width - left;
+      tab.rect = QRect(left, line * height, w, height);
+      tab.row = line;
+      left += w;
+    }
+  }
+  stack_->setGeometry(2, rows_ * height + 2, this->width() - 4, this->height() - rows_ * height - 4);
+  update();
+}
+
+void TPageControl::resizeEvent(QResizeEvent*) { Relayout(); }
+
+bool TPageControl::event(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) Relayout();
+  return QWidget::event(event);
+}
+
+void TPageControl::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionTabWidgetFrame frame;
+  frame.initFrom(this);
+  frame.rect = QRect(0, rows_ * TabHeight() - 1, width(), height() - rows_ * TabHeight() + 1);
+  frame.shape = QTabBar::RoundedNorth;
+  painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+  for (int i = 0; i < count(); ++i) {
+    const Tab& tab = tabs_[static_cast<std::size_t>(i)];
+    QStyleOptionTab option;
+    option.initFrom(this);
+    option.rect = tab.rect;
+    option.text = tab.caption;
+    option.icon = tab.icon;
+    option.iconSize = QSize(kIconSize, kIconSize);
+    option.shape = QTabBar::RoundedNorth;
+    option.position = QStyleOptionTab::Middle;
+    option.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
+    if (i == current_) {
+      option.state |= QStyle::State_Selected;
+      if (hasFocus()) option.state |= QStyle::State_HasFocus;
+    }
+    if (underMouse() && tab.rect.contains(mapFromGlobal(QCursor::pos())))
+      option.state |= QStyle::State_MouseOver;
+    painter.drawControl(QStyle::CE_TabBarTab, option);
+  }
+}
+
+void TPageControl::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  SelectByUser(tabAt(event->position().toPoint()));
+}
+
+void TPageControl::keyPressEvent(QKeyEvent* event) {
+  const bool ctrl = event->modifiers() & Qt::ControlModifier;
+  if ((ctrl && event->key() == Qt::Key_Tab) || (hasFocus() && event->key() == Qt::Key_Right)) {
+    SelectByUser((current_ + 1) % count());
+  } else if ((ctrl && event->key() == Qt::Key_Backtab) ||
+             (hasFocus() && event->key() == Qt::Key_Left)) {
+    SelectByUser((current_ + count() - 1) % count());
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}

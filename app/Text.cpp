@@ -1,0 +1,14 @@
+#include "app/Text.h"
+
+#include "store/Cp1252.h"
+
+QString ToQ(std::string_view text) {
+  const std::u16string wide = cp1252::ToUtf16(text);
+  return QString::fromUtf16(wide.data(), static_cast<qsizetype>(wide.size()));
+}
+
+std::string FromQ(const QString& text) {
+  return cp1252::FromUtf16(
+      std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                          static_cast<std::size_t>(text.size())));
+}

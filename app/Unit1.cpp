@@ -1,0 +1,734 @@
+#include "app/Unit1.h"
+
+#include <QApplication>
+#include <QBitmap>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <clocale>
+
+#include "app/Page.h"
+#include "app/PageControl.h"
+#include "app/Text.h"
+
+namespace {
+
+constexpr const char* kSection = "Settings";
+constexpr int kPageHeight = 272;
+constexpr int kButtonRowHeight = 36;
+constexpr int kWindowWidth = 560;
+
+struct PageInfo {
+  const char* caption;
+  const char* name;
+};
+// The pages in tab order, with their component names.
+constexpr PageInfo kPages[] = {
+    {"About", "About"},           {"Donate", "TabSheet2"},      {"Blitter", "Blitters"},
+    {"Debugging", "TabSheet1"},   {"Emulation", "Emulation"},   {"GUI", "GUI"},
+    {"Input", "Input"},           {"Messages", "Messages"},     {"Miscellaneous", "Miscellaneous"},
+    {"Screenshots", "Screenshots"}, {"Sound", "Sound"},         {"Sound logging", "SoundLogging"},
+    {"Theme", "Theme"}};
+
+// Integers of the program's settings file: decimal, or hexadecimal after
+// "0x"; anything else gives the default.
+int ParseIniInt(const QString& text, int fallback) {
+  const QString t = text.trimmed();
+  if (t.isEmpty()) return fallback;
+  bool ok = false;
+  int value;
+  if (t.startsWith("0x", Qt::CaseInsensitive))
+    value = static_cast<int>(t.mid(2).toUInt(&ok, 16));
+  else
+    value = t.toInt(&ok, 10);
+  return ok ? value : fallback;
+}
+
+QTabBar* MakeTabStrip(QWidget* parent, const char* name, const QStringList& tabs) {
+  auto* bar = new QTabBar(parent);
+  bar->setObjectName(name);
+  bar->setDrawBase(true);
+  bar->setExpanding(false);
+  bar->setIconSize(QSize(16, 16));
+  for (const QString& t : tabs) bar->addTab(t);
+  return bar;
+}
+
+QString WithSeparator(QString dir) {
+  dir = QDir::toNativeSeparators(dir);
+  if (!dir.isEmpty() && !dir.endsWith(QDir::separator())) dir += QDir::separator();
+  return dir;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Construction
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+  Q_INIT_RESOURCE(app);
+  setObjectName("Form1");
+  setWindowTitle("Quib Configurator");
+  setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  BuildWindow();
+  CreatePages(*this, pages_);
+  qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1() { qApp->removeEventFilter(this); }
+
+QWidget* TForm1::PageWidget(const char* objectName) const {
+  for (int i = 0; i < PageControl->count(); ++i)
+    if (PageControl->page(i)->objectName() == QLatin1String(objectName))
+      return PageControl->page(i);
+  return nullptr;
+}
+
+void TForm1::BuildWindow() {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 0);
+  layout->setSpacing(0);
+  PageControl = new TPageControl(this);
+  PageControl->setObjectName("PageControl");
+  for (const PageInfo& info : kPages) {
+    auto* page = new QWidget;
+    page->setObjectName(info.name);
+    PageControl->addPage(page, info.caption);
+  }
+  layout->addWidget(PageControl, 1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->setContentsMargins(0, 6, 0, 6);
+  buttons->addStretch(1);
+  auto makeButton = [&](const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    buttons->addWidget(b);
+    return b;
+  };
+  OKButton = makeButton("OKButton", "OK");
+  CancelButton = makeButton("CancelButton", "Cancel");
+  ApplyButton = makeButton("ApplyButton", "Apply");
+  RunButton = makeButton("RunButton", "Apply && run");
+  OKButton->setDefault(true);
+  layout->addLayout(buttons);
+
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, [this] { CancelButtonClick(); });
+  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* enter = new QShortcut(QKeySequence(key), this);
+    connect(enter, &QShortcut::activated, this, [this] { OKButton->animateClick(); });
+  }
+  auto* nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+  connect(nextPage, &QShortcut::activated, this, [this] {
+    PageControl->setCurrentIndex((PageControl->currentIndex() + 1) % PageControl->count());
+    PageControlChange();
+  });
+  auto* previousPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+  connect(previousPage, &QShortcut::activated, this, [this] {
+    const int n = PageControl->count();
+    PageControl->setCurrentIndex((PageControl->currentIndex() + n - 1) % n);
+    PageControlChange();
+  });
+
+  connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+  connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButtonClick(); });
+  connect(ApplyButton, &QPushButton::clicked, this, [this] { Guarded([this] { ApplyButtonClick(); }); });
+  connect(RunButton, &QPushButton::clicked, this, [this] { Guarded([this] { RunButtonClick(); }); });
+  connect(PageControl, &TPageControl::changedByUser, this, [this] { PageControlChange(); });
+
+  tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS", {"&Quib", "Quib&W"});
+  tcSoundOS = MakeTabStrip(PageWidget("Sound"), "tcSoundOS", {"&Quib", "Quib&W"});
+  tcBlitterOS = MakeTabStrip(PageWidget("Blitters"), "tcBlitterOS", {"&Quib", "Quib&W", "Quib&Nix"});
+  tcSoundFormat = MakeTabStrip(PageWidget("SoundLogging"), "tcSoundFormat", {"&VGM", "&WAV"});
+
+  BuildConfiguratorSettings();
+}
+
+void TForm1::BuildConfiguratorSettings() {
+  QWidget* misc = PageWidget("Miscellaneous");
+  auto* pageLayout = new QVBoxLayout(misc);
+  pageLayout->setContentsMargins(8, 8, 8, 8);
+  ConfiguratorSettings = new QGroupBox("Configurator settings", misc);
+  ConfiguratorSettings->setObjectName("ConfiguratorSettings");
+  pageLayout->addWidget(ConfiguratorSettings);
+  pageLayout->addStretch(1);
+
+  auto* grid = new QGridLayout(ConfiguratorSettings);
+  auto* label = new QLabel("&Quib location:", ConfiguratorSettings);
+  label->setObjectName("Label37");
+  edtLocation = new QLineEdit(ConfiguratorSettings);
+  edtLocation->setObjectName("edtLocation");
+  edtLocation->setReadOnly(true);
+  label->setBuddy(edtLocation);
+  QuibPathButton = new QPushButton("...", ConfiguratorSettings);
+  QuibPathButton->setObjectName("QuibPathButton");
+  QuibPathButton->setFixedWidth(QuibPathButton->fontMetrics().horizontalAdvance("...") + 20);
+  QuibPathButton->setToolTip("Locate Quib");
+  auto* locationRow = new QHBoxLayout;
+  locationRow->addWidget(edtLocation, 1);
+  locationRow->addWidget(QuibPathButton);
+  grid->addWidget(label, 0, 0);
+  grid->addLayout(locationRow, 0, 1, 1, 3);
+
+  btnRunQuib = new QPushButton("&Run Quib", ConfiguratorSettings);
+  btnRunQuib->setObjectName("btnRunQuib");
+  btnRunQuib->setProperty("tag", 0);
+  btnRunQuibW = new QPushButton("Run Qu&ibW", ConfiguratorSettings);
+  btnRunQuibW->setObjectName("btnRunQuibW");
+  btnRunQuibW->setProperty("tag", 1);
+  cbLoadRomOnRun = new QCheckBox("Load ROM on run", ConfiguratorSettings);
+  cbLoadRomOnRun->setObjectName("cbLoadRomOnRun");
+  cbLoadRomOnRun->setToolTip(
+      "When ticked, the run buttons first ask for a game file to load.\n"
+      "Cancelling that question starts the emulator without a game.");
+  auto* runRow = new QHBoxLayout;
+  runRow->addWidget(btnRunQuib);
+  runRow->addWidget(btnRunQuibW);
+  runRow->addWidget(cbLoadRomOnRun);
+  runRow->addStretch(1);
+  grid->addLayout(runRow, 1, 0, 1, 4);
+
+  UndoButton = new QPushButton("&Undo changes", ConfiguratorSettings);
+  UndoButton->setObjectName("UndoButton");
+  UndoButton->setToolTip("Reads every settings file again, discarding changes not yet applied");
+  ResetWarningsButton = new QPushButton("Reset &warnings", ConfiguratorSettings);
+  ResetWarningsButton->setObjectName("ResetWarningsButton");
+  ResetWarningsButton->setToolTip("Shows again every message you chose not to see");
+  rgPreferSettingsFrom = new QGroupBox("Prefer settings &from", ConfiguratorSettings);
+  rgPreferSettingsFrom->setObjectName("rgPreferSettingsFrom");
+  rgPreferSettingsFrom->setToolTip("If only one is available, this setting will be ignored");
+  auto* preferLayout = new QHBoxLayout(rgPreferSettingsFrom);
+  auto* group = new QButtonGroup(rgPreferSettingsFrom);
+  for (const char* item : {"Quib", "QuibW"}) {
+    auto* radio = new QRadioButton(item, rgPreferSettingsFrom);
+    radio->setObjectName(QString("rgPreferSettingsFrom_") + item);
+    preferLayout->addWidget(radio);
+    group->addButton(radio, static_cast<int>(preferButtons_.size()));
+    preferButtons_.append(radio);
+    connect(radio, &QRadioButton::clicked, this, [this] { Guarded([this] { rgPreferSettingsFromClick(); }); });
+  }
+  auto* commandRow = new QHBoxLayout;
+  auto* commandColumn = new QVBoxLayout;
+  commandColumn->addWidget(UndoButton);
+  commandColumn->addWidget(ResetWarningsButton);
+  commandRow->addLayout(commandColumn);
+  commandRow->addWidget(rgPreferSettingsFrom, 1);
+  grid->addLayout(commandRow, 2, 0, 1, 4);
+  grid->setColumnStretch(1, 1);
+
+  connect(QuibPathButton, &QPushButton::clicked, this, [this] { Guarded([this] { QuibPathButtonClick(); }); });
+  connect(btnRunQuib, &QPushButton::clicked, this, [this] { Guarded([this] { btnRunQuibClick(0); }); });
+  connect(btnRunQuibW, &QPushButton::clicked, this, [this] { Guarded([this] { btnRunQuibClick(1); }); });
+  connect(UndoButton, &QPushButton::clicked, this, [this] { Guarded([this] { UndoButtonClick(); }); });
+  connect(ResetWarningsButton, &QPushButton::clicked, this, [this] { ResetWarningsButtonClick(); });
+}
+
+int TForm1::PreferIndex() const {
+  for (int i = 0; i < preferButtons_.size(); ++i)
+    if (preferButtons_[i]->isChecked()) return i;
+  return -1;
+}
+
+void TForm1::SetPreferIndex(int index) {
+  if (index >= 0 && index < preferButtons_.size()) {
+    preferButtons_[index]->setChecked(true);
+    return;
+  }
+  auto* group = preferButtons_.front()->group();
+  group->setExclusive(false);
+  for (QRadioButton* b : preferButtons_) b->setChecked(false);
+  group->setExclusive(true);
+}
+
+// ---------------------------------------------------------------------------
+// Documents
+
+Document* TForm1::PreferredDocument() {
+  switch (PreferIndex()) {
+    case 0:
+      return QuibCfgPresent ? QuibDoc.get() : QuibWDoc.get();
+    case 1:
+      return QuibWCfgPresent ? QuibWDoc.get() : QuibDoc.get();
+    default:
+      return nullptr;
+  }
+}
+
+Document* TForm1::BuildDocument(int build) {
+  if (build == 0) return QuibCfgPresent ? QuibDoc.get() : nullptr;
+  if (build == 1) return QuibWCfgPresent ? QuibWDoc.get() : nullptr;
+  return nullptr;
+}
+
+void TForm1::WriteValueToBoth(std::string_view key, std::string_view value) {
+  if (QuibCfgPresent && QuibDoc) WriteValue(*QuibDoc, key, value);
+  if (QuibWCfgPresent && QuibWDoc) WriteValue(*QuibWDoc, key, value);
+}
+
+void TForm1::WriteIntegerToBoth(std::string_view key, std::int32_t number) {
+  if (QuibCfgPresent && QuibDoc) WriteInteger(*QuibDoc, key, number);
+  if (QuibWCfgPresent && QuibWDoc) WriteInteger(*QuibWDoc, key, number);
+}
+
+KeyScope TForm1::Shared() {
+  KeyScope scope;
+  scope.document = [this] { return PreferredDocument(); };
+  scope.write = [this](std::string_view key, std::string_view value) {
+    WriteValueToBoth(key, value);
+  };
+  return scope;
+}
+
+std::filesystem::path TForm1::QuibFile(const char* name) const {
+  return std::filesystem::path(QFile::encodeName(QuibPath + name).toStdString());
+}
+
+// ---------------------------------------------------------------------------
+// Messages and errors
+
+platform::Answer TForm1::Message(const QString& caption, const QString& text, platform::Icon icon,
+                                 platform::Buttons buttons, bool foreground) {
+  platform::MessageRequest request;
+  request.caption = caption;
+  request.text = text;
+  request.icon = icon;
+  request.buttons = buttons;
+  request.defaultButton =
+      buttons == platform::Buttons::YesNo ? platform::Answer::Yes : platform::Answer::Ok;
+  request.foreground = foreground;
+  return platform::Current().MessageBox(isVisible() ? this : nullptr, request);
+}
+
+void TForm1::ShowException(const std::exception& error) {
+  QString text = QString::fromLocal8Bit(error.what());
+  if (!text.isEmpty() && !text.endsWith('.')) text += '.';
+  Message("Quib Configurator", text, platform::Icon::Error);
+}
+
+bool TForm1::Guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+    return true;
+  } catch (const std::exception& error) {
+    ShowException(error);
+  }
+  return false;
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+QString TForm1::SettingsFile() const {
+  const QString exeDir = platform::Current().ExecutableDir();
+  const QFileInfo dir(exeDir);
+  const QString beside = exeDir + "Quib Configurator.ini";
+  const QFileInfo file(beside);
+  if ((file.exists() && file.isWritable()) || (!file.exists() && dir.isWritable())) return beside;
+  QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  if (config.isEmpty()) return beside;
+  QDir().mkpath(config);
+  return WithSeparator(config) + "Quib Configurator.ini";
+}
+
+void TForm1::LoadImageStrip(const QString& name, ImageList& list, int row) {
+  QImage strip;
+  const QDir exeDir(platform::Current().ExecutableDir());
+  const QStringList found =
+      exeDir.entryList({name + ".bmp"}, QDir::Files | QDir::CaseSensitive);
+  if (!found.isEmpty()) strip.load(exeDir.filePath(found.front()));
+  // A replacement that cannot be read falls back to the built-in strip.
+  if (strip.isNull()) strip.load(":/strips/" + name + ".bmp");
+  if (strip.isNull() || strip.width() < 16) return;
+  list.clear();
+  const int cells = strip.width() / 16;
+  for (int i = 0; i < cells; ++i) {
+    QImage cell = strip.copy(16 * i, 16 * row, 16, 16).convertToFormat(QImage::Format_RGB888);
+    QPixmap pixmap = QPixmap::fromImage(cell);
+    pixmap.setMask(pixmap.createMaskFromColor(QColor(255, 0, 255), Qt::MaskInColor));
+    list.push_back(pixmap);
+  }
+}
+
+void TForm1::SetPageImages(TPageControl* control, const ImageList& list) {
+  for (int i = 0; i < control->count(); ++i)
+    control->setTabIcon(i, static_cast<std::size_t>(i) < list.size()
+                               ? QIcon(list[static_cast<std::size_t>(i)])
+                               : QIcon());
+}
+
+void TForm1::SetTabImages(QTabBar* tabs, const QString& strip) {
+  std::size_t slot = 0;
+  while (slot < ImageListUsed.size() && ImageListUsed[slot]) ++slot;
+  if (slot == ImageListUsed.size()) return;
+  ImageListUsed[slot] = true;
+  ImageList& list = ImageLists[slot];
+  LoadImageStrip(strip, list, 0);
+  for (int i = 0; i < tabs->count(); ++i)
+    tabs->setTabIcon(i, static_cast<std::size_t>(i) < list.size()
+                            ? QIcon(list[static_cast<std::size_t>(i)])
+                            : QIcon());
+}
+
+void TForm1::LocateQuib() {
+  platform::OpenFileRequest request;
+  request.title = "Please locate Quib or QuibW (or press Cancel)";
+  request.fileName = "Quib*.exe";
+  request.filter = "Quib|quib.exe;quibw.exe|All files|*.*";
+  request.initialDir = QuibPath;
+  request.mustExist = true;
+  request.hideReadOnly = true;
+  const std::optional<QString> chosen = platform::Current().OpenFile(this, request);
+  if (!chosen) return;
+  QuibPath = WithSeparator(QFileInfo(*chosen).absolutePath());
+}
+
+void TForm1::ReadProgramSettings() {
+  const QString ini = SettingsFile();
+  auto& p = platform::Current();
+  auto readInt = [&](const char* key, int fallback) {
+    return ParseIniInt(p.ReadProfileString(ini, kSection, key, QString()), fallback);
+  };
+  move(readInt("Left", 100), readInt("Top", 100));
+  QuibPath = p.ReadProfileString(ini, kSection, "Quib path", QString());
+  if (!QuibPath.isEmpty()) QuibPath = WithSeparator(QuibPath);
+}
+
+bool TForm1::FormCreate() {
+  // Numbers with fractions always use a point.
+  std::setlocale(LC_NUMERIC, "C");
+  ImageListUsed[0] = true;
+  LoadImageStrip("Tabs", ImageLists[0], 0);
+  SetPageImages(PageControl, ImageLists[0]);
+  SetTabImages(tcBlitterOS, "OSes");
+  SetTabImages(tcSoundOS, "OSes");
+  SetTabImages(tcGUIOS, "OSes");
+  SetTabImages(tcSoundFormat, "SoundFormats");
+
+  ReadProgramSettings();
+  if (QuibPath.isEmpty()) LocateQuib();
+  if (QuibPath.isEmpty()) {
+    Message("Error",
+            "You need to locate Quib so this program can load its settings files.\r"
+            "This program will now close.",
+            platform::Icon::Error, platform::Buttons::Ok, true);
+    return false;
+  }
+
+  const QString ini = SettingsFile();
+  auto& p = platform::Current();
+  auto readInt = [&](const char* key, int fallback) {
+    return ParseIniInt(p.ReadProfileString(ini, kSection, key, QString()), fallback);
+  };
+  PageControl->setCurrentIndex(1);
+  PageControl->setCurrentIndex(readInt("Active page", 0));
+  MissingPictureWarning = readInt("Missing picture warning", 1) != 0;
+  ShowMessageWhenApplying = readInt("Show message when applying", 1) != 0;
+  ShowNESWarning = readInt("Show NES warning", 1) != 0;
+  // The program only ever stores 0 or 1; a negative number would leave no
+  // preferred document and the blitter, input and theme files would be saved
+  // empty, so it counts as 0.
+  const int preferred = readInt("Preferred cfg file", 0);
+  SetPreferIndex(preferred >= 1 ? 1 : 0);
+  cbLoadRomOnRun->setChecked(readInt("Load ROM on run", 0) != 0);
+  LastRomPath = p.ReadProfileString(ini, kSection, "Last ROM path", QString());
+
+  QuibCfgPresent = QFileInfo::exists(QuibPath + "quib.cfg");
+  QuibWCfgPresent = QFileInfo::exists(QuibPath + "quibw.cfg");
+  if (QuibCfgPresent) QuibDoc = std::make_unique<Document>();
+  if (QuibWCfgPresent) QuibWDoc = std::make_unique<Document>();
+  preferButtons_[0]->setEnabled(QuibCfgPresent);
+  btnRunQuib->setEnabled(QuibCfgPresent);
+  preferButtons_[1]->setEnabled(QuibWCfgPresent);
+  btnRunQuibW->setEnabled(QuibWCfgPresent);
+  BlitterDoc.clear();
+  InputDoc.clear();
+  ThemeDoc.clear();
+  CurrentBlock.clear();
+
+  for (QLabel* label : findChildren<QLabel*>()) {
+    if (label->objectName() == "lblReadme") {
+      QString dir = p.ExecutableDir();
+#ifdef _WIN32
+      dir = dir.toLower();
+#endif
+      label->setToolTip(dir + "readme.txt");
+    } else if (label->objectName() == "lblQuibTxt") {
+      label->setToolTip(QuibPath + "Quib.txt");
+    } else if (label->objectName() == "lblQuibWTxt") {
+      label->setToolTip(QuibPath + "QuibW.txt");
+    }
+  }
+  return true;
+}
+
+void TForm1::FitPages() {
+  // The pages are kPageHeight pixels high whatever the number of tab rows,
+  // or as high as the tallest page needs with this desktop's fonts.
+  int pageHeight = kPageHeight;
+  int pageWidth = kWindowWidth - 12;
+  for (int i = 0; i < PageControl->count(); ++i) {
+    const QSize hint = PageControl->page(i)->minimumSizeHint();
+    pageHeight = std::max(pageHeight, hint.height());
+    pageWidth = std::max(pageWidth, hint.width());
+  }
+  PageControl->setFixedWidth(pageWidth + 4);
+  const int tabs = PageControl->height() - PageControl->activePage()->height();
+  PageControl->setFixedHeight(pageHeight + std::max(tabs, 0));
+  adjustSize();
+  setFixedSize(PageControl->width() + 8, PageControl->height() + 4 + kButtonRowHeight);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  FormShow();
+}
+
+void TForm1::FormShow() {
+  // Lay the pages out once so the number of tab rows is known.
+  PageControl->resize(kWindowWidth - 8, kPageHeight + 60);
+  PageControl->setFixedWidth(kWindowWidth - 8);
+  FitPages();
+  FitPages();
+  Guarded([this] { LoadSettings(); });
+  if (closed_) return;
+  if (ThemesComboChange) Guarded([this] { ThemesComboChange(); });
+  LoadingFinished = true;
+  CheckQuibRunning();
+}
+
+void TForm1::LoadSettings() {
+  if (!isVisible() || closed_) return;
+  FillGuard fill;
+
+  const bool filesPresent =
+      QFileInfo::exists(QuibPath + "quib.blt") && QFileInfo::exists(QuibPath + "quib.inp") &&
+      QFileInfo::exists(QuibPath + "quib.msg") && QFileInfo::exists(QuibPath + "quib.thm") &&
+      (QuibCfgPresent || QuibWCfgPresent);
+  if (!filesPresent) {
+    const platform::Answer answer = Message(
+        "Error",
+        "One or more of the required configuration files was not found.\r\r"
+        "The required files are:\r"
+        "Either quib.cfg (for Quib) or quibw.cfg (for QuibW)\r"
+        "quib.blt (blitters)\r"
+        "quib.inp (input)\r"
+        "quib.msg (messages)\r"
+        "quib.thm (themes)\r\r"
+        "Do you want to relocate Quib?",
+        platform::Icon::Error, platform::Buttons::YesNo, true);
+    if (answer == platform::Answer::Yes) {
+      LocateQuib();
+      Message("Restart required", "Please restart the program to try again.",
+              platform::Icon::Information);
+    }
+    close();
+    return;
+  }
+
+  if (QuibCfgPresent) LoadDocument(*QuibDoc, QuibFile("quib.cfg"));
+  if (QuibWCfgPresent) LoadDocument(*QuibWDoc, QuibFile("quibw.cfg"));
+  NormalizeLines(QuibDoc.get());
+  NormalizeLines(QuibWDoc.get());
+
+  Document* preferred = PreferredDocument();
+  if (preferred == nullptr) return;
+
+  bool marked = false;
+  for (const std::string& line : *preferred) {
+    if (line.find("QUIB 0.72") != std::string::npos) {
+      marked = true;
+      break;
+    }
+  }
+  if (!marked) {
+    Message("Version mismatch",
+            "Quib Configurator has detected that you are running it on a version of Quib other "
+            "than the one it was designed for.\r\n"
+            "It will continue to run but please note that it is not guaranteed to work well or "
+            "at all. It will not destroy your Quib settings.\r\n"
+            "You might want to see if a new version of Quib Configurator has been released yet.",
+            platform::Icon::Warning);
+  }
+
+  LoadDocument(BlitterDoc, QuibFile("quib.blt"));
+  LoadDocument(InputDoc, QuibFile("quib.inp"));
+  LoadDocument(ThemeDoc, QuibFile("quib.thm"));
+  NormalizeLines(BlitterDoc);
+  NormalizeLines(InputDoc);
+  NormalizeLines(ThemeDoc);
+
+  for (int step = kFirstFillStep; step <= kLastFillStep; ++step) {
+    if (static_cast<FillStep>(step) == FillStep::Location) edtLocation->setText(QuibPath);
+    for (Page* page : pages_) page->Fill(static_cast<FillStep>(step));
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Applying, undoing and closing
+
+void TForm1::SaveSettings() {
+  if (QuibCfgPresent) SaveDocument(*QuibDoc, QuibFile("quib.cfg"));
+  if (QuibWCfgPresent) SaveDocument(*QuibWDoc, QuibFile("quibw.cfg"));
+  SaveDocument(BlitterDoc, QuibFile("quib.blt"));
+  SaveDocument(InputDoc, QuibFile("quib.inp"));
+  SaveDocument(ThemeDoc, QuibFile("quib.thm"));
+}
+
+void TForm1::ApplyButtonClick() {
+  SaveSettings();
+  if (ShowMessageWhenApplying &&
+      Message("Settings saved", "Settings saved.\r\rDo you want to see this message again?",
+              platform::Icon::Information, platform::Buttons::YesNo) == platform::Answer::No)
+    ShowMessageWhenApplying = false;
+}
+
+void TForm1::OKButtonClick() {
+  if (Guarded([this] { SaveSettings(); })) CancelButtonClick();
+}
+
+void TForm1::CancelButtonClick() { close(); }
+
+void TForm1::UndoButtonClick() { LoadSettings(); }
+
+void TForm1::rgPreferSettingsFromClick() { LoadSettings(); }
+
+void TForm1::ResetWarningsButtonClick() {
+  MissingPictureWarning = true;
+  ShowMessageWhenApplying = true;
+  ShowNESWarning = true;
+}
+
+void TForm1::QuibPathButtonClick() {
+  LocateQuib();
+  LoadSettings();
+}
+
+void TForm1::PageControlChange() {
+  if (!isVisible()) return;
+  if (PageControl->activePage() == PageWidget("Theme")) {
+    QApplication::processEvents();
+    if (ThemesComboChange) Guarded([this] { ThemesComboChange(); });
+  } else if (CloseThemeEditor) {
+    CloseThemeEditor();
+  }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (!closed_) FormCloseQuery();
+  event->accept();
+}
+
+void TForm1::FormCloseQuery() {
+  closed_ = true;
+  for (ImageList& list : ImageLists) list.clear();
+  QuibDoc.reset();
+  QuibWDoc.reset();
+  BlitterDoc.clear();
+  InputDoc.clear();
+  ThemeDoc.clear();
+  CurrentBlock.clear();
+
+  const QString ini = SettingsFile();
+  auto& p = platform::Current();
+  auto write = [&](const char* key, const QString& value) {
+    p.WriteProfileString(ini, kSection, key, value);
+  };
+  write("Left", QString::number(pos().x()));
+  write("Top", QString::number(pos().y()));
+  write("Quib path", QuibPath);
+  write("Active page", QString::number(PageControl->currentIndex()));
+  write("Missing picture warning", MissingPictureWarning ? "1" : "0");
+  write("Show message when applying", ShowMessageWhenApplying ? "1" : "0");
+  write("Show NES warning", ShowNESWarning ? "1" : "0");
+  write("Preferred cfg file", QString::number(PreferIndex()));
+  write("Load ROM on run", cbLoadRomOnRun->isChecked() ? "1" : "0");
+  write("Last ROM path", LastRomPath);
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+// ---------------------------------------------------------------------------
+// Running the emulator
+
+void TForm1::btnRunQuibClick(int tag) {
+  const QString program = QuibPath + (tag == 0 ? "quib.exe" : "quibw.exe");
+  QString game;
+  if (cbLoadRomOnRun->isChecked()) {
+    platform::OpenFileRequest request;
+    request.title = "Load ROM...";
+    request.filter =
+        "All roms (*.sms;*.gg;*.sg;*.sc;*.sf7;*.rom;*.col;*.zip)|"
+        "*.sms;*.gg;*.sg;*.sc;*.sf7;*.rom;*.col;*.zip|Master System (*.sms)|*.sms|"
+        "Game Gear (*.gg)|*.gg|SG-1000 (*.sg)|*.sg|SC-3000 (*.sc)|*.sc|"
+        "SF-7000 (*.sf7)|*.sf7|ColecoVision (*.rom;*.col)|*.rom;*.col|"
+        "Zipped roms (*.zip)|*.zip|All files (*.*)|*.*";
+    if (RomDialogFileName.isEmpty()) {
+      request.initialDir = LastRomPath;
+    } else {
+      const QFileInfo last(RomDialogFileName);
+      request.initialDir = WithSeparator(last.absolutePath());
+      request.fileName = last.fileName();
+    }
+    request.mustExist = true;
+    request.hideReadOnly = true;
+    if (const std::optional<QString> chosen = platform::Current().OpenFile(this, request)) {
+      game = QDir::toNativeSeparators(*chosen);
+      RomDialogFileName = game;
+      LastRomPath = WithSeparator(QFileInfo(game).absolutePath());
+    }
+  }
+  platform::Current().StartProcess(program, game);
+}
+
+void TForm1::RunButtonClick() {
+  ApplyButtonClick();
+  btnRunQuibClick(PreferIndex() == 0 ? 0 : 1);
+}
+
+void TForm1::CheckQuibRunning() {
+  if (platform::Current().FindWindow("AllegroWindow", "Quib - 8-bit or die!")) {
+    Message("Quib is running",
+            "It looks like Quib is running - your settings will be overwritten when it quits. "
+            "Try not to use Quib Configurator when Quib is running to avoid confusion.",
+            platform::Icon::Error);
+  }
+}
+
+void TForm1::URL1Click(QLabel* label) {
+  platform::Current().ShellExecute("open", label->toolTip());
+}
+
+// Hints stay on screen for 20 seconds.
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && widget->window() == this && !widget->toolTip().isEmpty()) {
+      auto* help = static_cast<QHelpEvent*>(event);
+      QToolTip::showText(help->globalPos(), widget->toolTip(), widget, QRect(), 20000);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}

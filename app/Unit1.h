@@ -1,0 +1,159 @@
+// The main window: start-up, locating the emulator, loading every setting into
+// the pages, applying, undoing and closing, and running the emulator. It owns
+// the module state every page works with (the emulator directory, the warning
+// switches and the documents).
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <exception>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/Binding.h"
+#include "platform/Platform.h"
+#include "store/ZIniReader.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+class TPageControl;
+class Page;
+
+// A list of 16 by 16 images with magenta as the transparent colour.
+using ImageList = std::vector<QPixmap>;
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // ---- Module state -------------------------------------------------------
+  QString QuibPath;     // the emulator directory, ending with the separator
+  QString LastRomPath;  // folder of the last game file chosen, with separator
+  bool MissingPictureWarning = true;
+  bool ShowMessageWhenApplying = true;
+  bool ShowNESWarning = true;
+  bool QuibCfgPresent = false;
+  bool QuibWCfgPresent = false;
+  std::unique_ptr<Document> QuibDoc;   // quib.cfg, only when QuibCfgPresent
+  std::unique_ptr<Document> QuibWDoc;  // quibw.cfg, only when QuibWCfgPresent
+  Document BlitterDoc;                 // quib.blt
+  Document InputDoc;                   // quib.inp
+  Document ThemeDoc;                   // quib.thm
+  Document CurrentBlock;               // the blitter block being edited
+  int CurrentBlitterOS = 0;            // build of the blitter tab shown
+  std::array<ImageList, 5> ImageLists;  // 0: page tabs, 1..4: the tab strips
+  std::array<bool, 5> ImageListUsed{};
+
+  // The preferred document: Quib or QuibW, as "Prefer settings from" says,
+  // falling back to the one that exists; nullptr when no item is selected.
+  Document* PreferredDocument();
+  // The settings document of a build (0 Quib, 1 QuibW); nullptr when absent.
+  Document* BuildDocument(int build);
+  void WriteValueToBoth(std::string_view key, std::string_view value);
+  void WriteIntegerToBoth(std::string_view key, std::int32_t number);
+  // Shared keys: read from the preferred document, written into both.
+  KeyScope Shared();
+  // A file of the emulator directory, as a path for the store.
+  std::filesystem::path QuibFile(const char* name) const;
+
+  // ---- Start-up and loading ------------------------------------------------
+  // Returns false when the program must end (no emulator directory).
+  bool FormCreate();
+  void FormShow();
+  void LocateQuib();
+  void LoadSettings();
+  void LoadImageStrip(const QString& name, ImageList& list, int row);
+  void SetPageImages(TPageControl* control, const ImageList& list);
+  void SetTabImages(QTabBar* tabs, const QString& strip);
+  // Where "Quib Configurator.ini" lives: beside the executable, or in the
+  // user's configuration folder when that folder cannot be written.
+  QString SettingsFile() const;
+
+  // ---- Commands ------------------------------------------------------------
+  void SaveSettings();
+  void ApplyButtonClick();
+  void OKButtonClick();
+  void CancelButtonClick();
+  void UndoButtonClick();
+  void rgPreferSettingsFromClick();
+  void ResetWarningsButtonClick();
+  void QuibPathButtonClick();
+  void PageControlChange();
+  void btnRunQuibClick(int tag);
+  void RunButtonClick();
+  void URL1Click(QLabel* label);
+  void CheckQuibRunning();
+
+  // Runs a handler; a file error (or any other) is shown as the application's
+  // general error handler does and stops the handler. Returns false then.
+  bool Guarded(const std::function<void()>& handler);
+  void ShowException(const std::exception& error);
+  platform::Answer Message(const QString& caption, const QString& text, platform::Icon icon,
+                           platform::Buttons buttons = platform::Buttons::Ok,
+                           bool foreground = false);
+
+  // ---- Controls ------------------------------------------------------------
+  TPageControl* PageControl = nullptr;
+  QWidget* PageWidget(const char* objectName) const;
+  QPushButton* OKButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+  QPushButton* ApplyButton = nullptr;
+  QPushButton* RunButton = nullptr;
+  QTabBar* tcGUIOS = nullptr;
+  QTabBar* tcSoundOS = nullptr;
+  QTabBar* tcBlitterOS = nullptr;
+  QTabBar* tcSoundFormat = nullptr;
+  // "Configurator settings" on the Miscellaneous page.
+  QGroupBox* ConfiguratorSettings = nullptr;
+  QLineEdit* edtLocation = nullptr;
+  QPushButton* QuibPathButton = nullptr;
+  QPushButton* btnRunQuib = nullptr;
+  QPushButton* btnRunQuibW = nullptr;
+  QCheckBox* cbLoadRomOnRun = nullptr;
+  QPushButton* UndoButton = nullptr;
+  QPushButton* ResetWarningsButton = nullptr;
+  QGroupBox* rgPreferSettingsFrom = nullptr;
+  // The selected item of rgPreferSettingsFrom (-1: none).
+  int PreferIndex() const;
+  void SetPreferIndex(int index);
+
+  // Hooks of the Theme page and the theme editor, set when they exist.
+  std::function<void()> ThemesComboChange;
+  std::function<void()> CloseThemeEditor;
+
+  // The game file dialog's memory within one run.
+  QString RomDialogFileName;
+
+  const std::vector<Page*>& Pages() const { return pages_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildWindow();
+  void BuildConfiguratorSettings();
+  void FormCloseQuery();
+  void FitPages();
+  void ReadProgramSettings();
+
+  std::vector<Page*> pages_;
+  QList<QRadioButton*> preferButtons_;
+  bool shown_ = false;
+  bool closed_ = false;
+};
+
+// Creates every page class that exists (one per page or page group).
+void CreatePages(TForm1& form, std::vector<Page*>& pages);

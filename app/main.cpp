@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "app/Unit1.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Quib Configurator");
+  TForm1 form;
+  if (!form.FormCreate()) return 0;
+  form.show();
+  return QApplication::exec();
+}

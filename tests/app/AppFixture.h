@@ -1,0 +1,58 @@
+// Test fixture for the main window: a copy of the sample emulator directory in
+// a temporary folder, the platform double answering every question, and a
+// TForm1 created, shown and loaded in-process (offscreen).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+#include "app/Unit1.h"
+#include "platform/PlatformDouble.h"
+
+class AppTest : public ::testing::Test {
+ protected:
+  AppTest();
+  ~AppTest() override;
+
+  // The emulator directory (with a trailing "/") and the program's folder.
+  QString EmuDir() const { return emuDir_; }
+  QString ExeDir() const { return exeDir_; }
+  QString IniPath() const { return exeDir_ + "Quib Configurator.ini"; }
+  // Names the emulator directory in the program's settings file, with more
+  // "key=value" lines of section [Settings] when given.
+  void WriteIni(const QString& extraLines = QString());
+
+  // Creates the window, runs FormCreate and shows it (FormShow and the first
+  // load). Returns nullptr when FormCreate ended the program.
+  TForm1* Start();
+  TForm1* form() const { return form_.get(); }
+  // Closes the window as the close box does.
+  void Close();
+
+  // Files of the emulator directory.
+  std::string ReadFile(const QString& name) const;
+  void WriteFile(const QString& name, const std::string& bytes) const;
+  void RemoveFile(const QString& name) const;
+
+  // Finds a control of the window by its object name; fails the test when absent.
+  template <typename T>
+  T* Find(const char* name) const {
+    T* w = form_ ? form_->findChild<T*>(name) : nullptr;
+    EXPECT_NE(w, nullptr) << "no control " << name;
+    return w;
+  }
+  // The first line of a document whose name is key, or "<none>".
+  static std::string Line(const Document& doc, const std::string& key);
+
+  platform::ScopedDouble platform_;
+
+ private:
+  QTemporaryDir temp_;
+  QString emuDir_;
+  QString exeDir_;
+  std::unique_ptr<TForm1> form_;
+};

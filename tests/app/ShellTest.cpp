@@ -1,0 +1,322 @@
+// The main window's shell: start-up, locating the emulator, loading, applying,
+// undoing, closing and running the emulator, driven through the real window
+// with the platform double answering.
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/PageControl.h"
+#include "tests/app/AppFixture.h"
+
+namespace {
+
+using platform::Answer;
+
+class Shell : public AppTest {
+ protected:
+  std::vector<QString> Captions() const {
+    std::vector<QString> out;
+    for (const auto& m : platform_.messages()) out.push_back(m.caption);
+    return out;
+  }
+  QString Ini() const { return platform_.profileText(IniPath()).value_or(QString()); }
+};
+
+TEST_F(Shell, FirstStartCancelledEndsWithTheMessageAndWritesNothing) {
+  EXPECT_EQ(Start(), nullptr);
+  const auto dialogs = platform_.openFileRequests();
+  ASSERT_EQ(dialogs.size(), 1u);
+  EXPECT_EQ(dialogs[0].title, "Please locate Quib or QuibW (or press Cancel)");
+  EXPECT_EQ(dialogs[0].filter, "Quib|quib.exe;quibw.exe|All files|*.*");
+  EXPECT_EQ(dialogs[0].fileName, "Quib*.exe");
+  const auto messages = platform_.messages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].caption, "Error");
+  EXPECT_EQ(messages[0].text,
+            "You need to locate Quib so this program can load its settings files.\r"
+            "This program will now close.");
+  EXPECT_EQ(messages[0].icon, platform::Icon::Error);
+  EXPECT_TRUE(platform_.profileWrites().empty());
+}
+
+TEST_F(Shell, FirstStartUsesTheChosenFilesFolder) {
+  platform_.queueOpenFile(EmuDir() + "quibw.exe");
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->QuibPath, EmuDir());
+  EXPECT_EQ(form->pos(), QPoint(100, 100));
+  EXPECT_EQ(Find<QLineEdit>("edtLocation")->text(), EmuDir());
+  EXPECT_EQ(form->PageControl->currentIndex(), 0);  // "Active page" defaults to 0
+  EXPECT_TRUE(LoadingFinished);
+  Close();
+  EXPECT_TRUE(Ini().contains("Quib path=" + EmuDir()));
+}
+
+TEST_F(Shell, StoredSettingsAreUsedAsTheyAre) {
+  WriteIni("Left=0x20\nTop=40\nActive page=12\nPreferred cfg file=7\nLoad ROM on run=1\n"
+           "Show NES warning=0\nMissing picture warning=junk");
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  EXPECT_TRUE(platform_.openFileRequests().empty());
+  EXPECT_EQ(form->pos(), QPoint(32, 40));
+  EXPECT_EQ(form->PageControl->activePage()->objectName(), "Theme");
+  EXPECT_EQ(form->PreferIndex(), 1);
+  EXPECT_TRUE(Find<QCheckBox>("cbLoadRomOnRun")->isChecked());
+  EXPECT_FALSE(form->ShowNESWarning);
+  EXPECT_TRUE(form->MissingPictureWarning);
+  ASSERT_NE(form->QuibWDoc, nullptr);
+  EXPECT_EQ(form->PreferredDocument(), form->QuibWDoc.get());
+  EXPECT_FALSE(form->BlitterDoc.empty());
+  EXPECT_FALSE(form->InputDoc.empty());
+  EXPECT_FALSE(form->ThemeDoc.empty());
+}
+
+TEST_F(Shell, AnActivePageOutsideTheRangeKeepsDonate) {
+  WriteIni("Active page=13");
+  ASSERT_NE(Start(), nullptr);
+  EXPECT_EQ(form()->PageControl->currentIndex(), 1);
+}
+
+TEST_F(Shell, MissingRequiredFilesAskToRelocateAndClose) {
+  RemoveFile("quib.inp");
+  WriteIni();
+  platform_.queueAnswer(Answer::No);
+  Start();
+  ASSERT_FALSE(platform_.messages().empty());
+  const auto question = platform_.messages()[0];
+  EXPECT_EQ(question.caption, "Error");
+  EXPECT_EQ(question.buttons, platform::Buttons::YesNo);
+  EXPECT_TRUE(question.text.startsWith("One or more of the required configuration files"));
+  EXPECT_TRUE(question.text.endsWith("quib.thm (themes)\r\rDo you want to relocate Quib?"));
+  EXPECT_FALSE(form()->isVisible());
+  EXPECT_FALSE(LoadingFinished);
+  EXPECT_TRUE(Ini().contains("Quib path=" + EmuDir()));
+}
+
+TEST_F(Shell, RelocatingAfterMissingFilesAsksForARestart) {
+  RemoveFile("quib.thm");
+  WriteIni();
+  platform_.queueAnswer(Answer::Yes);
+  QDir().mkpath(ExeDir() + "elsewhere");
+  platform_.queueOpenFile(ExeDir() + "elsewhere/quib.exe");
+  Start();
+  EXPECT_EQ(Captions(), (std::vector<QString>{"Error", "Restart required"}));
+  EXPECT_EQ(platform_.messages()[1].text, "Please restart the program to try again.");
+  EXPECT_TRUE(Ini().contains("Quib path=" + ExeDir() + "elsewhere/"));
+}
+
+TEST_F(Shell, VersionMarkMustBeUpperCase) {
+  WriteIni();
+  ASSERT_NE(Start(), nullptr);
+  EXPECT_TRUE(platform_.messages().empty());  // the mark stands in a comment
+  Close();
+
+  std::string cfg = ReadFile("quibw.cfg");
+  cfg.replace(cfg.find("QUIB 0.72"), 9, "quib 0.72");
+  WriteFile("quibw.cfg", cfg);
+  WriteIni("Preferred cfg file=1");
+  platform_.clearCalls();
+  ASSERT_NE(Start(), nullptr);
+  EXPECT_EQ(Captions(), (std::vector<QString>{"Version mismatch"}));
+  EXPECT_EQ(platform_.messages()[0].icon, platform::Icon::Warning);
+}
+
+TEST_F(Shell, OnlyQuibWPresent) {
+  RemoveFile("quib.cfg");
+  WriteIni("Preferred cfg file=0");
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  EXPECT_FALSE(Find<QRadioButton>("rgPreferSettingsFrom_Quib")->isEnabled());
+  EXPECT_TRUE(Find<QRadioButton>("rgPreferSettingsFrom_QuibW")->isEnabled());
+  EXPECT_FALSE(Find<QPushButton>("btnRunQuib")->isEnabled());
+  EXPECT_EQ(form->PreferIndex(), 0);
+  EXPECT_EQ(form->PreferredDocument(), form->QuibWDoc.get());
+  platform_.queueAnswer(Answer::Yes);
+  QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
+  EXPECT_EQ(ReadFile("quib.cfg"), "<missing>");
+  EXPECT_NE(ReadFile("quibw.cfg"), "<missing>");
+}
+
+TEST_F(Shell, ApplyWritesEveryFileNormalisedWithCrLf) {
+  WriteIni();
+  ASSERT_NE(Start(), nullptr);
+  ASSERT_NE(ReadFile("quib.inp").find("mouse_speed_y = 3"), std::string::npos);
+  platform_.queueAnswer(Answer::Yes);
+  QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
+  const std::string inp = ReadFile("quib.inp");
+  EXPECT_NE(inp.find("mouse_speed_y=3\r\n"), std::string::npos);
+  for (const char* name : {"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp", "quib.thm"}) {
+    const std::string text = ReadFile(name);
+    ASSERT_GE(text.size(), 2u) << name;
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n") << name;
+    for (std::size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i + 1))
+      ASSERT_EQ(text[i - 1], '\r') << name;
+  }
+  EXPECT_EQ(Captions(), (std::vector<QString>{"Settings saved"}));
+}
+
+TEST_F(Shell, ConfirmationSwitchedOffUntilWarningsAreReset) {
+  WriteIni();
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  platform_.queueAnswer(Answer::No);
+  QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
+  EXPECT_EQ(platform_.messages().size(), 1u);
+  EXPECT_EQ(platform_.messages()[0].text,
+            "Settings saved.\r\rDo you want to see this message again?");
+  form->MissingPictureWarning = false;
+  form->ShowNESWarning = false;
+  QTest::mouseClick(Find<QPushButton>("ResetWarningsButton"), Qt::LeftButton);
+  EXPECT_TRUE(form->MissingPictureWarning && form->ShowNESWarning && form->ShowMessageWhenApplying);
+  QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
+  EXPECT_EQ(platform_.messages().size(), 2u);
+}
+
+TEST_F(Shell, CancelKeepsTheFilesAndWritesTheSettingsInKeyOrder) {
+  WriteIni("Last ROM path=/games/");
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  const std::string before = ReadFile("quib.cfg");
+  WriteValue(*form->QuibDoc, "fb_width", "999");
+  platform_.clearCalls();
+  QTest::mouseClick(Find<QPushButton>("CancelButton"), Qt::LeftButton);
+  EXPECT_EQ(ReadFile("quib.cfg"), before);
+  std::vector<QString> keys;
+  for (const auto& w : platform_.profileWrites()) keys.push_back(w.key);
+  EXPECT_EQ(keys, (std::vector<QString>{"Left", "Top", "Quib path", "Active page",
+                                        "Missing picture warning", "Show message when applying",
+                                        "Show NES warning", "Preferred cfg file",
+                                        "Load ROM on run", "Last ROM path"}));
+  EXPECT_EQ(platform_.profileWrites().back().value, "/games/");
+  EXPECT_EQ(form->QuibDoc, nullptr);  // released at close
+}
+
+TEST_F(Shell, UndoAndPreferenceChangeReloadFromDisk) {
+  WriteIni();
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  WriteValue(*form->QuibDoc, "fb_width", "999");
+  WriteValue(form->InputDoc, "cabinet_mode", "1");
+  QTest::mouseClick(Find<QPushButton>("UndoButton"), Qt::LeftButton);
+  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "360");
+  EXPECT_EQ(ReadValue(form->InputDoc, "cabinet_mode"), "0");
+  EXPECT_TRUE(LoadingFinished);
+
+  WriteValue(*form->QuibDoc, "fb_width", "999");
+  QTest::mouseClick(Find<QRadioButton>("rgPreferSettingsFrom_QuibW"), Qt::LeftButton);
+  EXPECT_EQ(form->PreferIndex(), 1);
+  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "360");
+  EXPECT_EQ(form->PreferredDocument(), form->QuibWDoc.get());
+}
+
+TEST_F(Shell, AFailedSaveStopsAndKeepsTheWindowAndTheEdits) {
+  WriteIni();
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  WriteValue(*form->QuibDoc, "fb_width", "999");
+  const std::string theme = ReadFile("quib.thm");
+  RemoveFile("quib.inp");
+  ASSERT_TRUE(QDir().mkpath(EmuDir() + "quib.inp"));  // cannot be replaced by a file
+  QTest::mouseClick(Find<QPushButton>("OKButton"), Qt::LeftButton);
+  ASSERT_EQ(platform_.messages().size(), 1u);
+  EXPECT_EQ(platform_.messages()[0].caption, "Quib Configurator");
+  EXPECT_TRUE(platform_.messages()[0].text.startsWith("Cannot create file \"" + EmuDir() +
+                                                      "quib.inp\". "));
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_NE(ReadFile("quib.cfg").find("fb_width=999\r\n"), std::string::npos);  // earlier file
+  EXPECT_EQ(ReadFile("quib.thm"), theme);                                      // later file
+  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "999");
+
+  QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
+  EXPECT_EQ(Captions(), (std::vector<QString>{"Quib Configurator", "Quib Configurator"}));
+}
+
+TEST_F(Shell, RunCommandLines) {
+  WriteIni("Load ROM on run=1");
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  const QString game = ExeDir() + "My Games/Space Game.sms";
+  platform_.queueOpenFile(game);
+  QTest::mouseClick(Find<QPushButton>("btnRunQuib"), Qt::LeftButton);
+  platform_.queueOpenFile(std::nullopt);
+  QTest::mouseClick(Find<QPushButton>("btnRunQuibW"), Qt::LeftButton);
+  const auto started = platform_.started();
+  ASSERT_EQ(started.size(), 2u);
+  EXPECT_EQ(started[0].commandLine, "\"" + EmuDir() + "quib.exe\" \"" + game + "\"");
+  EXPECT_EQ(started[0].argument, game);
+  EXPECT_EQ(started[1].commandLine, "\"" + EmuDir() + "quibw.exe\"");
+  EXPECT_EQ(form->LastRomPath, ExeDir() + "My Games/");
+  const auto dialogs = platform_.openFileRequests();
+  ASSERT_EQ(dialogs.size(), 2u);
+  EXPECT_EQ(dialogs[0].title, "Load ROM...");
+  EXPECT_EQ(dialogs[1].initialDir, ExeDir() + "My Games/");  // reopens where the game was
+  EXPECT_EQ(dialogs[1].fileName, "Space Game.sms");
+  Close();
+  EXPECT_TRUE(Ini().contains("Last ROM path=" + ExeDir() + "My Games/"));
+}
+
+TEST_F(Shell, RunButtonSavesThenStartsThePreferredBuild) {
+  WriteIni("Preferred cfg file=1\nShow message when applying=0");
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  WriteValue(*form->QuibWDoc, "fb_width", "512");
+  QTest::mouseClick(Find<QPushButton>("RunButton"), Qt::LeftButton);
+  EXPECT_NE(ReadFile("quibw.cfg").find("fb_width=512"), std::string::npos);
+  ASSERT_EQ(platform_.started().size(), 1u);
+  EXPECT_EQ(platform_.started()[0].program, EmuDir() + "quibw.exe");
+  EXPECT_TRUE(platform_.messages().empty());
+}
+
+TEST_F(Shell, WarnsOnceWhenTheEmulatorIsRunning) {
+  WriteIni();
+  platform_.addWindow("Quib - 8-bit or die!");
+  ASSERT_NE(Start(), nullptr);
+  EXPECT_EQ(Captions(), (std::vector<QString>{"Quib is running"}));
+  ASSERT_EQ(platform_.findWindowCalls().size(), 1u);
+  EXPECT_EQ(platform_.findWindowCalls()[0].className, "AllegroWindow");
+}
+
+TEST_F(Shell, TabImagesAndTheirReplacement) {
+  WriteIni();
+  QImage strip(40, 16, QImage::Format_RGB888);
+  strip.fill(Qt::green);
+  ASSERT_TRUE(strip.save(ExeDir() + "Tabs.bmp"));
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->ImageLists[0].size(), 2u);
+  EXPECT_EQ(form->ImageLists[1].size(), 3u);  // OSes for the blitter tabs
+  EXPECT_EQ(form->ImageLists[4].size(), 2u);  // SoundFormats
+  EXPECT_EQ(form->ImageLists[1][0].size(), QSize(16, 16));
+}
+
+TEST_F(Shell, LinkLabelsOpenTheirTargets) {
+  WriteIni();
+  ASSERT_NE(Start(), nullptr);
+  QLabel* quibTxt = Find<QLabel>("lblQuibTxt");
+  QLabel* readme = Find<QLabel>("lblReadme");
+  EXPECT_EQ(readme->toolTip(), ExeDir() + "readme.txt");
+  QTest::mouseClick(quibTxt, Qt::LeftButton);
+  ASSERT_EQ(platform_.shellCalls().size(), 1u);
+  EXPECT_EQ(platform_.shellCalls()[0].verb, "open");
+  EXPECT_EQ(platform_.shellCalls()[0].target, EmuDir() + "Quib.txt");
+  for (const char* name : {"URL1", "Email1", "URL3", "Label32", "Label39"})
+    EXPECT_FALSE(Find<QLabel>(name)->toolTip().isEmpty()) << name;
+}
+
+TEST_F(Shell, LocatingAgainReloadsEvenWhenCancelled) {
+  WriteIni();
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  WriteValue(*form->QuibDoc, "fb_width", "999");
+  QTest::mouseClick(Find<QPushButton>("QuibPathButton"), Qt::LeftButton);
+  EXPECT_EQ(platform_.openFileRequests().back().initialDir, EmuDir());
+  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "360");
+}
+
+}  // namespace
