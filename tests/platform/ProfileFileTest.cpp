@@ -173,9 +173,11 @@ TEST_F(ProfileFileTest, FailuresReturnFalseAndKeepTheOldFile) {
   EXPECT_FALSE(WriteFile(dir_, "s", "k", "v"));  // a folder
   EXPECT_FALSE(WriteFile(file_, "s", "k", "line\nbreak"));
   EXPECT_FALSE(fs::exists(file_));
+}
 
-  Put("[s]\nk=old\n");
+TEST_F(ProfileFileTest, UnreadableOrReadOnlyFilesStayAsTheyWere) {
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  Put("[s]\nk=old\n");
   fs::permissions(file_, fs::perms::none);
   EXPECT_FALSE(WriteFile(file_, "s", "other", "v"));  // cannot be read: not replaced
   EXPECT_EQ(ReadFile(file_, "s", "k", "default"), "default");
