@@ -131,7 +131,7 @@ AboutPage::AboutPage(TForm1& form) : Page(form, form.PageWidget("About")) {
     int n = 0;
     while (!captions.atEnd() && n < 3) {
       const QString line = QString::fromUtf8(captions.readLine()).trimmed();
-      const int split = line.indexOf(' ');
+      const int split = line.indexOf('=');
       if (line.isEmpty() || split < 0) continue;
       const QPixmap picture(":/about/" + line.left(split));
       if (picture.isNull()) continue;
