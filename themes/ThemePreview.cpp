@@ -1,0 +1,429 @@
+#include "themes/ThemePreview.h"
+
+#include <QFileInfo>
+#include <QResource>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <random>
+
+#include "imaging/PictureReader.h"
+#include "store/Cp1252.h"
+
+// Brings in the compiled-in pictures of the static library (outside any
+// namespace, as the resource initialiser requires).
+static void InitPreviewResources() { Q_INIT_RESOURCE(preview); }
+
+namespace preview {
+
+namespace {
+
+constexpr int PW = kPreviewWidth;
+constexpr int PH = kPreviewHeight;
+
+// A key colour written as the template has it (0xRRGGBB).
+struct Key {
+  std::uint32_t rgb;
+  ThemeColour TQuibTheme::*field;
+};
+
+constexpr Key kKeys[] = {
+    {0x00C0C0, &TQuibTheme::BackgroundColor},
+    {0x008080, &TQuibTheme::BackgroundGridColor},
+    {0xFF0000, &TQuibTheme::WindowBorderColor},
+    {0xFFC0C0, &TQuibTheme::WindowBackgroundColor},
+    {0x400000, &TQuibTheme::WindowTitlebarTextColor},
+    {0xFF4040, &TQuibTheme::WindowTitlebarTextUnactiveColor},
+    {0x800000, &TQuibTheme::WindowTextColor},
+    {0x0000FF, &TQuibTheme::WindowTextHighlightColor},
+    {0xC00000, &TQuibTheme::WindowSeparatorsColor},
+    {0x008000, &TQuibTheme::MenuBackgroundColor},
+    {0x004000, &TQuibTheme::MenuBorderColor},
+    {0x00C000, &TQuibTheme::MenuSelectionColor},
+    {0x40FF40, &TQuibTheme::MenuTextColor},
+    {0xC0FFC0, &TQuibTheme::MenuTextUnactiveColor},
+    {0x000080, &TQuibTheme::WidgetGenericBackgroundColor},
+    {0xC0C0FF, &TQuibTheme::WidgetGenericSelectionColor},
+    {0x000040, &TQuibTheme::WidgetGenericBorderColor},
+    {0x8080FF, &TQuibTheme::WidgetGenericTextColor},
+    {0x007000, &TQuibTheme::WidgetGenericTextUnactiveColor},
+    {0xC0C000, &TQuibTheme::WidgetListboxBackgroundColor},
+    {0xFF00FF, &TQuibTheme::WidgetListboxBorderColor},
+    {0x808000, &TQuibTheme::WidgetListboxSelectionColor},
+    {0xFFFF00, &TQuibTheme::WidgetListboxTextColor},
+    {0xFFC0FF, &TQuibTheme::WidgetScrollbarBackgroundColor},
+    {0x800080, &TQuibTheme::WidgetScrollbarScrollerColor},
+    {0xFFA000, &TQuibTheme::WidgetStatusbarBackgroundColor},
+    {0xFFE0C0, &TQuibTheme::WidgetStatusbarBorderColor},
+    {0x885300, &TQuibTheme::WidgetStatusbarTextColor},
+};
+constexpr int kKeyCount = static_cast<int>(std::size(kKeys));
+
+constexpr std::uint32_t kTitleBarKey = 0xFF8080;
+constexpr std::uint32_t kMenuKey = 0x8080FE;
+constexpr std::uint32_t kMagentaRgb = 0xFF00FF;
+
+constexpr Rect kTitleBars[] = {
+    {82, 28, 169, 38}, {260, 22, 345, 32}, {95, 113, 226, 123}, {-60, 106, 68, 116}};
+constexpr Rect kOpenMenu = {6, 11, 74, 77};
+
+struct Dot {
+  int x, y;
+};
+constexpr Dot kBloodBorder[] = {{52, 57},   {56, 59},   {59, 61},   {63, 66},   {64, 75},
+                                {104, 104}, {106, 105}, {123, 102}, {130, 107}, {140, 105},
+                                {147, 103}, {150, 104}, {162, 102}, {160, 109}};
+constexpr Dot kBloodBackground[] = {{55, 57},   {51, 60},   {51, 62},   {62, 68},   {63, 77},
+                                    {85, 103},  {110, 103}, {117, 105}, {132, 102}, {137, 107},
+                                    {153, 103}, {155, 106}, {161, 104}};
+constexpr Dot kBloodStatusbar[] = {{54, 58},   {58, 60},   {59, 63},   {65, 69},   {90, 103},
+                                   {91, 107},  {95, 102},  {123, 105}, {126, 103}, {143, 102},
+                                   {150, 107}, {167, 104}, {171, 103}};
+constexpr Dot kBloodSelection[] = {{50, 59},   {57, 61},   {61, 63},   {54, 72},   {96, 105},
+                                   {98, 103},  {104, 108}, {112, 104}, {117, 103}, {118, 107},
+                                   {136, 105}, {140, 103}, {158, 102}};
+constexpr Dot kHearts[] = {{220, 15}, {201, 118}, {165, 134}, {25, 84}};
+
+constexpr int kSnowFlakes = 501;
+
+QRgb ToPixel(ThemeColour c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+std::uint32_t Rgb(QRgb p) { return p & 0xFFFFFF; }
+
+// The working picture as plain rows of 32-bit pixels.
+struct Canvas {
+  QRgb* bits;
+  qsizetype stride;  // in pixels
+  QRgb* Row(int y) const { return bits + y * stride; }
+};
+
+void FillKeyInRect(const Canvas& cv, QRgb colour, Rect r, std::uint32_t key) {
+  const int left = std::max(r.left, 0), right = std::min(r.right, PW);
+  const int top = std::max(r.top, 0), bottom = std::min(r.bottom, PH);
+  for (int y = top; y < bottom; ++y) {
+    QRgb* row = cv.Row(y);
+    for (int x = left; x < right; ++x)
+      if (Rgb(row[x]) == key) row[x] = colour;
+  }
+}
+
+std::int32_t Percent(std::int32_t p) { return std::clamp(p, 0, 100); }
+
+void GradientFillKey(const Canvas& cv, Rect r, std::uint32_t key, ThemeColour base, ThemeColour far,
+                     std::int32_t start, std::int32_t finish, bool horizontal) {
+  const int lo = horizontal ? r.left : r.top;
+  const int hi = horizontal ? r.right : r.bottom;
+  const std::int64_t w = hi - lo;
+  const int s = static_cast<int>(lo + w * Percent(start) / 100);
+  const int f = static_cast<int>(lo + w * Percent(finish) / 100);
+  // A band of the bar: columns (or rows) from a to b - 1.
+  auto band = [&](int a, int b, QRgb colour) {
+    Rect part = r;
+    if (horizontal) {
+      part.left = a;
+      part.right = b;
+    } else {
+      part.top = a;
+      part.bottom = b;
+    }
+    FillKeyInRect(cv, colour, part, key);
+  };
+  band(lo, s, ToPixel(base));
+  band(f, hi, ToPixel(far));
+  const std::int64_t n = f - s;
+  for (std::int64_t i = 0; i < n; ++i) {
+    ThemeColour c = 0;
+    for (const std::int64_t m : {0x0000FFLL, 0x00FF00LL, 0xFF0000LL}) {
+      const std::int64_t b = base & m, e = far & m;
+      c |= static_cast<ThemeColour>((b + (e - b) * i / n) & m);
+    }
+    band(static_cast<int>(s + i), static_cast<int>(s + i + 1), ToPixel(c));
+  }
+}
+
+void DrawHeart(const Canvas& cv, int x, int y, QRgb colour) {
+  const Rect parts[] = {{x + 1, y, x + 3, y + 5},
+                        {x + 4, y, x + 6, y + 5},
+                        {x, y + 1, x + 7, y + 4},
+                        {x + 2, y + 4, x + 5, y + 6},
+                        {x + 3, y + 6, x + 4, y + 7}};
+  for (const Rect& r : parts)
+    for (int py = std::max(r.top, 0); py < std::min(r.bottom, PH); ++py)
+      for (int px = std::max(r.left, 0); px < std::min(r.right, PW); ++px) cv.Row(py)[px] = colour;
+}
+
+void SetDot(const Canvas& cv, Dot d, QRgb colour) {
+  if (d.x >= 0 && d.x < PW && d.y >= 0 && d.y < PH) cv.Row(d.y)[d.x] = colour;
+}
+
+void DrawConsole(const Canvas& cv, const QImage& console) {
+  constexpr int kX = 166, kY = 14;
+  for (int y = 0; y < console.height() && kY + y < PH; ++y) {
+    const auto* src = reinterpret_cast<const QRgb*>(console.constScanLine(y));
+    for (int x = 0; x < console.width() && kX + x < PW; ++x)
+      if (Rgb(src[x]) != kMagentaRgb) cv.Row(kY + y)[kX + x] = src[x] | 0xFF000000u;
+  }
+}
+
+// Round with halves to even (the default rounding mode), kept within int.
+int Round(double v) {
+  const double r = std::nearbyint(v);
+  return static_cast<int>(std::clamp(r, -1e9, 1e9));
+}
+
+// Nearest source index for destination offset d of a span of n that shows
+// a source of size m.
+int Sample(std::int64_t d, std::int64_t n, std::int64_t m) {
+  return static_cast<int>(std::clamp<std::int64_t>((2 * d + 1) * m / (2 * n), 0, m - 1));
+}
+
+// Lays the background picture over the working picture where the mask, cut
+// to the placement's mask rectangle, is white.
+void DrawBackground(const Canvas& cv, const QImage& mask, const QImage& picture,
+                    const Placement& place, bool tiled) {
+  const Rect& pr = place.picture;
+  const std::int64_t pw = picture.width(), ph = picture.height();
+  const std::int64_t rw = pr.right - pr.left, rh = pr.bottom - pr.top;
+  const int left = std::max(place.mask.left, 0), right = std::min(place.mask.right, PW);
+  const int top = std::max(place.mask.top, 0), bottom = std::min(place.mask.bottom, PH);
+  if (left >= right || top >= bottom) return;
+
+  std::vector<int> column(static_cast<std::size_t>(right - left));
+  for (int x = left; x < right; ++x) {
+    const std::int64_t d = tiled ? (x - pr.left) % rw : x - pr.left;
+    column[static_cast<std::size_t>(x - left)] = Sample(d, rw, pw);
+  }
+  for (int y = top; y < bottom; ++y) {
+    const std::int64_t d = tiled ? (y - pr.top) % rh : y - pr.top;
+    const auto* src = reinterpret_cast<const QRgb*>(picture.constScanLine(Sample(d, rh, ph)));
+    const auto* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+    QRgb* row = cv.Row(y);
+    for (int x = left; x < right; ++x) {
+      const std::uint32_t mk = Rgb(m[x]);
+      const std::uint32_t s = Rgb(src[column[static_cast<std::size_t>(x - left)]]);
+      row[x] = 0xFF000000u | (Rgb(row[x]) & ~mk) | (s & mk);
+    }
+  }
+}
+
+QString PictureFileName(const QString& dir, const std::string& stored) {
+  const std::u16string wide = cp1252::ToUtf16(stored);
+  QString name = QString::fromStdU16String(wide);
+#ifndef _WIN32
+  name.replace(QLatin1Char('\\'), QLatin1Char('/'));  // names written on Windows
+#endif
+  return dir + name;
+}
+
+}  // namespace
+
+PreviewPictures MakePreviewPictures(const QImage& templ, const QImage& mask,
+                                    const QImage& console) {
+  PreviewPictures p;
+  p.templ = templ.convertToFormat(QImage::Format_RGB32);
+  p.mask = mask.convertToFormat(QImage::Format_RGB32);
+  p.console = console.convertToFormat(QImage::Format_RGB32);
+  if (p.templ.size() != QSize(PW, PH) || p.mask.size() != QSize(PW, PH)) {
+    // Unusable pictures draw as black rather than being read out of bounds.
+    p.templ = QImage(PW, PH, QImage::Format_RGB32);
+    p.templ.fill(Qt::black);
+    p.mask = p.templ.copy();
+  }
+  p.keyIndex.assign(static_cast<std::size_t>(PW) * PH, 0);
+  for (int y = 0; y < PH; ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(p.templ.constScanLine(y));
+    for (int x = 0; x < PW; ++x)
+      for (int k = 0; k < kKeyCount; ++k)
+        if (Rgb(row[x]) == kKeys[k].rgb) {
+          p.keyIndex[static_cast<std::size_t>(y) * PW + x] = static_cast<std::uint8_t>(k + 1);
+          break;
+        }
+  }
+  return p;
+}
+
+const PreviewPictures& BuiltInPictures() {
+  static const PreviewPictures pictures = [] {
+    InitPreviewResources();
+    return MakePreviewPictures(QImage(QStringLiteral(":/preview/themepreview.png")),
+                               QImage(QStringLiteral(":/preview/thememask.png")),
+                               QImage(QStringLiteral(":/preview/sms.png")));
+  }();
+  return pictures;
+}
+
+CachedPictureReader::CachedPictureReader(PictureReader inner) : inner_(std::move(inner)) {}
+
+QImage CachedPictureReader::operator()(const QString& fileName) {
+  const QFileInfo info(fileName);
+  const QString path = info.absoluteFilePath();
+  const qint64 size = info.size();
+  const qint64 modified = info.lastModified().toMSecsSinceEpoch();
+  if (reads_ == 0 || path != path_ || size != size_ || modified != modified_) {
+    picture_ = inner_ ? inner_(fileName) : QImage();
+    path_ = path;
+    size_ = size;
+    modified_ = modified;
+    ++reads_;
+  }
+  return picture_;
+}
+
+QImage ReadPictureCached(const QString& fileName) {
+  static CachedPictureReader reader(imaging::ReadPicture);
+  return reader(fileName);
+}
+
+std::optional<std::pair<int, int>> ParseResolution(const QString& text) {
+  QString s = text;
+  s.remove(QLatin1Char(' '));
+  const qsizetype x = s.indexOf(QLatin1Char('x'));
+  if (x < 0) return std::nullopt;
+  auto number = [](QStringView digits) -> std::optional<int> {
+    if (digits.isEmpty()) return std::nullopt;
+    std::int64_t v = 0;
+    for (const QChar c : digits) {
+      if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+      v = v * 10 + (c.unicode() - '0');
+      if (v > INT32_MAX) return std::nullopt;
+    }
+    if (v <= 0) return std::nullopt;
+    return static_cast<int>(v);
+  };
+  const auto w = number(QStringView(s).left(x));
+  const auto h = number(QStringView(s).mid(x + 1, 10));
+  if (!w || !h) return std::nullopt;
+  return std::make_pair(*w, *h);
+}
+
+std::optional<Placement> PlacePicture(int mode, int W, int H, int pw, int ph) {
+  if (W <= 0 || H <= 0 || pw <= 0 || ph <= 0) return std::nullopt;
+  const double sx = static_cast<double>(PW) / W;  // PW / W
+  const double sy = static_cast<double>(PH) / H;
+  Placement p;
+  switch (mode) {
+    case 0:
+      p.picture = {0, 11, PW, PH - 11};
+      break;
+    case 1: {
+      const int f = std::max(1, std::min(W / pw, (H - 43) / ph));
+      const int left = Round((static_cast<double>(W) - static_cast<double>(pw) * f) * (sx / 2));
+      const int top = Round((static_cast<double>(H) - static_cast<double>(ph) * f) * (sy / 2));
+      p.picture = {left, top, left + Round(pw * sx * f), top + Round(ph * sy * f)};
+      break;
+    }
+    case 2: {
+      const int tw = Round(pw * sx), th = Round(ph * sy);
+      if (tw <= 0 || th <= 0) return std::nullopt;  // a tile smaller than one pixel
+      p.picture = {0, 11, tw, 11 + th};
+      p.mask = {0, 11, PW, PH - 11};
+      return p;
+    }
+    case 3: {
+      const int left = Round((static_cast<double>(W) - pw) * (sx / 2));
+      const int top = Round((static_cast<double>(H) - ph) * (sy / 2));
+      p.picture = {left, top, left + Round(pw * sx), top + Round(ph * sy)};
+      break;
+    }
+    default:
+      return std::nullopt;
+  }
+  p.mask = p.picture;
+  return p;
+}
+
+QImage RenderThemePreview(const TQuibTheme& theme, const PreviewContext& context) {
+  const PreviewPictures& pics = context.pictures ? *context.pictures : BuiltInPictures();
+  QImage working(PW, PH, QImage::Format_RGB32);
+  const Canvas cv{reinterpret_cast<QRgb*>(working.bits()), working.bytesPerLine() / 4};
+
+  // Key colours, in one pass over the template.
+  QRgb replacement[kKeyCount + 1] = {};
+  for (int k = 0; k < kKeyCount; ++k) replacement[k + 1] = ToPixel(theme.*kKeys[k].field);
+  for (int y = 0; y < PH; ++y) {
+    const auto* src = reinterpret_cast<const QRgb*>(pics.templ.constScanLine(y));
+    const std::uint8_t* index = pics.keyIndex.data() + static_cast<std::size_t>(y) * PW;
+    QRgb* row = cv.Row(y);
+    for (int x = 0; x < PW; ++x) row[x] = index[x] ? replacement[index[x]] : src[x] | 0xFF000000u;
+  }
+
+  for (const Rect& bar : kTitleBars)
+    GradientFillKey(cv, bar, kTitleBarKey, theme.WindowTitlebarColor,
+                    theme.WindowTitlebarGradientColor, theme.TitlebarGradientStart,
+                    theme.TitlebarGradientFinish, true);
+  GradientFillKey(cv, kOpenMenu, kMenuKey, theme.MenuBackgroundColor, theme.MenuGradientColor,
+                  theme.MenuGradientStart, theme.MenuGradientFinish, false);
+
+  if (theme.BackgroundPicture.empty()) {
+    DrawConsole(cv, pics.console);
+  } else {
+    const QString file = PictureFileName(context.emulatorDir, theme.BackgroundPicture);
+    if (!QFileInfo::exists(file)) {
+      if (context.pictureMissing)
+        context.pictureMissing(QString::fromStdU16String(cp1252::ToUtf16(theme.BackgroundPicture)));
+    } else if (const auto screen = ParseResolution(context.resolution)) {
+      QImage picture = context.readPicture ? context.readPicture(file) : ReadPictureCached(file);
+      if (!picture.isNull() && picture.format() != QImage::Format_RGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+      if (!picture.isNull()) {
+        const auto place = PlacePicture(theme.PictureMode, screen->first, screen->second,
+                                        picture.width(), picture.height());
+        if (place && place->picture.right > place->picture.left &&
+            place->picture.bottom > place->picture.top)
+          DrawBackground(cv, pics.mask, picture, *place, theme.PictureMode == 2);
+      }
+    }
+  }
+
+  switch (theme.Effect) {
+    case 1:
+      for (const Dot d : kBloodBorder) SetDot(cv, d, ToPixel(theme.WindowBorderColor));
+      for (const Dot d : kBloodBackground) SetDot(cv, d, ToPixel(theme.WindowBackgroundColor));
+      for (const Dot d : kBloodStatusbar)
+        SetDot(cv, d, ToPixel(theme.WidgetStatusbarBackgroundColor));
+      for (const Dot d : kBloodSelection) SetDot(cv, d, ToPixel(theme.WidgetGenericSelectionColor));
+      break;
+    case 2:
+      for (const Dot d : kHearts)
+        DrawHeart(cv, d.x, d.y, ToPixel(theme.WidgetStatusbarBackgroundColor));
+      break;
+    case 3: {
+      std::function<std::uint32_t()> random = context.random;
+      if (!random) {
+        auto seed = static_cast<std::uint32_t>(
+            std::chrono::high_resolution_clock::now().time_since_epoch().count());
+        random = [engine = std::mt19937(seed)]() mutable { return engine(); };
+      }
+      for (int i = 0; i < kSnowFlakes; ++i) {
+        const int x = static_cast<int>(random() % (PW - 1));
+        const int y = static_cast<int>(random() % (PH - 1));
+        cv.Row(y)[x] = qRgb(255, 255, 255);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  return working;
+}
+
+std::optional<QImage> DrawThemePreview(PreviewLock& lock, const TQuibTheme& theme,
+                                       const PreviewContext& context) {
+  if (lock.Locked()) return std::nullopt;
+  const auto hold = lock.Acquire();
+  return RenderThemePreview(theme, context);
+}
+
+platform::MessageRequest MissingPictureQuestion(const QString& storedName) {
+  platform::MessageRequest request;
+  request.caption = QStringLiteral("Picture not found");
+  request.text = QStringLiteral("This theme should have a background picture:\r") + storedName +
+                 QStringLiteral(
+                     "\rbut it's not there.\rYou may need to download the theme pictures from "
+                     "the Quib website.\r\rShow this message again?");
+  request.icon = platform::Icon::Information;
+  request.buttons = platform::Buttons::YesNo;
+  request.defaultButton = platform::Answer::Yes;
+  return request;
+}
+
+}  // namespace preview
