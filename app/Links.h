@@ -7,7 +7,8 @@ namespace links {
 
 inline constexpr const char* kAuthorWebsite = "https://configurator.example.org/";
 inline constexpr const char* kAuthorName = "The Configurator Team";
-inline constexpr const char* kAuthorMail = "mailto:configurator@example.org?subject=Quib Configurator";
+inline constexpr const char* kAuthorMail =
+    "mailto:configurator@example.org?subject=Quib Configurator";
 inline constexpr const char* kQuibHomepage = "https://quib.example.org/";
 inline constexpr const char* kQuibAuthorName = "The Quib Authors";
 inline constexpr const char* kQuibAuthorMail = "mailto:authors@quib.example.org";

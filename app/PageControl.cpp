@@ -62,9 +62,7 @@ void TPageControl::setTabIcon(int index, const QIcon& icon) {
   Relayout();
 }
 
-int TPageControl::TabHeight() const {
-  return std::max(fontMetrics().height(), kIconSize) + 8;
-}
+int TPageControl::TabHeight() const { return std::max(fontMetrics().height(), kIconSize) + 8; }
 
 int TPageControl::tabAt(const QPoint& pos) const {
   for (int i = 0; i < count(); ++i)
@@ -116,7 +114,8 @@ void TPageControl::Relayout() {
       left += w;
     }
   }
-  stack_->setGeometry(2, rows_ * height + 2, this->width() - 4, this->height() - rows_ * height - 4);
+  stack_->setGeometry(2, rows_ * height + 2, this->width() - 4,
+                      this->height() - rows_ * height - 4);
   update();
 }
 

@@ -3,7 +3,6 @@
 #include "app/Page.h"
 #include "app/Unit1.h"
 
-
 #if __has_include("app/pages/AboutPage.h")
 #include "app/pages/AboutPage.h"
 #endif

@@ -8,7 +8,6 @@ QString ToQ(std::string_view text) {
 }
 
 std::string FromQ(const QString& text) {
-  return cp1252::FromUtf16(
-      std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                          static_cast<std::size_t>(text.size())));
+  return cp1252::FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                               static_cast<std::size_t>(text.size())));
 }

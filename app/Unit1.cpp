@@ -40,12 +40,19 @@ struct PageInfo {
   const char* name;
 };
 // The pages in tab order, with their component names.
-constexpr PageInfo kPages[] = {
-    {"About", "About"},           {"Donate", "TabSheet2"},      {"Blitter", "Blitters"},
-    {"Debugging", "TabSheet1"},   {"Emulation", "Emulation"},   {"GUI", "GUI"},
-    {"Input", "Input"},           {"Messages", "Messages"},     {"Miscellaneous", "Miscellaneous"},
-    {"Screenshots", "Screenshots"}, {"Sound", "Sound"},         {"Sound logging", "SoundLogging"},
-    {"Theme", "Theme"}};
+constexpr PageInfo kPages[] = {{"About", "About"},
+                               {"Donate", "TabSheet2"},
+                               {"Blitter", "Blitters"},
+                               {"Debugging", "TabSheet1"},
+                               {"Emulation", "Emulation"},
+                               {"GUI", "GUI"},
+                               {"Input", "Input"},
+                               {"Messages", "Messages"},
+                               {"Miscellaneous", "Miscellaneous"},
+                               {"Screenshots", "Screenshots"},
+                               {"Sound", "Sound"},
+                               {"Sound logging", "SoundLogging"},
+                               {"Theme", "Theme"}};
 
 // Integers of the program's settings file: decimal, or hexadecimal after
 // "0x"; anything else gives the default.
@@ -105,7 +112,7 @@ QWidget* TForm1::PageWidget(const char* objectName) const {
 
 void TForm1::BuildWindow() {
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(4, 4, 4, 0);
+  layout->setContentsMargins(6, 6, 6, 0);
   layout->setSpacing(0);
   PageControl = new TPageControl(this);
   PageControl->setObjectName("PageControl");
@@ -116,11 +123,14 @@ void TForm1::BuildWindow() {
   }
   layout->addWidget(PageControl, 1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->setContentsMargins(0, 6, 0, 6);
+  // The button row is as high as the space under the page control.
+  auto* buttonRow = new QWidget(this);
+  buttonRow->setFixedHeight(kButtonRowHeight);
+  auto* buttons = new QHBoxLayout(buttonRow);
+  buttons->setContentsMargins(0, 0, 0, 0);
   buttons->addStretch(1);
   auto makeButton = [&](const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, this);
+    auto* b = new QPushButton(caption, buttonRow);
     b->setObjectName(name);
     b->setAutoDefault(false);
     buttons->addWidget(b);
@@ -131,7 +141,7 @@ void TForm1::BuildWindow() {
   ApplyButton = makeButton("ApplyButton", "Apply");
   RunButton = makeButton("RunButton", "Apply && run");
   OKButton->setDefault(true);
-  layout->addLayout(buttons);
+  layout->addWidget(buttonRow);
 
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, [this] { CancelButtonClick(); });
@@ -153,13 +163,16 @@ void TForm1::BuildWindow() {
 
   connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
   connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButtonClick(); });
-  connect(ApplyButton, &QPushButton::clicked, this, [this] { Guarded([this] { ApplyButtonClick(); }); });
-  connect(RunButton, &QPushButton::clicked, this, [this] { Guarded([this] { RunButtonClick(); }); });
+  connect(ApplyButton, &QPushButton::clicked, this,
+          [this] { Guarded([this] { ApplyButtonClick(); }); });
+  connect(RunButton, &QPushButton::clicked, this,
+          [this] { Guarded([this] { RunButtonClick(); }); });
   connect(PageControl, &TPageControl::changedByUser, this, [this] { PageControlChange(); });
 
   tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS", {"&Quib", "Quib&W"});
   tcSoundOS = MakeTabStrip(PageWidget("Sound"), "tcSoundOS", {"&Quib", "Quib&W"});
-  tcBlitterOS = MakeTabStrip(PageWidget("Blitters"), "tcBlitterOS", {"&Quib", "Quib&W", "Quib&Nix"});
+  tcBlitterOS =
+      MakeTabStrip(PageWidget("Blitters"), "tcBlitterOS", {"&Quib", "Quib&W", "Quib&Nix"});
   tcSoundFormat = MakeTabStrip(PageWidget("SoundLogging"), "tcSoundFormat", {"&VGM", "&WAV"});
 
   BuildConfiguratorSettings();
@@ -226,7 +239,8 @@ void TForm1::BuildConfiguratorSettings() {
     preferLayout->addWidget(radio);
     group->addButton(radio, static_cast<int>(preferButtons_.size()));
     preferButtons_.append(radio);
-    connect(radio, &QRadioButton::clicked, this, [this] { Guarded([this] { rgPreferSettingsFromClick(); }); });
+    connect(radio, &QRadioButton::clicked, this,
+            [this] { Guarded([this] { rgPreferSettingsFromClick(); }); });
   }
   auto* commandRow = new QHBoxLayout;
   auto* commandColumn = new QVBoxLayout;
@@ -237,10 +251,14 @@ void TForm1::BuildConfiguratorSettings() {
   grid->addLayout(commandRow, 2, 0, 1, 4);
   grid->setColumnStretch(1, 1);
 
-  connect(QuibPathButton, &QPushButton::clicked, this, [this] { Guarded([this] { QuibPathButtonClick(); }); });
-  connect(btnRunQuib, &QPushButton::clicked, this, [this] { Guarded([this] { btnRunQuibClick(0); }); });
-  connect(btnRunQuibW, &QPushButton::clicked, this, [this] { Guarded([this] { btnRunQuibClick(1); }); });
-  connect(UndoButton, &QPushButton::clicked, this, [this] { Guarded([this] { UndoButtonClick(); }); });
+  connect(QuibPathButton, &QPushButton::clicked, this,
+          [this] { Guarded([this] { QuibPathButtonClick(); }); });
+  connect(btnRunQuib, &QPushButton::clicked, this,
+          [this] { Guarded([this] { btnRunQuibClick(0); }); });
+  connect(btnRunQuibW, &QPushButton::clicked, this,
+          [this] { Guarded([this] { btnRunQuibClick(1); }); });
+  connect(UndoButton, &QPushButton::clicked, this,
+          [this] { Guarded([this] { UndoButtonClick(); }); });
   connect(ResetWarningsButton, &QPushButton::clicked, this, [this] { ResetWarningsButtonClick(); });
 }
 
@@ -354,8 +372,7 @@ QString TForm1::SettingsFile() const {
 void TForm1::LoadImageStrip(const QString& name, ImageList& list, int row) {
   QImage strip;
   const QDir exeDir(platform::Current().ExecutableDir());
-  const QStringList found =
-      exeDir.entryList({name + ".bmp"}, QDir::Files | QDir::CaseSensitive);
+  const QStringList found = exeDir.entryList({name + ".bmp"}, QDir::Files | QDir::CaseSensitive);
   if (!found.isEmpty()) strip.load(exeDir.filePath(found.front()));
   // A replacement that cannot be read falls back to the built-in strip.
   if (strip.isNull()) strip.load(":/strips/" + name + ".bmp");
@@ -495,8 +512,9 @@ void TForm1::FitPages() {
   PageControl->setFixedWidth(pageWidth + 4);
   const int tabs = PageControl->height() - PageControl->activePage()->height();
   PageControl->setFixedHeight(pageHeight + std::max(tabs, 0));
-  adjustSize();
-  setFixedSize(PageControl->width() + 8, PageControl->height() + 4 + kButtonRowHeight);
+  const QMargins margins = this->layout()->contentsMargins();
+  setFixedSize(PageControl->width() + margins.left() + margins.right(),
+               PageControl->height() + margins.top() + kButtonRowHeight);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -528,17 +546,17 @@ void TForm1::LoadSettings() {
       QFileInfo::exists(QuibPath + "quib.msg") && QFileInfo::exists(QuibPath + "quib.thm") &&
       (QuibCfgPresent || QuibWCfgPresent);
   if (!filesPresent) {
-    const platform::Answer answer = Message(
-        "Error",
-        "One or more of the required configuration files was not found.\r\r"
-        "The required files are:\r"
-        "Either quib.cfg (for Quib) or quibw.cfg (for QuibW)\r"
-        "quib.blt (blitters)\r"
-        "quib.inp (input)\r"
-        "quib.msg (messages)\r"
-        "quib.thm (themes)\r\r"
-        "Do you want to relocate Quib?",
-        platform::Icon::Error, platform::Buttons::YesNo, true);
+    const platform::Answer answer =
+        Message("Error",
+                "One or more of the required configuration files was not found.\r\r"
+                "The required files are:\r"
+                "Either quib.cfg (for Quib) or quibw.cfg (for QuibW)\r"
+                "quib.blt (blitters)\r"
+                "quib.inp (input)\r"
+                "quib.msg (messages)\r"
+                "quib.thm (themes)\r\r"
+                "Do you want to relocate Quib?",
+                platform::Icon::Error, platform::Buttons::YesNo, true);
     if (answer == platform::Answer::Yes) {
       LocateQuib();
       Message("Restart required", "Please restart the program to try again.",

@@ -45,13 +45,13 @@ class TForm1 : public QWidget {
   bool ShowNESWarning = true;
   bool QuibCfgPresent = false;
   bool QuibWCfgPresent = false;
-  std::unique_ptr<Document> QuibDoc;   // quib.cfg, only when QuibCfgPresent
-  std::unique_ptr<Document> QuibWDoc;  // quibw.cfg, only when QuibWCfgPresent
-  Document BlitterDoc;                 // quib.blt
-  Document InputDoc;                   // quib.inp
-  Document ThemeDoc;                   // quib.thm
-  Document CurrentBlock;               // the blitter block being edited
-  int CurrentBlitterOS = 0;            // build of the blitter tab shown
+  std::unique_ptr<Document> QuibDoc;    // quib.cfg, only when QuibCfgPresent
+  std::unique_ptr<Document> QuibWDoc;   // quibw.cfg, only when QuibWCfgPresent
+  Document BlitterDoc;                  // quib.blt
+  Document InputDoc;                    // quib.inp
+  Document ThemeDoc;                    // quib.thm
+  Document CurrentBlock;                // the blitter block being edited
+  int CurrentBlitterOS = 0;             // build of the blitter tab shown
   std::array<ImageList, 5> ImageLists;  // 0: page tabs, 1..4: the tab strips
   std::array<bool, 5> ImageListUsed{};
 

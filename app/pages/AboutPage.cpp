@@ -47,8 +47,8 @@ QHBoxLayout* Row(QVBoxLayout* column) {
 
 }  // namespace
 
-QLabel* AboutPage::MakeLink(TForm1& form, QWidget* parent, const char* name,
-                            const QString& caption, const QString& target) {
+QLabel* AboutPage::MakeLink(TForm1& form, QWidget* parent, const char* name, const QString& caption,
+                            const QString& target) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
   label->setTextFormat(Qt::PlainText);
@@ -98,7 +98,8 @@ AboutPage::AboutPage(TForm1& form) : Page(form, form.PageWidget("About")) {
   linkRow->addWidget(Text(about, "Links: "));
   linkRow->addWidget(MakeLink(form, about, "URL1", "My website", links::kAuthorWebsite));
   linkRow->addWidget(Text(about, " - "));
-  linkRow->addWidget(MakeLink(form, about, "Label39", links::kCommunityName, links::kCommunitySite));
+  linkRow->addWidget(
+      MakeLink(form, about, "Label39", links::kCommunityName, links::kCommunitySite));
   linkRow->addWidget(Text(about, " - "));
   linkRow->addWidget(MakeLink(form, about, "URL3", "Quib homepage", links::kQuibHomepage));
   linkRow->addStretch(1);
@@ -116,8 +117,8 @@ AboutPage::AboutPage(TForm1& form) : Page(form, form.PageWidget("About")) {
   quibRow->addStretch(1);
   column->addSpacing(10);
 
-  QLabel* thanks = Text(about,
-                        "Thanks to everyone who tested it, drew themes and sent in blitters.");
+  QLabel* thanks =
+      Text(about, "Thanks to everyone who tested it, drew themes and sent in blitters.");
   thanks->setWordWrap(true);
   column->addWidget(thanks);
   column->addStretch(1);

@@ -58,8 +58,9 @@ TEST_F(Shell, FirstStartUsesTheChosenFilesFolder) {
 }
 
 TEST_F(Shell, StoredSettingsAreUsedAsTheyAre) {
-  WriteIni("Left=0x20\nTop=40\nActive page=12\nPreferred cfg file=7\nLoad ROM on run=1\n"
-           "Show NES warning=0\nMissing picture warning=junk");
+  WriteIni(
+      "Left=0x20\nTop=40\nActive page=12\nPreferred cfg file=7\nLoad ROM on run=1\n"
+      "Show NES warning=0\nMissing picture warning=junk");
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
   EXPECT_TRUE(platform_.openFileRequests().empty());
@@ -191,8 +192,8 @@ TEST_F(Shell, CancelKeepsTheFilesAndWritesTheSettingsInKeyOrder) {
   for (const auto& w : platform_.profileWrites()) keys.push_back(w.key);
   EXPECT_EQ(keys, (std::vector<QString>{"Left", "Top", "Quib path", "Active page",
                                         "Missing picture warning", "Show message when applying",
-                                        "Show NES warning", "Preferred cfg file",
-                                        "Load ROM on run", "Last ROM path"}));
+                                        "Show NES warning", "Preferred cfg file", "Load ROM on run",
+                                        "Last ROM path"}));
   EXPECT_EQ(platform_.profileWrites().back().value, "/games/");
   EXPECT_EQ(form->QuibDoc, nullptr);  // released at close
 }
@@ -226,11 +227,11 @@ TEST_F(Shell, AFailedSaveStopsAndKeepsTheWindowAndTheEdits) {
   QTest::mouseClick(Find<QPushButton>("OKButton"), Qt::LeftButton);
   ASSERT_EQ(platform_.messages().size(), 1u);
   EXPECT_EQ(platform_.messages()[0].caption, "Quib Configurator");
-  EXPECT_TRUE(platform_.messages()[0].text.startsWith("Cannot create file \"" + EmuDir() +
-                                                      "quib.inp\". "));
+  EXPECT_TRUE(
+      platform_.messages()[0].text.startsWith("Cannot create file \"" + EmuDir() + "quib.inp\". "));
   EXPECT_TRUE(form->isVisible());
   EXPECT_NE(ReadFile("quib.cfg").find("fb_width=999\r\n"), std::string::npos);  // earlier file
-  EXPECT_EQ(ReadFile("quib.thm"), theme);                                      // later file
+  EXPECT_EQ(ReadFile("quib.thm"), theme);                                       // later file
   EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "999");
 
   QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
