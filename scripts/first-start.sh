@@ -9,10 +9,19 @@ if [ ! -w "$exe_dir" ]; then
   ini="${XDG_CONFIG_HOME:-$HOME/.config}/Quib Configurator/Quib Configurator.ini"
 fi
 
-current=""
-if [ -f "$ini" ]; then
-  current=$(awk -F= 'BEGIN{IGNORECASE=1} /^\[/{s=tolower($0)} s=="[settings]" && tolower($1)=="quib path"{print substr($0, index($0,"=")+1)}' "$ini" | tr -d '\r' | head -n 1)
-fi
+# The settings file without its CRs, for reading.
+plain=""
+[ -f "$ini" ] && plain=$(tr -d '\r' <"$ini")
+
+current=$(printf '%s\n' "$plain" | awk '
+  /^[ \t]*\[/ { s = tolower($0); gsub(/[ \t]/, "", s) }
+  s == "[settings]" {
+    eq = index($0, "=")
+    if (eq > 0) {
+      key = tolower(substr($0, 1, eq - 1)); gsub(/^[ \t]+|[ \t]+$/, "", key)
+      if (key == "quib path") { v = substr($0, eq + 1); gsub(/^[ \t]+|[ \t]+$/, "", v); print v; exit }
+    }
+  }')
 [ -n "$current" ] && exit 0
 
 demo="${XDG_DATA_HOME:-$HOME/.local/share}/quib-configurator/demo-emulator"
@@ -23,11 +32,19 @@ if [ ! -d "$demo" ]; then
 fi
 
 mkdir -p "$(dirname "$ini")"
-if [ -f "$ini" ] && grep -qi '^\[settings\]' "$ini"; then
-  tmp=$(mktemp)
-  awk -v path="$demo/" 'BEGIN{done=0} {print} tolower($0) ~ /^\[settings\]/ && !done {print "Quib path=" path; done=1}' "$ini" >"$tmp"
-  grep -vi '^quib path=$' "$tmp" >"$ini" || true
-  rm -f "$tmp"
-else
-  printf '[Settings]\r\nQuib path=%s/\r\n' "$demo" >>"$ini"
-fi
+# Drop any empty "Quib path" line of [Settings], then add ours right after the
+# section header (or a new section at the end).
+printf '%s\n' "$plain" | awk -v path="$demo/" '
+  BEGIN { done = 0 }
+  /^[ \t]*\[/ { s = tolower($0); gsub(/[ \t]/, "", s) }
+  {
+    eq = index($0, "=")
+    key = eq > 0 ? tolower(substr($0, 1, eq - 1)) : ""
+    gsub(/^[ \t]+|[ \t]+$/, "", key)
+    if (s == "[settings]" && key == "quib path") next
+    if ($0 != "" || NR > 1) print
+    if (s == "[settings]" && !done && $0 ~ /^[ \t]*\[/) { print "Quib path=" path; done = 1 }
+  }
+  END { if (!done) { print "[Settings]"; print "Quib path=" path } }' |
+  sed 's/$/\r/' >"$ini.tmp"
+mv "$ini.tmp" "$ini"
