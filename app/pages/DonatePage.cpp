@@ -1,0 +1,79 @@
+#include "app/pages/DonatePage.h"
+
+#include <QMouseEvent>
+#include <QPixmap>
+
+#include "app/Links.h"
+#include "app/Text.h"
+#include "app/Unit1.h"
+#include "app/logic/WordTables.h"
+
+namespace {
+
+// The lowest top the picture may take (see logic::FollowPointer).
+constexpr int kLowestPictureTop = 184;
+
+}  // namespace
+
+DonatePage::DonatePage(TForm1& form) : Page(form, form.PageWidget("TabSheet2")) {
+  ui.setupUi(page_);
+
+  const QPixmap button(":/donate/donate-button.png");
+  if (!button.isNull()) ui.imgPayPal->setPixmap(button);
+  ui.imgPayPal->setFixedSize(button.isNull() ? QSize(62, 31) : button.size());
+  ui.imgPayPal->setCursor(Qt::PointingHandCursor);
+  ui.imgPayPal->setToolTip(links::kDonationPage);
+  ui.imgPayPal->raise();
+
+  // The box is high enough for the picture at its lowest with the note below.
+  const QMargins margins = ui.GroupBox12Layout->contentsMargins();
+  const int noteWidth = ui.GroupBox12->maximumWidth() - margins.left() - margins.right();
+  ui.GroupBox12->setMinimumHeight(kLowestPictureTop + ui.imgPayPal->height() + 4 +
+                                  ui.Label56->heightForWidth(noteWidth) + margins.bottom());
+  ui.imgPayPal->move((ui.GroupBox12->maximumWidth() - ui.imgPayPal->width()) / 2,
+                     (88 + kLowestPictureTop) / 2);
+
+  // Every control of the box reports pointer moves, buttons pressed or not.
+  ui.GroupBox12->setMouseTracking(true);
+  ui.GroupBox12->installEventFilter(this);
+  for (QWidget* control : ui.GroupBox12->findChildren<QWidget*>()) {
+    control->setMouseTracking(true);
+    control->installEventFilter(this);
+  }
+
+  connect(ui.edtCPUSpeed, &QLineEdit::textChanged, this, [this] { edtCPUSpeedChange(); });
+  connect(ui.edtGFXMem, &QLineEdit::textChanged, this, [this] { edtCPUSpeedChange(); });
+  edtCPUSpeedChange();
+}
+
+void DonatePage::edtCPUSpeedChange() {
+  ui.edtDonation->setText(ToQ(
+      logic::SuggestedDonation(FromQ(ui.edtCPUSpeed->text()), FromQ(ui.edtGFXMem->text()))));
+}
+
+void DonatePage::GroupBox12MouseMove(QWidget* control, QPoint pos) {
+  if (control != ui.GroupBox12) pos = control->mapTo(ui.GroupBox12, pos);
+  const logic::PicturePosition to =
+      logic::FollowPointer(pos.x(), pos.y(), ui.imgPayPal->width(), ui.imgPayPal->height(),
+                           ui.GroupBox12->width());
+  ui.imgPayPal->move(to.left, to.top);
+}
+
+void DonatePage::imgPayPalClick() {
+  platform::Current().ShellExecute("open", links::kDonationPage);
+}
+
+bool DonatePage::eventFilter(QObject* watched, QEvent* event) {
+  auto* control = qobject_cast<QWidget*>(watched);
+  if (control == nullptr) return false;
+  if (event->type() == QEvent::MouseMove) {
+    GroupBox12MouseMove(control, static_cast<QMouseEvent*>(event)->position().toPoint());
+  } else if (event->type() == QEvent::MouseButtonRelease && control == ui.imgPayPal &&
+             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+             ui.imgPayPal->rect().contains(
+                 static_cast<QMouseEvent*>(event)->position().toPoint())) {
+    imgPayPalClick();
+    return true;
+  }
+  return false;
+}

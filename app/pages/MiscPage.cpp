@@ -1,0 +1,66 @@
+#include "app/pages/MiscPage.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "app/Unit1.h"
+
+namespace {
+
+constexpr const char* kMarioKey = "mario_is_a_fat_plumber";
+
+}  // namespace
+
+MiscPage::MiscPage(TForm1& form) : Page(form, form.PageWidget("Miscellaneous")) {
+  group_ = new QGroupBox(page_);
+  ui.setupUi(group_);
+  static_cast<QVBoxLayout*>(page_->layout())->insertWidget(0, group_);
+  QWidget::setTabOrder(ui.MarioIsAFatPlumber, form.edtLocation);
+
+  bind_.Check(ui.NESSucks, "nes_sucks", form.Shared(), "NESSucksClick");
+  connect(ui.MarioIsAFatPlumber, &QCheckBox::toggled, this,
+          [this] { form_.Guarded([this] { MarioIsAFatPlumberClick(); }); });
+}
+
+void MiscPage::Fill(FillStep step) {
+  switch (step) {
+    case FillStep::MessagesAndNes:
+      bind_.Fill({ui.NESSucks});
+      break;
+    case FillStep::Mario:
+      FillMario();
+      break;
+    default:
+      break;
+  }
+}
+
+void MiscPage::FillMario() {
+  Document* doc = form_.PreferredDocument();
+  if (doc == nullptr) return;
+  // The emulator wants the key present; it is added straight to the document,
+  // since the store writes nothing while the window is being filled.
+  if (ReadValue(*doc, kMarioKey).empty()) doc->push_back(std::string(kMarioKey) + "=0");
+  FillGuard fill;
+  ui.MarioIsAFatPlumber->setChecked(ReadInteger(*doc, kMarioKey) != 0);
+}
+
+void MiscPage::MarioIsAFatPlumberClick() {
+  const bool ticked = ui.MarioIsAFatPlumber->isChecked();
+  form_.WriteIntegerToBoth(kMarioKey, ticked ? 1 : 0);
+  // Only a change the user makes warns: a fill (LoadingFinished cleared) is
+  // the program showing what the file says.
+  if (!LoadingFinished || !form_.isVisible() || !ticked || !form_.ShowNESWarning) return;
+  const platform::Answer answer = form_.Message(
+      "Warning",
+      "Please remember that Quib's NES support is unofficial and unsupported.\r"
+      "It will only play a few NES games.\r"
+      "There are better NES emulators available.\r"
+      "PLEASE DO NOT E-MAIL THE AUTHOR OF QUIB OR THE AUTHOR OF QUIB CONFIGURATOR ABOUT NES "
+      "EMULATION.\r"
+      "\r"
+      "Show this message again?",
+      platform::Icon::Information, platform::Buttons::YesNo);
+  if (answer == platform::Answer::No) form_.ShowNESWarning = false;
+}
