@@ -1,0 +1,179 @@
+#include "app/pages/InputPage.h"
+
+#include <QKeyEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/Text.h"
+#include "app/Unit1.h"
+
+namespace {
+
+constexpr const char* kRapidFire = "rapidfire";
+constexpr const char* kJoyDriver = "joy_driver";
+
+std::optional<int> Selection(const QComboBox* combo) {
+  const int index = combo->currentIndex();
+  if (index < 0) return std::nullopt;
+  return index;
+}
+
+QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const QString& name) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setArrowType(arrow);
+  button->setAutoRepeat(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+  button->setFixedWidth(16);
+  return button;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// UpDown
+
+UpDown::UpDown(QLineEdit* associate, int min, int max, int position, QWidget* parent)
+    : QWidget(parent), associate_(associate), min_(min), max_(max), position_(position) {
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  up_ = ArrowButton(this, Qt::UpArrow, "Up");
+  down_ = ArrowButton(this, Qt::DownArrow, "Down");
+  column->addWidget(up_);
+  column->addWidget(down_);
+  setFixedSize(16, associate->sizeHint().height());
+  connect(up_, &QToolButton::clicked, this, [this] { Step(1); });
+  connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
+  associate->installEventFilter(this);
+}
+
+void UpDown::Step(int delta) {
+  // The field may hold anything; a number in it is where the step starts,
+  // otherwise the buttons go on from their own last position.
+  bool ok = false;
+  const int shown = associate_->text().trimmed().toInt(&ok);
+  const long long from = ok ? shown : position_;
+  position_ = static_cast<int>(std::clamp<long long>(from + delta, min_, max_));
+  const QString text = QString::number(position_);
+  if (associate_->text() != text) associate_->setText(text);
+}
+
+bool UpDown::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == associate_ && event->type() == QEvent::KeyPress && isEnabled()) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+      Step(key == Qt::Key_Up ? 1 : -1);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------
+// InputPage
+
+InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
+  ui.setupUi(page_);
+
+  UpDown1 = new UpDown(ui.MouseSpeedX, 1, 3, 1, ui.gbMouseSpeed);
+  UpDown1->setObjectName("UpDown1");
+  UpDown2 = new UpDown(ui.MouseSpeedY, 1, 3, 1, ui.gbMouseSpeed);
+  UpDown2->setObjectName("UpDown2");
+  ui.mouseGrid->addWidget(UpDown1, 0, 2);
+  ui.mouseGrid->addWidget(UpDown2, 1, 2);
+  ui.mouseGrid->setHorizontalSpacing(2);
+  ui.mouseGrid->setColumnStretch(3, 1);
+
+  for (const logic::JoyDriver& driver : logic::kJoyDrivers)
+    ui.JoyPadDriverCombo->addItem(ToQ(driver.caption));
+  // The lists start without a selection, the port and card ones disabled.
+  ui.JoyPadDriverCombo->setCurrentIndex(-1);
+  ui.LPTCombo->setCurrentIndex(-1);
+  ui.IfSegaCombo->setCurrentIndex(-1);
+  for (QWidget* w : {static_cast<QWidget*>(ui.LPTLabel), static_cast<QWidget*>(ui.LPTCombo),
+                     static_cast<QWidget*>(ui.IfSegaLabel), static_cast<QWidget*>(ui.IfSegaCombo)})
+    w->setEnabled(false);
+  ui.joypadGrid->setColumnStretch(1, 1);
+
+  for (QCheckBox* box : {ui.P1RF1, ui.P1RF2, ui.P2RF1, ui.P2RF2})
+    connect(box, &QCheckBox::toggled, this, [this] { P1RF1Click(); });
+
+  const KeyScope input = KeyScope::In([&form] { return &form.InputDoc; });
+  bind_.Check(ui.cbCabinetMode, "cabinet_mode", input, "cbCabinetModeClick");
+  bind_.Check(ui.cbAllowOppositeDirections, "allow_opposite_directions", form.Shared(),
+              "cbAllowOppositeDirectionsClick");
+  bind_.Edit(ui.MouseSpeedX, "mouse_speed_x", input, "MouseSpeedXChange");
+  bind_.Edit(ui.MouseSpeedY, "mouse_speed_y", input, "MouseSpeedYChange");
+
+  for (QComboBox* combo : {ui.JoyPadDriverCombo, ui.LPTCombo, ui.IfSegaCombo})
+    connect(combo, &QComboBox::activated, this,
+            [this] { form_.Guarded([this] { JoyPadDriverComboChange(); }); });
+}
+
+void InputPage::Fill(FillStep step) {
+  if (step == FillStep::CabinetMode) {
+    bind_.Fill({ui.cbCabinetMode});
+    return;
+  }
+  if (step != FillStep::Input) return;
+  FillGuard guard;
+  if (Document* preferred = form_.PreferredDocument()) {
+    const std::array<bool, 4> boxes = logic::RapidFireBoxes(ReadInteger(*preferred, kRapidFire));
+    ui.P1RF1->setChecked(boxes[0]);
+    ui.P1RF2->setChecked(boxes[1]);
+    ui.P2RF1->setChecked(boxes[2]);
+    ui.P2RF2->setChecked(boxes[3]);
+  }
+  FillJoypad();
+  bind_.Fill({ui.MouseSpeedX, ui.MouseSpeedY, ui.cbAllowOppositeDirections});
+}
+
+void InputPage::FillJoypad() {
+  // The joypad belongs to the DOS build: without its settings file the group
+  // stays disabled and joy_driver is left alone.
+  const bool dos = form_.QuibCfgPresent;
+  ui.gbJoypad->setEnabled(dos);
+  if (!dos) {
+    for (QWidget* w : ui.gbJoypad->findChildren<QWidget*>()) w->setEnabled(false);
+    return;
+  }
+  ui.JoyPadDriverLabel->setEnabled(true);
+  ui.JoyPadDriverCombo->setEnabled(true);
+  ShowJoyControls(logic::DecodeJoyDriver(ReadValue(form_.InputDoc, kJoyDriver),
+                                         Selection(ui.LPTCombo), Selection(ui.IfSegaCombo)));
+}
+
+logic::JoyControls InputPage::CurrentJoyControls() const {
+  logic::JoyControls c;
+  c.driver = Selection(ui.JoyPadDriverCombo);
+  c.port = Selection(ui.LPTCombo);
+  c.card = Selection(ui.IfSegaCombo);
+  c.portEnabled = ui.LPTCombo->isEnabled();
+  c.cardEnabled = ui.IfSegaCombo->isEnabled();
+  return c;
+}
+
+void InputPage::ShowJoyControls(const logic::JoyControls& c) {
+  ui.JoyPadDriverCombo->setCurrentIndex(c.driver.value_or(-1));
+  ui.LPTCombo->setCurrentIndex(c.port.value_or(-1));
+  ui.IfSegaCombo->setCurrentIndex(c.card.value_or(-1));
+  ui.LPTLabel->setEnabled(c.portEnabled);
+  ui.LPTCombo->setEnabled(c.portEnabled);
+  ui.IfSegaLabel->setEnabled(c.cardEnabled);
+  ui.IfSegaCombo->setEnabled(c.cardEnabled);
+}
+
+void InputPage::P1RF1Click() {
+  form_.WriteIntegerToBoth(kRapidFire,
+                           logic::RapidFireMask(ui.P1RF1->isChecked(), ui.P1RF2->isChecked(),
+                                                ui.P2RF1->isChecked(), ui.P2RF2->isChecked()));
+}
+
+void InputPage::JoyPadDriverComboChange() {
+  const logic::JoyRuleResult result = logic::ApplyJoyDriverRule(CurrentJoyControls());
+  ShowJoyControls(result.controls);
+  if (result.word) WriteValue(form_.InputDoc, kJoyDriver, *result.word);
+}

@@ -1,0 +1,57 @@
+// The Input page: rapid fire per player and button, mouse speeds, cabinet
+// mode, opposite directions and the joypad driver of the DOS build. Rapid
+// fire and opposite directions are shared settings; the rest lives in the
+// input document.
+#pragma once
+
+#include "app/Page.h"
+#include "app/logic/WordTables.h"
+#include "ui_InputPage.h"
+
+class QToolButton;
+
+// Up-down buttons beside an edit field: they step the number the field shows
+// between min and max, while the field itself accepts any text.
+class UpDown : public QWidget {
+  Q_OBJECT
+
+ public:
+  UpDown(QLineEdit* associate, int min, int max, int position, QWidget* parent);
+  int Position() const { return position_; }
+  void Step(int delta);
+  QToolButton* UpButton() const { return up_; }
+  QToolButton* DownButton() const { return down_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QLineEdit* associate_;
+  QToolButton* up_;
+  QToolButton* down_;
+  int min_;
+  int max_;
+  int position_;
+};
+
+class InputPage : public Page {
+  Q_OBJECT
+
+ public:
+  explicit InputPage(TForm1& form);
+  void Fill(FillStep step) override;
+
+  // Handlers.
+  void P1RF1Click();
+  void JoyPadDriverComboChange();
+
+  Ui::InputPage ui;
+  UpDown* UpDown1 = nullptr;
+  UpDown* UpDown2 = nullptr;
+
+ private:
+  void FillJoypad();
+  // Shows the joypad lists' selections and the port and card enabling.
+  void ShowJoyControls(const logic::JoyControls& controls);
+  logic::JoyControls CurrentJoyControls() const;
+};
