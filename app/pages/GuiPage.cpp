@@ -1,0 +1,100 @@
+#include "app/pages/GuiPage.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+#include "app/Text.h"
+#include "app/Unit1.h"
+#include "ui_GuiPage.h"
+
+GuiPage::GuiPage(TForm1& form)
+    : Page(form, form.PageWidget("GUI")), ui_(std::make_unique<Ui::GuiPage>()) {
+  Ui::GuiPage& ui = *ui_;
+  ui.setupUi(page_);
+  // The build tab strip heads the per-build panel inside "Video mode".
+  ui.tabStripLayout->insertWidget(0, form.tcGUIOS);
+  QWidget::setTabOrder(ui.StartInGUI, form.tcGUIOS);
+  QWidget::setTabOrder(form.tcGUIOS, ui.GUIRes);
+  // Typed text is stored as typed: no completion, and Enter adds no item.
+  ui.GUIRes->setCompleter(nullptr);
+  ui.GUIRefreshRate->setCompleter(nullptr);
+  ui.GUIDriver->setCurrentIndex(-1);
+
+  const KeyScope shared = form.Shared();
+  const KeyScope tab =
+      KeyScope::In([this] { return form_.BuildDocument(form_.tcGUIOS->currentIndex()); });
+
+  bind_.Check(ui.StartInGUI, "start_in_gui", shared, "StartInGUIClick");
+  bind_.Edit(ui.GUIRes->lineEdit(), "gui_video_mode", tab, "GUIResChange");
+  bind_.Combo(
+      ui.GUIDriver, "gui_video_driver", tab, "GUIDriverChange",
+      [this](const std::string& stored) { return logic::VideoDriverIndex(TabBuild(), stored); },
+      [this](int index) -> std::optional<std::string> {
+        const auto word = logic::WordAt(logic::VideoDrivers(TabBuild()), index);
+        if (!word) return std::nullopt;
+        return std::string(*word);
+      });
+  bind_.Edit(ui.GUIRefreshRate->lineEdit(), "gui_refresh_rate", tab, "GUIRefreshRateChange", {},
+             [](const std::string& text) { return logic::RefreshRateWord(text); });
+  bind_.Check(ui.GUIVSynch, "gui_vsync", tab, "GUIVSynchClick");
+
+  bind_.Edit(ui.FBWidth, "fb_width", shared, "FBWidthChange");
+  bind_.Edit(ui.FBHeight, "fb_height", shared, "FBHeightChange");
+  bind_.Check(ui.UseVLFN, "fb_uses_db", shared, "UseVLFNClick");
+  bind_.Check(ui.FBClose, "fb_close_after_load", shared, "FBCloseClick");
+  bind_.Check(ui.FSAfterLoad, "fb_fullscreen_after_load", shared, "FSAfterLoadClick");
+
+  connect(form.tcGUIOS, &QTabBar::currentChanged, this, [this] { tcGUIOSChange(); });
+}
+
+GuiPage::~GuiPage() = default;
+
+logic::Build GuiPage::TabBuild() const {
+  return form_.tcGUIOS->currentIndex() == 1 ? logic::Build::QuibW : logic::Build::Quib;
+}
+
+void GuiPage::Fill(FillStep step) {
+  if (step != FillStep::Gui) return;
+  Ui::GuiPage& ui = *ui_;
+  bind_.Fill({ui.StartInGUI});
+  {
+    const QSignalBlocker block(form_.tcGUIOS);
+    form_.tcGUIOS->setCurrentIndex(form_.QuibCfgPresent ? 0 : 1);
+  }
+  tcGUIOSChange();
+  bind_.Fill({ui.FBWidth, ui.FBHeight, ui.UseVLFN, ui.FBClose, ui.FSAfterLoad});
+}
+
+void GuiPage::tcGUIOSChange() {
+  Ui::GuiPage& ui = *ui_;
+  const int index = form_.tcGUIOS->currentIndex();
+  Document* doc = form_.BuildDocument(index);
+  if (doc == nullptr) {
+    const QSignalBlocker block(form_.tcGUIOS);
+    form_.tcGUIOS->setCurrentIndex(tcGUIOSTag_);
+    return;
+  }
+  // Showing the build's values is no edit: nothing reaches the documents.
+  FillGuard fill;
+
+  ui.GUIRes->setCurrentIndex(-1);
+  bind_.Fill({ui.GUIRes->lineEdit()});
+
+  // The item list always belongs to the build shown.
+  ui.GUIDriver->clear();
+  for (const std::string_view caption : logic::Captions(logic::VideoDrivers(TabBuild())))
+    ui.GUIDriver->addItem(ToQ(caption));
+  ui.GUIDriver->setCurrentIndex(-1);
+  bind_.Fill({ui.GUIDriver});
+
+  // The stored text is shown as it is; an item is selected only when its
+  // caption in lower case is exactly that text.
+  ui.GUIRefreshRate->setCurrentIndex(-1);
+  bind_.Fill({ui.GUIRefreshRate->lineEdit()});
+  if (const auto item = logic::RefreshRateIndex(ReadValue(*doc, "gui_refresh_rate")))
+    ui.GUIRefreshRate->setCurrentIndex(*item);
+
+  bind_.Fill({ui.GUIVSynch});
+  tcGUIOSTag_ = index;
+}
