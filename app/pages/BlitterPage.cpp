@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <array>
@@ -253,7 +254,12 @@ std::optional<QString> BlitterPage::AskBlitterName(const QString* current) {
   dialog.Button2->setText(form_.CancelButton->text());
   if (current != nullptr) dialog.Edit1->setText(*current);
   if (dialog.ShowModal() != QDialog::Accepted) return std::nullopt;
-  return dialog.Edit1->text();
+  // A pasted line break would split the header over two lines of the file:
+  // the name ends where the field's first line ends.
+  QString name = dialog.Edit1->text();
+  const qsizetype lineBreak = name.indexOf(QRegularExpression("[\r\n]"));
+  if (lineBreak >= 0) name.truncate(lineBreak);
+  return name;
 }
 
 void BlitterPage::AddBlitterButtonClick() {
