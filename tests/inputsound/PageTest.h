@@ -1,0 +1,60 @@
+// Shared helpers of the Input, Sound and template page tests: starting on a
+// page, typing into fields and choosing drop-down items as the user does.
+#pragma once
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "app/PageControl.h"
+#include "tests/app/AppFixture.h"
+
+class PageTest : public AppTest {
+ protected:
+  // Starts the window with the sample files (after edits to them) on a page.
+  TForm1* StartOn(int page, const QString& ini = QString()) {
+    WriteIni(ini);
+    TForm1* form = Start();
+    if (form != nullptr) {
+      form->PageControl->setCurrentIndex(page);
+      QApplication::processEvents();
+    }
+    return form;
+  }
+
+  // Replaces the text of a name line in one of the sample files.
+  void SetKey(const QString& file, const std::string& key, const std::string& line) {
+    std::string text = ReadFile(file);
+    const std::size_t at = text.find("\n" + key);
+    ASSERT_NE(at, std::string::npos) << key;
+    const std::size_t end = text.find('\n', at + 1);
+    text.replace(at + 1, end - at - 1, line + "\r");
+    WriteFile(file, text);
+  }
+
+  // Replaces a field's whole text by typing.
+  static void Type(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty())
+      QTest::keyClick(edit, Qt::Key_Backspace);
+    else
+      QTest::keyClicks(edit, text);
+  }
+
+  // Clicks a check box on its box (a wide check box's middle may be empty).
+  static void Click(QAbstractButton* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+  }
+
+  // The user's choice of a drop-down item.
+  static void Choose(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+  }
+
+  static QString Key(const Document& doc, const std::string& key) {
+    return QString::fromStdString(Line(doc, key));
+  }
+};
