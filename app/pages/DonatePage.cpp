@@ -47,15 +47,14 @@ DonatePage::DonatePage(TForm1& form) : Page(form, form.PageWidget("TabSheet2")) 
 }
 
 void DonatePage::edtCPUSpeedChange() {
-  ui.edtDonation->setText(ToQ(
-      logic::SuggestedDonation(FromQ(ui.edtCPUSpeed->text()), FromQ(ui.edtGFXMem->text()))));
+  ui.edtDonation->setText(
+      ToQ(logic::SuggestedDonation(FromQ(ui.edtCPUSpeed->text()), FromQ(ui.edtGFXMem->text()))));
 }
 
 void DonatePage::GroupBox12MouseMove(QWidget* control, QPoint pos) {
   if (control != ui.GroupBox12) pos = control->mapTo(ui.GroupBox12, pos);
-  const logic::PicturePosition to =
-      logic::FollowPointer(pos.x(), pos.y(), ui.imgPayPal->width(), ui.imgPayPal->height(),
-                           ui.GroupBox12->width());
+  const logic::PicturePosition to = logic::FollowPointer(
+      pos.x(), pos.y(), ui.imgPayPal->width(), ui.imgPayPal->height(), ui.GroupBox12->width());
   ui.imgPayPal->move(to.left, to.top);
 }
 
@@ -67,7 +66,13 @@ bool DonatePage::eventFilter(QObject* watched, QEvent* event) {
   auto* control = qobject_cast<QWidget*>(watched);
   if (control == nullptr) return false;
   if (event->type() == QEvent::MouseMove) {
-    GroupBox12MouseMove(control, static_cast<QMouseEvent*>(event)->position().toPoint());
+    auto* move = static_cast<QMouseEvent*>(event);
+    // A move that a label leaves unhandled goes on to the group box, with the
+    // pointer at the same place on the screen: it is one move, handled once.
+    // (The box does not move, so the same place always gives the same spot.)
+    if (lastPointer_ && *lastPointer_ == move->globalPosition()) return false;
+    lastPointer_ = move->globalPosition();
+    GroupBox12MouseMove(control, move->position().toPoint());
   } else if (event->type() == QEvent::MouseButtonRelease && control == ui.imgPayPal &&
              static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
              ui.imgPayPal->rect().contains(

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QPoint>
+#include <QPointF>
+#include <optional>
 
 #include "app/Page.h"
 #include "ui_DonatePage.h"
@@ -27,4 +29,6 @@ class DonatePage : public Page {
 
  private:
   Ui::DonatePage ui;
+  // Where the pointer was, on the screen, at the last move handled.
+  std::optional<QPointF> lastPointer_;
 };
