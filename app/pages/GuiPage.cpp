@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <algorithm>
 
 #include "app/Text.h"
 #include "app/Unit1.h"
@@ -19,7 +20,13 @@ GuiPage::GuiPage(TForm1& form)
   // Typed text is stored as typed: no completion, and Enter adds no item.
   ui.GUIRes->setCompleter(nullptr);
   ui.GUIRefreshRate->setCompleter(nullptr);
-  ui.GUIDriver->setCurrentIndex(-1);
+  // Wide enough for the longest caption of either build, so the page does not
+  // change its layout when the tab changes.
+  for (const logic::Build build : {logic::Build::Quib, logic::Build::QuibW})
+    for (const std::string_view caption : logic::Captions(logic::VideoDrivers(build)))
+      ui.GUIDriver->addItem(ToQ(caption));
+  ui.GUIDriver->setMinimumWidth(ui.GUIDriver->sizeHint().width());
+  ui.GUIDriver->clear();
 
   const KeyScope shared = form.Shared();
   const KeyScope tab =
@@ -45,6 +52,9 @@ GuiPage::GuiPage(TForm1& form)
   bind_.Check(ui.FBClose, "fb_close_after_load", shared, "FBCloseClick");
   bind_.Check(ui.FSAfterLoad, "fb_fullscreen_after_load", shared, "FSAfterLoadClick");
 
+  // Picking an item whose caption is the text already shown still stores it.
+  for (QComboBox* combo : {ui.GUIRes, ui.GUIRefreshRate})
+    connect(combo, &QComboBox::activated, this, [this, combo] { bind_.Store(combo->lineEdit()); });
   connect(form.tcGUIOS, &QTabBar::currentChanged, this, [this] { tcGUIOSChange(); });
 }
 

@@ -128,6 +128,8 @@ TEST_F(GuiPageTest, StoredWordsAreMatchedExactlyAndKeptWhenNothingMatches) {
   Apply();
   EXPECT_TRUE(HasLine("quib.cfg", "gui_video_driver=directx"));
   EXPECT_TRUE(HasLine("quib.cfg", "gui_refresh_rate=Auto"));
+  Choose(Refresh(), 0);  // the item "Auto" over the same text
+  EXPECT_EQ(Value(form->QuibDoc.get(), "gui_refresh_rate"), "auto");
   EXPECT_TRUE(HasLine("quibw.cfg", "gui_refresh_rate=85"));
   EXPECT_EQ(ReadFile("quibw.cfg").find("gui_video_mode="), std::string::npos);
 }
