@@ -4,8 +4,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QTest>
+#include <locale>
+#include <string>
 
 #include "app/Links.h"
 #include "app/PageControl.h"
@@ -59,6 +62,24 @@ TEST_F(DonatePage, SuggestsTheDonationFromBothFields) {
     EXPECT_EQ(Suggest(bad, "64"), "") << bad;
     EXPECT_EQ(Suggest("600", bad), "") << bad;
   }
+}
+
+// Numbers shown with a comma wherever a library would ask the locale.
+struct CommaPunct : std::numpunct<char> {
+  char do_decimal_point() const override { return ','; }
+  char do_thousands_sep() const override { return '.'; }
+  std::string do_grouping() const override { return "\3"; }
+};
+
+TEST_F(DonatePage, ThePointStaysWhateverTheLocale) {
+  const std::locale previous = std::locale::global(std::locale(std::locale(), new CommaPunct));
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const QString result = Suggest("3000", "256");
+  const QString large = Suggest("100000", "0");
+  std::locale::global(previous);
+  QLocale::setDefault(QLocale::c());
+  EXPECT_EQ(result, "US$54.49");
+  EXPECT_EQ(large, "US$1273.24");
 }
 
 TEST_F(DonatePage, TypingInEitherFieldRecomputes) {
