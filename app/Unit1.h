@@ -16,6 +16,7 @@
 #include "app/Binding.h"
 #include "platform/Platform.h"
 #include "store/ZIniReader.h"
+#include "themes/QuibTheme.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -52,6 +53,7 @@ class TForm1 : public QWidget {
   Document ThemeDoc;                    // quib.thm
   Document CurrentBlock;                // the blitter block being edited
   int CurrentBlitterOS = 0;             // build of the blitter tab shown
+  TQuibTheme CurrentTheme;              // the theme built at the last selection
   std::array<ImageList, 5> ImageLists;  // 0: page tabs, 1..4: the tab strips
   std::array<bool, 5> ImageListUsed{};
 

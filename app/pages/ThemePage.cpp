@@ -1,0 +1,126 @@
+#include "app/pages/ThemePage.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "app/Links.h"
+#include "app/Text.h"
+#include "app/Unit1.h"
+#include "app/pages/AboutPage.h"
+#include "ui_ThemePage.h"
+
+namespace {
+
+const char* const kUncommentQuestion =
+    "This is an automated function and may not correctly uncomment all of the themes.\r"
+    "It works fine on my standard Quib.thm but could possibly mess up a modified file.\r"
+    "Do you want to continue?";
+
+}  // namespace
+
+ThemePage::ThemePage(TForm1& form)
+    : Page(form, form.PageWidget("Theme")), ui_(std::make_unique<Ui::ThemePage>()) {
+  ui_->setupUi(page_);
+  ui_->LinkRow->addWidget(AboutPage::MakeLink(form, page_, "Label47", "Quib themes page",
+                                              QString::fromLatin1(links::kQuibThemesPage)));
+  ui_->LinkRow->addStretch(1);
+
+  connect(ui_->ThemesCombo, &QComboBox::activated, this, [this] { ThemesComboChange(); });
+  connect(ui_->UncommentThemes, &QPushButton::clicked, this, [this] { UncommentThemesClick(); });
+  form.ThemesComboChange = [this] { ThemesComboChange(); };
+}
+
+ThemePage::~ThemePage() = default;
+
+QComboBox* ThemePage::ThemesCombo() const { return ui_->ThemesCombo; }
+QLabel* ThemePage::ThemePreview() const { return ui_->ThemePreview; }
+QPushButton* ThemePage::UncommentThemes() const { return ui_->UncommentThemes; }
+
+void ThemePage::Fill(FillStep step) {
+  if (step != FillStep::Themes) return;
+  ListThemes();
+  SelectStoredTheme();
+}
+
+void ThemePage::ListThemes() {
+  QComboBox* combo = ui_->ThemesCombo;
+  const int remembered = combo->currentIndex();
+  combo->setUpdatesEnabled(false);
+  combo->clear();
+  names_ = ListThemeNames(form_.ThemeDoc);
+  for (const std::string& name : names_) combo->addItem(ToQ(name));
+  combo->setUpdatesEnabled(true);
+  ui_->UncommentThemes->setEnabled(HasCommentedThemes(form_.ThemeDoc));
+  // An empty list leaves nothing selected (-1 stays -1).
+  combo->setCurrentIndex(std::min(remembered, combo->count() - 1));
+}
+
+void ThemePage::SelectStoredTheme() {
+  QComboBox* combo = ui_->ThemesCombo;
+  const Document* preferred = form_.PreferredDocument();
+  if (preferred != nullptr) {
+    const std::string stored = ReadValue(*preferred, "theme");
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+      if (SameName(names_[i], stored)) {
+        combo->setCurrentIndex(static_cast<int>(i));
+        break;
+      }
+    }
+  }
+  if (combo->currentIndex() < 0 && combo->count() > 0) combo->setCurrentIndex(0);
+}
+
+void ThemePage::ThemesComboChange() {
+  const int index = ui_->ThemesCombo->currentIndex();
+  const std::string name = index >= 0 && static_cast<std::size_t>(index) < names_.size()
+                               ? names_[static_cast<std::size_t>(index)]
+                               : std::string();
+  // A name without a header (only with an empty list) reads the lines before
+  // the first header.
+  const Document block = CollectThemeBlock(form_.ThemeDoc, FindThemeHeader(form_.ThemeDoc, name));
+  TQuibTheme theme;
+  ReadTheme(theme, block);
+  form_.CurrentTheme = theme;
+  DrawThemePreview(form_.CurrentTheme);
+  {
+    const auto hold = lock_.Acquire();
+    if (LoadThemeIntoEditor) LoadThemeIntoEditor();
+  }
+  // With no theme selected there is no name to store; writing an empty one
+  // would delete the user's "theme" line.
+  if (index >= 0) form_.WriteValueToBoth("theme", name);
+}
+
+void ThemePage::DrawThemePreview(const TQuibTheme& theme) {
+  preview::PreviewContext context;
+  context.emulatorDir = form_.QuibPath;
+  // The resolution of the emulator's interface only scales the background
+  // picture; without the GUI page there is none and no picture is drawn.
+  if (const auto* resolution = form_.findChild<QComboBox*>("GUIRes"))
+    context.resolution = resolution->currentText();
+  context.pictureMissing = [this](const QString& storedName) {
+    if (!form_.MissingPictureWarning) return;
+    QWidget* parent = form_.isVisible() ? &form_ : nullptr;
+    if (platform::Current().MessageBox(parent, preview::MissingPictureQuestion(storedName)) ==
+        platform::Answer::No)
+      form_.MissingPictureWarning = false;
+  };
+  if (const auto picture = preview::DrawThemePreview(lock_, theme, context))
+    ui_->ThemePreview->setPixmap(QPixmap::fromImage(*picture));
+}
+
+void ThemePage::UncommentThemesClick() {
+  if (form_.Message("Warning", kUncommentQuestion, platform::Icon::Warning,
+                    platform::Buttons::YesNo) == platform::Answer::No)
+    return;
+  if (UncommentThemeLines(form_.ThemeDoc) > 0) {
+    // The rest of the document is normalised since it was read, so this
+    // changes only the lines just uncommented («key = value» becomes
+    // «key=value», which the lookups need).
+    NormalizeLines(form_.ThemeDoc);
+  }
+  ListThemes();
+  SelectStoredTheme();
+}

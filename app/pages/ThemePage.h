@@ -1,0 +1,62 @@
+// The Theme page: the choice of the emulator's active theme among those of
+// the theme document, its preview in the colours of the theme, and the button
+// that switches on the themes quib.thm carries commented out. The name of the
+// active theme is shared by both builds (key "theme").
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Page.h"
+#include "themes/ThemePreview.h"
+
+namespace Ui {
+class ThemePage;
+}
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+class ThemePage : public Page {
+  Q_OBJECT
+
+ public:
+  explicit ThemePage(TForm1& form);
+  ~ThemePage() override;
+
+  void Fill(FillStep step) override;
+
+  // Refills ThemesCombo from the theme document's headers, keeping the
+  // selected index where it still exists, and enables UncommentThemes when
+  // the document holds commented-out themes.
+  void ListThemes();
+  // Selects the theme named by "theme" of the preferred document (letter case
+  // ignored); without such an item the selection stays, and with none at all
+  // the first item is selected. Runs no handler.
+  void SelectStoredTheme();
+  // The selection handler: reads the selected theme's block into the current
+  // theme, draws it and stores its name as the active theme.
+  void ThemesComboChange();
+  // Draws a theme into ThemePreview unless the preview is locked.
+  void DrawThemePreview(const TQuibTheme& theme);
+  void UncommentThemesClick();
+
+  // The preview's redraw lock (the preview's tag). Work that would redraw
+  // several times holds it and draws once at the end.
+  preview::PreviewLock& PreviewLock() { return lock_; }
+  // Set by the theme editor once it exists: loads the current theme into the
+  // editor's controls. Runs with the preview locked.
+  std::function<void()> LoadThemeIntoEditor;
+
+  QComboBox* ThemesCombo() const;
+  QLabel* ThemePreview() const;
+  QPushButton* UncommentThemes() const;
+
+ private:
+  std::unique_ptr<Ui::ThemePage> ui_;
+  std::vector<std::string> names_;  // the names ThemesCombo shows, as stored
+  preview::PreviewLock lock_;
+};
