@@ -6,6 +6,7 @@
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace {
 constexpr int kIconSize = 16;
@@ -73,21 +74,55 @@ int TPageControl::tabAt(const QPoint& pos) const {
 void TPageControl::Relayout() {
   const int width = std::max(1, this->width());
   const int height = TabHeight();
-  // Flow the tabs into rows in page order.
-  std::vector<std::vector<int>> rows(1);
+  // Flow the tabs into rows in page order: as few rows as fit, then the tabs
+  // spread evenly over them so no row is left with a lone stretched tab.
+  std::vector<int> widths;
+  int total = 0;
+  int greedyRows = 1;
   int x = 0;
   for (int i = 0; i < count(); ++i) {
     Tab& tab = tabs_[static_cast<std::size_t>(i)];
-    int w = fontMetrics().horizontalAdvance(tab.caption) + 2 * kTabPadding / 2 + 8;
+    int w = fontMetrics().horizontalAdvance(tab.caption) + kTabPadding + 8;
     if (!tab.icon.isNull()) w += kIconSize + 4;
     tab.rect.setSize(QSize(w, height));
+    widths.push_back(w);
+    total += w;
     if (x > 0 && x + w > width) {
-      rows.emplace_back();
+      ++greedyRows;
       x = 0;
     }
-    rows.back().push_back(i);
     x += w;
   }
+  std::vector<std::vector<int>> rows(static_cast<std::size_t>(greedyRows));
+  const double share = static_cast<double>(total) / greedyRows;
+  int before = 0;
+  bool fits = true;
+  std::vector<int> used(rows.size(), 0);
+  for (int i = 0; i < count(); ++i) {
+    const int w = widths[static_cast<std::size_t>(i)];
+    std::size_t r = static_cast<std::size_t>((before + w / 2) / share);
+    r = std::min(r, rows.size() - 1);
+    rows[r].push_back(i);
+    used[r] += w;
+    if (used[r] > width && rows[r].size() > 1) fits = false;
+    before += w;
+  }
+  if (!fits) {
+    // Fall back to filling each row as far as it goes.
+    rows.assign(1, {});
+    x = 0;
+    for (int i = 0; i < count(); ++i) {
+      const int w = widths[static_cast<std::size_t>(i)];
+      if (x > 0 && x + w > width) {
+        rows.emplace_back();
+        x = 0;
+      }
+      rows.back().push_back(i);
+      x += w;
+    }
+  }
+  rows.erase(std::remove_if(rows.begin(), rows.end(), [](const auto& r) { return r.empty(); }),
+             rows.end());
   rows_ = static_cast<int>(rows.size());
   // The row holding the selected tab is drawn last, next to the page.
   int selectedRow = 0;
@@ -132,7 +167,13 @@ void TPageControl::paintEvent(QPaintEvent*) {
   frame.initFrom(this);
   frame.rect = QRect(0, rows_ * TabHeight() - 1, width(), height() - rows_ * TabHeight() + 1);
   frame.shape = QTabBar::RoundedNorth;
+  frame.tabBarRect = QRect(0, 0, width(), rows_ * TabHeight());
+  frame.tabBarSize = frame.tabBarRect.size();
+  if (current_ >= 0) frame.selectedTabRect = tabs_[static_cast<std::size_t>(current_)].rect;
   painter.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+  // Some styles paint a selected tab well beyond its rectangle; keep the tabs
+  // to their rows (and the pane's top edge, which the selected tab covers).
+  painter.setClipRect(QRect(0, 0, width(), rows_ * TabHeight() + 2));
   for (int i = 0; i < count(); ++i) {
     const Tab& tab = tabs_[static_cast<std::size_t>(i)];
     QStyleOptionTab option;
