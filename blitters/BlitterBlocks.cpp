@@ -7,13 +7,6 @@
 
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
 
 bool StartsWithBracket(std::string_view line) { return !line.empty() && line.front() == '['; }
 
@@ -269,7 +262,7 @@ namespace {
 std::string_view UncommentKey(std::string_view line, std::string_view s) {
   if (s.size() == line.size()) {
     const std::size_t eq = s.find('=');
-    return eq == std::string_view::npos ? std::string_view() : Trim(s.substr(0, eq));
+    return eq == std::string_view::npos ? std::string_view() : TrimBlanks(s.substr(0, eq));
   }
   const std::size_t at = s.find(" =");
   return at == std::string_view::npos ? std::string_view() : s.substr(0, at);

@@ -24,16 +24,6 @@ std::string FileErrorText(FileError::Kind kind, const std::string& name,
   return std::string("Cannot ") + verb + " file \"" + name + "\". " + reason;
 }
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string_view Trim(std::string_view s) {
-  std::size_t b = 0;
-  std::size_t e = s.size();
-  while (b < e && IsBlank(s[b])) ++b;
-  while (e > b && IsBlank(s[e - 1])) --e;
-  return s.substr(b, e - b);
-}
-
 std::string SystemReason(int err) {
   std::string text = std::generic_category().message(err);
   if (!text.empty() && text.back() != '.') text += '.';
@@ -47,6 +37,13 @@ FileError::FileError(Kind kind, std::string fileName, std::string reason)
       kind_(kind),
       fileName_(std::move(fileName)),
       reason_(std::move(reason)) {}
+
+std::string_view TrimBlanks(std::string_view s) {
+  auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
 
 bool SameName(std::string_view a, std::string_view b) { return cp1252::EqualNoCase(a, b); }
 
@@ -69,8 +66,8 @@ void NormalizeLines(Document* doc) {
     if (semi != std::string::npos && semi < eq) continue;
     const std::string_view view(line);
     std::string normal;
-    const std::string_view name = Trim(view.substr(0, eq));
-    const std::string_view value = Trim(view.substr(eq + 1));
+    const std::string_view name = TrimBlanks(view.substr(0, eq));
+    const std::string_view value = TrimBlanks(view.substr(eq + 1));
     normal.reserve(name.size() + 1 + value.size());
     normal.append(name).append("=").append(value);
     line = std::move(normal);
@@ -84,7 +81,7 @@ std::string ReadValue(const Document& doc, std::string_view key) {
   raw.remove_prefix(raw.find('=') + 1);
   const std::size_t semi = raw.find(';');
   if (semi != std::string_view::npos) raw = raw.substr(0, semi);
-  return std::string(Trim(raw));
+  return std::string(TrimBlanks(raw));
 }
 
 std::int32_t TextToInteger(std::string_view s) {

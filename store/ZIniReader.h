@@ -51,6 +51,9 @@ class FileError : public std::runtime_error {
 // under Windows-1252 rules.
 bool SameName(std::string_view a, std::string_view b);
 
+// The text without the characters of code 32 or below at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 // Index of the first name line whose name is key, or -1.
 int FindKey(const Document& doc, std::string_view key);
 

@@ -47,13 +47,6 @@ const std::array<std::string_view, 34> ThemeKeys = {
 
 namespace {
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -171,10 +164,10 @@ std::string ThemeColourToStr(ThemeColour colour) {
 bool StrToGradient(std::string_view text, std::int32_t& start, std::int32_t& finish,
                    ThemeColour& colour) {
   bool result = true;
-  text = Trim(text);
+  text = TrimBlanks(text);
   if (!TakePercent(text, start)) result = false;
   if (!TakePercent(text, finish)) result = false;
-  if (Trim(text).size() <= 6) return false;
+  if (TrimBlanks(text).size() <= 6) return false;
   colour = StrToThemeColour(text);
   return result;
 }

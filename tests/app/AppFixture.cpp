@@ -1,8 +1,17 @@
 #include "tests/app/AppFixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/PageControl.h"
 
 namespace {
 
@@ -86,4 +95,59 @@ void AppTest::RemoveFile(const QString& name) const { QFile::remove(emuDir_ + na
 std::string AppTest::Line(const Document& doc, const std::string& key) {
   const int index = FindKey(doc, key);
   return index < 0 ? "<none>" : doc[static_cast<std::size_t>(index)];
+}
+
+void AppTest::Replace(const QString& file, const std::string& from, const std::string& to) {
+  std::string text = ReadFile(file);
+  const std::size_t at = text.find(from);
+  ASSERT_NE(at, std::string::npos) << from << " not in " << file.toStdString();
+  text.replace(at, from.size(), to);
+  WriteFile(file, text);
+}
+
+bool AppTest::HasLine(const QString& file, const std::string& line) const {
+  return ReadFile(file).find("\n" + line + "\r\n") != std::string::npos;
+}
+
+void AppTest::ShowPage(const char* name) {
+  TPageControl* pages = form_->PageControl;
+  for (int i = 0; i < pages->count(); ++i) {
+    if (pages->page(i)->objectName() == QLatin1String(name)) {
+      pages->setCurrentIndex(i);
+      emit pages->changedByUser(i);
+    }
+  }
+  QApplication::processEvents();
+}
+
+void AppTest::Click(QAbstractButton* button) {
+  const bool box =
+      qobject_cast<QCheckBox*>(button) != nullptr || qobject_cast<QRadioButton*>(button) != nullptr;
+  const QPoint at = box ? QPoint(6, button->height() / 2) : button->rect().center();
+  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void AppTest::Choose(QComboBox* combo, int index) {
+  combo->setCurrentIndex(index);
+  emit combo->activated(index);
+}
+
+void AppTest::Choose(QComboBox* combo, const QString& text) {
+  const int index = combo->findText(text);
+  ASSERT_GE(index, 0) << text.toStdString();
+  Choose(combo, index);
+}
+
+void AppTest::Type(QLineEdit* edit, const QString& text) {
+  edit->setFocus();
+  edit->selectAll();
+  if (text.isEmpty())
+    QTest::keyClick(edit, Qt::Key_Backspace);
+  else
+    QTest::keyClicks(edit, text);
+}
+
+void AppTest::Apply() {
+  platform_.queueAnswer(platform::Answer::Yes);
+  QTest::mouseClick(form_->findChild<QPushButton*>("ApplyButton"), Qt::LeftButton);
 }

@@ -7,6 +7,10 @@
 
 #include <QString>
 #include <QTemporaryDir>
+
+class QAbstractButton;
+class QComboBox;
+class QLineEdit;
 #include <memory>
 #include <string>
 
@@ -47,6 +51,22 @@ class AppTest : public ::testing::Test {
   }
   // The first line of a document whose name is key, or "<none>".
   static std::string Line(const Document& doc, const std::string& key);
+  // Replaces the first "from" in a file of the emulator directory; the test
+  // fails when it is not there.
+  void Replace(const QString& file, const std::string& from, const std::string& to);
+  // Whether a file on disk holds this line (with its CR LF).
+  bool HasLine(const QString& file, const std::string& line) const;
+
+  // What the user does: selects a page by its component name, clicks a
+  // button (a check box or radio button on its box: a wide one's middle may
+  // lie beyond its caption), picks a drop-down item, types a field's whole
+  // text, presses Apply and confirms the saved message.
+  void ShowPage(const char* name);
+  static void Click(QAbstractButton* button);
+  static void Choose(QComboBox* combo, int index);
+  static void Choose(QComboBox* combo, const QString& text);
+  static void Type(QLineEdit* edit, const QString& text);
+  void Apply();
 
   platform::ScopedDouble platform_;
 

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "app/PageControl.h"
@@ -318,6 +319,22 @@ TEST_F(Shell, LocatingAgainReloadsEvenWhenCancelled) {
   QTest::mouseClick(Find<QPushButton>("QuibPathButton"), Qt::LeftButton);
   EXPECT_EQ(platform_.openFileRequests().back().initialDir, EmuDir());
   EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "360");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Shell, SettingsGoToTheUserFolderWhenTheProgramFolderIsReadOnly) {
+  QStandardPaths::setTestModeEnabled(true);
+  platform_.setExecutableDir(ExeDir() + "missing/");  // a folder nobody can write into
+  TForm1 form;
+  const QString expected = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                           "/Quib Configurator.ini";
+  EXPECT_EQ(form.SettingsFile(), expected);
+  platform_.setExecutableDir(ExeDir());
+  EXPECT_EQ(form.SettingsFile(), IniPath());
+  QStandardPaths::setTestModeEnabled(false);
 }
 
 }  // namespace

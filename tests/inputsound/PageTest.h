@@ -33,26 +33,8 @@ class PageTest : public AppTest {
     WriteFile(file, text);
   }
 
-  // Replaces a field's whole text by typing.
-  static void Type(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    if (text.isEmpty())
-      QTest::keyClick(edit, Qt::Key_Backspace);
-    else
-      QTest::keyClicks(edit, text);
-  }
 
-  // Clicks a check box on its box (a wide check box's middle may be empty).
-  static void Click(QAbstractButton* box) {
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-  }
 
-  // The user's choice of a drop-down item.
-  static void Choose(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-  }
 
   static QString Key(const Document& doc, const std::string& key) {
     return QString::fromStdString(Line(doc, key));

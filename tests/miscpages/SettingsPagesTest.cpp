@@ -17,36 +17,6 @@ using platform::Answer;
 
 class SettingsPages : public AppTest {
  protected:
-  // Replaces the first occurrence of a text in a file of the emulator
-  // directory; the test fails when the text is not there.
-  void Replace(const QString& file, const std::string& from, const std::string& to) {
-    std::string text = ReadFile(file);
-    const std::size_t at = text.find(from);
-    ASSERT_NE(at, std::string::npos) << from;
-    text.replace(at, from.size(), to);
-    WriteFile(file, text);
-  }
-  // Shows a page so its controls can be clicked.
-  void ShowPage(const char* name) {
-    TPageControl* pages = form()->PageControl;
-    for (int i = 0; i < pages->count(); ++i)
-      if (pages->page(i)->objectName() == QLatin1String(name)) pages->setCurrentIndex(i);
-    QApplication::processEvents();
-  }
-  void Click(QAbstractButton* button) {
-    ASSERT_TRUE(button->isVisible());
-    // A check box takes clicks on its box and caption only, at its left.
-    const QPoint at = qobject_cast<QCheckBox*>(button) != nullptr ? QPoint(6, button->height() / 2)
-                                                                  : button->rect().center();
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
-  }
-  // The user picks an item of a drop-down.
-  static void Choose(QComboBox* combo, const QString& text) {
-    const int index = combo->findText(text);
-    ASSERT_GE(index, 0) << text.toStdString();
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-  }
   static QStringList Items(QComboBox* combo) {
     QStringList items;
     for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);

@@ -18,24 +18,6 @@ using platform::Answer;
 
 class ThemePageTest : public AppTest {
  protected:
-  void Replace(const QString& file, const std::string& from, const std::string& to) {
-    std::string text = ReadFile(file);
-    const std::size_t at = text.find(from);
-    ASSERT_NE(at, std::string::npos) << from;
-    text.replace(at, from.size(), to);
-    WriteFile(file, text);
-  }
-  // The user selects a page (the Theme page redraws its preview then).
-  void ShowPage(const char* name) {
-    TPageControl* pages = form()->PageControl;
-    for (int i = 0; i < pages->count(); ++i) {
-      if (pages->page(i)->objectName() == QLatin1String(name)) {
-        pages->setCurrentIndex(i);
-        emit pages->changedByUser(i);
-      }
-    }
-    QApplication::processEvents();
-  }
   ThemePage* Page() const {
     for (::Page* page : form()->Pages())
       if (auto* theme = dynamic_cast<ThemePage*>(page)) return theme;
@@ -60,13 +42,6 @@ class ThemePageTest : public AppTest {
     int count = 0;
     for (const auto& m : platform_.messages()) count += m.caption == "Picture not found";
     return count;
-  }
-  void Apply() {
-    platform_.queueAnswer(Answer::Yes);
-    QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
-  }
-  bool HasLine(const QString& file, const std::string& line) const {
-    return ReadFile(file).find("\n" + line + "\r\n") != std::string::npos;
   }
 };
 
