@@ -47,7 +47,6 @@ const std::array<std::string_view, 34> ThemeKeys = {
 
 namespace {
 
-
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -375,7 +374,14 @@ bool DeleteThemeBlock(Document& doc, std::string_view name) {
   return true;
 }
 
-bool HasCommentedThemes(const Document& doc) { return !ReadValue(doc, ";authors").empty(); }
+bool HasCommentedThemes(const Document& doc) {
+  // The raw text after the "=" counts: a commented author line is not a
+  // setting, so its value is neither trimmed nor cut at a ";".
+  const int index = FindKey(doc, ";authors");
+  if (index < 0) return false;
+  const std::string& line = doc[static_cast<std::size_t>(index)];
+  return line.find('=') + 1 < line.size();
+}
 
 namespace {
 

@@ -127,7 +127,7 @@ bool DeleteThemeBlock(Document& doc, std::string_view name);
 // The 34 keys a theme can carry.
 extern const std::array<std::string_view, 34> ThemeKeys;
 // Whether the document holds commented-out themes worth uncommenting: the
-// first «;authors=...» line has a non-empty value.
+// first line named «;authors» has text after its "=" (blanks and ";" count).
 bool HasCommentedThemes(const Document& doc);
 // Removes the ";" of every commented-out header and of every commented-out
 // theme setting («;key=value» or «;key =value»); the rest of such a line is

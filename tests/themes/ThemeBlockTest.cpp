@@ -83,6 +83,9 @@ TEST(Uncomment, EnabledOnlyWithANonEmptyCommentedAuthor) {
   EXPECT_FALSE(HasCommentedThemes({"[A]", ";authors="}));
   EXPECT_FALSE(HasCommentedThemes({";authors=", ";authors=Later"}));  // the first decides
   EXPECT_FALSE(HasCommentedThemes({"authors=Me"}));
+  // Any text after the "=" counts, even blanks or a comment.
+  EXPECT_TRUE(HasCommentedThemes({";authors= "}));
+  EXPECT_TRUE(HasCommentedThemes({";authors=;x"}));
 }
 
 TEST(Uncomment, OnlyThemeLinesLoseTheirSemicolon) {
