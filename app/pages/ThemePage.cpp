@@ -115,11 +115,18 @@ void ThemePage::UncommentThemesClick() {
   if (form_.Message("Warning", kUncommentQuestion, platform::Icon::Warning,
                     platform::Buttons::YesNo) == platform::Answer::No)
     return;
-  if (UncommentThemeLines(form_.ThemeDoc) > 0) {
-    // The rest of the document is normalised since it was read, so this
-    // changes only the lines just uncommented («key = value» becomes
-    // «key=value», which the lookups need).
-    NormalizeLines(form_.ThemeDoc);
+  Document& doc = form_.ThemeDoc;
+  const Document before = doc;
+  UncommentThemeLines(doc);
+  // The lines just uncommented take the form key=value at once, as the next
+  // reading of the file would give them, so that the lookups find them. Lines
+  // added since the load (a theme saved under a name with blanks around an
+  // "=") stay as they are.
+  for (std::size_t i = 0; i < doc.size(); ++i) {
+    if (doc[i] == before[i]) continue;
+    Document line{doc[i]};
+    NormalizeLines(line);
+    doc[i] = std::move(line.front());
   }
   ListThemes();
   SelectStoredTheme();

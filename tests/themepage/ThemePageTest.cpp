@@ -184,13 +184,16 @@ TEST_F(ThemePageTest, UncommentThemes) {
             "Do you want to continue?");
   EXPECT_EQ(form()->ThemeDoc, before);
 
+  // A theme saved since the load under a name with blanks around an "=".
+  form()->ThemeDoc.push_back("[Mine = 2]");
   platform_.queueAnswer(Answer::Yes);
   QTest::mouseClick(button, Qt::LeftButton);
-  // Uncommented lines are normalised at once, so lookups find them.
-  EXPECT_EQ(form()->ThemeDoc,
-            Document({"[Top]", "authors=T", "[Retro]", "authors=Me", "authors=Me", "; authors=Me",
-                      ";;authors=Me", ";note: nothing here", "Background_Color=#102030 ; dark"}));
-  EXPECT_EQ(Items(Combo()), QStringList({"Top", "Retro"}));
+  // Uncommented lines are normalised at once, so lookups find them; the
+  // other lines stay as they are.
+  EXPECT_EQ(form()->ThemeDoc, Document({"[Top]", "authors=T", "[Retro]", "authors=Me", "authors=Me",
+                                        "; authors=Me", ";;authors=Me", ";note: nothing here",
+                                        "Background_Color=#102030 ; dark", "[Mine = 2]"}));
+  EXPECT_EQ(Items(Combo()), QStringList({"Top", "Retro", "Mine = 2"}));
   EXPECT_EQ(Combo()->currentText(), "Retro");
   EXPECT_FALSE(button->isEnabled());
   // The preview is not redrawn: the current theme is still the one shown.
