@@ -18,8 +18,17 @@ GuiPage::GuiPage(TForm1& form)
   QWidget::setTabOrder(ui.StartInGUI, form.tcGUIOS);
   QWidget::setTabOrder(form.tcGUIOS, ui.GUIRes);
   // Typed text is stored as typed: no completion, and Enter adds no item.
-  ui.GUIRes->setCompleter(nullptr);
-  ui.GUIRefreshRate->setCompleter(nullptr);
+  // When the user leaves a field (or presses Enter), the combo box selects the
+  // item whose caption equals the text and reports it as activated; that is no
+  // pick and must store nothing (a stored "Auto" stays until edited). The flag
+  // is raised before the combo box hears of it and lowered after.
+  for (QComboBox* combo : {ui.GUIRes, ui.GUIRefreshRate}) {
+    auto* edit = new QLineEdit(combo);
+    connect(edit, &QLineEdit::editingFinished, this, [this] { finishingEdit_ = true; });
+    combo->setLineEdit(edit);
+    connect(edit, &QLineEdit::editingFinished, this, [this] { finishingEdit_ = false; });
+    combo->setCompleter(nullptr);
+  }
   // Wide enough for the longest caption of either build, so the page does not
   // change its layout when the tab changes.
   for (const logic::Build build : {logic::Build::Quib, logic::Build::QuibW})
@@ -54,7 +63,9 @@ GuiPage::GuiPage(TForm1& form)
 
   // Picking an item whose caption is the text already shown still stores it.
   for (QComboBox* combo : {ui.GUIRes, ui.GUIRefreshRate})
-    connect(combo, &QComboBox::activated, this, [this, combo] { bind_.Store(combo->lineEdit()); });
+    connect(combo, &QComboBox::activated, this, [this, combo] {
+      if (!finishingEdit_) bind_.Store(combo->lineEdit());
+    });
   connect(form.tcGUIOS, &QTabBar::currentChanged, this, [this] { tcGUIOSChange(); });
 }
 

@@ -32,4 +32,6 @@ class GuiPage : public Page {
   std::unique_ptr<Ui::GuiPage> ui_;
   // The tab strip's tag: the last tab whose document was shown.
   int tcGUIOSTag_ = 0;
+  // True while a resolution or refresh field finishes its editing.
+  bool finishingEdit_ = false;
 };

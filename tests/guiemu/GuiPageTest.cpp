@@ -1,6 +1,7 @@
 // The GUI page through its real widgets on a copy of the sample emulator
 // directory: the fill from the documents, the build tab, the per-build and
 // shared writes, and Apply to the files on disk.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -116,6 +117,12 @@ TEST_F(GuiPageTest, StoredWordsAreMatchedExactlyAndKeptWhenNothingMatches) {
   EXPECT_EQ(Driver()->currentIndex(), -1);  // a word of the other build
   EXPECT_EQ(Refresh()->currentIndex(), -1);
   EXPECT_EQ(Refresh()->currentText(), "Auto");
+  // Passing through the field is no edit, though the combo box matches an item.
+  QApplication::setActiveWindow(form);
+  Refresh()->lineEdit()->setFocus();
+  Find<QLineEdit>("FBWidth")->setFocus();
+  ASSERT_TRUE(Find<QLineEdit>("FBWidth")->hasFocus());
+  EXPECT_EQ(Value(form->QuibDoc.get(), "gui_refresh_rate"), "Auto");
 
   PickTab(1);
   EXPECT_EQ(Driver()->currentText(), "DirectX (windowed)");
