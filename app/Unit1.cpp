@@ -147,7 +147,14 @@ void TForm1::BuildWindow() {
   connect(escape, &QShortcut::activated, this, [this] { CancelButtonClick(); });
   for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* enter = new QShortcut(QKeySequence(key), this);
-    connect(enter, &QShortcut::activated, this, [this] { OKButton->animateClick(); });
+    // A focused push button takes the Enter key itself, as on Windows.
+    connect(enter, &QShortcut::activated, this, [this] {
+      auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+      if (focused != nullptr && focused->window() == this && focused->isEnabled())
+        focused->animateClick();
+      else
+        OKButton->animateClick();
+    });
   }
   auto* nextPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
   connect(nextPage, &QShortcut::activated, this, [this] {
@@ -372,7 +379,10 @@ QString TForm1::SettingsFile() const {
 void TForm1::LoadImageStrip(const QString& name, ImageList& list, int row) {
   QImage strip;
   const QDir exeDir(platform::Current().ExecutableDir());
-  const QStringList found = exeDir.entryList({name + ".bmp"}, QDir::Files | QDir::CaseSensitive);
+  // The file name is matched without regard to case, as on Windows; the
+  // exact spelling wins when several match.
+  QStringList found = exeDir.entryList({name + ".bmp"}, QDir::Files);
+  if (found.contains(name + ".bmp")) found = QStringList{name + ".bmp"};
   if (!found.isEmpty()) strip.load(exeDir.filePath(found.front()));
   // A replacement that cannot be read falls back to the built-in strip.
   if (strip.isNull()) strip.load(":/strips/" + name + ".bmp");
@@ -469,6 +479,7 @@ bool TForm1::FormCreate() {
   SetPreferIndex(preferred >= 1 ? 1 : 0);
   cbLoadRomOnRun->setChecked(readInt("Load ROM on run", 0) != 0);
   LastRomPath = p.ReadProfileString(ini, kSection, "Last ROM path", QString());
+  if (!LastRomPath.isEmpty()) LastRomPath = WithSeparator(LastRomPath);
 
   QuibCfgPresent = QFileInfo::exists(QuibPath + "quib.cfg");
   QuibWCfgPresent = QFileInfo::exists(QuibPath + "quibw.cfg");
@@ -566,10 +577,22 @@ void TForm1::LoadSettings() {
     return;
   }
 
-  if (QuibCfgPresent) LoadDocument(*QuibDoc, QuibFile("quib.cfg"));
-  if (QuibWCfgPresent) LoadDocument(*QuibWDoc, QuibFile("quibw.cfg"));
-  NormalizeLines(QuibDoc.get());
-  NormalizeLines(QuibWDoc.get());
+  // Every file is read before any document changes: a file that cannot be
+  // read stops the load with all documents as the last complete load left
+  // them, never half from one load and half from another.
+  Document quib, quibw, blitters, input, themes;
+  if (QuibCfgPresent) LoadDocument(quib, QuibFile("quib.cfg"));
+  if (QuibWCfgPresent) LoadDocument(quibw, QuibFile("quibw.cfg"));
+  LoadDocument(blitters, QuibFile("quib.blt"));
+  LoadDocument(input, QuibFile("quib.inp"));
+  LoadDocument(themes, QuibFile("quib.thm"));
+  for (Document* doc : {&quib, &quibw, &blitters, &input, &themes}) NormalizeLines(doc);
+  if (QuibCfgPresent) *QuibDoc = std::move(quib);
+  if (QuibWCfgPresent) *QuibWDoc = std::move(quibw);
+  BlitterDoc = std::move(blitters);
+  InputDoc = std::move(input);
+  ThemeDoc = std::move(themes);
+  loadedPath_ = QuibPath;
 
   Document* preferred = PreferredDocument();
   if (preferred == nullptr) return;
@@ -591,13 +614,6 @@ void TForm1::LoadSettings() {
             platform::Icon::Warning);
   }
 
-  LoadDocument(BlitterDoc, QuibFile("quib.blt"));
-  LoadDocument(InputDoc, QuibFile("quib.inp"));
-  LoadDocument(ThemeDoc, QuibFile("quib.thm"));
-  NormalizeLines(BlitterDoc);
-  NormalizeLines(InputDoc);
-  NormalizeLines(ThemeDoc);
-
   for (int step = kFirstFillStep; step <= kLastFillStep; ++step) {
     if (static_cast<FillStep>(step) == FillStep::Location) edtLocation->setText(QuibPath);
     for (Page* page : pages_) page->Fill(static_cast<FillStep>(step));
@@ -608,6 +624,14 @@ void TForm1::LoadSettings() {
 // Applying, undoing and closing
 
 void TForm1::SaveSettings() {
+  // Documents that were never read from the emulator directory (its files
+  // could not all be read) would replace its files with other contents.
+  if (loadedPath_.isEmpty() || loadedPath_ != QuibPath) {
+    throw std::runtime_error(
+        ("Nothing was saved: the settings files in \"" + QuibPath + "\" could not all be read")
+            .toLocal8Bit()
+            .toStdString());
+  }
   if (QuibCfgPresent) SaveDocument(*QuibDoc, QuibFile("quib.cfg"));
   if (QuibWCfgPresent) SaveDocument(*QuibWDoc, QuibFile("quibw.cfg"));
   SaveDocument(BlitterDoc, QuibFile("quib.blt"));

@@ -152,6 +152,8 @@ class TForm1 : public QWidget {
   void ReadProgramSettings();
 
   std::vector<Page*> pages_;
+  // The emulator directory the documents were last read from, all of them.
+  QString loadedPath_;
   QList<QRadioButton*> preferButtons_;
   bool shown_ = false;
   bool closed_ = false;

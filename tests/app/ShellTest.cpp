@@ -3,6 +3,8 @@
 // with the platform double answering.
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -237,6 +239,66 @@ TEST_F(Shell, AFailedSaveStopsAndKeepsTheWindowAndTheEdits) {
 
   QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
   EXPECT_EQ(Captions(), (std::vector<QString>{"Quib Configurator", "Quib Configurator"}));
+}
+
+TEST_F(Shell, AFileThatCannotBeReadNeverLetsOtherContentsBeSaved) {
+  // First load: quib.thm cannot be read, so nothing may be saved over the files.
+  WriteIni();
+  const std::string cfg = ReadFile("quib.cfg");
+  RemoveFile("quib.thm");
+  ASSERT_TRUE(QDir().mkpath(EmuDir() + "quib.thm"));
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  EXPECT_TRUE(platform_.messages().at(0).text.startsWith("Cannot open file \"" + EmuDir() +
+                                                         "quib.thm\". "));
+  EXPECT_TRUE(form->BlitterDoc.empty());  // all or nothing
+  platform_.clearCalls();
+  QTest::mouseClick(Find<QPushButton>("OKButton"), Qt::LeftButton);
+  EXPECT_EQ(Captions(), (std::vector<QString>{"Quib Configurator"}));
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(ReadFile("quib.cfg"), cfg);
+  ASSERT_TRUE(QDir(EmuDir() + "quib.thm").removeRecursively());
+}
+
+TEST_F(Shell, RelocatingToAFolderThatFailsToLoadKeepsBothFoldersIntact) {
+  WriteIni();
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  WriteValue(*form->QuibDoc, "fb_width", "999");
+  // The other folder lacks quibw.cfg, which was there at start-up.
+  const QString other = EmuDir() + "other/";
+  ASSERT_TRUE(QDir().mkpath(other));
+  for (const char* name : {"quib.cfg", "quib.blt", "quib.inp", "quib.msg", "quib.thm"})
+    ASSERT_TRUE(QFile::copy(EmuDir() + name, other + name));
+  QFile(other + "quib.blt").resize(10);
+  const std::string otherBlitters = ReadFile("other/quib.blt");
+  platform_.queueOpenFile(other + "quib.exe");
+  QTest::mouseClick(Find<QPushButton>("QuibPathButton"), Qt::LeftButton);
+  ASSERT_EQ(Captions(), (std::vector<QString>{"Quib Configurator"}));
+  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "999");  // documents untouched
+  platform_.queueAnswer(Answer::Yes);
+  QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
+  EXPECT_EQ(Captions(), (std::vector<QString>{"Quib Configurator", "Quib Configurator"}));
+  EXPECT_EQ(ReadFile("other/quib.blt"), otherBlitters);
+  EXPECT_FALSE(QFileInfo::exists(other + "quibw.cfg"));
+  EXPECT_EQ(ReadFile("quib.cfg").find("fb_width=999"), std::string::npos);
+  Close();
+  EXPECT_TRUE(Ini().contains("Quib path=" + other));  // a restart takes it as it is
+}
+
+TEST_F(Shell, EnterOnAFocusedButtonClicksThatButton) {
+  WriteIni();
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  ShowPage("Miscellaneous");
+  WriteValue(*form->QuibDoc, "fb_width", "999");
+  QPushButton* undo = Find<QPushButton>("UndoButton");
+  undo->setFocus();
+  QTest::keyClick(undo, Qt::Key_Return);
+  QTest::qWait(200);  // the animated click
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "360");
+  EXPECT_TRUE(platform_.messages().empty());  // nothing saved
 }
 
 TEST_F(Shell, RunCommandLines) {
