@@ -4,8 +4,10 @@
 # (once) and record it as "Quib path" in section [Settings].
 set -euo pipefail
 exe_dir=$1
+# The same file the configurator picks: the one beside it when that can be
+# written (or created), else the one in the user's configuration folder.
 ini="$exe_dir/Quib Configurator.ini"
-if [ ! -w "$exe_dir" ]; then
+if { [ -e "$ini" ] && [ ! -w "$ini" ]; } || { [ ! -e "$ini" ] && [ ! -w "$exe_dir" ]; }; then
   ini="${XDG_CONFIG_HOME:-$HOME/.config}/Quib Configurator/Quib Configurator.ini"
 fi
 
