@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 #include "blitters/BlitterBlocks.h"
@@ -508,6 +509,20 @@ TEST_F(BlitterPageTest, NameDialogIsCentredOverItsOwnerAndAnswersThroughItsHook)
   };
   EXPECT_EQ(dialog.ShowModal(), QDialog::Accepted);
   EXPECT_EQ(dialog.Edit1->text(), "Typed");
+}
+
+TEST_F(BlitterPageTest, NameDialogEnterAnswersWithTheButtonThatHasTheFocus) {
+  QWidget owner;
+  // Enter in the name field is OK; Enter on a focused Cancel is Cancel.
+  for (const bool onCancel : {false, true}) {
+    TBlitterNameForm dialog(&owner);
+    QTimer::singleShot(0, &dialog, [&dialog, onCancel] {
+      QWidget* target = onCancel ? static_cast<QWidget*>(dialog.Button2) : dialog.Edit1;
+      target->setFocus();
+      QTest::keyClick(target, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog.exec(), onCancel ? QDialog::Rejected : QDialog::Accepted) << onCancel;
+  }
 }
 
 }  // namespace
