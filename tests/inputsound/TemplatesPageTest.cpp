@@ -2,6 +2,7 @@
 // worked template examples, spaces stored as "*", the extension list, the
 // format tab and the VGM accuracy switch.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -80,6 +81,25 @@ TEST_F(TemplatesPageTest, DigitCountZeroBecomesOneAndNameLengthZeroHidesTheName)
   EXPECT_EQ(Line(*form->QuibDoc, "screenshots_filename_template"),
             "screenshots_filename_template=%.s%01d.pcx");
   EXPECT_EQ(Preview("PreviewText"), "5.pcx");
+}
+
+TEST_F(TemplatesPageTest, PastedTextEndsAtItsFirstLineBreak) {
+  TForm1* form = StartOn(kScreenshotsPage);
+  ASSERT_NE(form, nullptr);
+  // A line break in a value would split the template's line in the file.
+  auto* part3 = Find<QLineEdit>("Part3");
+  Type(part3, "xy");
+  part3->setCursorPosition(1);
+  QApplication::clipboard()->setText("_1\r\n2");
+  part3->paste();
+  EXPECT_EQ(part3->text(), "x_1y");
+  EXPECT_EQ(Line(*form->QuibDoc, "screenshots_filename_template"),
+            "screenshots_filename_template=%.6s%02dx_1y.pcx");
+  auto* speed = Find<QLineEdit>("MouseSpeedX");
+  speed->clear();
+  QApplication::clipboard()->setText("3\nmouse_enabled=0");
+  speed->paste();
+  EXPECT_EQ(Line(form->InputDoc, "mouse_speed_x"), "mouse_speed_x=3");
 }
 
 TEST_F(TemplatesPageTest, CapitalExtensionSelectsTheItemAndIsStoredInLowerCase) {

@@ -1,0 +1,34 @@
+// Keeps a single-line field to one line. A field's text goes into one line of
+// a settings file, so a line break pasted into it would split that line in
+// two. As in a native single-line edit box, a pasted text is taken only up to
+// its first line break.
+#pragma once
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QValidator>
+#include <initializer_list>
+
+class OneLineValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+
+  State validate(QString& text, int& cursor) const override {
+    const auto isBreak = [](QChar c) { return c == u'\r' || c == u'\n'; };
+    qsizetype first = 0;
+    while (first < text.size() && !isBreak(text[first])) ++first;
+    if (first == text.size()) return Acceptable;
+    // What was just inserted ends at the cursor: drop it from the break on.
+    if (first < cursor) {
+      text.remove(first, cursor - first);
+      cursor = static_cast<int>(first);
+    }
+    text.removeIf(isBreak);
+    return Acceptable;
+  }
+
+  static void Keep(std::initializer_list<QLineEdit*> edits) {
+    for (QLineEdit* edit : edits) edit->setValidator(new OneLineValidator(edit));
+  }
+  static void Keep(QComboBox* combo) { combo->setValidator(new OneLineValidator(combo)); }
+};
