@@ -214,34 +214,6 @@ std::filesystem::path ResolveSaveTarget(const std::filesystem::path& path) {
   return target;
 }
 
-#ifndef _WIN32
-// Truncates the file and writes the text into it.
-void OverwriteInPlace(const std::filesystem::path& target, const std::string& text,
-                      const std::string& name) {
-  const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-  if (fd < 0) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
-  const char* data = text.data();
-  std::size_t left = text.size();
-  while (left > 0) {
-    const ssize_t wrote = ::write(fd, data, left);
-    if (wrote < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      ::close(fd);
-      throw FileError(FileError::Kind::Create, name, SystemReason(err));
-    }
-    data += wrote;
-    left -= static_cast<std::size_t>(wrote);
-  }
-  if (::fsync(fd) != 0) {
-    const int err = errno;
-    ::close(fd);
-    throw FileError(FileError::Kind::Create, name, SystemReason(err));
-  }
-  if (::close(fd) != 0) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
-}
-#endif
-
 }  // namespace
 
 void SaveDocument(const Document& doc, const std::filesystem::path& path) {
@@ -288,16 +260,7 @@ void SaveDocument(const Document& doc, const std::filesystem::path& path) {
 
   std::string tempName = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(tempName.data());
-  if (fd < 0) {
-    const int err = errno;
-    // A folder that takes no new files may still hold a file that can be
-    // written: that one is overwritten in place.
-    if (!exists || (err != EACCES && err != EPERM)) {
-      throw FileError(FileError::Kind::Create, name, SystemReason(err));
-    }
-    OverwriteInPlace(target, text, name);
-    return;
-  }
+  if (fd < 0) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
 
   auto fail = [&](int err) {
     ::close(fd);

@@ -80,7 +80,6 @@ void LoadDocument(Document& doc, const std::filesystem::path& path);
 // Writes every line followed by CR LF. The file is replaced atomically: the
 // lines go to a temporary file in the same directory that is then renamed over
 // the target, keeping its permissions; a symbolic link keeps pointing at the
-// file it names, which is the one replaced. In a folder that takes no new
-// files, a file that can be written is overwritten in place. Throws
-// FileError(Create) and leaves the old file untouched on failure.
+// file it names, which is the one replaced. Throws FileError(Create) and leaves
+// the old file untouched on failure.
 void SaveDocument(const Document& doc, const std::filesystem::path& path);
