@@ -369,7 +369,9 @@ QString TForm1::SettingsFile() const {
   const QFileInfo dir(exeDir);
   const QString beside = exeDir + "Quib Configurator.ini";
   const QFileInfo file(beside);
-  if ((file.exists() && file.isWritable()) || (!file.exists() && dir.isWritable())) return beside;
+  // The file is replaced through a temporary file in its folder, so the
+  // folder must take new files and an existing file must be writable.
+  if (dir.isWritable() && (!file.exists() || file.isWritable())) return beside;
   QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
   if (config.isEmpty()) return beside;
   QDir().mkpath(config);

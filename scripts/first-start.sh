@@ -7,7 +7,7 @@ exe_dir=$1
 # The same file the configurator picks: the one beside it when that can be
 # written (or created), else the one in the user's configuration folder.
 ini="$exe_dir/Quib Configurator.ini"
-if { [ -e "$ini" ] && [ ! -w "$ini" ]; } || { [ ! -e "$ini" ] && [ ! -w "$exe_dir" ]; }; then
+if [ ! -w "$exe_dir" ] || { [ -e "$ini" ] && [ ! -w "$ini" ]; }; then
   ini="${XDG_CONFIG_HOME:-$HOME/.config}/Quib Configurator/Quib Configurator.ini"
 fi
 
