@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <clocale>
 
+#include "app/OneLine.h"
 #include "app/Page.h"
 #include "app/PageControl.h"
 #include "app/Text.h"
@@ -98,6 +99,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                  Qt::WindowCloseButtonHint);
   BuildWindow();
   CreatePages(*this, pages_);
+  // Every field's text goes into one line of a settings file.
+  OneLineValidator::KeepAll(this);
   qApp->installEventFilter(this);
 }
 

@@ -7,7 +7,6 @@
 
 #include "app/Text.h"
 #include "app/Unit1.h"
-#include "app/pages/OneLine.h"
 
 namespace {
 
@@ -87,7 +86,6 @@ InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
   ui.mouseGrid->addWidget(UpDown2, 1, 2);
   ui.mouseGrid->setHorizontalSpacing(2);
   ui.mouseGrid->setColumnStretch(3, 1);
-  OneLineValidator::Keep({ui.MouseSpeedX, ui.MouseSpeedY});
 
   for (const logic::JoyDriver& driver : logic::kJoyDrivers)
     ui.JoyPadDriverCombo->addItem(ToQ(driver.caption));

@@ -6,7 +6,6 @@
 #include "app/Text.h"
 #include "app/Unit1.h"
 #include "app/logic/WordTables.h"
-#include "app/pages/OneLine.h"
 
 namespace {
 
@@ -29,8 +28,6 @@ SoundPage::SoundPage(TForm1& form) : Page(form, form.PageWidget("Sound")) {
   ui.FMEngine->setCurrentIndex(-1);
   ui.SamplingRate->setMaximumWidth(ui.SamplingRate->fontMetrics().horizontalAdvance("000000") + 48);
   ui.FMSpeed->setMaximumWidth(ui.SamplingRate->maximumWidth());
-  OneLineValidator::Keep(ui.SamplingRate);
-  OneLineValidator::Keep({ui.FMSpeed});
 
   auto guarded = [this](void (SoundPage::*handler)()) {
     return [this, handler] { form_.Guarded([this, handler] { (this->*handler)(); }); };

@@ -8,7 +8,6 @@
 #include "app/Unit1.h"
 #include "app/logic/WordTables.h"
 #include "app/pages/AboutPage.h"
-#include "app/pages/OneLine.h"
 
 namespace {
 
@@ -34,8 +33,6 @@ TemplatesPage::TemplatesPage(TForm1& form)
   };
   const Fields s = ShotFields();
   const Fields f = SoundFields();
-  OneLineValidator::Keep(
-      {s.part1, s.numFN, s.part2, s.numNum, s.part3, f.part1, f.numFN, f.part2, f.numNum, f.part3});
   for (QLineEdit* edit : {s.part1, s.numFN, s.part2, s.numNum, s.part3})
     connect(edit, &QLineEdit::textChanged, this, guarded(&TemplatesPage::Part1Change));
   connect(shots.Ext, &QComboBox::activated, this, guarded(&TemplatesPage::Part1Change));

@@ -4,10 +4,8 @@
 // its first line break.
 #pragma once
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QValidator>
-#include <initializer_list>
 
 class OneLineValidator : public QValidator {
  public:
@@ -27,8 +25,9 @@ class OneLineValidator : public QValidator {
     return Acceptable;
   }
 
-  static void Keep(std::initializer_list<QLineEdit*> edits) {
-    for (QLineEdit* edit : edits) edit->setValidator(new OneLineValidator(edit));
+  // Every editable field of a window that has no validator of its own.
+  static void KeepAll(QWidget* window) {
+    for (QLineEdit* edit : window->findChildren<QLineEdit*>())
+      if (edit->validator() == nullptr) edit->setValidator(new OneLineValidator(edit));
   }
-  static void Keep(QComboBox* combo) { combo->setValidator(new OneLineValidator(combo)); }
 };
