@@ -258,7 +258,10 @@ void SaveDocument(const Document& doc, const std::filesystem::path& path) {
   if (exists && ::access(target.c_str(), W_OK) != 0)
     throw FileError(FileError::Kind::Create, name, SystemReason(errno));
 
-  std::string tempName = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+  // The temporary file: a hidden name beside the target, «.quib.cfg.XXXXXX».
+  std::string leaf(1, '.');
+  leaf.append(target.filename().string()).append(".XXXXXX");
+  std::string tempName = (dir / leaf).string();
   const int fd = ::mkstemp(tempName.data());
   if (fd < 0) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
 
