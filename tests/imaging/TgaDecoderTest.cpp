@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "imaging/TgaDecoder.h"
 
 namespace {
@@ -20,14 +22,15 @@ Bytes Pattern() {
 }
 
 Bytes Header(int type, int bits, int descriptor, int idLength = 0) {
-  Bytes h(18, 0);
+  // The 18-byte header, then the image identification field.
+  Bytes h(18 + static_cast<std::size_t>(idLength), 'i');
+  std::fill(h.begin(), h.begin() + 18, std::uint8_t{0});
   h[0] = static_cast<std::uint8_t>(idLength);
   h[2] = static_cast<std::uint8_t>(type);
   h[12] = 4;
   h[14] = 3;
   h[16] = static_cast<std::uint8_t>(bits);
   h[17] = static_cast<std::uint8_t>(descriptor);
-  h.resize(18 + static_cast<std::size_t>(idLength), 'i');
   return h;
 }
 
