@@ -1,0 +1,155 @@
+// The theme editor: a second, non-modal window that edits the current theme
+// field by field (31 colour swatches, the two gradient pairs, the background
+// picture and its mode, the effect and the authors), redraws the main
+// window's preview after every change and writes the theme into the theme
+// document (Save), adds it under a new name (Save as), reads it again (Reset),
+// renames or deletes it. Nothing reaches quib.thm until the main window
+// applies.
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "themes/QuibTheme.h"
+
+class QComboBox;
+class QPushButton;
+class TColourChooserForm;
+class TExTrackBar;
+class TThemeEditorForm;
+namespace Ui {
+class ThemeEditorForm;
+}
+
+// A small filled rectangle standing for one theme colour. Pressing a mouse
+// button on it starts dragging it at once; the editor decides what a drop or
+// a click does. Space or Enter edits its colour as a click does.
+class TColourSwatch : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TColourSwatch(QWidget* parent = nullptr);
+
+  ThemeColour Colour() const { return colour_; }
+  void SetColour(ThemeColour colour);
+
+  // The editor that handles this swatch's drags (set by the editor).
+  TThemeEditorForm* Editor = nullptr;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  ThemeColour colour_ = 0;
+};
+
+// What the editor needs of the main window and its Theme page.
+struct ThemeEditorHost {
+  Document* ThemeDoc = nullptr;       // the theme document
+  QComboBox* ThemesCombo = nullptr;   // its text names the theme being edited
+  std::function<QString()> QuibPath;  // the emulator directory, with a separator
+  // The selected theme's name as stored in the document (empty: none).
+  std::function<std::string()> SelectedName;
+  std::function<void()> ListThemes;
+  std::function<void()> ThemesComboChange;
+  // Redraws the preview (nothing while it is locked).
+  std::function<void(const TQuibTheme&)> DrawThemePreview;
+};
+
+class TThemeEditorForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  // owner is the main window; the editor is a window of its own that lives
+  // until the owner goes.
+  TThemeEditorForm(QWidget* owner, ThemeEditorHost host);
+  ~TThemeEditorForm() override;
+
+  // Lists the pictures of the Themes folder in cbPictures.
+  void FormCreate();
+  // Shows the record in every control and makes it the theme this editor edits.
+  void LoadThemeIntoEditor(TQuibTheme& theme);
+  // Copies every swatch's colour into the edited theme and redraws.
+  void StoreSwatches();
+
+  void cbPicturesChange();
+  void cbSpecialChange();
+  void edAuthorChange();
+  void tbTitleBarGradientStartChange();
+  void tbTitleBarGradientFinishChange();
+  void tbMenuGradientStartChange();
+  void tbMenuGradientFinishChange();
+  void btnOpenImageClick();
+  void btnSaveClick();
+  void btnSaveAsClick();
+  void btnResetClick();
+  void Button1Click();
+  void btnDeleteClick();
+
+  // Dragging a swatch, in the order the swatch reports it: the press, every
+  // move of the pointer (screen coordinates) and the release, which drops on
+  // the swatch under the pointer, if any. Escape cancels.
+  void ColourMouseDown(TColourSwatch* swatch);
+  void DragMove(QPoint globalPos);
+  void DragRelease(QPoint globalPos);
+  void CancelDrag();
+  bool Dragging() const { return dragged_ != nullptr; }
+  // A swatch under the pointer accepts any dragged swatch.
+  bool DragOverColour(TColourSwatch* target) const { return target != nullptr; }
+  // Over the page control's tabs the page under the pointer becomes active.
+  void PageControlDragOver(QPoint globalPos);
+  void DropColour(TColourSwatch* target, TColourSwatch* source);
+  // The drag of source ended on target (nullptr: on no swatch). Dropping a
+  // swatch on itself (a click) edits its colour in the colour chooser.
+  void ColourEndDrag(TColourSwatch* source, TColourSwatch* target);
+  void EditColour(TColourSwatch* swatch);
+
+  // The theme shown and edited: the main window's current theme.
+  TQuibTheme* Theme() const { return theme_; }
+  // The colour chooser, once a colour has been edited.
+  TColourChooserForm* ColourChooser() const { return chooser_; }
+  // The stored picture name this editor keeps for a theme whose picture is
+  // not in the list (empty when there is none).
+  const std::string& UnlistedPicture() const { return unlisted_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  struct SwatchField {
+    TColourSwatch* swatch;
+    ThemeColour TQuibTheme::*field;
+  };
+  void BuildSwatchTable();
+  void FormClose();
+  // Asks for a theme name (the name dialog preset with the selected name).
+  // Empty when cancelled or left empty.
+  std::string AskThemeName();
+  bool NameListed(const std::string& name, int except = -1) const;
+  void SetPictureItem(const std::string& stored);
+  void NameExistsMessage();
+  QString ThemesFolder() const;
+  void Redraw();
+  TColourSwatch* SwatchAt(QPoint globalPos) const;
+
+  std::unique_ptr<Ui::ThemeEditorForm> ui_;
+  ThemeEditorHost host_;
+  TQuibTheme* theme_ = nullptr;
+  TQuibTheme spare_;  // edited until a theme is loaded
+  std::array<SwatchField, 31> swatches_{};
+  TColourChooserForm* chooser_ = nullptr;
+  TColourSwatch* dragged_ = nullptr;
+  std::string unlisted_;
+  int listed_ = 0;  // items of cbPictures that come from the Themes folder
+};
