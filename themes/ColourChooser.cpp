@@ -83,8 +83,14 @@ TColourChooserForm::TColourChooserForm(QWidget* owner)
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
-  // The client area is 225 by 283 pixels, or what the font needs.
-  const QSize hint = sizeHint();
+  // The client area is 225 by 283 pixels, or what the font needs. The buttons
+  // may be narrower than the style would like, but never narrower than their
+  // captions.
+  for (QPushButton* button : {Button1, Button2}) {
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
+  }
+  const QSize hint = minimumSizeHint();
   setFixedSize(std::max(225, hint.width()), std::max(283, hint.height()));
 }
 
