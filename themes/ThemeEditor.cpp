@@ -1,5 +1,6 @@
 #include "themes/ThemeEditor.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -87,23 +88,8 @@ void TColourSwatch::mousePressEvent(QMouseEvent* event) {
   if (Editor != nullptr && !Editor->Dragging()) Editor->ColourMouseDown(this);
 }
 
-void TColourSwatch::mouseMoveEvent(QMouseEvent* event) {
-  event->accept();
-  if (Editor != nullptr && Editor->Dragging()) Editor->DragMove(event->globalPosition().toPoint());
-}
-
-void TColourSwatch::mouseReleaseEvent(QMouseEvent* event) {
-  event->accept();
-  if (Editor != nullptr && Editor->Dragging())
-    Editor->DragRelease(event->globalPosition().toPoint());
-}
-
 void TColourSwatch::keyPressEvent(QKeyEvent* event) {
-  if (Editor == nullptr) return QWidget::keyPressEvent(event);
-  if (Editor->Dragging()) {
-    if (event->key() == Qt::Key_Escape) Editor->CancelDrag();
-    return;
-  }
+  if (Editor == nullptr || Editor->Dragging()) return QWidget::keyPressEvent(event);
   switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
@@ -394,6 +380,30 @@ void TThemeEditorForm::btnOpenImageClick() {
 void TThemeEditorForm::ColourMouseDown(TColourSwatch* swatch) {
   dragged_ = swatch;
   swatch->setCursor(Qt::DragMoveCursor);
+  qApp->installEventFilter(this);
+}
+
+void TThemeEditorForm::EndDrag() {
+  qApp->removeEventFilter(this);
+  if (dragged_ != nullptr) dragged_->unsetCursor();
+  dragged_ = nullptr;
+}
+
+bool TThemeEditorForm::eventFilter(QObject* watched, QEvent* event) {
+  if (dragged_ == nullptr || !watched->isWidgetType()) return QDialog::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseMove:
+      DragMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+      return true;
+    case QEvent::MouseButtonRelease:
+      DragRelease(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+      return true;
+    case QEvent::KeyPress:
+      if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) CancelDrag();
+      return true;
+    default:
+      return QDialog::eventFilter(watched, event);
+  }
 }
 
 TColourSwatch* TThemeEditorForm::SwatchAt(QPoint globalPos) const {
@@ -419,8 +429,7 @@ void TThemeEditorForm::DragMove(QPoint globalPos) {
 void TThemeEditorForm::DragRelease(QPoint globalPos) {
   TColourSwatch* source = dragged_;
   if (source == nullptr) return;
-  dragged_ = nullptr;
-  source->unsetCursor();
+  EndDrag();
   TColourSwatch* target = SwatchAt(globalPos);
   if (target != nullptr) DropColour(target, source);
   ColourEndDrag(source, target);
@@ -429,8 +438,7 @@ void TThemeEditorForm::DragRelease(QPoint globalPos) {
 void TThemeEditorForm::CancelDrag() {
   TColourSwatch* source = dragged_;
   if (source == nullptr) return;
-  dragged_ = nullptr;
-  source->unsetCursor();
+  EndDrag();
   ColourEndDrag(source, nullptr);
 }
 

@@ -45,8 +45,6 @@ class TColourSwatch : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -96,9 +94,10 @@ class TThemeEditorForm : public QDialog {
   void Button1Click();
   void btnDeleteClick();
 
-  // Dragging a swatch, in the order the swatch reports it: the press, every
-  // move of the pointer (screen coordinates) and the release, which drops on
-  // the swatch under the pointer, if any. Escape cancels.
+  // Dragging a swatch: the press on the swatch, every move of the pointer
+  // (screen coordinates) and the release, which drops on the swatch under the
+  // pointer, if any. Escape cancels. While a drag lasts the editor watches
+  // the application's mouse and key events.
   void ColourMouseDown(TColourSwatch* swatch);
   void DragMove(QPoint globalPos);
   void DragRelease(QPoint globalPos);
@@ -125,6 +124,7 @@ class TThemeEditorForm : public QDialog {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   struct SwatchField {
@@ -142,6 +142,7 @@ class TThemeEditorForm : public QDialog {
   QString ThemesFolder() const;
   void Redraw();
   TColourSwatch* SwatchAt(QPoint globalPos) const;
+  void EndDrag();
 
   std::unique_ptr<Ui::ThemeEditorForm> ui_;
   ThemeEditorHost host_;

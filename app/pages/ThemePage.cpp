@@ -4,11 +4,14 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <limits>
 
 #include "app/Links.h"
 #include "app/Text.h"
 #include "app/Unit1.h"
 #include "app/pages/AboutPage.h"
+#include "themes/ThemeEditor.h"
 #include "ui_ThemePage.h"
 
 namespace {
@@ -29,7 +32,13 @@ ThemePage::ThemePage(TForm1& form)
 
   connect(ui_->ThemesCombo, &QComboBox::activated, this, [this] { ThemesComboChange(); });
   connect(ui_->UncommentThemes, &QPushButton::clicked, this, [this] { UncommentThemesClick(); });
+  connect(ui_->btnEditTheme, &QPushButton::clicked, this,
+          [this] { form_.Guarded([this] { btnEditThemeClick(); }); });
   form.ThemesComboChange = [this] { ThemesComboChange(); };
+  // Leaving the page closes an open editor, which drops its unsaved edits.
+  form.CloseThemeEditor = [this] {
+    if (editor_ != nullptr && editor_->isVisible()) editor_->close();
+  };
 }
 
 ThemePage::~ThemePage() = default;
@@ -37,11 +46,16 @@ ThemePage::~ThemePage() = default;
 QComboBox* ThemePage::ThemesCombo() const { return ui_->ThemesCombo; }
 QLabel* ThemePage::ThemePreview() const { return ui_->ThemePreview; }
 QPushButton* ThemePage::UncommentThemes() const { return ui_->UncommentThemes; }
+QPushButton* ThemePage::btnEditTheme() const { return ui_->btnEditTheme; }
+TThemeEditorForm* ThemePage::ThemeEditor() const { return editor_; }
 
 void ThemePage::Fill(FillStep step) {
   if (step != FillStep::Themes) return;
   ListThemes();
   SelectStoredTheme();
+  // Undo reloads the documents under an open editor: it must edit the theme
+  // now selected, read again, not the record of the theme selected before.
+  if (editor_ != nullptr && editor_->isVisible()) ThemesComboChange();
 }
 
 void ThemePage::ListThemes() {
@@ -93,15 +107,15 @@ void ThemePage::ThemesComboChange() {
   if (index >= 0) form_.WriteValueToBoth("theme", name);
 }
 
-void ThemePage::DrawThemePreview(const TQuibTheme& theme) {
+void ThemePage::DrawThemePreview(const TQuibTheme& theme, bool askMissingPicture) {
   preview::PreviewContext context;
   context.emulatorDir = form_.QuibPath;
   // The resolution of the emulator's interface only scales the background
   // picture; without the GUI page there is none and no picture is drawn.
   if (const auto* resolution = form_.findChild<QComboBox*>("GUIRes"))
     context.resolution = resolution->currentText();
-  context.pictureMissing = [this](const QString& storedName) {
-    if (!form_.MissingPictureWarning) return;
+  context.pictureMissing = [this, askMissingPicture](const QString& storedName) {
+    if (!askMissingPicture || !form_.MissingPictureWarning) return;
     QWidget* parent = form_.isVisible() ? &form_ : nullptr;
     if (platform::Current().MessageBox(parent, preview::MissingPictureQuestion(storedName)) ==
         platform::Answer::No)
@@ -130,4 +144,42 @@ void ThemePage::UncommentThemesClick() {
   }
   ListThemes();
   SelectStoredTheme();
+}
+
+void ThemePage::btnEditThemeClick() {
+  if (editor_ == nullptr) {
+    ThemeEditorHost host;
+    host.ThemeDoc = &form_.ThemeDoc;
+    host.ThemesCombo = ui_->ThemesCombo;
+    host.QuibPath = [this] { return form_.QuibPath; };
+    host.SelectedName = [this] {
+      const int index = ui_->ThemesCombo->currentIndex();
+      return index >= 0 && static_cast<std::size_t>(index) < names_.size()
+                 ? names_[static_cast<std::size_t>(index)]
+                 : std::string();
+    };
+    host.ListThemes = [this] { ListThemes(); };
+    host.ThemesComboChange = [this] { ThemesComboChange(); };
+    // The selection already asked about a missing picture; the editor's
+    // redraws, one per slider step, do not ask again.
+    host.DrawThemePreview = [this](const TQuibTheme& theme) { DrawThemePreview(theme, false); };
+    editor_ = new TThemeEditorForm(&form_, std::move(host));
+    LoadThemeIntoEditor = [this] {
+      if (editor_ != nullptr) editor_->LoadThemeIntoEditor(form_.CurrentTheme);
+    };
+  }
+  const auto hold = lock_.Acquire();
+  // Beside the main window's right edge, or its left edge when the screen
+  // ends before the editor would.
+  const QRect main = form_.frameGeometry();
+  const int width = editor_->frameGeometry().width();
+  int left = main.x() + main.width();
+  const QScreen* screen = form_.screen();
+  const int screenRight = screen != nullptr ? screen->geometry().x() + screen->geometry().width()
+                                            : std::numeric_limits<int>::max();
+  if (left + width > screenRight) left = main.x() - width;
+  editor_->move(left, main.y());
+  editor_->show();
+  editor_->activateWindow();
+  ThemesComboChange();
 }

@@ -4,6 +4,7 @@
 // active theme is shared by both builds (key "theme").
 #pragma once
 
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,6 +20,7 @@ class ThemePage;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class TThemeEditorForm;
 
 class ThemePage : public Page {
   Q_OBJECT
@@ -40,9 +42,15 @@ class ThemePage : public Page {
   // The selection handler: reads the selected theme's block into the current
   // theme, draws it and stores its name as the active theme.
   void ThemesComboChange();
-  // Draws a theme into ThemePreview unless the preview is locked.
-  void DrawThemePreview(const TQuibTheme& theme);
+  // Draws a theme into ThemePreview unless the preview is locked. A missing
+  // background picture is asked about only when askMissingPicture is set.
+  void DrawThemePreview(const TQuibTheme& theme, bool askMissingPicture = true);
   void UncommentThemesClick();
+  // Opens the theme editor beside the main window (created on first use) and
+  // loads the selected theme into it.
+  void btnEditThemeClick();
+  // The theme editor once it has been opened (nullptr before).
+  TThemeEditorForm* ThemeEditor() const;
 
   // The preview's redraw lock (the preview's tag). Work that would redraw
   // several times holds it and draws once at the end.
@@ -54,9 +62,11 @@ class ThemePage : public Page {
   QComboBox* ThemesCombo() const;
   QLabel* ThemePreview() const;
   QPushButton* UncommentThemes() const;
+  QPushButton* btnEditTheme() const;
 
  private:
   std::unique_ptr<Ui::ThemePage> ui_;
   std::vector<std::string> names_;  // the names ThemesCombo shows, as stored
   preview::PreviewLock lock_;
+  QPointer<TThemeEditorForm> editor_;  // owned by the main window
 };
