@@ -151,6 +151,14 @@ TThemeEditorForm::TThemeEditorForm(QWidget* owner, ThemeEditorHost host)
   connect(ui_->Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(ui_->btnDelete, &QPushButton::clicked, this, [this] { btnDeleteClick(); });
 
+  // The five buttons share the row: each as wide as its caption needs.
+  for (QPushButton* button :
+       {ui_->btnSave, ui_->btnSaveAs, ui_->btnReset, ui_->Button1, ui_->btnDelete}) {
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text().remove('&')) +
+                            18);
+  }
+
   FormCreate();
   // The client area is 329 by 302 pixels, or what the font needs.
   const QSize hint = sizeHint();
