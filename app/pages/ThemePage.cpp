@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "app/Links.h"
+#include "app/OneLine.h"
 #include "app/Text.h"
 #include "app/Unit1.h"
 #include "app/pages/AboutPage.h"
@@ -164,6 +165,8 @@ void ThemePage::btnEditThemeClick() {
     // redraws, one per slider step, do not ask again.
     host.DrawThemePreview = [this](const TQuibTheme& theme) { DrawThemePreview(theme, false); };
     editor_ = new TThemeEditorForm(&form_, std::move(host));
+    // The authors go into one line of quib.thm, as every field of the window.
+    OneLineValidator::KeepAll(editor_);
     LoadThemeIntoEditor = [this] {
       if (editor_ != nullptr) editor_->LoadThemeIntoEditor(form_.CurrentTheme);
     };

@@ -226,7 +226,7 @@ TEST_F(ThemeEditorTest, PictureModeFollowsThePictureAndOpenFallsBackToOpen) {
 
   // The author goes into the record without a redraw; Reset drops it.
   const QImage preview = Preview();
-  In<QLineEdit>("edAuthor")->setText("Somebody");
+  In<QLineEdit>("edAuthor")->setText("Somebody\r\nElse");
   EXPECT_EQ(form()->CurrentTheme.Authors, "Somebody");
   EXPECT_EQ(Preview(), preview);
   Click(In<QPushButton>("btnReset"));
