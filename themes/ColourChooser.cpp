@@ -128,9 +128,14 @@ void TColourChooserForm::FormShow() {
 
 void TColourChooserForm::WMKillFocus() { done(QDialog::Rejected); }
 
+// No waiting messages are processed while the window is being shown: one that
+// closed it there would come before the modal loop starts, which would then
+// wait for ever behind a hidden window. The loop handles them instead.
 void TColourChooserForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  showing_ = true;
   FormShow();
+  showing_ = false;
 }
 
 bool TColourChooserForm::event(QEvent* event) {
@@ -148,7 +153,7 @@ void TColourChooserForm::tbRedChange() {
   UpdatePreview();
   updating_ = false;
   // Lets the next movement of a dragged thumb be handled before this returns.
-  QCoreApplication::processEvents();
+  if (!showing_) QCoreApplication::processEvents();
 }
 
 void TColourChooserForm::tbHueChange() {
@@ -160,7 +165,7 @@ void TColourChooserForm::tbHueChange() {
   UpdateHTMLField();
   UpdatePreview();
   updating_ = false;
-  QCoreApplication::processEvents();
+  if (!showing_) QCoreApplication::processEvents();
 }
 
 // The other fields of the group keep their typed texts; when all three parse,

@@ -106,4 +106,5 @@ class TColourChooserForm : public QDialog {
 
   std::unique_ptr<Ui::ColourChooserForm> ui_;
   bool updating_ = false;  // the update guard shared by every handler
+  bool showing_ = false;   // inside showEvent
 };

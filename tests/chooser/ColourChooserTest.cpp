@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "controls/ExTrackBar.h"
 #include "tests/chooser/TestApplication.h"
@@ -218,11 +219,27 @@ TEST_F(ColourChooserTest, CancelEscapeAndLosingTheFocusCloseWithCancel) {
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form));
   QTest::qWait(20);
+  EXPECT_EQ(QApplication::focusWidget(), form->tbRed);
   ASSERT_TRUE(form->isVisible());
   form->setResult(QDialog::Accepted);
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitFor([&] { return form->isHidden(); }, 2000));
   EXPECT_EQ(form->result(), QDialog::Rejected);
+}
+
+// A click that waits in the queue when the window opens closes it inside the
+// modal loop, not before the loop starts (which would leave it waiting).
+TEST_F(ColourChooserTest, AClickWaitingAtShowingEndsTheModalLoop) {
+  form->SetColour(0x445566);
+  bool stuck = false;
+  QTimer::singleShot(0, form, [this] { form->Button1->click(); });
+  QTimer::singleShot(3000, form, [this, &stuck] {
+    stuck = true;
+    form->done(QDialog::Rejected);
+  });
+  EXPECT_EQ(form->ShowModal(), QDialog::Accepted);
+  EXPECT_FALSE(stuck);
+  EXPECT_EQ(form->ResultColour(), 0x445566u);
 }
 
 }  // namespace
