@@ -143,8 +143,13 @@ void ThemePage::UncommentThemesClick() {
     NormalizeLines(line);
     doc[i] = std::move(line.front());
   }
+  const QString selected = ui_->ThemesCombo->currentText();
   ListThemes();
   SelectStoredTheme();
+  // An open editor must not go on editing one theme while another is selected
+  // (its Save would write over the wrong block).
+  if (editor_ != nullptr && editor_->isVisible() && ui_->ThemesCombo->currentText() != selected)
+    ThemesComboChange();
 }
 
 void ThemePage::btnEditThemeClick() {
