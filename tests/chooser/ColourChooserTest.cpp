@@ -235,6 +235,7 @@ TEST_F(ColourChooserTest, AClickWaitingAtShowingEndsTheModalLoop) {
   QTimer::singleShot(0, form, [this] { form->Button1->click(); });
   QTimer::singleShot(3000, form, [this, &stuck] {
     stuck = true;
+    form->show();  // a hidden window's done() leaves the loop running
     form->done(QDialog::Rejected);
   });
   EXPECT_EQ(form->ShowModal(), QDialog::Accepted);
