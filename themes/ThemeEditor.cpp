@@ -210,6 +210,7 @@ QString TThemeEditorForm::ThemesFolder() const {
 
 void TThemeEditorForm::FormCreate() {
   // Every file of the folder (hidden and system files too), no folders.
+  listedFolder_ = host_.QuibPath ? host_.QuibPath() : QString();
   QStringList names;
   const QDir folder(ThemesFolder());
   for (const QString& name :

@@ -75,6 +75,8 @@ class TThemeEditorForm : public QDialog {
 
   // Lists the pictures of the Themes folder in cbPictures.
   void FormCreate();
+  // The emulator directory whose pictures cbPictures lists.
+  const QString& ListedFolder() const { return listedFolder_; }
   // Shows the record in every control and makes it the theme this editor edits.
   void LoadThemeIntoEditor(TQuibTheme& theme);
   // Copies every swatch's colour into the edited theme and redraws.
@@ -152,5 +154,6 @@ class TThemeEditorForm : public QDialog {
   TColourChooserForm* chooser_ = nullptr;
   TColourSwatch* dragged_ = nullptr;
   std::string unlisted_;
+  QString listedFolder_;
   int listed_ = 0;  // items of cbPictures that come from the Themes folder
 };

@@ -176,6 +176,8 @@ void ThemePage::btnEditThemeClick() {
       if (editor_ != nullptr) editor_->LoadThemeIntoEditor(form_.CurrentTheme);
     };
   }
+  // Another emulator directory brings its own pictures.
+  if (editor_->ListedFolder() != form_.QuibPath) editor_->FormCreate();
   const auto hold = lock_.Acquire();
   // Beside the main window's right edge, or its left edge when the screen
   // ends before the editor would.
