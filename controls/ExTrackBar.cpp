@@ -53,7 +53,15 @@ TExTrackBar::TExTrackBar(Qt::Orientation orientation, QWidget* parent)
 
 TExTrackBar::~TExTrackBar() = default;
 
+void TExTrackBar::setOrientation(Qt::Orientation orientation) {
+  QSlider::setOrientation(orientation);
+  const bool vertical = orientation == Qt::Vertical;
+  setInvertedAppearance(vertical);
+  setInvertedControls(vertical);
+}
+
 void TExTrackBar::Init() {
+  setOrientation(orientation());
   // A fresh bar shows automatic ticks below (right of) the channel, one per value.
   setTickPosition(TicksBelow);
   setTickInterval(1);

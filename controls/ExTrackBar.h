@@ -33,6 +33,12 @@ class TExTrackBar : public QSlider {
   explicit TExTrackBar(Qt::Orientation orientation, QWidget* parent = nullptr);
   ~TExTrackBar() override;
 
+  // As the native track bar, a vertical bar has its minimum at the top: the
+  // thumb moves down as the value grows, and the up keys and the wheel turned
+  // up lower the value. Hides QAbstractSlider::setOrientation, which has no
+  // hook of its own.
+  void setOrientation(Qt::Orientation orientation);
+
   // Background colour, also the brush of the labels. While ParentColor is
   // true it is the parent's window colour; SetColor clears ParentColor.
   QColor Color() const;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTest>
 
 #include "controls/ExTrackBar.h"
 #include "tests/chooser/TestApplication.h"
@@ -153,6 +154,25 @@ TEST_F(ExTrackBarTest, SelectionRangeFollowsSelEnableAndSurvivesARebuild) {
   EXPECT_FALSE(bar.ShowsSelRange());
   bar.SetParentColor(true);
   EXPECT_EQ(bar.grab().toImage(), before);
+}
+
+// A vertical bar has its minimum at the top, and the down key raises the value.
+TEST(ExTrackBarVertical, MinimumAtTheTop) {
+  EnsureApplication();
+  for (const bool fromConstructor : {true, false}) {
+    TExTrackBar bar(fromConstructor ? Qt::Vertical : Qt::Horizontal);
+    if (!fromConstructor) bar.setOrientation(Qt::Vertical);
+    bar.setRange(0, 100);
+    bar.resize(40, 200);
+    EXPECT_LT(bar.ValuePosition(0), bar.ValuePosition(100));
+    bar.setValue(50);
+    QTest::keyClick(&bar, Qt::Key_Down);
+    EXPECT_EQ(bar.value(), 51);
+    QTest::keyClick(&bar, Qt::Key_PageUp);
+    EXPECT_EQ(bar.value(), 41);
+    bar.setOrientation(Qt::Horizontal);
+    EXPECT_GT(bar.ValuePosition(100), bar.ValuePosition(0));
+  }
 }
 
 TEST_F(ExTrackBarTest, FontAndColourComeFromTheParentUntilSet) {
