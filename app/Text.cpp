@@ -1,5 +1,7 @@
 #include "app/Text.h"
 
+#include <QComboBox>
+
 #include "store/Cp1252.h"
 
 QString ToQ(std::string_view text) {
@@ -10,4 +12,9 @@ QString ToQ(std::string_view text) {
 std::string FromQ(const QString& text) {
   return cp1252::FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                                static_cast<std::size_t>(text.size())));
+}
+
+void SetItems(QComboBox* combo, std::span<const std::string_view> captions) {
+  combo->clear();
+  for (const std::string_view caption : captions) combo->addItem(ToQ(caption));
 }

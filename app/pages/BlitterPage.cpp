@@ -53,6 +53,10 @@ bool Confirm(TForm1& form, const QString& caption, const QString& text, platform
 BlitterPage::BlitterPage(TForm1& form)
     : Page(form, form.PageWidget("Blitters")), ui_(std::make_unique<Ui::BlitterPage>()) {
   ui_->setupUi(page_);
+  SetItems(ui_->BlitterRes, kBlitterResItems);
+  SetItems(ui_->BlitterRefreshRate, kBlitterRefreshRateItems);
+  SetItems(ui_->cbColourDepth, kBlitterColourDepthItems);
+  SetItems(ui_->BlitterBlitter, kBlitterFilterCaptions);
   ui_->tabLayout->addWidget(form.tcBlitterOS);
   QWidget::setTabOrder(form.tcBlitterOS, ui_->BlittersCombo);
   for (QComboBox* box : {ui_->BlitterRes, ui_->BlitterRefreshRate, ui_->cbColourDepth}) {

@@ -22,6 +22,10 @@ EmulationPage::EmulationPage(TForm1& form)
     : Page(form, form.PageWidget("Emulation")), ui_(std::make_unique<Ui::EmulationPage>()) {
   Ui::EmulationPage& ui = *ui_;
   ui.setupUi(page_);
+  SetItems(ui.SpriteFlickerCombo, logic::Captions(logic::kSpriteFlickering));
+  SetItems(ui.Country, logic::Captions(logic::kCountries));
+  SetItems(ui.TVType, logic::Captions(logic::kTvTypes));
+  SetItems(ui.ThreeDCombo, logic::kThreeDModes);
   // A new window shows no choice until the documents are read.
   for (QComboBox* combo : {ui.SpriteFlickerCombo, ui.Country, ui.TVType, ui.ThreeDCombo})
     combo->setCurrentIndex(-1);

@@ -7,12 +7,15 @@
 
 #include "app/Text.h"
 #include "app/Unit1.h"
+#include "app/logic/WordTables.h"
 #include "ui_GuiPage.h"
 
 GuiPage::GuiPage(TForm1& form)
     : Page(form, form.PageWidget("GUI")), ui_(std::make_unique<Ui::GuiPage>()) {
   Ui::GuiPage& ui = *ui_;
   ui.setupUi(page_);
+  SetItems(ui.GUIRes, logic::kGuiResolutions);
+  SetItems(ui.GUIRefreshRate, logic::kRefreshRates);
   // The build tab strip heads the per-build panel inside "Video mode".
   ui.tabStripLayout->insertWidget(0, form.tcGUIOS);
   QWidget::setTabOrder(ui.StartInGUI, form.tcGUIOS);

@@ -7,6 +7,7 @@
 
 #include "app/Text.h"
 #include "app/Unit1.h"
+#include "app/logic/WordTables.h"
 
 namespace {
 
@@ -77,6 +78,8 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event) {
 
 InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
   ui.setupUi(page_);
+  SetItems(ui.LPTCombo, logic::kLptPorts);
+  SetItems(ui.IfSegaCombo, logic::kIfSegaCards);
 
   UpDown1 = new UpDown(ui.MouseSpeedX, 1, 3, 1, ui.gbMouseSpeed);
   UpDown1->setObjectName("UpDown1");

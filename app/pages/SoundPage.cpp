@@ -22,6 +22,8 @@ logic::Build TabBuild(int tab) { return tab == 1 ? logic::Build::QuibW : logic::
 
 SoundPage::SoundPage(TForm1& form) : Page(form, form.PageWidget("Sound")) {
   ui.setupUi(page_);
+  SetItems(ui.SamplingRate, logic::kSamplingRates);
+  SetItems(ui.FMEngine, logic::Captions(logic::kFmEngines));
   ui.soundTabRow->addWidget(form.tcSoundOS);
   ui.soundTabRow->addStretch(1);
   form.tcSoundOS->setProperty(kTag, 0);

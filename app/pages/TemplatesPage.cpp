@@ -6,6 +6,7 @@
 #include "app/Links.h"
 #include "app/Text.h"
 #include "app/Unit1.h"
+#include "app/logic/FileNameTemplate.h"
 #include "app/logic/WordTables.h"
 #include "app/pages/AboutPage.h"
 
@@ -20,6 +21,7 @@ TemplatesPage::TemplatesPage(TForm1& form)
     : Page(form, form.PageWidget("Screenshots")), soundPage_(form.PageWidget("SoundLogging")) {
   shots.setupUi(page_);
   sound.setupUi(soundPage_);
+  SetItems(shots.Ext, logic::kScreenshotExtensions);
   shots.Ext->setCurrentIndex(-1);
   sound.formatTabRow->addWidget(form.tcSoundFormat);
   sound.formatTabRow->addStretch(1);
