@@ -216,13 +216,18 @@ std::filesystem::path ResolveSaveTarget(const std::filesystem::path& path) {
 
 }  // namespace
 
-void SaveDocument(const Document& doc, const std::filesystem::path& path) {
-  const std::string name = path.string();
+std::string DocumentBytes(const Document& doc) {
   std::string text;
   std::size_t size = 0;
   for (const std::string& line : doc) size += line.size() + 2;
   text.reserve(size);
   for (const std::string& line : doc) text.append(line).append("\r\n");
+  return text;
+}
+
+void SaveDocument(const Document& doc, const std::filesystem::path& path) {
+  const std::string name = path.string();
+  const std::string text = DocumentBytes(doc);
 
 #ifdef _WIN32
   const std::filesystem::path target = path;

@@ -77,6 +77,9 @@ void DeleteKey(Document& doc, std::string_view key);
 // lone CR; every other byte (NUL included) is kept. Throws FileError(Open).
 void LoadDocument(Document& doc, const std::filesystem::path& path);
 
+// The exact bytes SaveDocument writes: every line followed by CR LF.
+std::string DocumentBytes(const Document& doc);
+
 // Writes every line followed by CR LF. The file is replaced atomically: the
 // lines go to a temporary file in the same directory that is then renamed over
 // the target, keeping its permissions; a symbolic link keeps pointing at the
