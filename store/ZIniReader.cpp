@@ -6,13 +6,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "store/AtomicFile.h"
 #include "store/Cp1252.h"
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 bool LoadingFinished = false;
 
@@ -24,11 +19,7 @@ std::string FileErrorText(FileError::Kind kind, const std::string& name,
   return std::string("Cannot ") + verb + " file \"" + name + "\". " + reason;
 }
 
-std::string SystemReason(int err) {
-  std::string text = std::generic_category().message(err);
-  if (!text.empty() && text.back() != '.') text += '.';
-  return text;
-}
+using atomic_file::SystemReason;
 
 }  // namespace
 
@@ -198,24 +189,6 @@ void LoadDocument(Document& doc, const std::filesystem::path& path) {
   doc = std::move(lines);
 }
 
-namespace {
-
-// The file a save replaces: the target of a symbolic link (followed through
-// every level), else the path itself.
-std::filesystem::path ResolveSaveTarget(const std::filesystem::path& path) {
-  std::filesystem::path target = path;
-  std::error_code ec;
-  for (int depth = 0; depth < 40; ++depth) {
-    if (!std::filesystem::is_symlink(target, ec)) break;
-    std::filesystem::path next = std::filesystem::read_symlink(target, ec);
-    if (ec) break;
-    target = next.is_absolute() ? next : target.parent_path() / next;
-  }
-  return target;
-}
-
-}  // namespace
-
 std::string DocumentBytes(const Document& doc) {
   std::string text;
   std::size_t size = 0;
@@ -226,91 +199,5 @@ std::string DocumentBytes(const Document& doc) {
 }
 
 void SaveDocument(const Document& doc, const std::filesystem::path& path) {
-  const std::string name = path.string();
-  const std::string text = DocumentBytes(doc);
-
-#ifdef _WIN32
-  const std::filesystem::path target = path;
-  std::filesystem::path temp = target;
-  temp += ".tmp~";
-  std::FILE* file = std::fopen(temp.string().c_str(), "wb");
-  if (file == nullptr) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
-  const bool ok =
-      std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
-  const int err = errno;
-  std::fclose(file);
-  std::error_code ec;
-  if (!ok) {
-    std::filesystem::remove(temp, ec);
-    throw FileError(FileError::Kind::Create, name, SystemReason(err));
-  }
-  std::filesystem::rename(temp, target, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    throw FileError(FileError::Kind::Create, name, ec.message());
-  }
-#else
-  const std::filesystem::path target = ResolveSaveTarget(path);
-  std::filesystem::path dir = target.parent_path();
-  if (dir.empty()) dir = ".";
-
-  // An existing file that cannot be written stays as it is, as a plain
-  // overwrite would have been refused too.
-  struct stat existing {};
-  const bool exists = ::stat(target.c_str(), &existing) == 0;
-  if (exists && S_ISDIR(existing.st_mode))
-    throw FileError(FileError::Kind::Create, name, SystemReason(EISDIR));
-  if (exists && ::access(target.c_str(), W_OK) != 0)
-    throw FileError(FileError::Kind::Create, name, SystemReason(errno));
-
-  // The temporary file: a hidden name beside the target, «.quib.cfg.XXXXXX».
-  std::string leaf(1, '.');
-  leaf.append(target.filename().string()).append(".XXXXXX");
-  std::string tempName = (dir / leaf).string();
-  const int fd = ::mkstemp(tempName.data());
-  if (fd < 0) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
-
-  auto fail = [&](int err) {
-    ::close(fd);
-    ::unlink(tempName.c_str());
-    throw FileError(FileError::Kind::Create, name, SystemReason(err));
-  };
-
-  mode_t mode;
-  if (exists) {
-    mode = existing.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  if (::fchmod(fd, mode) != 0) fail(errno);
-  if (exists) {
-    // Keeps the group where we are allowed to; failing to is no error.
-    [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
-  }
-
-  const char* data = text.data();
-  std::size_t left = text.size();
-  while (left > 0) {
-    const ssize_t wrote = ::write(fd, data, left);
-    if (wrote < 0) {
-      if (errno == EINTR) continue;
-      fail(errno);
-    }
-    data += wrote;
-    left -= static_cast<std::size_t>(wrote);
-  }
-  if (::fsync(fd) != 0) fail(errno);
-  if (::close(fd) != 0) {
-    const int err = errno;
-    ::unlink(tempName.c_str());
-    throw FileError(FileError::Kind::Create, name, SystemReason(err));
-  }
-  if (::rename(tempName.c_str(), target.c_str()) != 0) {
-    const int err = errno;
-    ::unlink(tempName.c_str());
-    throw FileError(FileError::Kind::Create, name, SystemReason(err));
-  }
-#endif
+  atomic_file::PendingFile(path, DocumentBytes(doc)).Commit();
 }
