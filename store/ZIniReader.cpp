@@ -156,6 +156,20 @@ void DeleteKey(Document& doc, std::string_view key) {
   if (index >= 0) doc.erase(doc.begin() + index);
 }
 
+Document ParseDocument(std::string_view text) {
+  Document lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
 void LoadDocument(Document& doc, const std::filesystem::path& path) {
   const std::string name = path.string();
   std::FILE* file = std::fopen(name.c_str(), "rb");
@@ -175,18 +189,7 @@ void LoadDocument(Document& doc, const std::filesystem::path& path) {
     }
   }
   std::fclose(file);
-
-  Document lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.emplace_back(text, start, i - start);
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text, start, text.size() - start);
-  doc = std::move(lines);
+  doc = ParseDocument(text);
 }
 
 std::string DocumentBytes(const Document& doc) {

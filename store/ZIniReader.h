@@ -73,6 +73,10 @@ void WriteValue(Document& doc, std::string_view key, std::string_view value);
 void WriteInteger(Document& doc, std::string_view key, std::int32_t number);
 void DeleteKey(Document& doc, std::string_view key);
 
+// The lines of a file's bytes: lines end at CR LF, LF or a lone CR; every
+// other byte (NUL included) is kept.
+Document ParseDocument(std::string_view text);
+
 // Replaces the document's lines with the file's. Lines end at CR LF, LF or a
 // lone CR; every other byte (NUL included) is kept. Throws FileError(Open).
 void LoadDocument(Document& doc, const std::filesystem::path& path);
