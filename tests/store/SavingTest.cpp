@@ -186,6 +186,30 @@ TEST_F(Saving, HardLinkedFilesAreWrittenInPlaceAndStayLinked) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"elsewhere.cfg", "quib.cfg"}));
 }
 
+// A write in place that fails half-way puts the old contents back.
+TEST_F(Saving, AFailedWriteInPlaceRestoresTheOldContents) {
+  const fs::path p = Put("quib.cfg", "old contents\r\n");
+  fs::create_hard_link(p, dir_ / "linked.cfg");
+  const std::string report = InChild([&]() -> std::string {
+    platform::IgnoreFileSizeSignal();
+    atomic_file::PendingFile pending(p, std::string(64 * 1024, 'x'));
+    if (!pending.inPlace()) return "not in place";
+    // The limit comes after the checks of preparing, so the write itself fails.
+    const rlimit limit{16 * 1024, 16 * 1024};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return "no limit set";
+    try {
+      pending.Commit();
+      return "written";
+    } catch (const FileError& e) {
+      return e.reason();
+    }
+  });
+  EXPECT_EQ(report, "File too large.");
+  EXPECT_EQ(Read(p), "old contents\r\n");
+  EXPECT_EQ(Stat(p).st_nlink, 2u);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"linked.cfg", "quib.cfg"}));
+}
+
 // Three files of which the last cannot be prepared: a folder stands there.
 TEST_F(Saving, AFailureWhilePreparingSavesNothing) {
   const fs::path a = Put("quib.cfg", "a\r\n");
