@@ -585,8 +585,9 @@ void TForm1::LoadSettings() {
 
   // Every file is read before any document changes: a file that cannot be
   // read stops the load with all documents as the last complete load left
-  // them, never half from one load and half from another.
-  // A load that fails leaves nothing that may be saved.
+  // them, never half from one load and half from another, and with nothing
+  // that may be saved until a load succeeds. What each file held is noted, so
+  // that a save can tell whether someone else changed it since.
   loadedPath_.clear();
   Document quib, quibw, blitters, input, themes;
   std::map<std::filesystem::path, FileStamp> stamps;
