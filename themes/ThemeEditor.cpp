@@ -537,8 +537,9 @@ void TThemeEditorForm::Button1Click() {
   // every lookup; only a change of letter case may keep the name.
   if (NameListed(name, index)) return NameExistsMessage();
   if (!RenameThemeHeader(*host_.ThemeDoc, old, name)) return;
-  // The list follows the document; the selected index stays.
-  if (host_.ListThemes) host_.ListThemes();
+  // Only the selected item changes: with two headers that differ only in
+  // letter case, reading the list again would show the new name elsewhere.
+  if (host_.RenameSelectedItem) host_.RenameSelectedItem(name);
 }
 
 void TThemeEditorForm::btnDeleteClick() {

@@ -59,6 +59,8 @@ struct ThemeEditorHost {
   // The selected theme's name as stored in the document (empty: none).
   std::function<std::string()> SelectedName;
   std::function<void()> ListThemes;
+  // Shows a new name for the selected theme in place, leaving it selected.
+  std::function<void(const std::string&)> RenameSelectedItem;
   std::function<void()> ThemesComboChange;
   // Redraws the preview (nothing while it is locked).
   std::function<void(const TQuibTheme&)> DrawThemePreview;

@@ -326,6 +326,28 @@ TEST_F(ThemeEditorTest, RenameAndDeleteWithTheirQuestions) {
   EXPECT_EQ(Line(*form()->QuibDoc, "theme"), "theme=Desert Sunset");
 }
 
+TEST_F(ThemeEditorTest, RenameReplacesTheSelectedItemInPlace) {
+  // Two headers that differ only in letter case: the document's first match
+  // is renamed, while the list changes only the item the user selected.
+  WriteFile("quib.thm", "[A]\r\nauthors=1\r\n[B]\r\nauthors=2\r\n[a]\r\nauthors=3\r\n");
+  ASSERT_NE(Open(), nullptr);
+  auto* combo = Find<QComboBox>("ThemesCombo");
+  Choose(combo, 2);
+  AnswerName(QString("New"));
+  Click(In<QPushButton>("Button1"));
+  EXPECT_EQ(ListThemeNames(form()->ThemeDoc), std::vector<std::string>({"New", "B", "a"}));
+  QStringList items;
+  for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+  EXPECT_EQ(items, QStringList({"A", "B", "New"}));
+  EXPECT_EQ(combo->currentIndex(), 2);
+  // Later commands work on the name shown.
+  platform_.queueAnswer(Answer::No);
+  Click(In<QPushButton>("btnDelete"));
+  const auto asked = Messages("Please confirm theme deletion");
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].text, "Are you sure you want to delete this theme:\rNew");
+}
+
 TEST_F(ThemeEditorTest, LeavingThePageOrUndoReadsTheStoredThemeAgain) {
   TThemeEditorForm* editor = Open();
   ASSERT_NE(editor, nullptr);
