@@ -156,6 +156,7 @@ class TThemeEditorForm : public QDialog {
   TColourChooserForm* chooser_ = nullptr;
   TColourSwatch* dragged_ = nullptr;
   std::string unlisted_;
+  bool showing_ = false;  // LoadThemeIntoEditor is setting the controls
   QString listedFolder_;
   int listed_ = 0;  // items of cbPictures that come from the Themes folder
 };

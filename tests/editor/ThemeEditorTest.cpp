@@ -192,10 +192,60 @@ TEST_F(ThemeEditorTest, GradientPairsKeepStartBelowFinish) {
   Choose(Find<QComboBox>("ThemesCombo"), "Midnight");
   EXPECT_EQ(start->value(), 30);
   EXPECT_EQ(finish->value(), 30);
-  EXPECT_EQ(form()->CurrentTheme.TitlebarGradientStart, 30);
+  // What the sliders show does not go back into the theme.
+  EXPECT_EQ(form()->CurrentTheme.TitlebarGradientStart, 70);
   EXPECT_EQ(form()->CurrentTheme.TitlebarGradientFinish, 30);
   EXPECT_EQ(In<TExTrackBar>("tbMenuGradientStart")->value(), 0);
   EXPECT_EQ(In<TExTrackBar>("tbMenuGradientFinish")->value(), 60);
+}
+
+TEST_F(ThemeEditorTest, ShowingAThemeLeavesItAsReadAndOnlyAMovedSliderWrites) {
+  ASSERT_NE(Start(), nullptr);
+  Document& doc = form()->ThemeDoc;
+  std::replace(doc.begin(), doc.end(), std::string("window_titlebar_gradient=20%-80% #3050a0"),
+               std::string("window_titlebar_gradient=150%-200% #3050a0"));
+  std::replace(doc.begin(), doc.end(), std::string("menu_gradient=0%-60% #28346C"),
+               std::string("menu_gradient=-20%-60% #28346C"));
+  // The list names this picture in other letters.
+  std::replace(doc.begin(), doc.end(),
+               std::string("background_picture=\"Themes/horizon.png\" stretch"),
+               std::string("background_picture=\"themes/HORIZON.png\" center"));
+  ASSERT_NE(Open(), nullptr);
+  auto* combo = Find<QComboBox>("ThemesCombo");
+  for (const char* name : {"Midnight", "Desert Sunset", "Candy Shop", "Quib Classic", "Midnight"}) {
+    Choose(combo, name);
+    EXPECT_EQ(form()->CurrentTheme, ReadNamedTheme(doc, name)) << name;
+  }
+  auto* start = In<TExTrackBar>("tbTitleBarGradientStart");
+  auto* finish = In<TExTrackBar>("tbTitleBarGradientFinish");
+  EXPECT_EQ(start->value(), 100);
+  EXPECT_EQ(finish->value(), 100);
+  EXPECT_EQ(In<TExTrackBar>("tbMenuGradientStart")->value(), 0);
+  Click(In<QPushButton>("btnSave"));
+  Document block = Block("Midnight");
+  EXPECT_NE(std::find(block.begin(), block.end(), "window_titlebar_gradient=150%-200% #3050A0"),
+            block.end());
+  EXPECT_NE(std::find(block.begin(), block.end(), "menu_gradient=-20%-60% #28346C"), block.end());
+
+  // The user's move writes the position of the slider moved.
+  start->setValue(40);
+  EXPECT_EQ(form()->CurrentTheme.TitlebarGradientStart, 40);
+  EXPECT_EQ(form()->CurrentTheme.TitlebarGradientFinish, 200);
+  finish->setValue(90);
+  EXPECT_EQ(form()->CurrentTheme.TitlebarGradientFinish, 90);
+  Click(In<QPushButton>("btnSave"));
+  block = Block("Midnight");
+  EXPECT_NE(std::find(block.begin(), block.end(), "window_titlebar_gradient=40%-90% #3050A0"),
+            block.end());
+
+  // The picture too is saved as stored until the user picks another.
+  Choose(combo, "Desert Sunset");
+  EXPECT_EQ(In<QComboBox>("cbPictures")->currentText(), "horizon.png");
+  Click(In<QPushButton>("btnSave"));
+  block = Block("Desert Sunset");
+  EXPECT_NE(
+      std::find(block.begin(), block.end(), "background_picture=\"themes/HORIZON.png\" center"),
+      block.end());
 }
 
 TEST_F(ThemeEditorTest, PictureModeFollowsThePictureAndOpenFallsBackToOpen) {
