@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <clocale>
+#include <initializer_list>
 
 #include "app/OneLine.h"
 #include "app/Page.h"
@@ -68,6 +69,22 @@ int ParseIniInt(const QString& text, int fallback) {
   else
     value = t.toInt(&ok, 10);
   return ok ? value : fallback;
+}
+
+// Room between a push button's caption and each of its edges.
+constexpr int kCaptionPadding = 12;
+
+// Gives the buttons one width: what the longest caption needs with the usual
+// room on both sides, and never less than the style asks for.
+void ShareButtonWidth(std::initializer_list<QPushButton*> buttons) {
+  int width = 0;
+  for (QPushButton* button : buttons) {
+    QString caption = button->text();
+    caption.replace("&&", QString(QChar(1))).remove('&').replace(QChar(1), '&');
+    width = std::max({width, button->sizeHint().width(),
+                      button->fontMetrics().horizontalAdvance(caption) + 2 * kCaptionPadding});
+  }
+  for (QPushButton* button : buttons) button->setFixedWidth(width);
 }
 
 QTabBar* MakeTabStrip(QWidget* parent, const char* name, const QStringList& tabs) {
@@ -261,6 +278,9 @@ void TForm1::BuildConfiguratorSettings() {
   commandRow->addWidget(rgPreferSettingsFrom, 1);
   grid->addLayout(commandRow, 2, 0, 1, 4);
   grid->setColumnStretch(1, 1);
+  // The left column (Run Quib, Undo changes, Reset warnings) and Run QuibW
+  // beside it share one width, so the column has one straight edge.
+  ShareButtonWidth({btnRunQuib, btnRunQuibW, UndoButton, ResetWarningsButton});
 
   connect(QuibPathButton, &QPushButton::clicked, this,
           [this] { Guarded([this] { QuibPathButtonClick(); }); });
