@@ -50,6 +50,28 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+std::uint64_t HashNoCase(std::string_view text) {
+  constexpr std::uint64_t kMul = 0xFF51AFD7ED558CCDull;
+  auto upper = [&](std::size_t i) -> std::uint64_t {
+    return kUpper.map[static_cast<unsigned char>(text[i])];
+  };
+  std::uint64_t h = 0x9E3779B97F4A7C15ull ^ text.size();
+  std::size_t i = 0;
+  // Eight bytes at a time, each folded to upper case.
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word = 0;
+    for (std::size_t k = 0; k < 8; ++k) word |= upper(i + k) << (8 * k);
+    h = (h ^ word) * kMul;
+    h ^= h >> 32;
+  }
+  std::uint64_t word = 0;
+  for (std::size_t k = 0; i + k < text.size(); ++k) word |= upper(i + k) << (8 * k);
+  h = (h ^ word) * kMul;
+  h ^= h >> 29;
+  h *= kMul;
+  return h ^ (h >> 32);
+}
+
 std::string ToLower(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = static_cast<char>(kLower.map[static_cast<unsigned char>(c)]);
