@@ -60,7 +60,8 @@ int ScanForKey(const Document& doc, std::string_view key) {
 // The first line of every name in a document, in an open-addressing table of
 // (name hash, line + 1) pairs. It is made on the first lookup and made again
 // whenever the document is no longer the one it was made for as far as its
-// storage and line count tell, or a line was removed.
+// storage and line count tell, or a line was removed; lines added at the end
+// are taken in.
 class NameIndex {
  public:
   explicit NameIndex(const Document* doc) : doc_(doc) {}
@@ -68,7 +69,10 @@ class NameIndex {
   int users = 1;
 
   int Find(std::string_view key) {
-    if (!Current()) Build();
+    if (!Current())
+      Build();
+    else if (doc_->size() > size_)
+      TakeAppended();
     const std::uint32_t hash = Hash(key);
     std::string_view name;
     for (std::size_t s = Home(hash);; s = Next(s)) {
@@ -82,18 +86,12 @@ class NameIndex {
 
   // The store added the last line of the document.
   void Appended() {
-    if (!built_ || doc_->size() != size_ + 1) {
+    if (built_ && doc_->size() == size_ + 1) {
+      data_ = doc_->data();
+      TakeAppended();
+    } else {
       built_ = false;
-      return;
     }
-    data_ = doc_->data();
-    size_ = doc_->size();
-    if ((used_ + 1) * 4 > slots_.size() * 3) {
-      built_ = false;
-      return;
-    }
-    std::string_view name;
-    if (NameOf(doc_->back(), name)) Insert(size_ - 1, name, Hash(name));
   }
   // The store removed a line (a later line of its name may now come first).
   void Removed() { built_ = false; }
@@ -106,7 +104,18 @@ class NameIndex {
     return static_cast<std::size_t>((static_cast<std::uint64_t>(hash) * slots_.size()) >> 32);
   }
   std::size_t Next(std::size_t s) const { return s + 1 == slots_.size() ? 0 : s + 1; }
-  bool Current() const { return built_ && doc_->data() == data_ && doc_->size() == size_; }
+  // The document is the one indexed, perhaps with lines added at its end.
+  bool Current() const { return built_ && doc_->data() == data_ && doc_->size() >= size_; }
+
+  void TakeAppended() {
+    if ((used_ + doc_->size() - size_) * 4 > slots_.size() * 3) {
+      Build();
+      return;
+    }
+    std::string_view name;
+    for (; size_ < doc_->size(); ++size_)
+      if (NameOf((*doc_)[size_], name)) Insert(size_, name, Hash(name));
+  }
 
   // Adds a line unless an earlier line already has its name.
   void Insert(std::size_t line, std::string_view name, std::uint32_t hash) {

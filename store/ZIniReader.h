@@ -61,8 +61,8 @@ int FindKey(const Document& doc, std::string_view key);
 // exists, FindKey (and every read, write and delete built on it) answers from
 // an index of the document's names, made at the first lookup, instead of
 // reading the document from the top. The answers are the same as without it.
-// The store's own writes keep the index current; nothing else may change the
-// document while the index exists. Indexes of one document nest; a null
+// The store's own writes keep the index current; besides them, lines may only
+// be added at the document's end while the index exists. Indexes of one document nest; a null
 // document is skipped.
 class KeyIndex {
  public:

@@ -1,7 +1,8 @@
 // Differential: a document read and written through its key index against a
 // twin without one. Random lines (blank padding, comments, Windows-1252
 // letters of both cases, several "="), then random reads, writes, deletes
-// and appends; both documents and every answer must stay the same.
+// and appends (through the store and straight onto the end); both documents and every answer must
+// stay the same.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   LoadingFinished = true;
   const KeyIndex index(indexed);
   while (!in.Empty()) {
-    const int op = in.Byte() % 4;
+    const int op = in.Byte() % 5;
     const std::string key = in.Text(4);
     const std::string value = in.Text(3);
     if (FindKey(indexed, key) != FindKey(plain, key)) std::abort();
@@ -58,6 +59,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (op == 2) {
       DeleteKey(indexed, key);
       DeleteKey(plain, key);
+    } else if (op == 4) {
+      // A line added at the end without the store, as a fill may.
+      indexed.push_back(key + value);
+      plain.push_back(key + value);
     } else if (op == 3) {
       WriteInteger(indexed, key, static_cast<std::int32_t>(value.size()) - 1);
       WriteInteger(plain, key, static_cast<std::int32_t>(value.size()) - 1);

@@ -89,7 +89,7 @@ TEST_F(KeyIndexTest, ManyAppendsAndRemovalsAgreeWithTheScan) {
   ExpectSameAnswers(doc);
 }
 
-TEST_F(KeyIndexTest, FollowsADocumentReplacedOrChangedInSizeAndEndsWithItsLastHolder) {
+TEST_F(KeyIndexTest, FollowsANewLoadAndLinesAddedAtTheEndAndEndsWithItsLastHolder) {
   Document doc = {"a=1"};
   {
     const KeyIndex outer(doc);
@@ -99,13 +99,21 @@ TEST_F(KeyIndexTest, FollowsADocumentReplacedOrChangedInSizeAndEndsWithItsLastHo
     }
     doc = {"x=0", "a=2"};  // a new load
     EXPECT_EQ(ReadValue(doc, "a"), "2");
-    doc.insert(doc.begin(), "a=3");
-    EXPECT_EQ(ReadValue(doc, "a"), "3");
+    doc.reserve(100);
+    EXPECT_EQ(ReadValue(doc, "a"), "2");
+    // Lines added at the end by others (as a fill adds a missing key).
+    doc.push_back("b=5");
+    doc.push_back("A=6");
+    EXPECT_EQ(ReadValue(doc, "b"), "5");
+    EXPECT_EQ(ReadValue(doc, "a"), "2");
+    for (int i = 0; i < 300; ++i) doc.push_back("k" + std::to_string(i) + "=" + std::to_string(i));
+    EXPECT_EQ(ReadValue(doc, "K299"), "299");
+    EXPECT_EQ(FindKey(doc, "b"), 2);
   }
   doc[0] = "b=4";  // no index any more: the scan sees the change
-  EXPECT_EQ(ReadValue(doc, "a"), "2");
-  const KeyIndex none(nullptr);
   EXPECT_EQ(ReadValue(doc, "b"), "4");
+  const KeyIndex none(nullptr);
+  EXPECT_EQ(ReadValue(doc, "a"), "2");
 }
 
 TEST(HashNoCase, EqualTextsWithoutCaseShareTheirHash) {
