@@ -633,13 +633,12 @@ void TForm1::LoadSettings() {
   Document* preferred = PreferredDocument();
   if (preferred == nullptr) return;
 
-  bool marked = false;
-  for (const std::string& line : *preferred) {
-    if (line.find("QUIB 0.72") != std::string::npos) {
-      marked = true;
-      break;
-    }
-  }
+  // Any line may carry the version mark.
+  constexpr std::string_view kMark = "QUIB 0.72";
+  const bool marked =
+      std::any_of(preferred->begin(), preferred->end(), [&](const std::string& line) {
+        return line.size() >= kMark.size() && std::string_view(line).find(kMark) != line.npos;
+      });
   if (!marked) {
     Message("Version mismatch",
             "Quib Configurator has detected that you are running it on a version of Quib other "
