@@ -614,14 +614,13 @@ void TForm1::LoadSettings() {
   std::map<std::filesystem::path, FileStamp> stamps;
   auto load = [&](Document& doc, const char* name) {
     const std::filesystem::path file = QuibFile(name);
-    LoadDocument(doc, file, &stamps[file]);
+    LoadDocument(doc, file, &stamps[file], LineForm::Normalized);
   };
   if (QuibCfgPresent) load(quib, "quib.cfg");
   if (QuibWCfgPresent) load(quibw, "quibw.cfg");
   load(blitters, "quib.blt");
   load(input, "quib.inp");
   load(themes, "quib.thm");
-  for (Document* doc : {&quib, &quibw, &blitters, &input, &themes}) NormalizeLines(doc);
   stamps_ = std::move(stamps);
   if (QuibCfgPresent) *QuibDoc = std::move(quib);
   if (QuibWCfgPresent) *QuibWDoc = std::move(quibw);

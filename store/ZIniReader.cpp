@@ -217,22 +217,23 @@ int FindKey(const Document& doc, std::string_view key) {
   return ScanForKey(doc, key);
 }
 
+void NormalizeNameLine(std::string& line) {
+  const std::size_t eq = line.find('=');
+  if (eq == std::string::npos) return;
+  if (std::memchr(line.data(), ';', eq) != nullptr) return;  // a comment
+  const std::string_view view(line);
+  const std::string_view name = TrimBlanks(view.substr(0, eq));
+  const std::string_view value = TrimBlanks(view.substr(eq + 1));
+  if (name.size() == eq && value.size() == view.size() - eq - 1) return;  // already trimmed
+  std::string normal;
+  normal.reserve(name.size() + 1 + value.size());
+  normal.append(name).append("=").append(value);
+  line = std::move(normal);
+}
+
 void NormalizeLines(Document* doc) {
   if (doc == nullptr) return;
-  for (std::string& line : *doc) {
-    const std::size_t eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    const std::size_t semi = line.find(';');
-    if (semi != std::string::npos && semi < eq) continue;
-    const std::string_view view(line);
-    const std::string_view name = TrimBlanks(view.substr(0, eq));
-    const std::string_view value = TrimBlanks(view.substr(eq + 1));
-    if (name.size() == eq && value.size() == view.size() - eq - 1) continue;  // already trimmed
-    std::string normal;
-    normal.reserve(name.size() + 1 + value.size());
-    normal.append(name).append("=").append(value);
-    line = std::move(normal);
-  }
+  for (std::string& line : *doc) NormalizeNameLine(line);
 }
 
 std::string ReadValue(const Document& doc, std::string_view key) {
@@ -345,7 +346,10 @@ namespace {
 // LF that starts the next.
 class LineSplitter {
  public:
-  explicit LineSplitter(Document& lines) : lines_(lines) {}
+  // normalize: each line goes through NormalizeNameLine as it is made, while it
+  // is still at hand.
+  explicit LineSplitter(Document& lines, bool normalize = false)
+      : lines_(lines), normalize_(normalize) {}
 
   void Take(std::string_view piece) {
     std::size_t start = 0;
@@ -357,10 +361,10 @@ class LineSplitter {
       const char c = piece[i];
       if (c != '\r' && c != '\n') continue;
       if (partial_.empty()) {
-        lines_.emplace_back(piece.substr(start, i - start));
+        Emit(std::string(piece.substr(start, i - start)));
       } else {
         partial_.append(piece.substr(start, i - start));
-        lines_.emplace_back(partial_);
+        Emit(std::string(partial_));
         partial_.clear();
       }
       if (c == '\r') {
@@ -377,13 +381,19 @@ class LineSplitter {
 
   // The last line, when the bytes do not end with a line break.
   void Finish() {
-    if (!partial_.empty()) lines_.emplace_back(std::move(partial_));
+    if (!partial_.empty()) Emit(std::move(partial_));
     partial_.clear();
     afterCr_ = false;
   }
 
  private:
+  void Emit(std::string line) {
+    if (normalize_) NormalizeNameLine(line);
+    lines_.push_back(std::move(line));
+  }
+
   Document& lines_;
+  bool normalize_;
   std::string partial_;  // the start of a line that goes on in the next piece
   bool afterCr_ = false;
 };
@@ -516,11 +526,12 @@ std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp) {
   return text;
 }
 
-void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp) {
+void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp,
+                  LineForm form) {
   // The lines are split while the file is read, so the whole text is never
   // held beside them.
   Document lines;
-  LineSplitter splitter(lines);
+  LineSplitter splitter(lines, form == LineForm::Normalized);
   ReadFilePieces(path, stamp, [&](std::string_view piece) { splitter.Take(piece); });
   splitter.Finish();
   doc = std::move(lines);

@@ -82,6 +82,8 @@ class KeyIndex {
 // Trims every name line around its first "=" (comment lines whose ";" comes
 // before the "=" stay as they are). A null document is skipped.
 void NormalizeLines(Document* doc);
+// The same for one line.
+void NormalizeNameLine(std::string& line);
 inline void NormalizeLines(Document& doc) { NormalizeLines(&doc); }
 
 std::string ReadValue(const Document& doc, std::string_view key);
@@ -121,7 +123,11 @@ void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
 // Replaces the document's lines with the file's (read by ReadFilePieces, which
 // fills stamp when given). Lines end at CR LF, LF or a lone CR; every other
 // byte (NUL included) is kept. Throws FileError(Open).
-void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp = nullptr);
+// Normalized: every line goes through NormalizeNameLine as it is read (the same
+// lines as NormalizeLines after the load, without walking them again).
+enum class LineForm { AsRead, Normalized };
+void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp = nullptr,
+                  LineForm form = LineForm::AsRead);
 
 // The exact bytes SaveDocument writes: every line followed by CR LF.
 std::string DocumentBytes(const Document& doc);

@@ -142,6 +142,29 @@ TEST_F(Saving, FilesReadInPiecesGiveTheStampOfTheWholeText) {
   EXPECT_EQ(ContentHash("\r\nb", ContentHash("aa")), ContentHash("aa\r\nb"));
 }
 
+TEST_F(Saving, LinesNormalizedWhileReadMatchNormalizingAfterwards) {
+  // Name lines with blanks around "=", one running over the edge of a piece,
+  // next to comments that must stay as they are.
+  const std::size_t n = kReadPieceBytes;
+  const std::string text = std::string(n - 6, ';') + "\r\n  key  =  value ; tail \t\r" +
+                           " ; note = kept \n\tx\t=\t1\nplain\n =\r\n" + std::string(n, 'v') +
+                           " = w \r\n";
+  const fs::path p = Put("quib.cfg", text);
+  Document normalized;
+  FileStamp stamp;
+  LoadDocument(normalized, p, &stamp, LineForm::Normalized);
+  Document after = ParseDocument(text);
+  NormalizeLines(after);
+  EXPECT_EQ(normalized, after);
+  ASSERT_EQ(normalized.size(), 7u);
+  EXPECT_EQ(normalized[1], "key=value ; tail");
+  EXPECT_EQ(normalized[2], " ; note = kept ");
+  EXPECT_EQ(normalized[3], "x=1");
+  EXPECT_EQ(normalized[5], "=");
+  EXPECT_EQ(normalized[6], std::string(n, 'v') + "=w");
+  EXPECT_EQ(stamp.hash, ContentHash(text));  // the stamp is of the bytes on disk
+}
+
 TEST_F(Saving, ReplacingKeepsOwnerGroupAndMode) {
   if (::geteuid() != 0) GTEST_SKIP() << "giving files to another user needs root";
   // Root saves a file of another user: it stays theirs, still private.
