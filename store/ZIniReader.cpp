@@ -8,6 +8,7 @@
 
 #include "store/AtomicFile.h"
 #include "store/Cp1252.h"
+#include "store/NativeFile.h"
 
 bool LoadingFinished = false;
 
@@ -171,8 +172,8 @@ Document ParseDocument(std::string_view text) {
 }
 
 void LoadDocument(Document& doc, const std::filesystem::path& path) {
-  const std::string name = path.string();
-  std::FILE* file = std::fopen(name.c_str(), "rb");
+  const std::string name = native_file::DisplayName(path);
+  std::FILE* file = native_file::OpenForReading(path);
   if (file == nullptr) throw FileError(FileError::Kind::Open, name, SystemReason(errno));
   std::string text;
   char buffer[65536];

@@ -175,6 +175,7 @@ TEST_F(ProfileFileTest, FailuresReturnFalseAndKeepTheOldFile) {
   EXPECT_FALSE(fs::exists(file_));
 }
 
+#ifndef _WIN32
 TEST_F(ProfileFileTest, UnreadableOrReadOnlyFilesStayAsTheyWere) {
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
   Put("[s]\nk=old\n");
@@ -185,3 +186,4 @@ TEST_F(ProfileFileTest, UnreadableOrReadOnlyFilesStayAsTheyWere) {
   EXPECT_FALSE(WriteFile(file_, "s", "k", "new"));  // cannot be written
   EXPECT_EQ(Contents(), "[s]\nk=old\n");
 }
+#endif
