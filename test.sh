@@ -1,19 +1,35 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the GoogleTest suites
-# through CTest, the Qt-free units again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and each fuzz target for a bounded time.
+# through CTest, the install and package checks, the Windows cross-build check,
+# the Qt-free units again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
+scripts/install-deps.sh --test
+
+# Tests and checks run with a scratch home: no settings of the user's are read
+# or changed.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir -p "$scratch/home"
+scratch_env=(HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config"
+  XDG_DATA_HOME="$scratch/home/.local/share" XDG_CACHE_HOME="$scratch/home/.cache")
 
 jobs=$(nproc)
 fuzz_seconds=${QUIB_FUZZ_SECONDS:-30}
 
 echo "== Build and tests"
-# Release, as ./run.sh builds it, so the tests see the optimised program.
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j "$jobs"
-(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+# In ./run.sh's Release folder, so the tests see the optimised program and
+# neither script builds it twice.
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUIB_TESTS=ON -DQUIB_BENCH=ON >/dev/null
+cmake --build build-release -j "$jobs"
+(cd build-release && env "${scratch_env[@]}" QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+
+echo "== Install and package"
+scripts/check-install.sh build-release
+
+echo "== Windows: Qt-free libraries and their tests built with MinGW-w64, run under Wine"
+scripts/windows-check.sh build-windows
 
 echo "== Unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"

@@ -368,17 +368,26 @@ bool TForm1::Guarded(const std::function<void()>& handler) {
 // Start-up
 
 QString TForm1::SettingsFile() const {
-  const QString exeDir = platform::Current().ExecutableDir();
-  const QFileInfo dir(exeDir);
+  auto& p = platform::Current();
+  const QString exeDir = p.ExecutableDir();
   const QString beside = exeDir + "Quib Configurator.ini";
   const QFileInfo file(beside);
   // The file is replaced through a temporary file in its folder, so the
   // folder must take new files and an existing file must be writable.
-  if (dir.isWritable() && (!file.exists() || file.isWritable())) return beside;
-  QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  const bool besideWritable =
+      QFileInfo(exeDir).isWritable() && (!file.exists() || file.isWritable());
+#ifdef _WIN32
+  // Beside the program, where Windows users keep it.
+  if (besideWritable) return beside;
+#else
+  // In the user's configuration folder, unless a file already sits beside
+  // the program (a portable copy): that one goes on being used.
+  if (file.exists() && besideWritable) return beside;
+#endif
+  const QString config = p.UserConfigDir();
   if (config.isEmpty()) return beside;
   QDir().mkpath(config);
-  return WithSeparator(config) + "Quib Configurator.ini";
+  return config + "Quib Configurator.ini";
 }
 
 void TForm1::LoadImageStrip(const QString& name, ImageList& list, int row) {
@@ -435,6 +444,25 @@ void TForm1::LocateQuib() {
   QuibPath = WithSeparator(QFileInfo(*chosen).absolutePath());
 }
 
+void TForm1::SetStartDirectory(const QString& path) {
+  if (path.isEmpty()) {
+    startDir_.clear();
+    return;
+  }
+  const QFileInfo info(path);
+  startDir_ =
+      WithSeparator(QDir::cleanPath(info.isFile() ? info.absolutePath() : info.absoluteFilePath()));
+}
+
+QString TForm1::ReadmeFile() const {
+  const QString exeDir = platform::Current().ExecutableDir();
+  const QString beside = exeDir + "readme.txt";
+  if (QFileInfo::exists(beside)) return beside;
+  const QString installed = QDir::cleanPath(exeDir + "../share/doc/quib-configurator/readme.txt");
+  if (QFileInfo::exists(installed)) return QDir::toNativeSeparators(installed);
+  return beside;
+}
+
 void TForm1::ReadProgramSettings() {
   const QString ini = SettingsFile();
   auto& p = platform::Current();
@@ -458,6 +486,7 @@ bool TForm1::FormCreate() {
   SetTabImages(tcSoundFormat, "SoundFormats");
 
   ReadProgramSettings();
+  if (!startDir_.isEmpty()) QuibPath = startDir_;
   if (QuibPath.isEmpty()) LocateQuib();
   if (QuibPath.isEmpty()) {
     Message("Error",
@@ -501,11 +530,11 @@ bool TForm1::FormCreate() {
 
   for (QLabel* label : findChildren<QLabel*>()) {
     if (label->objectName() == "lblReadme") {
-      QString dir = p.ExecutableDir();
+      QString readme = ReadmeFile();
 #ifdef _WIN32
-      dir = dir.toLower();
+      readme = readme.toLower();
 #endif
-      label->setToolTip(dir + "readme.txt");
+      label->setToolTip(readme);
     } else if (label->objectName() == "lblQuibTxt") {
       label->setToolTip(QuibPath + "Quib.txt");
     } else if (label->objectName() == "lblQuibWTxt") {

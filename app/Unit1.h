@@ -78,9 +78,17 @@ class TForm1 : public QWidget {
   void LoadImageStrip(const QString& name, ImageList& list, int row);
   void SetPageImages(TPageControl* control, const ImageList& list);
   void SetTabImages(QTabBar* tabs, const QString& strip);
-  // Where "Quib Configurator.ini" lives: beside the executable, or in the
-  // user's configuration folder when that folder cannot be written.
+  // Where "Quib Configurator.ini" lives: in the user's configuration folder,
+  // unless a writable one already sits beside the executable; on Windows
+  // beside the executable unless that folder cannot be written.
   QString SettingsFile() const;
+  // An emulator directory named on the command line, given before
+  // FormCreate: it is used instead of the stored one, as if located with the
+  // "..." button. A file stands for its directory.
+  void SetStartDirectory(const QString& path);
+  // The user's readme the About page opens: beside the executable, else where
+  // an installation puts it (share/doc/quib-configurator/ beside bin/).
+  QString ReadmeFile() const;
 
   // ---- Commands ------------------------------------------------------------
   void SaveSettings();
@@ -154,6 +162,7 @@ class TForm1 : public QWidget {
   std::vector<Page*> pages_;
   // The emulator directory the documents were last read from, all of them.
   QString loadedPath_;
+  QString startDir_;  // named on the command line, or empty
   QList<QRadioButton*> preferButtons_;
   bool shown_ = false;
   bool closed_ = false;
