@@ -329,7 +329,12 @@ KeyScope TForm1::Shared() {
 }
 
 std::filesystem::path TForm1::QuibFile(const char* name) const {
+#ifdef _WIN32
+  // UTF-16, as the system takes it: no letter is lost to the ANSI code page.
+  return std::filesystem::path((QuibPath + name).toStdWString());
+#else
   return std::filesystem::path(QFile::encodeName(QuibPath + name).toStdString());
+#endif
 }
 
 // ---------------------------------------------------------------------------
