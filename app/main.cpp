@@ -4,8 +4,10 @@
 #include <cstdio>
 
 #include "app/Unit1.h"
+#include "platform/Process.h"
 
 int main(int argc, char* argv[]) {
+  platform::IgnoreFileSizeSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quib Configurator");
   QApplication::setApplicationVersion(QUIB_VERSION);

@@ -131,7 +131,9 @@ PendingFile::~PendingFile() { Discard(); }
 PendingFile::PendingFile(PendingFile&& other) noexcept
     : path_(std::move(other.path_)),
       target_(std::move(other.target_)),
-      temp_(std::exchange(other.temp_, {})) {}
+      temp_(std::exchange(other.temp_, {})),
+      inPlace_(std::exchange(other.inPlace_, false)),
+      bytes_(std::move(other.bytes_)) {}
 
 PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
   if (this != &other) {
@@ -139,6 +141,8 @@ PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
     path_ = std::move(other.path_);
     target_ = std::move(other.target_);
     temp_ = std::exchange(other.temp_, {});
+    inPlace_ = std::exchange(other.inPlace_, false);
+    bytes_ = std::move(other.bytes_);
   }
   return *this;
 }

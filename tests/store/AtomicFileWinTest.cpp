@@ -10,6 +10,7 @@
 
 #include "store/AtomicFile.h"
 #include "store/Cp1252.h"
+#include "store/SaveSet.h"
 #include "store/ZIniReader.h"
 
 namespace fs = std::filesystem;
@@ -229,6 +230,30 @@ TEST_F(WindowsFiles, PreparedFileWaitsUntilCommitAndVanishesWhenDiscarded) {
   EXPECT_TRUE(pending.temp().empty());
   EXPECT_EQ(Get(p), "new\r\n");
   EXPECT_EQ(Names(), std::vector<std::wstring>{L"quib.cfg"});
+}
+
+// The five files of an Apply are saved as one on Windows too: a read-only
+// file among them stops the save before any file is replaced.
+TEST_F(WindowsFiles, SetOfFilesIsSavedWholeOrNotAtAll) {
+  const std::vector<std::wstring> names = {L"quib.cfg", L"quib.blt", L"quib.thm"};
+  for (const auto& name : names) Put(dir_ / name, "old\r\n");
+  ASSERT_TRUE(::SetFileAttributesW((dir_ / L"quib.thm").c_str(), FILE_ATTRIBUTE_READONLY));
+  std::vector<save_set::Entry> entries;
+  for (const auto& name : names) entries.push_back({dir_ / name, "new\r\n"});
+  try {
+    save_set::PreparedSet set(entries);
+    ADD_FAILURE() << "prepared";
+  } catch (const save_set::SaveSetError& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("Nothing was saved:", 0), 0u) << e.what();
+  }
+  for (const auto& name : names) EXPECT_EQ(Get(dir_ / name), "old\r\n");
+  EXPECT_EQ(Names().size(), 3u);  // no temporary file stays
+
+  ::SetFileAttributesW((dir_ / L"quib.thm").c_str(), FILE_ATTRIBUTE_NORMAL);
+  save_set::PreparedSet set(entries);
+  set.CommitAll();
+  for (const auto& name : names) EXPECT_EQ(Get(dir_ / name), "new\r\n");
+  EXPECT_EQ(Names().size(), 3u);
 }
 
 TEST_F(WindowsFiles, SavingIntoAFolderThatIsMissingOrAFolderFails) {
