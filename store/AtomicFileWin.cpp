@@ -28,10 +28,6 @@ namespace {
 // The system's text for a Windows error code, on one line, ending in a full
 // stop.
 std::string WindowsReason(DWORD code) {
-  // ReplaceFileW says "unable to remove the file to be replaced" when another
-  // program holds the file open; the sharing violation says what happened.
-  if (code == ERROR_UNABLE_TO_REMOVE_REPLACED || code == ERROR_LOCK_VIOLATION)
-    code = ERROR_SHARING_VIOLATION;
   char* buffer = nullptr;
   const DWORD length = ::FormatMessageA(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -72,6 +68,19 @@ std::filesystem::path SiblingName(const std::filesystem::path& target, unsigned 
   std::filesystem::path name = target;
   name += suffix;
   return name;
+}
+
+// Why a file cannot be removed or renamed: ReplaceFileW only says "unable to
+// remove the file to be replaced". Asking for the right to delete it tells a
+// file another program holds open (a sharing violation) from one we may not
+// delete (access denied).
+DWORD WhyNotRemovable(const std::filesystem::path& path) {
+  HANDLE file =
+      ::CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return ::GetLastError();
+  ::CloseHandle(file);
+  return ERROR_SHARING_VIOLATION;  // it was in use a moment ago
 }
 
 bool Exists(const std::filesystem::path& path) {
@@ -178,7 +187,8 @@ void PendingFile::Commit() {
   if (!::ReplaceFileW(target_.c_str(), temp_.c_str(), backup.c_str(),
                       REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
                       nullptr)) {
-    const DWORD code = ::GetLastError();
+    DWORD code = ::GetLastError();
+    if (code == ERROR_UNABLE_TO_REMOVE_REPLACED) code = WhyNotRemovable(target_);
     // The old file went to the backup name but the new one could not take
     // its place: put the old one back.
     if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && !Exists(target_))
