@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl1-mesa-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libdtl-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils imagemagick fonts-dejavu-core
 )
