@@ -313,4 +313,27 @@ std::vector<Store::Content> Store::Read(const BackupSet& set) const {
   return contents;
 }
 
+void SaveWithBackup(const std::vector<FileBytes>& files, Store& store, const SaveHooks& hooks) {
+  std::vector<atomic_file::PendingFile> pending;
+  pending.reserve(files.size());
+  for (const FileBytes& file : files) pending.emplace_back(file.path, file.bytes);
+
+  // Kept under the names given: a symbolic link's file is kept as the link's
+  // name, which is the name it is restored to.
+  std::vector<fs::path> replaced;
+  for (const FileBytes& file : files) replaced.push_back(file.path);
+  const BackupSet set = store.Create(replaced);
+  if (hooks.afterBackup) hooks.afterBackup(pending);
+
+  for (std::size_t i = 0; i < pending.size(); ++i) {
+    try {
+      pending[i].Commit();
+    } catch (...) {
+      if (i == 0) store.Remove(set);
+      throw;
+    }
+  }
+  store.Prune();
+}
+
 }  // namespace backups

@@ -11,9 +11,12 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "store/AtomicFile.h"
 
 namespace backups {
 
@@ -82,5 +85,24 @@ class Store {
  private:
   std::filesystem::path folder_;
 };
+
+// A file to write and the exact bytes it receives.
+struct FileBytes {
+  std::filesystem::path path;
+  std::string bytes;
+};
+
+// Writes the files as one: every new file is prepared (written and flushed
+// beside its target) first; then the bytes of the files they replace are kept
+// as a set in the store; only then are they replaced, in order. A failure
+// while preparing or backing up replaces nothing and leaves no set; a failure
+// at the first replacement removes the set again; one at a later replacement
+// keeps it, as it holds what the files replaced so far were. Old sets are
+// pruned after a complete write. Throws FileError or BackupError.
+struct SaveHooks {
+  // Called once the set is written, before the first file is replaced.
+  std::function<void(const std::vector<atomic_file::PendingFile>&)> afterBackup;
+};
+void SaveWithBackup(const std::vector<FileBytes>& files, Store& store, const SaveHooks& hooks = {});
 
 }  // namespace backups

@@ -10,7 +10,9 @@
 #include <random>
 #include <string>
 
+#include "store/AtomicFile.h"
 #include "store/Backups.h"
+#include "store/ZIniReader.h"
 
 namespace fs = std::filesystem;
 
@@ -174,6 +176,93 @@ TEST_F(Backups, DefaultRootFollowsTheStateFolderOfTheEnvironment) {
       ::setenv(name, value->c_str(), 1);
     else
       ::unsetenv(name);
+  }
+}
+
+// The write of several files through the store, with a failure injected at
+// each step. Removing a prepared temporary file makes its replacement fail,
+// which no file permission can do for root.
+class SaveWithBackup : public Backups {
+ protected:
+  SaveWithBackup() {
+    Write(Emu("quib.cfg"), "old cfg\n");
+    Write(Emu("quib.inp"), "old inp\n");
+  }
+  std::vector<backups::FileBytes> NewFiles() const {
+    return {{Emu("quib.cfg"), "new cfg\r\n"}, {Emu("quib.inp"), "new inp\r\n"}};
+  }
+};
+
+TEST_F(SaveWithBackup, ReplacesEveryFileAfterKeepingTheOldOnes) {
+  auto store = MakeStore();
+  backups::SaveWithBackup(NewFiles(), store);
+  EXPECT_EQ(Read(Emu("quib.cfg")), "new cfg\r\n");
+  EXPECT_EQ(Read(Emu("quib.inp")), "new inp\r\n");
+  const auto sets = store.List();
+  ASSERT_EQ(sets.size(), 1u);
+  const auto kept = store.Read(sets[0]);
+  ASSERT_EQ(kept.size(), 2u);
+  EXPECT_EQ(kept[0].bytes, "old cfg\n");
+  EXPECT_EQ(kept[1].bytes, "old inp\n");
+  // Only the emulator's files are in the emulator directory afterwards.
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(temp_ / "Quib Emulator"))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"quib.cfg", "quib.inp"}));
+
+  // Writing the set back restores the bytes exactly, and is itself kept.
+  std::vector<backups::FileBytes> back;
+  for (const auto& file : kept) back.push_back({temp_ / "Quib Emulator" / file.name, file.bytes});
+  backups::SaveWithBackup(back, store);
+  EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
+  EXPECT_EQ(Read(Emu("quib.inp")), "old inp\n");
+  ASSERT_EQ(store.List().size(), 2u);
+  EXPECT_EQ(store.Read(store.List()[0])[0].bytes, "new cfg\r\n");
+}
+
+TEST_F(SaveWithBackup, BackupThatCannotBeWrittenReplacesNothing) {
+  Write(root_, "not a folder");
+  auto store = MakeStore();
+  EXPECT_THROW(backups::SaveWithBackup(NewFiles(), store), backups::BackupError);
+  EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
+  EXPECT_EQ(Read(Emu("quib.inp")), "old inp\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(temp_ / "Quib Emulator"), {}), 2);
+}
+
+TEST_F(SaveWithBackup, FileThatCannotBePreparedLeavesNoSet) {
+  fs::create_directory(Emu("quib.thm"));  // a folder cannot be replaced by a file
+  auto files = NewFiles();
+  files.push_back({Emu("quib.thm"), "x"});
+  auto store = MakeStore();
+  EXPECT_ANY_THROW(backups::SaveWithBackup(files, store));
+  EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
+  EXPECT_TRUE(store.List().empty());
+}
+
+TEST_F(SaveWithBackup, FailureAtTheFirstReplacementRemovesTheSetAndALaterOneKeepsIt) {
+  for (const std::size_t broken : {0u, 1u}) {
+    SCOPED_TRACE(broken);
+    auto store = MakeStore();
+    for (const auto& set : store.List()) store.Remove(set);
+    // The temporary file that replaces the broken one disappears as soon as
+    // it is made: the backup is written after every file is prepared.
+    std::vector<backups::FileBytes> files = NewFiles();
+    backups::SaveHooks hooks;
+    hooks.afterBackup = [&](const std::vector<atomic_file::PendingFile>& pending) {
+      fs::remove(pending[broken].temp());
+    };
+    EXPECT_THROW(backups::SaveWithBackup(files, store, hooks), FileError);
+    EXPECT_EQ(Read(Emu("quib.inp")), "old inp\n");
+    if (broken == 0) {
+      EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
+      EXPECT_TRUE(store.List().empty());
+    } else {
+      EXPECT_EQ(Read(Emu("quib.cfg")), "new cfg\r\n");
+      ASSERT_EQ(store.List().size(), 1u);
+      EXPECT_EQ(store.Read(store.List()[0])[0].bytes, "old cfg\n");
+      Write(Emu("quib.cfg"), "old cfg\n");
+    }
   }
 }
 
