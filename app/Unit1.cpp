@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <clocale>
 
+#include "app/ChangesDialog.h"
 #include "app/OneLine.h"
 #include "app/Page.h"
 #include "app/PageControl.h"
@@ -131,7 +132,6 @@ void TForm1::BuildWindow() {
   buttonRow->setFixedHeight(kButtonRowHeight);
   auto* buttons = new QHBoxLayout(buttonRow);
   buttons->setContentsMargins(0, 0, 0, 0);
-  buttons->addStretch(1);
   auto makeButton = [&](const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, buttonRow);
     b->setObjectName(name);
@@ -139,6 +139,10 @@ void TForm1::BuildWindow() {
     buttons->addWidget(b);
     return b;
   };
+  // What Apply would write, at the row's left end.
+  ChangesButton = makeButton("ChangesButton", "&Changes...");
+  ChangesButton->setToolTip("Shows what Apply would change in each file, and restores backups");
+  buttons->addStretch(1);
   OKButton = makeButton("OKButton", "OK");
   CancelButton = makeButton("CancelButton", "Cancel");
   ApplyButton = makeButton("ApplyButton", "Apply");
@@ -177,6 +181,8 @@ void TForm1::BuildWindow() {
           [this] { Guarded([this] { ApplyButtonClick(); }); });
   connect(RunButton, &QPushButton::clicked, this,
           [this] { Guarded([this] { RunButtonClick(); }); });
+  connect(ChangesButton, &QPushButton::clicked, this,
+          [this] { Guarded([this] { ShowChanges(*this); }); });
   connect(PageControl, &TPageControl::changedByUser, this, [this] { PageControlChange(); });
 
   tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS", {"&Quib", "Quib&W"});

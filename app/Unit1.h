@@ -112,6 +112,7 @@ class TForm1 : public QWidget {
   QPushButton* CancelButton = nullptr;
   QPushButton* ApplyButton = nullptr;
   QPushButton* RunButton = nullptr;
+  QPushButton* ChangesButton = nullptr;
   QTabBar* tcGUIOS = nullptr;
   QTabBar* tcSoundOS = nullptr;
   QTabBar* tcBlitterOS = nullptr;
@@ -138,6 +139,9 @@ class TForm1 : public QWidget {
   QString RomDialogFileName;
 
   const std::vector<Page*>& Pages() const { return pages_; }
+  // The emulator directory the documents were last read from in full; empty
+  // when the last load failed.
+  const QString& LoadedPath() const { return loadedPath_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
