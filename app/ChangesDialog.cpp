@@ -183,9 +183,10 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
   auto* document = new QTextDocument(edtDiff_);
   document->setDocumentLayout(new QPlainTextDocumentLayout(document));
   document->setDefaultFont(edtDiff_->font());
-  QTextDocument* old = edtDiff_->document();
   edtDiff_->setDocument(document);
-  if (old != nullptr && old->parent() == edtDiff_) old->deleteLater();
+  // The view deletes only the document it made itself.
+  delete shownDocument_;
+  shownDocument_ = document;
   DiffWriter out(edtDiff_);
 
   int shown = 0, hidden = 0;

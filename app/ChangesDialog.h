@@ -15,6 +15,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTextDocument;
 class QTreeWidget;
 class TForm1;
 
@@ -57,6 +58,7 @@ class TChangesForm : public QDialog {
   std::vector<changes::FileDiff> diffs_;
   QLabel* lblSummary_ = nullptr;
   QPlainTextEdit* edtDiff_ = nullptr;
+  QTextDocument* shownDocument_ = nullptr;  // the diff view's, once filled here
   QPushButton* btnRestore_ = nullptr;
 };
 
