@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <dtl/dtl.hpp>
+#include <unordered_set>
 #include <utility>
 
 namespace changes {
@@ -101,6 +102,26 @@ std::vector<Run> CompareRange(const std::vector<Line>& oldLines, const std::vect
   return runs;
 }
 
+// How many lines of either range have a text that the other range lacks
+// (at least that many lines are removed or added), counted up to limit + 1;
+// 0 when the ranges are too short to exceed the limit.
+std::size_t UnmatchedLines(const std::vector<Line>& oldLines, std::size_t oldBegin,
+                           std::size_t oldEnd, const std::vector<Line>& newLines,
+                           std::size_t newBegin, std::size_t newEnd, std::size_t limit) {
+  if ((oldEnd - oldBegin) + (newEnd - newBegin) <= limit) return 0;  // cannot exceed it
+  std::unordered_set<std::string_view> oldTexts, newTexts;
+  oldTexts.reserve(oldEnd - oldBegin);
+  newTexts.reserve(newEnd - newBegin);
+  for (std::size_t i = oldBegin; i < oldEnd; ++i) oldTexts.insert(oldLines[i].text);
+  for (std::size_t i = newBegin; i < newEnd; ++i) newTexts.insert(newLines[i].text);
+  std::size_t count = 0;
+  for (std::size_t i = oldBegin; i < oldEnd && count <= limit; ++i)
+    count += newTexts.count(oldLines[i].text) == 0 ? 1 : 0;
+  for (std::size_t i = newBegin; i < newEnd && count <= limit; ++i)
+    count += oldTexts.count(newLines[i].text) == 0 ? 1 : 0;
+  return count;
+}
+
 // Groups runs whose shared lines between them are few enough for their
 // context to meet, and writes each group as a hunk. Context never reaches
 // past oldLimit / newLimit.
@@ -158,7 +179,7 @@ std::vector<Hunk> MakeHunks(const std::vector<Line>& oldLines, const std::vector
 }  // namespace
 
 FileDiff DiffFile(std::string name, std::optional<std::string_view> disk, std::string_view written,
-                  std::size_t compareLimit) {
+                  std::size_t compareLimit, std::size_t changeLimit) {
   FileDiff result;
   result.name = std::move(name);
   result.onDisk = disk.has_value();
@@ -188,7 +209,8 @@ FileDiff DiffFile(std::string name, std::optional<std::string_view> disk, std::s
   const std::size_t newEnd = newLines.size() - tail;
 
   std::vector<Run> runs;
-  if (oldEnd - head <= compareLimit && newEnd - head <= compareLimit) {
+  if (oldEnd - head <= compareLimit && newEnd - head <= compareLimit &&
+      UnmatchedLines(oldLines, head, oldEnd, newLines, head, newEnd, changeLimit) <= changeLimit) {
     runs = CompareRange(oldLines, newLines, head, oldEnd, head, newEnd, endings);
     result.hunks = MakeHunks(oldLines, newLines, runs, oldLines.size(), newLines.size());
   } else {

@@ -17,7 +17,12 @@ inline constexpr int kContext = 3;
 // full (the part between the lines both sides share at the start and at the
 // end). Beyond it only the first changes are worked out.
 inline constexpr std::size_t kCompareLimit = 200000;
-// How many lines of each side are compared when a file is over the limit.
+// The most lines, both sides together, that cannot be matched at all (their
+// text is missing on the other side) in a file compared in full. The time of
+// the comparison grows with the lines times the changes; beyond this, more
+// lines would change than the window shows anyway.
+inline constexpr std::size_t kChangeLimit = 20000;
+// How many lines of each side are compared when a file is over a limit.
 inline constexpr std::size_t kWindowLines = 2000;
 
 enum class Ending { CrLf, Lf, Cr, None };
@@ -76,7 +81,7 @@ struct FileDiff {
 // Compares a file's bytes on disk (nothing: no such file) with the bytes that
 // would replace them.
 FileDiff DiffFile(std::string name, std::optional<std::string_view> disk, std::string_view written,
-                  std::size_t compareLimit = kCompareLimit);
+                  std::size_t compareLimit = kCompareLimit, std::size_t changeLimit = kChangeLimit);
 
 // "LF line ends become CR LF: 12 lines".
 std::string DescribeEndings(const EndingChange& change);

@@ -194,6 +194,17 @@ TEST(FileDiff, FileOverTheLimitShowsOnlyTheFirstChanges) {
   EXPECT_EQ(full.hunks.size(), 10u);
 }
 
+TEST(FileDiff, FileWithMoreChangedLinesThanTheLimitShowsOnlyTheFirstChanges) {
+  std::string disk, written;
+  for (int i = 0; i < 100; ++i) {
+    disk += "old" + std::to_string(i) + "\r\n";
+    written += (i % 10 == 0 ? "new" : "old") + std::to_string(i) + "\r\n";
+  }
+  // Ten lines change each way: twenty that cannot be matched.
+  EXPECT_FALSE(DiffFile("quib.thm", disk, written, 1000, 20).partial);
+  EXPECT_TRUE(DiffFile("quib.thm", disk, written, 1000, 19).partial);
+}
+
 TEST(FileDiff, LongFileWithAFewChangesIsComparedInFull) {
   // The shared start and end are set aside before the limit applies.
   const std::string disk = Numbered(1, 1000, "\n");
