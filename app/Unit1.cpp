@@ -643,11 +643,13 @@ void TForm1::SaveSettings() {
             .toLocal8Bit()
             .toStdString());
   }
-  if (QuibCfgPresent) SaveDocument(*QuibDoc, QuibFile("quib.cfg"));
-  if (QuibWCfgPresent) SaveDocument(*QuibWDoc, QuibFile("quibw.cfg"));
-  SaveDocument(BlitterDoc, QuibFile("quib.blt"));
-  SaveDocument(InputDoc, QuibFile("quib.inp"));
-  SaveDocument(ThemeDoc, QuibFile("quib.thm"));
+  // Every file is prepared, then the files it replaces are backed up, then
+  // they are replaced (app/ChangesDialog.h lists them, store/Backups.h keeps them).
+  std::vector<backups::FileBytes> files;
+  for (PlannedFile& file : FilesApplyWrites(*this))
+    files.push_back({std::move(file.path), std::move(file.bytes)});
+  backups::Store store = BackupStoreOf(*this);
+  backups::SaveWithBackup(files, store);
 }
 
 void TForm1::ApplyButtonClick() {

@@ -322,7 +322,14 @@ void SaveWithBackup(const std::vector<FileBytes>& files, Store& store, const Sav
   // name, which is the name it is restored to.
   std::vector<fs::path> replaced;
   for (const FileBytes& file : files) replaced.push_back(file.path);
-  const BackupSet set = store.Create(replaced);
+  BackupSet set;
+  try {
+    set = store.Create(replaced);
+  } catch (const BackupError& error) {
+    throw BackupError(
+        "Nothing was saved: the files it would replace could not be backed up first.\r" +
+        std::string(error.what()));
+  }
   if (hooks.afterBackup) hooks.afterBackup(pending);
 
   for (std::size_t i = 0; i < pending.size(); ++i) {

@@ -98,7 +98,8 @@ struct FileBytes {
 // while preparing or backing up replaces nothing and leaves no set; a failure
 // at the first replacement removes the set again; one at a later replacement
 // keeps it, as it holds what the files replaced so far were. Old sets are
-// pruned after a complete write. Throws FileError or BackupError.
+// pruned after a complete write. Throws FileError, or BackupError «Nothing
+// was saved: the files it would replace could not be backed up first.\r<why>».
 struct SaveHooks {
   // Called once the set is written, before the first file is replaced.
   std::function<void(const std::vector<atomic_file::PendingFile>&)> afterBackup;

@@ -1,5 +1,6 @@
 // The Changes window and Restore, driven through the real widgets of the main
 // window on a copy of the sample emulator directory.
+#include <QDir>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -196,6 +197,61 @@ TEST_F(ChangesDialogTest, RestoreWithoutBackupsListsNothingToChoose) {
   EXPECT_EQ(restore->findChild<QTreeWidget*>("lvBackups")->topLevelItemCount(), 0);
   EXPECT_FALSE(restore->findChild<QPushButton*>("btnRestoreSet")->isEnabled());
   EXPECT_TRUE(restore->findChild<QLabel*>("lblRestore")->text().startsWith("No files have been"));
+}
+
+TEST_F(ChangesDialogTest, ApplyKeepsTheReplacedFilesAsASetAndPrunesAtTwenty) {
+  std::vector<std::string> before;
+  for (const char* name : {"quib.blt", "quib.cfg", "quib.inp", "quib.thm", "quibw.cfg"})
+    before.push_back(ReadFile(name));
+  Apply();
+  auto sets = Store().List();
+  ASSERT_EQ(sets.size(), 1u);
+  // Under the state folder of the run, in a folder named after the directory.
+  EXPECT_EQ(QString::fromStdString(sets[0].folder.parent_path().parent_path().string()),
+            StateDir() + "quib-configurator/backups");
+  EXPECT_EQ(sets[0].folder.parent_path().filename().string().rfind("Quib Emulator-", 0), 0u);
+  const auto kept = Store().Read(sets[0]);
+  ASSERT_EQ(kept.size(), 5u);
+  for (std::size_t i = 0; i < kept.size(); ++i) EXPECT_EQ(kept[i].bytes, before[i]) << kept[i].name;
+  EXPECT_NE(ReadFile("quib.cfg"), before[1]);  // the sample's blanks around "=" are gone
+
+  for (int i = 0; i < 21; ++i) Apply();
+  sets = Store().List();
+  EXPECT_EQ(sets.size(), backups::kKeptSets);
+  // The oldest set, with the bytes as they were at the start, is gone.
+  for (const auto& set : sets) EXPECT_NE(Store().Read(set)[1].bytes, before[1]);
+}
+
+TEST_F(ChangesDialogTest, BackupThatCannotBeWrittenStopsApplyBeforeAnythingIsReplaced) {
+  const std::string cfg = ReadFile("quib.cfg");
+  const std::string blt = ReadFile("quib.blt");
+  // A file where the state folder should be: no folder can be made in it.
+  QFile blocker(StateDir().chopped(1));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  Apply();
+  EXPECT_EQ(ReadFile("quib.cfg"), cfg);
+  EXPECT_EQ(ReadFile("quib.blt"), blt);
+  const auto messages = platform_.messages();
+  ASSERT_EQ(messages.size(), 1u);  // no "Settings saved"
+  EXPECT_EQ(messages[0].icon, platform::Icon::Error);
+  EXPECT_TRUE(messages[0].text.startsWith(
+      "Nothing was saved: the files it would replace could not be backed up first.\r"))
+      << messages[0].text.toStdString();
+  EXPECT_EQ(QDir(EmuDir()).entryList(QDir::Files | QDir::Hidden).size(),
+            QDir(QString(QUIB_SOURCE_DIR) + "/samples/emulator").entryList(QDir::Files).size());
+}
+
+TEST_F(ChangesDialogTest, ApplyThatReplacesNothingLeavesNoSet) {
+  // quib.inp cannot be replaced (a folder stands in its place), so nothing is.
+  const std::string cfg = ReadFile("quib.cfg");
+  RemoveFile("quib.inp");
+  ASSERT_TRUE(QDir().mkpath(EmuDir() + "quib.inp"));
+  Apply();
+  EXPECT_EQ(ReadFile("quib.cfg"), cfg);
+  EXPECT_TRUE(Store().List().empty());
+  const QDir folder(QString::fromStdString(Store().Folder().string()));
+  EXPECT_TRUE(!folder.exists() || folder.isEmpty());
 }
 
 }  // namespace
