@@ -12,14 +12,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <array>
-#include <cerrno>
-#include <cstdio>
 #include <optional>
 
 #include "app/Text.h"
 #include "app/Unit1.h"
 #include "platform/Platform.h"
-#include "store/AtomicFile.h"
 #include "store/ZIniReader.h"
 
 namespace {
@@ -32,18 +29,7 @@ constexpr std::array<const char*, 5> kFileNames = {"quib.cfg", "quibw.cfg", "qui
 std::optional<std::string> ReadDisk(const std::filesystem::path& path) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec) && !ec) return std::nullopt;
-  std::FILE* file = std::fopen(path.string().c_str(), "rb");
-  if (file == nullptr)
-    throw FileError(FileError::Kind::Open, path.string(), atomic_file::SystemReason(errno));
-  std::string bytes;
-  char buffer[65536];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  const bool failed = std::ferror(file) != 0;
-  const int err = errno != 0 ? errno : EIO;
-  std::fclose(file);
-  if (failed) throw FileError(FileError::Kind::Open, path.string(), atomic_file::SystemReason(err));
-  return bytes;
+  return ReadFileBytes(path);
 }
 
 QString Number(int n) { return QLocale::c().toString(n); }
@@ -338,14 +324,9 @@ std::vector<PlannedFile> FilesApplyWrites(const TForm1& form) {
   std::vector<PlannedFile> files;
   // Apply refuses documents that were not all read from this directory.
   if (form.LoadedPath().isEmpty() || form.LoadedPath() != form.QuibPath) return files;
-  auto add = [&](const char* name, const Document& doc) {
-    files.push_back({name, form.QuibFile(name), DocumentBytes(doc)});
-  };
-  if (form.QuibCfgPresent && form.QuibDoc) add("quib.cfg", *form.QuibDoc);
-  if (form.QuibWCfgPresent && form.QuibWDoc) add("quibw.cfg", *form.QuibWDoc);
-  add("quib.blt", form.BlitterDoc);
-  add("quib.inp", form.InputDoc);
-  add("quib.thm", form.ThemeDoc);
+  for (save_set::Entry& entry : form.FilesToSave())
+    files.push_back(
+        {entry.path.filename().string(), std::move(entry.path), std::move(entry.bytes)});
   return files;
 }
 
@@ -355,7 +336,7 @@ backups::Store BackupStoreOf(const TForm1& form) {
 
 void RestoreBackupSet(TForm1& form, const backups::BackupSet& set) {
   backups::Store store = BackupStoreOf(form);
-  std::vector<backups::FileBytes> files;
+  std::vector<save_set::Entry> files;
   // Only the emulator's settings files are written back, whatever else the
   // folder may hold.
   for (backups::Store::Content& content : store.Read(set)) {
@@ -363,7 +344,7 @@ void RestoreBackupSet(TForm1& form, const backups::BackupSet& set) {
       if (content.name == name) files.push_back({form.QuibFile(name), std::move(content.bytes)});
   }
   if (files.empty()) throw backups::BackupError("The backup holds none of the settings files.");
-  backups::SaveWithBackup(files, store);
+  backups::SaveWithBackup(std::move(files), store);
   form.UndoButtonClick();
 }
 

@@ -10,6 +10,7 @@ packages=(
   libdtl-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils imagemagick fonts-dejavu-core
+  locales
 )
 
 missing=()

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "store/AtomicFile.h"
+#include "store/ZIniReader.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -34,33 +35,17 @@ std::string Reason(const std::error_code& ec) {
   return text;
 }
 
-// The whole file, or nothing when it does not exist. Throws BackupError, its
-// text «Cannot read "<path>" <purpose>. <reason>».
+// The whole file, or nothing when it does not exist, read as the store
+// reads settings files (never waiting on a FIFO or device). Throws
+// BackupError, its text «Cannot read "<path>" <purpose>. <reason>».
 std::optional<std::string> ReadBytes(const fs::path& path, const char* purpose) {
-#ifdef _WIN32
-  std::FILE* file = ::_wfopen(path.c_str(), L"rb");
-#else
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-#endif
-  if (file == nullptr) {
-    if (errno == ENOENT) return std::nullopt;
-    throw BackupError("Cannot read " + Quoted(path) + " " + purpose + ". " +
-                      atomic_file::SystemReason(errno));
+  std::error_code ec;
+  if (!fs::exists(path, ec) && !ec) return std::nullopt;
+  try {
+    return ReadFileBytes(path);
+  } catch (const FileError& error) {
+    throw BackupError("Cannot read " + Quoted(path) + " " + purpose + ". " + error.reason());
   }
-  std::string bytes;
-  char buffer[65536];
-  for (;;) {
-    const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
-    bytes.append(buffer, got);
-    if (got < sizeof buffer) break;
-  }
-  const bool failed = std::ferror(file) != 0;
-  const int err = errno != 0 ? errno : EIO;
-  std::fclose(file);
-  if (failed)
-    throw BackupError("Cannot read " + Quoted(path) + " " + purpose + ". " +
-                      atomic_file::SystemReason(err));
-  return bytes;
 }
 
 // Writes a new file and flushes it to the disk. Returns 0 or an errno value.
@@ -313,15 +298,11 @@ std::vector<Store::Content> Store::Read(const BackupSet& set) const {
   return contents;
 }
 
-void SaveWithBackup(const std::vector<FileBytes>& files, Store& store, const SaveHooks& hooks) {
-  std::vector<atomic_file::PendingFile> pending;
-  pending.reserve(files.size());
-  for (const FileBytes& file : files) pending.emplace_back(file.path, file.bytes);
-
+void CommitWithBackup(save_set::PreparedSet& prepared, Store& store, const SaveHooks& hooks) {
   // Kept under the names given: a symbolic link's file is kept as the link's
   // name, which is the name it is restored to.
   std::vector<fs::path> replaced;
-  for (const FileBytes& file : files) replaced.push_back(file.path);
+  for (std::size_t i = 0; i < prepared.size(); ++i) replaced.push_back(prepared.entry(i).path);
   BackupSet set;
   try {
     set = store.Create(replaced);
@@ -330,17 +311,19 @@ void SaveWithBackup(const std::vector<FileBytes>& files, Store& store, const Sav
         "Nothing was saved: the files it would replace could not be backed up first.\r" +
         std::string(error.what()));
   }
-  if (hooks.afterBackup) hooks.afterBackup(pending);
-
-  for (std::size_t i = 0; i < pending.size(); ++i) {
-    try {
-      pending[i].Commit();
-    } catch (...) {
-      if (i == 0) store.Remove(set);
-      throw;
-    }
+  if (hooks.afterBackup) hooks.afterBackup(prepared);
+  try {
+    prepared.CommitAll();
+  } catch (const save_set::SaveSetError& error) {
+    if (error.saved().empty()) store.Remove(set);
+    throw;
   }
   store.Prune();
+}
+
+void SaveWithBackup(std::vector<save_set::Entry> files, Store& store) {
+  save_set::PreparedSet prepared(std::move(files));
+  CommitWithBackup(prepared, store);
 }
 
 }  // namespace backups

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "store/AtomicFile.h"
+#include "store/SaveSet.h"
 
 namespace backups {
 
@@ -86,24 +86,21 @@ class Store {
   std::filesystem::path folder_;
 };
 
-// A file to write and the exact bytes it receives.
-struct FileBytes {
-  std::filesystem::path path;
-  std::string bytes;
-};
-
-// Writes the files as one: every new file is prepared (written and flushed
-// beside its target) first; then the bytes of the files they replace are kept
-// as a set in the store; only then are they replaced, in order. A failure
-// while preparing or backing up replaces nothing and leaves no set; a failure
-// at the first replacement removes the set again; one at a later replacement
-// keeps it, as it holds what the files replaced so far were. Old sets are
-// pruned after a complete write. Throws FileError, or BackupError «Nothing
-// was saved: the files it would replace could not be backed up first.\r<why>».
+// Replaces the prepared files, after keeping the bytes of the files they
+// replace as one set in the store (complete and flushed first). A backup that
+// cannot be written replaces nothing and throws BackupError «Nothing was
+// saved: the files it would replace could not be backed up first.\r<why>». A
+// failure at the first replacement removes the set again; one at a later
+// replacement keeps it, as it holds what the files saved so far were. Either
+// throws SaveSetError as CommitAll does. Old sets are pruned after a complete
+// save.
 struct SaveHooks {
   // Called once the set is written, before the first file is replaced.
-  std::function<void(const std::vector<atomic_file::PendingFile>&)> afterBackup;
+  std::function<void(const save_set::PreparedSet&)> afterBackup;
 };
-void SaveWithBackup(const std::vector<FileBytes>& files, Store& store, const SaveHooks& hooks = {});
+void CommitWithBackup(save_set::PreparedSet& prepared, Store& store, const SaveHooks& hooks = {});
+
+// Prepares the files (see save_set::PreparedSet), then CommitWithBackup.
+void SaveWithBackup(std::vector<save_set::Entry> files, Store& store);
 
 }  // namespace backups

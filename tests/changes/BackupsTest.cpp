@@ -12,6 +12,7 @@
 
 #include "store/AtomicFile.h"
 #include "store/Backups.h"
+#include "store/SaveSet.h"
 #include "store/ZIniReader.h"
 
 namespace fs = std::filesystem;
@@ -188,7 +189,7 @@ class SaveWithBackup : public Backups {
     Write(Emu("quib.cfg"), "old cfg\n");
     Write(Emu("quib.inp"), "old inp\n");
   }
-  std::vector<backups::FileBytes> NewFiles() const {
+  std::vector<save_set::Entry> NewFiles() const {
     return {{Emu("quib.cfg"), "new cfg\r\n"}, {Emu("quib.inp"), "new inp\r\n"}};
   }
 };
@@ -212,7 +213,7 @@ TEST_F(SaveWithBackup, ReplacesEveryFileAfterKeepingTheOldOnes) {
   EXPECT_EQ(names, (std::vector<std::string>{"quib.cfg", "quib.inp"}));
 
   // Writing the set back restores the bytes exactly, and is itself kept.
-  std::vector<backups::FileBytes> back;
+  std::vector<save_set::Entry> back;
   for (const auto& file : kept) back.push_back({temp_ / "Quib Emulator" / file.name, file.bytes});
   backups::SaveWithBackup(back, store);
   EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
@@ -247,12 +248,13 @@ TEST_F(SaveWithBackup, FailureAtTheFirstReplacementRemovesTheSetAndALaterOneKeep
     for (const auto& set : store.List()) store.Remove(set);
     // The temporary file that replaces the broken one disappears as soon as
     // it is made: the backup is written after every file is prepared.
-    std::vector<backups::FileBytes> files = NewFiles();
+    std::vector<save_set::Entry> files = NewFiles();
     backups::SaveHooks hooks;
-    hooks.afterBackup = [&](const std::vector<atomic_file::PendingFile>& pending) {
-      fs::remove(pending[broken].temp());
+    hooks.afterBackup = [&](const save_set::PreparedSet& prepared) {
+      fs::remove(prepared.file(broken).temp());
     };
-    EXPECT_THROW(backups::SaveWithBackup(files, store, hooks), FileError);
+    save_set::PreparedSet prepared(files);
+    EXPECT_THROW(backups::CommitWithBackup(prepared, store, hooks), save_set::SaveSetError);
     EXPECT_EQ(Read(Emu("quib.inp")), "old inp\n");
     if (broken == 0) {
       EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
