@@ -17,6 +17,7 @@
 #include "app/Text.h"
 #include "app/Unit1.h"
 #include "platform/Platform.h"
+#include "store/FileStamp.h"
 #include "store/ZIniReader.h"
 
 namespace {
@@ -34,8 +35,9 @@ std::optional<std::string> ReadDisk(const std::filesystem::path& path) {
 
 QString Number(int n) { return QLocale::c().toString(n); }
 
-QString FileHeading(const changes::FileDiff& diff) {
-  QString text = ToQ(diff.name) + ": ";
+QString FileHeading(const changes::FileDiff& diff, bool changedOnDisk) {
+  QString text =
+      ToQ(diff.name) + (changedOnDisk ? " (changed on disk since it was loaded): " : ": ");
   if (diff.unchanged) return text + "unchanged";
   if (!diff.onDisk) return text + "new file, " + Number(diff.newLines) + " lines";
   if (diff.added == 0 && diff.removed == 0 && !diff.partial) return text + "line ends only";
@@ -141,7 +143,10 @@ TChangesForm::TChangesForm(QWidget* parent, Hooks hooks)
 
 void TChangesForm::Refresh() {
   try {
-    diffs_ = CompareWithDisk(hooks_.planned());
+    const std::vector<PlannedFile> planned = hooks_.planned();
+    diffs_ = CompareWithDisk(planned);
+    changedOnDisk_.clear();
+    for (const PlannedFile& file : planned) changedOnDisk_.push_back(file.changedOnDisk);
     Show(diffs_);
   } catch (const std::exception& error) {
     diffs_.clear();
@@ -177,10 +182,12 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
 
   int shown = 0, hidden = 0;
   bool firstFile = true;
-  for (const changes::FileDiff& diff : diffs) {
+  for (std::size_t f = 0; f < diffs.size(); ++f) {
+    const changes::FileDiff& diff = diffs[f];
     if (!firstFile) out.Line(QString(), none, none);
     firstFile = false;
-    out.Line(FileHeading(diff), none, headingBack, true);
+    out.Line(FileHeading(diff, f < changedOnDisk_.size() && changedOnDisk_[f]), none, headingBack,
+             true);
     for (const changes::EndingChange& ending : diff.endings)
       out.Line("  " + ToQ(changes::DescribeEndings(ending)), noteText, none, false, true);
     if (diff.partial)
@@ -324,9 +331,13 @@ std::vector<PlannedFile> FilesApplyWrites(const TForm1& form) {
   std::vector<PlannedFile> files;
   // Apply refuses documents that were not all read from this directory.
   if (form.LoadedPath().isEmpty() || form.LoadedPath() != form.QuibPath) return files;
-  for (save_set::Entry& entry : form.FilesToSave())
+  for (save_set::Entry& entry : form.FilesToSave()) {
+    const auto stamp = form.LoadedStamps().find(entry.path);
+    const bool changed =
+        stamp == form.LoadedStamps().end() || !StillAsLoaded(entry.path, stamp->second);
     files.push_back(
-        {entry.path.filename().string(), std::move(entry.path), std::move(entry.bytes)});
+        {entry.path.filename().string(), std::move(entry.path), std::move(entry.bytes), changed});
+  }
   return files;
 }
 

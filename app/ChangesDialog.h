@@ -24,6 +24,8 @@ struct PlannedFile {
   std::string name;
   std::filesystem::path path;
   std::string bytes;
+  // Someone changed the file on disk since it was loaded (Apply asks first).
+  bool changedOnDisk = false;
 };
 
 // Diffs of the planned files against the disk, read now.
@@ -56,6 +58,7 @@ class TChangesForm : public QDialog {
 
   Hooks hooks_;
   std::vector<changes::FileDiff> diffs_;
+  std::vector<bool> changedOnDisk_;  // by file, as diffs_
   QLabel* lblSummary_ = nullptr;
   QPlainTextEdit* edtDiff_ = nullptr;
   QTextDocument* shownDocument_ = nullptr;  // the diff view's, once filled here

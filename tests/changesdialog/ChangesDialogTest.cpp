@@ -118,7 +118,10 @@ TEST_F(ChangesDialogTest, ReadsTheDiskWhenOpenedAndOnRefresh) {
   for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
   WriteFile("quibw.cfg", text + "edited_on_disk=1\n");
   Click(dialog->findChild<QPushButton*>("btnRefresh"));
-  EXPECT_TRUE(BlockWith(dialog, "quibw.cfg: 0 lines added, 1 removed").isValid());
+  EXPECT_TRUE(
+      BlockWith(dialog, "quibw.cfg (changed on disk since it was loaded): 0 lines added, 1 removed")
+          .isValid());
+  EXPECT_TRUE(BlockWith(dialog, "quib.cfg: ").isValid());  // as loaded
   EXPECT_TRUE(BlockWith(dialog, "- edited_on_disk=1").isValid());
   const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
   EXPECT_TRUE(
@@ -130,7 +133,9 @@ TEST_F(ChangesDialogTest, ReadsTheDiskWhenOpenedAndOnRefresh) {
   WriteFile("quibw.cfg", ReadFile("quibw.cfg") + "more=2\n");
   TChangesForm* again = OpenChanges();
   ASSERT_NE(again, nullptr);
-  EXPECT_TRUE(BlockWith(again, "quibw.cfg: 0 lines added, 2 removed").isValid());
+  EXPECT_TRUE(
+      BlockWith(again, "quibw.cfg (changed on disk since it was loaded): 0 lines added, 2 removed")
+          .isValid());
 }
 
 TEST_F(ChangesDialogTest, RestoreWritesTheSetBackAfterBackingUpAndReloads) {
