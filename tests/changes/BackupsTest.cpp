@@ -222,25 +222,6 @@ TEST_F(SaveWithBackup, ReplacesEveryFileAfterKeepingTheOldOnes) {
   EXPECT_EQ(store.Read(store.List()[0])[0].bytes, "new cfg\r\n");
 }
 
-TEST_F(SaveWithBackup, BackupThatCannotBeWrittenReplacesNothing) {
-  Write(root_, "not a folder");
-  auto store = MakeStore();
-  EXPECT_THROW(backups::SaveWithBackup(NewFiles(), store), backups::BackupError);
-  EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
-  EXPECT_EQ(Read(Emu("quib.inp")), "old inp\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(temp_ / "Quib Emulator"), {}), 2);
-}
-
-TEST_F(SaveWithBackup, FileThatCannotBePreparedLeavesNoSet) {
-  fs::create_directory(Emu("quib.thm"));  // a folder cannot be replaced by a file
-  auto files = NewFiles();
-  files.push_back({Emu("quib.thm"), "x"});
-  auto store = MakeStore();
-  EXPECT_ANY_THROW(backups::SaveWithBackup(files, store));
-  EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
-  EXPECT_TRUE(store.List().empty());
-}
-
 TEST_F(SaveWithBackup, FailureAtTheFirstReplacementRemovesTheSetAndALaterOneKeepsIt) {
   for (const std::size_t broken : {0u, 1u}) {
     SCOPED_TRACE(broken);

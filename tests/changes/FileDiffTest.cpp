@@ -42,14 +42,23 @@ TEST(FileDiff, SplitsLinesAsTheStoreDoesAndKeepsTheirEnds) {
   EXPECT_TRUE(changes::SplitLines("").empty());
 }
 
-TEST(FileDiff, IdenticalBytesAreUnchanged) {
+TEST(FileDiff, UnchangedAndNewFilesAndTheSummary) {
   const std::string bytes = Numbered(1, 20);
-  const auto diff = DiffFile("quib.inp", bytes, bytes);
-  EXPECT_TRUE(diff.unchanged);
-  EXPECT_TRUE(diff.hunks.empty());
-  EXPECT_TRUE(diff.endings.empty());
-  EXPECT_EQ(diff.oldLines, 20);
-  EXPECT_EQ(changes::Summary({diff}), "The file stays as it is.");
+  const auto same = DiffFile("quib.inp", bytes, bytes);
+  EXPECT_TRUE(same.unchanged);
+  EXPECT_TRUE(same.hunks.empty() && same.endings.empty());
+  EXPECT_EQ(changes::Summary({same}), "The file stays as it is.");
+  EXPECT_EQ(changes::Summary({same, same}), "All 2 files stay as they are.");
+
+  const auto added = DiffFile("quib.cfg", std::nullopt, "a=1\r\nb=2\r\n");
+  EXPECT_FALSE(added.onDisk || added.unchanged);
+  ASSERT_EQ(added.hunks.size(), 1u);
+  EXPECT_EQ(changes::HunkHeader(added.hunks[0]), "@@ -0,0 +1,2 @@");
+  EXPECT_TRUE(DiffFile("quib.cfg", "", "").unchanged);  // empty, not missing
+
+  const auto shorter = DiffFile("quib.thm", "y\r\nz\r\n", "y\r\n");
+  EXPECT_EQ(changes::Summary({added, same, shorter}),
+            "2 of 3 files change: 2 lines added, 1 removed.");
 }
 
 TEST(FileDiff, NormalisedNameLineIsOneRemovedAndOneAddedLineWithThreeLinesOfContext) {
@@ -117,26 +126,11 @@ TEST(FileDiff, LineEndsAloneAreSummarisedOncePerKind) {
                                                  "CR line ends become CR LF: 2 lines",
                                                  "Missing line ends become CR LF: 1 line"}));
   EXPECT_EQ(changes::Summary({diff}), "1 of 1 file changes: 0 lines added, 0 removed.");
-}
 
-TEST(FileDiff, LineEndsOfChangedLinesAreNotCountedTwice) {
-  const std::string disk = "a=1\nb = 2\nc=3\n";
-  const auto diff = DiffFile("quib.cfg", disk, "a=1\r\nb=2\r\nc=3\r\n");
-  ASSERT_EQ(diff.endings.size(), 1u);
-  EXPECT_EQ(diff.endings[0].lines, 2);
-  EXPECT_EQ(diff.added, 1);
-  EXPECT_EQ(diff.removed, 1);
-}
-
-TEST(FileDiff, FileMissingOnDiskIsAllAdded) {
-  const auto diff = DiffFile("quib.cfg", std::nullopt, "a=1\r\nb=2\r\n");
-  EXPECT_FALSE(diff.onDisk);
-  EXPECT_FALSE(diff.unchanged);
-  ASSERT_EQ(diff.hunks.size(), 1u);
-  EXPECT_EQ(changes::HunkHeader(diff.hunks[0]), "@@ -0,0 +1,2 @@");
-  EXPECT_EQ(diff.added, 2);
-  // An empty file on disk is not a missing one, but compares the same way.
-  EXPECT_TRUE(DiffFile("quib.cfg", "", "").unchanged);
+  // A changed line's end is not counted again among the line ends.
+  const auto both = DiffFile("quib.cfg", "a=1\nb = 2\nc=3\n", "a=1\r\nb=2\r\nc=3\r\n");
+  ASSERT_EQ(both.endings.size(), 1u);
+  EXPECT_EQ(both.endings[0].lines, 2);
 }
 
 TEST(FileDiff, DiffOfAShuffledFileRebuildsTheNewLines) {
@@ -188,21 +182,15 @@ TEST(FileDiff, FileOverTheLimitShowsOnlyTheFirstChanges) {
   EXPECT_EQ(diff.added, diff.removed);
   EXPECT_EQ(diff.added, static_cast<int>(diff.hunks.size()));
   EXPECT_NE(changes::Summary({diff}).find("in the parts compared"), std::string::npos);
-  // The same change under the limit is compared in full.
+  // So is a file with more lines that cannot be matched than the other limit:
+  // here ten lines change each way.
+  EXPECT_FALSE(
+      DiffFile("quib.thm", DocumentBytes(oldDoc), DocumentBytes(newDoc), 1000, 20).partial);
+  EXPECT_TRUE(DiffFile("quib.thm", DocumentBytes(oldDoc), DocumentBytes(newDoc), 1000, 19).partial);
+  // The same change under the limits is compared in full.
   const auto full = DiffFile("quib.thm", DocumentBytes(oldDoc), DocumentBytes(newDoc));
   EXPECT_FALSE(full.partial);
   EXPECT_EQ(full.hunks.size(), 10u);
-}
-
-TEST(FileDiff, FileWithMoreChangedLinesThanTheLimitShowsOnlyTheFirstChanges) {
-  std::string disk, written;
-  for (int i = 0; i < 100; ++i) {
-    disk += "old" + std::to_string(i) + "\r\n";
-    written += (i % 10 == 0 ? "new" : "old") + std::to_string(i) + "\r\n";
-  }
-  // Ten lines change each way: twenty that cannot be matched.
-  EXPECT_FALSE(DiffFile("quib.thm", disk, written, 1000, 20).partial);
-  EXPECT_TRUE(DiffFile("quib.thm", disk, written, 1000, 19).partial);
 }
 
 TEST(FileDiff, LongFileWithAFewChangesIsComparedInFull) {
@@ -215,14 +203,6 @@ TEST(FileDiff, LongFileWithAFewChangesIsComparedInFull) {
   ASSERT_EQ(diff.hunks.size(), 1u);
   ASSERT_EQ(diff.endings.size(), 1u);
   EXPECT_EQ(diff.endings[0].lines, 999);
-}
-
-TEST(FileDiff, SummaryCountsChangedFilesAndLines) {
-  const auto a = DiffFile("quib.cfg", "a=1\r\n", "a=2\r\nb=1\r\n");
-  const auto b = DiffFile("quib.inp", "x\r\n", "x\r\n");
-  const auto c = DiffFile("quib.thm", "y\r\nz\r\n", "y\r\n");
-  EXPECT_EQ(changes::Summary({a, b, c}), "2 of 3 files change: 2 lines added, 2 removed.");
-  EXPECT_EQ(changes::Summary({b, b}), "All 2 files stay as they are.");
 }
 
 }  // namespace
