@@ -157,14 +157,16 @@ fs::path DefaultRoot() {
 #ifdef _WIN32
   const wchar_t* local = ::_wgetenv(L"LOCALAPPDATA");
   if (local == nullptr || *local == L'\0')
-    throw BackupError("There is no folder for backups: LOCALAPPDATA is not set.");
+    throw BackupError(
+        "Nothing can be backed up: LOCALAPPDATA is not set, so there is no folder for backups.");
   return fs::path(local) / "Quib Configurator" / "backups";
 #else
   const char* state = std::getenv("XDG_STATE_HOME");
   if (state != nullptr && *state == '/') return fs::path(state) / "quib-configurator" / "backups";
   const char* home = std::getenv("HOME");
   if (home == nullptr || *home == '\0')
-    throw BackupError("There is no folder for backups: HOME is not set.");
+    throw BackupError(
+        "Nothing can be backed up: HOME is not set, so there is no folder for backups.");
   return fs::path(home) / ".local" / "state" / "quib-configurator" / "backups";
 #endif
 }
