@@ -164,7 +164,9 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
   lblSummary_->setText(ToQ(changes::Summary(diffs)));
 
   const QColor none;
-  const QColor headingBack(0xe4, 0xe7, 0xeb), noteText(0x57, 0x60, 0x6a);
+  // Every coloured line sets both colours, so that it reads on a dark palette too.
+  const QColor headingText(0x1f, 0x23, 0x28), headingBack(0xe4, 0xe7, 0xeb);
+  const QColor noteText(0x80, 0x80, 0x80);
   const QColor hunkText(0x05, 0x50, 0xae), hunkBack(0xdd, 0xf4, 0xff);
   const QColor removedText(0x82, 0x07, 0x1e), removedBack(0xff, 0xeb, 0xe9);
   const QColor addedText(0x11, 0x63, 0x29), addedBack(0xda, 0xfb, 0xe1);
@@ -186,8 +188,8 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
     const changes::FileDiff& diff = diffs[f];
     if (!firstFile) out.Line(QString(), none, none);
     firstFile = false;
-    out.Line(FileHeading(diff, f < changedOnDisk_.size() && changedOnDisk_[f]), none, headingBack,
-             true);
+    out.Line(FileHeading(diff, f < changedOnDisk_.size() && changedOnDisk_[f]), headingText,
+             headingBack, true);
     for (const changes::EndingChange& ending : diff.endings)
       out.Line("  " + ToQ(changes::DescribeEndings(ending)), noteText, none, false, true);
     if (diff.partial)
