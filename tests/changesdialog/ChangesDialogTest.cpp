@@ -259,4 +259,18 @@ TEST_F(ChangesDialogTest, ApplyThatReplacesNothingLeavesNoSet) {
   EXPECT_TRUE(!folder.exists() || folder.isEmpty());
 }
 
+// Not a ChangesDialogTest: the window starts on a directory it cannot read in full.
+TEST_F(AppTest, ChangesAfterAFailedLoadShowThatApplyWouldWriteNothing) {
+  WriteIni();
+  RemoveFile("quib.thm");
+  ASSERT_TRUE(QDir().mkpath(EmuDir() + "quib.thm"));
+  ASSERT_NE(Start(), nullptr);
+  Click(Find<QPushButton>("ChangesButton"));
+  auto* dialog = form()->findChild<TChangesForm*>("ChangesForm");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->Diffs().empty());
+  EXPECT_EQ(dialog->findChild<QLabel*>("lblSummary")->text(),
+            "Apply would write nothing: the settings files could not all be read.");
+}
+
 }  // namespace
