@@ -26,6 +26,7 @@
 #include <clocale>
 #include <initializer_list>
 
+#include "app/ChangesDialog.h"
 #include "app/OneLine.h"
 #include "app/Page.h"
 #include "app/PageControl.h"
@@ -150,7 +151,6 @@ void TForm1::BuildWindow() {
   buttonRow->setFixedHeight(kButtonRowHeight);
   auto* buttons = new QHBoxLayout(buttonRow);
   buttons->setContentsMargins(0, 0, 0, 0);
-  buttons->addStretch(1);
   auto makeButton = [&](const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, buttonRow);
     b->setObjectName(name);
@@ -158,6 +158,10 @@ void TForm1::BuildWindow() {
     buttons->addWidget(b);
     return b;
   };
+  // What Apply would write, at the row's left end.
+  ChangesButton = makeButton("ChangesButton", "&Changes...");
+  ChangesButton->setToolTip("Shows what Apply would change in each file, and restores backups");
+  buttons->addStretch(1);
   OKButton = makeButton("OKButton", "OK");
   CancelButton = makeButton("CancelButton", "Cancel");
   ApplyButton = makeButton("ApplyButton", "Apply");
@@ -196,6 +200,8 @@ void TForm1::BuildWindow() {
           [this] { Guarded([this] { ApplyButtonClick(); }); });
   connect(RunButton, &QPushButton::clicked, this,
           [this] { Guarded([this] { RunButtonClick(); }); });
+  connect(ChangesButton, &QPushButton::clicked, this,
+          [this] { Guarded([this] { ShowChanges(*this); }); });
   connect(PageControl, &TPageControl::changedByUser, this, [this] { PageControlChange(); });
 
   tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS", {"&Quib", "Quib&W"});
@@ -759,11 +765,14 @@ bool TForm1::SaveSettings() {
   // 2. Every file written and flushed beside its target; a failure here
   //    removes them all and replaces nothing.
   save_set::PreparedSet prepared(std::move(entries));
-  // 3. Every file replaced, in order.
+  // 3. The files about to be replaced are kept as a backup set, complete
+  //    and flushed; a backup that cannot be written stops here. Then every
+  //    file is replaced, in order.
   std::vector<std::filesystem::path> all;
   for (std::size_t i = 0; i < prepared.size(); ++i) all.push_back(prepared.entry(i).path);
+  backups::Store store = BackupStoreOf(*this);
   try {
-    prepared.CommitAll();
+    backups::CommitWithBackup(prepared, store);
   } catch (const save_set::SaveSetError& error) {
     RememberSaved(prepared, error.saved());
     throw;

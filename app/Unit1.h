@@ -126,6 +126,7 @@ class TForm1 : public QWidget {
   QPushButton* CancelButton = nullptr;
   QPushButton* ApplyButton = nullptr;
   QPushButton* RunButton = nullptr;
+  QPushButton* ChangesButton = nullptr;
   QTabBar* tcGUIOS = nullptr;
   QTabBar* tcSoundOS = nullptr;
   QTabBar* tcBlitterOS = nullptr;
@@ -152,6 +153,11 @@ class TForm1 : public QWidget {
   QString RomDialogFileName;
 
   const std::vector<Page*>& Pages() const { return pages_; }
+  // The emulator directory the documents were last read from in full; empty
+  // when the last load failed.
+  const QString& LoadedPath() const { return loadedPath_; }
+  // The files SaveSettings writes, with their bytes, in the order written.
+  std::vector<save_set::Entry> FilesToSave() const;
 
   // What each emulator file held when it was last read or saved, by path.
   const std::map<std::filesystem::path, FileStamp>& LoadedStamps() const { return stamps_; }
@@ -167,8 +173,6 @@ class TForm1 : public QWidget {
   void FormCloseQuery();
   void FitPages();
   void ReadProgramSettings();
-  // The files SaveSettings writes, with their bytes, in the order written.
-  std::vector<save_set::Entry> FilesToSave() const;
   // Asks whether files changed on disk since they were read may be
   // overwritten; true when none changed or the user said Yes.
   bool ConfirmOverwritingChangedFiles(const std::vector<save_set::Entry>& entries);
