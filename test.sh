@@ -19,8 +19,7 @@ cmake --build build -j "$jobs"
 echo "== Every test under AddressSanitizer and UndefinedBehaviorSanitizer"
 # One clang build serves the sanitizers and the fuzzers alike.
 scripts/build-fuzz.sh build-fuzz
-source scripts/sanitizer-env.sh
-(cd build-fuzz && ctest --output-on-failure -j "$jobs")
+(source scripts/sanitizer-env.sh && cd build-fuzz && ctest --output-on-failure -j "$jobs")
 
 if [ "$fuzz_seconds" -gt 0 ]; then
   echo "== Fuzz targets, ${fuzz_seconds}s each"
