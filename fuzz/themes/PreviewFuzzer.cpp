@@ -71,11 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   theme.Effect = input.ConsumeIntegralInRange(-1, 4);
   if (input.ConsumeBool()) theme.BackgroundPicture = "Themes/p.png";
 
-  // Placing pictures of any size a reader gives on screens of any size.
+  // Placing pictures of any size a reader gives (one row of 2^26 pixels is
+  // within the allocation limit) on screens of any size.
   const int mode = input.ConsumeIntegralInRange(-1, 4);
   const int W = input.ConsumeIntegral<std::int32_t>(), H = input.ConsumeIntegral<std::int32_t>();
-  const int pw = input.ConsumeIntegralInRange(-1, 65535),
-            ph = input.ConsumeIntegralInRange(-1, 65535);
+  const int pw = input.ConsumeIntegralInRange(-1, 1 << 26),
+            ph = input.ConsumeIntegralInRange(-1, 1 << 26);
   if (const auto place = preview::PlacePicture(mode, W, H, pw, ph)) {
     if (W <= 0 || H <= 0 || pw <= 0 || ph <= 0) std::abort();
   }
