@@ -22,7 +22,9 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <clocale>
+#include <initializer_list>
 
 #include "app/OneLine.h"
 #include "app/Page.h"
@@ -67,6 +69,22 @@ int ParseIniInt(const QString& text, int fallback) {
   else
     value = t.toInt(&ok, 10);
   return ok ? value : fallback;
+}
+
+// Room between a push button's caption and each of its edges.
+constexpr int kCaptionPadding = 12;
+
+// Gives the buttons one width: what the longest caption needs with the usual
+// room on both sides, and never less than the style asks for.
+void ShareButtonWidth(std::initializer_list<QPushButton*> buttons) {
+  int width = 0;
+  for (QPushButton* button : buttons) {
+    QString caption = button->text();
+    caption.replace("&&", QString(QChar(1))).remove('&').replace(QChar(1), '&');
+    width = std::max({width, button->sizeHint().width(),
+                      button->fontMetrics().horizontalAdvance(caption) + 2 * kCaptionPadding});
+  }
+  for (QPushButton* button : buttons) button->setFixedWidth(width);
 }
 
 QTabBar* MakeTabStrip(QWidget* parent, const char* name, const QStringList& tabs) {
@@ -260,6 +278,9 @@ void TForm1::BuildConfiguratorSettings() {
   commandRow->addWidget(rgPreferSettingsFrom, 1);
   grid->addLayout(commandRow, 2, 0, 1, 4);
   grid->setColumnStretch(1, 1);
+  // The left column (Run Quib, Undo changes, Reset warnings) and Run QuibW
+  // beside it share one width, so the column has one straight edge.
+  ShareButtonWidth({btnRunQuib, btnRunQuibW, UndoButton, ResetWarningsButton});
 
   connect(QuibPathButton, &QPushButton::clicked, this,
           [this] { Guarded([this] { QuibPathButtonClick(); }); });
@@ -584,14 +605,23 @@ void TForm1::LoadSettings() {
 
   // Every file is read before any document changes: a file that cannot be
   // read stops the load with all documents as the last complete load left
-  // them, never half from one load and half from another.
+  // them, never half from one load and half from another, and with nothing
+  // that may be saved until a load succeeds. What each file held is noted, so
+  // that a save can tell whether someone else changed it since.
+  loadedPath_.clear();
   Document quib, quibw, blitters, input, themes;
-  if (QuibCfgPresent) LoadDocument(quib, QuibFile("quib.cfg"));
-  if (QuibWCfgPresent) LoadDocument(quibw, QuibFile("quibw.cfg"));
-  LoadDocument(blitters, QuibFile("quib.blt"));
-  LoadDocument(input, QuibFile("quib.inp"));
-  LoadDocument(themes, QuibFile("quib.thm"));
+  std::map<std::filesystem::path, FileStamp> stamps;
+  auto load = [&](Document& doc, const char* name) {
+    const std::filesystem::path file = QuibFile(name);
+    LoadDocument(doc, file, &stamps[file]);
+  };
+  if (QuibCfgPresent) load(quib, "quib.cfg");
+  if (QuibWCfgPresent) load(quibw, "quibw.cfg");
+  load(blitters, "quib.blt");
+  load(input, "quib.inp");
+  load(themes, "quib.thm");
   for (Document* doc : {&quib, &quibw, &blitters, &input, &themes}) NormalizeLines(doc);
+  stamps_ = std::move(stamps);
   if (QuibCfgPresent) *QuibDoc = std::move(quib);
   if (QuibWCfgPresent) *QuibWDoc = std::move(quibw);
   BlitterDoc = std::move(blitters);
@@ -628,7 +658,55 @@ void TForm1::LoadSettings() {
 // ---------------------------------------------------------------------------
 // Applying, undoing and closing
 
-void TForm1::SaveSettings() {
+std::vector<save_set::Entry> TForm1::FilesToSave() const {
+  std::vector<save_set::Entry> entries;
+  auto add = [&](const Document& doc, const char* name) {
+    entries.push_back({QuibFile(name), DocumentBytes(doc)});
+  };
+  if (QuibCfgPresent) add(*QuibDoc, "quib.cfg");
+  if (QuibWCfgPresent) add(*QuibWDoc, "quibw.cfg");
+  add(BlitterDoc, "quib.blt");
+  add(InputDoc, "quib.inp");
+  add(ThemeDoc, "quib.thm");
+  return entries;
+}
+
+bool TForm1::ConfirmOverwritingChangedFiles(const std::vector<save_set::Entry>& entries) {
+  QStringList changed;
+  for (const save_set::Entry& entry : entries) {
+    const auto stamp = stamps_.find(entry.path);
+    if (stamp == stamps_.end() || !StillAsLoaded(entry.path, stamp->second))
+      changed << QDir::toNativeSeparators(
+          QFile::decodeName(QByteArray::fromStdString(entry.path.string())));
+  }
+  if (changed.isEmpty()) return true;
+  platform::MessageRequest request;
+  request.caption = "Settings files changed on disk";
+  request.text =
+      (changed.size() == 1 ? QString("This file was changed on disk after it was loaded:")
+                           : QString("These files were changed on disk after they were "
+                                     "loaded:")) +
+      "\r" + changed.join("\r") +
+      "\r\rDo you want to overwrite the changes made there with your settings?\r\r"
+      "Choose No to cancel this Apply; \"Undo changes\" on the Miscellaneous page "
+      "then loads the files as they are now.";
+  request.icon = platform::Icon::Warning;
+  request.buttons = platform::Buttons::YesNo;
+  request.defaultButton = platform::Answer::No;
+  return platform::Current().MessageBox(isVisible() ? this : nullptr, request) ==
+         platform::Answer::Yes;
+}
+
+void TForm1::RememberSaved(const save_set::PreparedSet& prepared,
+                           const std::vector<std::filesystem::path>& saved) {
+  for (std::size_t i = 0; i < prepared.size(); ++i) {
+    const save_set::Entry& entry = prepared.entry(i);
+    if (std::find(saved.begin(), saved.end(), entry.path) != saved.end())
+      stamps_[entry.path] = StampOfWritten(entry.bytes, entry.path);
+  }
+}
+
+bool TForm1::SaveSettings() {
   // Documents that were never read from the emulator directory (its files
   // could not all be read) would replace its files with other contents.
   if (loadedPath_.isEmpty() || loadedPath_ != QuibPath) {
@@ -637,23 +715,37 @@ void TForm1::SaveSettings() {
             .toLocal8Bit()
             .toStdString());
   }
-  if (QuibCfgPresent) SaveDocument(*QuibDoc, QuibFile("quib.cfg"));
-  if (QuibWCfgPresent) SaveDocument(*QuibWDoc, QuibFile("quibw.cfg"));
-  SaveDocument(BlitterDoc, QuibFile("quib.blt"));
-  SaveDocument(InputDoc, QuibFile("quib.inp"));
-  SaveDocument(ThemeDoc, QuibFile("quib.thm"));
+  // 1. What is saved, and whether someone else changed those files since.
+  std::vector<save_set::Entry> entries = FilesToSave();
+  if (!ConfirmOverwritingChangedFiles(entries)) return false;
+  // 2. Every file written and flushed beside its target; a failure here
+  //    removes them all and replaces nothing.
+  save_set::PreparedSet prepared(std::move(entries));
+  // 3. Every file replaced, in order.
+  std::vector<std::filesystem::path> all;
+  for (std::size_t i = 0; i < prepared.size(); ++i) all.push_back(prepared.entry(i).path);
+  try {
+    prepared.CommitAll();
+  } catch (const save_set::SaveSetError& error) {
+    RememberSaved(prepared, error.saved());
+    throw;
+  }
+  RememberSaved(prepared, all);
+  return true;
 }
 
-void TForm1::ApplyButtonClick() {
-  SaveSettings();
+bool TForm1::ApplyButtonClick() {
+  if (!SaveSettings()) return false;
   if (ShowMessageWhenApplying &&
       Message("Settings saved", "Settings saved.\r\rDo you want to see this message again?",
               platform::Icon::Information, platform::Buttons::YesNo) == platform::Answer::No)
     ShowMessageWhenApplying = false;
+  return true;
 }
 
 void TForm1::OKButtonClick() {
-  if (Guarded([this] { SaveSettings(); })) CancelButtonClick();
+  bool saved = false;
+  if (Guarded([&] { saved = SaveSettings(); }) && saved) CancelButtonClick();
 }
 
 void TForm1::CancelButtonClick() { close(); }
@@ -750,7 +842,7 @@ void TForm1::btnRunQuibClick(int tag) {
 }
 
 void TForm1::RunButtonClick() {
-  ApplyButtonClick();
+  if (!ApplyButtonClick()) return;
   btnRunQuibClick(PreferIndex() == 0 ? 0 : 1);
 }
 

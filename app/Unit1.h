@@ -10,11 +10,13 @@
 #include <exception>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "app/Binding.h"
 #include "platform/Platform.h"
+#include "store/SaveSet.h"
 #include "store/ZIniReader.h"
 #include "themes/QuibTheme.h"
 
@@ -83,8 +85,12 @@ class TForm1 : public QWidget {
   QString SettingsFile() const;
 
   // ---- Commands ------------------------------------------------------------
-  void SaveSettings();
-  void ApplyButtonClick();
+  // Saves every document to its file, all or none (store/SaveSet.h). Returns
+  // false when the user chose not to overwrite files changed on disk; throws
+  // when the files could not be saved.
+  bool SaveSettings();
+  // Returns false when nothing was saved because the user cancelled.
+  bool ApplyButtonClick();
   void OKButtonClick();
   void CancelButtonClick();
   void UndoButtonClick();
@@ -139,6 +145,9 @@ class TForm1 : public QWidget {
 
   const std::vector<Page*>& Pages() const { return pages_; }
 
+  // What each emulator file held when it was last read or saved, by path.
+  const std::map<std::filesystem::path, FileStamp>& LoadedStamps() const { return stamps_; }
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -150,10 +159,19 @@ class TForm1 : public QWidget {
   void FormCloseQuery();
   void FitPages();
   void ReadProgramSettings();
+  // The files SaveSettings writes, with their bytes, in the order written.
+  std::vector<save_set::Entry> FilesToSave() const;
+  // Asks whether files changed on disk since they were read may be
+  // overwritten; true when none changed or the user said Yes.
+  bool ConfirmOverwritingChangedFiles(const std::vector<save_set::Entry>& entries);
+  // Notes what the saved files hold now.
+  void RememberSaved(const save_set::PreparedSet& prepared,
+                     const std::vector<std::filesystem::path>& saved);
 
   std::vector<Page*> pages_;
   // The emulator directory the documents were last read from, all of them.
   QString loadedPath_;
+  std::map<std::filesystem::path, FileStamp> stamps_;
   QList<QRadioButton*> preferButtons_;
   bool shown_ = false;
   bool closed_ = false;

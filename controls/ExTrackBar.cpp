@@ -285,12 +285,74 @@ void TExTrackBar::PaintSelRange(QPainter& painter) const {
   painter.fillRect(band, palette().color(QPalette::Highlight));
 }
 
-void TExTrackBar::paintEvent(QPaintEvent* event) {
-  QSlider::paintEvent(event);
-  if (labels_ && TickStyle() != tsAuto) labels_ = false;  // no repaint: this paint shows it
-  if (!shows_sel_range_ && !labels_) return;
+std::vector<int> TExTrackBar::TickValues() const {
+  std::vector<int> values;
+  if (tickPosition() == NoTicks) return values;
+  const std::int64_t low = minimum();
+  const std::int64_t high = maximum();
+  std::int64_t step = tickInterval();
+  if (step <= 0) {
+    // As the styles do: a tick per single step, or per page when single
+    // steps would crowd the ticks closer than 3 pixels.
+    step = singleStep();
+    if (step > 0 && std::abs(ValuePosition(static_cast<int>(std::min(low + step, high))) -
+                             ValuePosition(minimum())) < 3)
+      step = pageStep();
+  }
+  step = std::max<std::int64_t>(step, 1);
+  // No more ticks than the bar has pixels, however wide the range.
+  const std::size_t most = static_cast<std::size_t>(std::max(width(), height())) + 1;
+  for (std::int64_t v = low; v < high && values.size() < most; v += step)
+    values.push_back(static_cast<int>(v));
+  values.push_back(maximum());
+  return values;
+}
 
+QColor TExTrackBar::TickColour() const { return Color().darker(140); }
+
+// The marks go along the edge of the control on their side of the channel:
+// one pixel longer at the two ends, as the styles draw them.
+void TExTrackBar::PaintTicks(QPainter& painter) const {
+  const std::vector<int> values = TickValues();
+  if (values.empty()) return;
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  const int size =
+      std::max(2, style()->pixelMetric(QStyle::PM_SliderTickmarkOffset, &option, this));
+  const bool horizontal = orientation() == Qt::Horizontal;
+  const bool before =
+      tickPosition() & TicksAbove;  // above a horizontal bar, left of a vertical one
+  const bool after = tickPosition() & TicksBelow;
+  const QRect area = rect();
+  painter.save();
+  painter.setPen(QPen(TickColour(), 1));
+  painter.setBrush(Qt::NoBrush);
+  for (const int v : values) {
+    const int pos = ValuePosition(v);
+    const int inset = v == minimum() || v == maximum() ? 1 : 2;
+    if (horizontal) {
+      if (before) painter.drawLine(pos, area.top() + inset, pos, area.top() + size);
+      if (after) painter.drawLine(pos, area.bottom() - inset, pos, area.bottom() - size);
+    } else {
+      if (before) painter.drawLine(area.left() + inset, pos, area.left() + size, pos);
+      if (after) painter.drawLine(area.right() - inset, pos, area.right() - size, pos);
+    }
+  }
+  painter.restore();
+}
+
+void TExTrackBar::paintEvent(QPaintEvent* /*event*/) {
+  // The style draws the channel and the thumb; the tick marks are drawn here
+  // in one colour, whatever the focus or the state the style was last left
+  // in, so that bars side by side look alike. Focus shows on the thumb.
   QPainter painter(this);
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  option.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+  style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
+  PaintTicks(painter);
+
+  if (labels_ && TickStyle() != tsAuto) labels_ = false;  // no repaint: this paint shows it
   if (shows_sel_range_) PaintSelRange(painter);
   if (!labels_) return;
   painter.setBrush(Qt::NoBrush);

@@ -101,6 +101,13 @@ class TExTrackBar : public QSlider {
   // when it stands at value v.
   int ValuePosition(int v) const;
 
+  // The values that carry a tick mark: Min, every tick interval after it, and
+  // Max. Empty when the bar shows no ticks.
+  std::vector<int> TickValues() const;
+  // The colour of every tick mark: a shade of the background, the same with
+  // or without focus.
+  QColor TickColour() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
@@ -109,6 +116,7 @@ class TExTrackBar : public QSlider {
   void Init();
   void Rebuild();
   void PaintSelRange(class QPainter& painter) const;
+  void PaintTicks(class QPainter& painter) const;
 
   bool parent_color_ = true;
   QColor color_;

@@ -144,7 +144,7 @@ def draw_template():
     cv.frame(85, 42, 150, 82, CTL_BORDER)
     cv.fill(86, 43, 149, 81, LIST_BG)
     cv.fill(86, 61, 149, 68, LIST_SEL)
-    for i, row in enumerate(["..", "DIRECTORY", "ALEX KIDD I...", "SONIC THE H..."]):
+    for i, row in enumerate(["..", "DIRECTORY", "KIWI KNOT I...", "MOSSY ROVER..."]):
         cv.text(88, 45 + 9 * i, row, LIST_TEXT)
     cv.text(144, 54, ">", LIST_TEXT)
     cv.frame(151, 42, 157, 82, CTL_BORDER)

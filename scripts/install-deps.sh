@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth x11-utils imagemagick fonts-dejavu-core
+  locales
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "store/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,6 +38,34 @@ std::filesystem::path ResolveSaveTarget(const std::filesystem::path& path) {
   return target;
 }
 
+// Writes all of bytes at offset; returns 0 or the error number.
+int WriteAllAt(int fd, std::string_view bytes, off_t offset) {
+  const char* data = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t wrote = ::pwrite(fd, data, left, offset);
+    if (wrote < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    data += wrote;
+    left -= static_cast<std::size_t>(wrote);
+    offset += wrote;
+  }
+  return 0;
+}
+
+// Puts bytes into the open file from its start and cuts it to their length,
+// flushed to the disk; returns 0 or the error number.
+int Overwrite(int fd, std::string_view bytes) {
+  if (const int err = WriteAllAt(fd, bytes, 0); err != 0) return err;
+  if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return errno;
+  if (::fsync(fd) != 0) return errno;
+  return 0;
+}
+
+const char kNotRegularReason[] = "It is not a regular file.";
+
 }  // namespace
 
 PendingFile::PendingFile(const std::filesystem::path& path, std::string_view bytes)
@@ -51,6 +80,8 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
   const bool exists = ::stat(target_.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode))
     throw FileError(FileError::Kind::Create, name, SystemReason(EISDIR));
+  if (exists && !S_ISREG(existing.st_mode))
+    throw FileError(FileError::Kind::Create, name, kNotRegularReason);
   if (exists && ::access(target_.c_str(), W_OK) != 0)
     throw FileError(FileError::Kind::Create, name, SystemReason(errno));
 
@@ -61,11 +92,67 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
   const int fd = ::mkstemp(tempName.data());
   if (fd < 0) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
 
-  auto fail = [&](int err) {
+  auto fail = [&](int err, const std::string& reason = {}) {
     ::close(fd);
     ::unlink(tempName.c_str());
-    throw FileError(FileError::Kind::Create, name, SystemReason(err));
+    throw FileError(FileError::Kind::Create, name, reason.empty() ? SystemReason(err) : reason);
   };
+
+  // A replacement must be the old file's equal: same owner and group (the
+  // owner first, since a change of owner clears the set-id bits), same mode.
+  // When the file has other hard links, or the temporary file cannot be given
+  // its owner and group, the file is written in place instead.
+  bool inPlace = exists && existing.st_nlink > 1;
+  if (exists && !inPlace) {
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+      // Not allowed to give the file away: fine when it is ours already, and
+      // keeping its group may still be allowed.
+      [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+    }
+    struct stat made {};
+    if (::fstat(fd, &made) != 0) fail(errno);
+    inPlace = made.st_uid != existing.st_uid || made.st_gid != existing.st_gid;
+  }
+
+  if (inPlace) {
+    // The temporary file becomes the copy of the old contents, private to
+    // whoever saves (mkstemp made it so); the new bytes wait in memory.
+    std::string old;
+    try {
+      old = ReadFileBytes(target_);
+    } catch (const FileError& error) {
+      fail(0, error.reason());
+    }
+    if (const int err = WriteAllAt(fd, old, 0); err != 0) fail(err);
+    if (::fsync(fd) != 0) fail(errno);
+    // The new contents must fit: within the size limit of the process, and
+    // on the disk (reserved without changing the file; a file system that
+    // cannot reserve is trusted).
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        bytes.size() > limit.rlim_cur)
+      fail(EFBIG);
+#ifdef __linux__
+    if (bytes.size() > old.size()) {
+      const int target = ::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+      if (target < 0) fail(errno);
+      const int reserved =
+          ::fallocate(target, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size()));
+      const int err = errno;
+      ::close(target);
+      if (reserved != 0 && err != EOPNOTSUPP && err != ENOSYS) fail(err);
+    }
+#endif
+    if (::close(fd) != 0) {
+      const int err = errno;
+      ::unlink(tempName.c_str());
+      throw FileError(FileError::Kind::Create, name, SystemReason(err));
+    }
+    inPlace_ = true;
+    bytes_.assign(bytes);
+    temp_ = tempName;
+    return;
+  }
 
   mode_t mode;
   if (exists) {
@@ -76,22 +163,8 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
     mode = 0666 & ~mask;
   }
   if (::fchmod(fd, mode) != 0) fail(errno);
-  if (exists) {
-    // Keeps the group where we are allowed to; failing to is no error.
-    [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
-  }
 
-  const char* data = bytes.data();
-  std::size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t wrote = ::write(fd, data, left);
-    if (wrote < 0) {
-      if (errno == EINTR) continue;
-      fail(errno);
-    }
-    data += wrote;
-    left -= static_cast<std::size_t>(wrote);
-  }
+  if (const int err = WriteAllAt(fd, bytes, 0); err != 0) fail(err);
   if (::fsync(fd) != 0) fail(errno);
   if (::close(fd) != 0) {
     const int err = errno;
@@ -106,7 +179,9 @@ PendingFile::~PendingFile() { Discard(); }
 PendingFile::PendingFile(PendingFile&& other) noexcept
     : path_(std::move(other.path_)),
       target_(std::move(other.target_)),
-      temp_(std::exchange(other.temp_, {})) {}
+      temp_(std::exchange(other.temp_, {})),
+      inPlace_(std::exchange(other.inPlace_, false)),
+      bytes_(std::move(other.bytes_)) {}
 
 PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
   if (this != &other) {
@@ -114,18 +189,61 @@ PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
     path_ = std::move(other.path_);
     target_ = std::move(other.target_);
     temp_ = std::exchange(other.temp_, {});
+    inPlace_ = std::exchange(other.inPlace_, false);
+    bytes_ = std::move(other.bytes_);
   }
   return *this;
 }
 
 void PendingFile::Commit() {
   if (temp_.empty()) return;
-  if (::rename(temp_.c_str(), target_.c_str()) != 0) {
-    const int err = errno;
-    Discard();
-    throw FileError(FileError::Kind::Create, path_.string(), SystemReason(err));
+  if (!inPlace_) {
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+      const int err = errno;
+      Discard();
+      throw FileError(FileError::Kind::Create, path_.string(), SystemReason(err));
+    }
+    temp_.clear();
+    return;
   }
-  temp_.clear();
+
+  // Written in place: on failure the old contents go back from the copy.
+  int fd = ::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  struct stat info {};
+  int err = fd < 0 ? errno : ::fstat(fd, &info) != 0 ? errno : 0;
+  if (err != 0 || !S_ISREG(info.st_mode)) {
+    // Nothing was written yet.
+    if (fd >= 0) ::close(fd);
+    Discard();
+    throw FileError(FileError::Kind::Create, path_.string(),
+                    err != 0 ? SystemReason(err) : kNotRegularReason);
+  }
+  err = Overwrite(fd, bytes_);
+  if (err == 0) {
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed == 0) {
+      Discard();
+      return;
+    }
+    err = errno;
+  }
+  bool restored = false;
+  try {
+    const std::string old = ReadFileBytes(temp_);
+    if (fd < 0) fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+    restored = fd >= 0 && Overwrite(fd, old) == 0;
+  } catch (const FileError&) {
+  }
+  if (fd >= 0) ::close(fd);
+  std::string reason = SystemReason(err);
+  if (restored) {
+    Discard();
+  } else {
+    reason += " Its old contents are kept in \"" + temp_.string() + "\".";
+    temp_.clear();
+  }
+  throw FileError(FileError::Kind::Create, path_.string(), reason);
 }
 
 void PendingFile::Discard() noexcept {

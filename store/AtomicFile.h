@@ -12,11 +12,20 @@ namespace atomic_file {
 
 // A temporary file, written and flushed, waiting to replace its target.
 // Destroying it without Commit removes the temporary file.
+//
+// The replacement keeps the owner, group and mode of the file it replaces.
+// Where a new file cannot be given them (another user's file that we may
+// write but not give away) or where the file has further hard links that a
+// replacement would split off, the file is instead written in place: the
+// temporary file then holds a copy of the old contents, which is put back if
+// the write fails and removed once it succeeded.
 class PendingFile {
  public:
   // Writes bytes to a temporary file beside the file that `path` names (a
-  // symbolic link is followed to the file it points at) and flushes it.
-  // Throws FileError(Create) naming `path`; nothing is left behind then.
+  // symbolic link is followed to the file it points at) and flushes it; or,
+  // for a file written in place, copies its old contents there and makes sure
+  // the new bytes will fit. Throws FileError(Create) naming `path`; nothing is
+  // left behind then.
   PendingFile(const std::filesystem::path& path, std::string_view bytes);
   ~PendingFile();
   PendingFile(PendingFile&& other) noexcept;
@@ -30,6 +39,8 @@ class PendingFile {
   const std::filesystem::path& target() const { return target_; }
   // The temporary file, empty once committed or discarded.
   const std::filesystem::path& temp() const { return temp_; }
+  // Whether Commit writes into the target instead of replacing it.
+  bool inPlace() const { return inPlace_; }
 
   // Puts the temporary file in place of the target. Throws FileError(Create)
   // naming path() and leaves the target as it was on failure.
@@ -41,6 +52,8 @@ class PendingFile {
   std::filesystem::path path_;
   std::filesystem::path target_;
   std::filesystem::path temp_;
+  bool inPlace_ = false;
+  std::string bytes_;  // the new contents, kept for a write in place
 };
 
 // The reason text of a system error number, ending in a full stop.

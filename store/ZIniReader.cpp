@@ -6,6 +6,14 @@
 #include <cstring>
 #include <system_error>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
+#include <chrono>
+#endif
+
 #include "store/AtomicFile.h"
 #include "store/Cp1252.h"
 
@@ -170,8 +178,65 @@ Document ParseDocument(std::string_view text) {
   return lines;
 }
 
-void LoadDocument(Document& doc, const std::filesystem::path& path) {
+namespace {
+
+std::string TooLargeReason() {
+  return "It is larger than " + std::to_string(kMaxSettingsFileBytes >> 20) +
+         " MB, too large for a settings file.";
+}
+
+const char kNotRegularReason[] = "It is not a regular file.";
+
+}  // namespace
+
+#ifndef _WIN32
+
+std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp) {
   const std::string name = path.string();
+  // O_NONBLOCK: opening a FIFO without a writer, or a device, must not wait.
+  const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) throw FileError(FileError::Kind::Open, name, SystemReason(errno));
+  auto fail = [&](const std::string& reason) {
+    ::close(fd);
+    throw FileError(FileError::Kind::Open, name, reason);
+  };
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) fail(SystemReason(errno));
+  if (!S_ISREG(info.st_mode)) fail(kNotRegularReason);
+  if (static_cast<std::uint64_t>(info.st_size) > kMaxSettingsFileBytes) fail(TooLargeReason());
+
+  std::string text;
+  text.reserve(static_cast<std::size_t>(info.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      fail(SystemReason(errno));
+    }
+    if (got == 0) break;
+    text.append(buffer, static_cast<std::size_t>(got));
+    // A file that grows while it is read is bounded all the same.
+    if (text.size() > kMaxSettingsFileBytes) fail(TooLargeReason());
+  }
+  ::close(fd);
+  if (stamp != nullptr) {
+    stamp->size = text.size();
+    stamp->mtimeNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 +
+                     static_cast<std::int64_t>(info.st_mtim.tv_nsec);
+    stamp->hash = ContentHash(text);
+  }
+  return text;
+}
+
+#else
+
+std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp) {
+  const std::string name = path.string();
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+    throw FileError(FileError::Kind::Open, name, kNotRegularReason);
   std::FILE* file = std::fopen(name.c_str(), "rb");
   if (file == nullptr) throw FileError(FileError::Kind::Open, name, SystemReason(errno));
   std::string text;
@@ -179,6 +244,10 @@ void LoadDocument(Document& doc, const std::filesystem::path& path) {
   for (;;) {
     const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
     text.append(buffer, got);
+    if (text.size() > kMaxSettingsFileBytes) {
+      std::fclose(file);
+      throw FileError(FileError::Kind::Open, name, TooLargeReason());
+    }
     if (got < sizeof buffer) {
       if (std::ferror(file)) {
         const int err = errno != 0 ? errno : EIO;
@@ -189,7 +258,21 @@ void LoadDocument(Document& doc, const std::filesystem::path& path) {
     }
   }
   std::fclose(file);
-  doc = ParseDocument(text);
+  if (stamp != nullptr) {
+    stamp->size = text.size();
+    const auto time = std::filesystem::last_write_time(path, ec);
+    stamp->mtimeNs =
+        ec ? 0
+           : std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
+    stamp->hash = ContentHash(text);
+  }
+  return text;
+}
+
+#endif
+
+void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp) {
+  doc = ParseDocument(ReadFileBytes(path, stamp));
 }
 
 std::string DocumentBytes(const Document& doc) {

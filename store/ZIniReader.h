@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "store/FileStamp.h"
+
 // One emulator file: its lines without line breaks, Windows-1252 bytes as read.
 using Document = std::vector<std::string>;
 
@@ -77,9 +79,20 @@ void DeleteKey(Document& doc, std::string_view key);
 // other byte (NUL included) is kept.
 Document ParseDocument(std::string_view text);
 
-// Replaces the document's lines with the file's. Lines end at CR LF, LF or a
-// lone CR; every other byte (NUL included) is kept. Throws FileError(Open).
-void LoadDocument(Document& doc, const std::filesystem::path& path);
+// The largest settings file that is read (256 MB); a larger one is refused.
+inline constexpr std::uint64_t kMaxSettingsFileBytes = std::uint64_t{256} << 20;
+
+// Every byte of a settings file. The file is opened without waiting (a FIFO or
+// a device never blocks the program); anything but a regular file, and a file
+// larger than kMaxSettingsFileBytes, is refused with a FileError(Open) that
+// says so. When stamp is given it receives the size, modification time and
+// content hash of the bytes returned.
+std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp = nullptr);
+
+// Replaces the document's lines with the file's (read by ReadFileBytes, which
+// fills stamp when given). Lines end at CR LF, LF or a lone CR; every other
+// byte (NUL included) is kept. Throws FileError(Open).
+void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp = nullptr);
 
 // The exact bytes SaveDocument writes: every line followed by CR LF.
 std::string DocumentBytes(const Document& doc);

@@ -234,19 +234,18 @@ void TThemeEditorForm::Redraw() {
 
 void TThemeEditorForm::LoadThemeIntoEditor(TQuibTheme& theme) {
   theme_ = &theme;
+  // Showing a theme changes no field of it: the handlers that the controls
+  // run meanwhile leave the record alone, so that a gradient beyond 0 to 100
+  // or a picture mode the list does not name is saved as it was read.
+  showing_ = true;
   for (const SwatchField& entry : swatches_) entry.swatch->SetColour(theme.*entry.field);
 
-  // A slider's handler writes its position back and may push the other slider
-  // of its pair, so both values are taken before the pair is set. What the
-  // sliders end up showing is what the record holds.
-  const auto setPair = [](TExTrackBar* start, TExTrackBar* finish, std::int32_t& startField,
-                          std::int32_t& finishField) {
-    const int from = startField;
-    const int to = finishField;
+  // Setting the start slider may push the finish slider, and the other way
+  // round; the finish slider is set last, so a pair read backwards shows
+  // both at the finish value.
+  const auto setPair = [](TExTrackBar* start, TExTrackBar* finish, int from, int to) {
     start->setValue(from);
     finish->setValue(to);
-    startField = start->value();
-    finishField = finish->value();
   };
   setPair(ui_->tbTitleBarGradientStart, ui_->tbTitleBarGradientFinish, theme.TitlebarGradientStart,
           theme.TitlebarGradientFinish);
@@ -262,6 +261,7 @@ void TThemeEditorForm::LoadThemeIntoEditor(TQuibTheme& theme) {
       theme.PictureMode >= 0 && theme.PictureMode < ui_->cbPictureMode->count() ? theme.PictureMode
                                                                                 : -1);
   cbPicturesChange();
+  showing_ = false;
 
   // Save, Rename and Delete work on the selected theme's block.
   const bool hasBlock = host_.ThemeDoc != nullptr && host_.SelectedName &&
@@ -317,12 +317,16 @@ void TThemeEditorForm::cbPicturesChange() {
   if (index > 0) {
     mode->setEnabled(true);
     if (mode->currentIndex() < 0) mode->setCurrentIndex(0);
+  } else {
+    mode->setEnabled(false);
+    mode->setCurrentIndex(-1);
+  }
+  if (showing_) return;
+  if (index > 0) {
     theme_->BackgroundPicture =
         stored.isValid() ? unlisted_ : "Themes/" + FromQString(pictures->currentText());
     theme_->PictureMode = mode->currentIndex();
   } else {
-    mode->setEnabled(false);
-    mode->setCurrentIndex(-1);
     theme_->BackgroundPicture.clear();
   }
   Redraw();
@@ -333,12 +337,16 @@ void TThemeEditorForm::cbSpecialChange() {
   Redraw();
 }
 
-void TThemeEditorForm::edAuthorChange() { theme_->Authors = FromQString(ui_->edAuthor->text()); }
+void TThemeEditorForm::edAuthorChange() {
+  if (showing_) return;
+  theme_->Authors = FromQString(ui_->edAuthor->text());
+}
 
 void TThemeEditorForm::tbTitleBarGradientStartChange() {
   TExTrackBar* a = ui_->tbTitleBarGradientStart;
   TExTrackBar* b = ui_->tbTitleBarGradientFinish;
   if (b->value() < a->value()) b->setValue(a->value());
+  if (showing_) return;
   theme_->TitlebarGradientStart = a->value();
   Redraw();
 }
@@ -347,6 +355,7 @@ void TThemeEditorForm::tbTitleBarGradientFinishChange() {
   TExTrackBar* a = ui_->tbTitleBarGradientStart;
   TExTrackBar* b = ui_->tbTitleBarGradientFinish;
   if (b->value() < a->value()) a->setValue(b->value());
+  if (showing_) return;
   theme_->TitlebarGradientFinish = b->value();
   Redraw();
 }
@@ -355,6 +364,7 @@ void TThemeEditorForm::tbMenuGradientStartChange() {
   TExTrackBar* a = ui_->tbMenuGradientStart;
   TExTrackBar* b = ui_->tbMenuGradientFinish;
   if (b->value() < a->value()) b->setValue(a->value());
+  if (showing_) return;
   theme_->MenuGradientStart = a->value();
   Redraw();
 }
@@ -363,6 +373,7 @@ void TThemeEditorForm::tbMenuGradientFinishChange() {
   TExTrackBar* a = ui_->tbMenuGradientStart;
   TExTrackBar* b = ui_->tbMenuGradientFinish;
   if (b->value() < a->value()) a->setValue(b->value());
+  if (showing_) return;
   theme_->MenuGradientFinish = b->value();
   Redraw();
 }
@@ -537,8 +548,9 @@ void TThemeEditorForm::Button1Click() {
   // every lookup; only a change of letter case may keep the name.
   if (NameListed(name, index)) return NameExistsMessage();
   if (!RenameThemeHeader(*host_.ThemeDoc, old, name)) return;
-  // The list follows the document; the selected index stays.
-  if (host_.ListThemes) host_.ListThemes();
+  // Only the selected item changes: with two headers that differ only in
+  // letter case, reading the list again would show the new name elsewhere.
+  if (host_.RenameSelectedItem) host_.RenameSelectedItem(name);
 }
 
 void TThemeEditorForm::btnDeleteClick() {

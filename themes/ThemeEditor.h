@@ -59,6 +59,8 @@ struct ThemeEditorHost {
   // The selected theme's name as stored in the document (empty: none).
   std::function<std::string()> SelectedName;
   std::function<void()> ListThemes;
+  // Shows a new name for the selected theme in place, leaving it selected.
+  std::function<void(const std::string&)> RenameSelectedItem;
   std::function<void()> ThemesComboChange;
   // Redraws the preview (nothing while it is locked).
   std::function<void(const TQuibTheme&)> DrawThemePreview;
@@ -154,6 +156,7 @@ class TThemeEditorForm : public QDialog {
   TColourChooserForm* chooser_ = nullptr;
   TColourSwatch* dragged_ = nullptr;
   std::string unlisted_;
+  bool showing_ = false;  // LoadThemeIntoEditor is setting the controls
   QString listedFolder_;
   int listed_ = 0;  // items of cbPictures that come from the Themes folder
 };

@@ -72,6 +72,13 @@ void ThemePage::ListThemes() {
   combo->setCurrentIndex(std::min(remembered, combo->count() - 1));
 }
 
+void ThemePage::RenameSelectedItem(const std::string& name) {
+  const int index = ui_->ThemesCombo->currentIndex();
+  if (index < 0 || static_cast<std::size_t>(index) >= names_.size()) return;
+  names_[static_cast<std::size_t>(index)] = name;
+  ui_->ThemesCombo->setItemText(index, ToQ(name));
+}
+
 void ThemePage::SelectStoredTheme() {
   QComboBox* combo = ui_->ThemesCombo;
   const Document* preferred = form_.PreferredDocument();
@@ -165,6 +172,7 @@ void ThemePage::btnEditThemeClick() {
                  : std::string();
     };
     host.ListThemes = [this] { ListThemes(); };
+    host.RenameSelectedItem = [this](const std::string& name) { RenameSelectedItem(name); };
     host.ThemesComboChange = [this] { ThemesComboChange(); };
     // The selection already asked about a missing picture; the editor's
     // redraws, one per slider step, do not ask again.

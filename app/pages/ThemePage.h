@@ -35,6 +35,9 @@ class ThemePage : public Page {
   // selected index where it still exists, and enables UncommentThemes when
   // the document holds commented-out themes.
   void ListThemes();
+  // Puts a new name in place of the selected item, which stays selected; the
+  // other items are left as they are.
+  void RenameSelectedItem(const std::string& name);
   // Selects the theme named by "theme" of the preferred document (letter case
   // ignored); without such an item the selection stays, and with none at all
   // the first item is selected. Runs no handler.

@@ -225,20 +225,27 @@ TEST_F(Shell, AFailedSaveStopsAndKeepsTheWindowAndTheEdits) {
   ASSERT_NE(form, nullptr);
   WriteValue(*form->QuibDoc, "fb_width", "999");
   const std::string theme = ReadFile("quib.thm");
+  const std::string cfg = ReadFile("quib.cfg");
   RemoveFile("quib.inp");
   ASSERT_TRUE(QDir().mkpath(EmuDir() + "quib.inp"));  // cannot be replaced by a file
+  platform_.clearCalls();
+  platform_.queueAnswer(Answer::Yes);  // overwrite what changed on disk
   QTest::mouseClick(Find<QPushButton>("OKButton"), Qt::LeftButton);
-  ASSERT_EQ(platform_.messages().size(), 1u);
-  EXPECT_EQ(platform_.messages()[0].caption, "Quib Configurator");
-  EXPECT_TRUE(
-      platform_.messages()[0].text.startsWith("Cannot create file \"" + EmuDir() + "quib.inp\". "));
+  ASSERT_EQ(platform_.messages().size(), 2u);
+  EXPECT_EQ(platform_.messages()[1].caption, "Quib Configurator");
+  EXPECT_TRUE(platform_.messages()[1].text.startsWith("Nothing was saved: Cannot create file \"" +
+                                                      EmuDir() + "quib.inp\". "));
   EXPECT_TRUE(form->isVisible());
-  EXPECT_NE(ReadFile("quib.cfg").find("fb_width=999\r\n"), std::string::npos);  // earlier file
-  EXPECT_EQ(ReadFile("quib.thm"), theme);                                       // later file
+  EXPECT_EQ(ReadFile("quib.cfg"), cfg);    // earlier file
+  EXPECT_EQ(ReadFile("quib.thm"), theme);  // later file
   EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "999");
+  EXPECT_EQ(QDir(EmuDir()).entryList(QDir::Hidden | QDir::Files).filter(".quib").size(), 0);
 
+  platform_.queueAnswer(Answer::Yes);
   QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
-  EXPECT_EQ(Captions(), (std::vector<QString>{"Quib Configurator", "Quib Configurator"}));
+  EXPECT_EQ(Captions(),
+            (std::vector<QString>{"Settings files changed on disk", "Quib Configurator",
+                                  "Settings files changed on disk", "Quib Configurator"}));
 }
 
 TEST_F(Shell, AFileThatCannotBeReadNeverLetsOtherContentsBeSaved) {

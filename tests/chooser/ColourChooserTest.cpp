@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <set>
 
 #include "controls/ExTrackBar.h"
 #include "tests/chooser/TestApplication.h"
@@ -225,6 +227,44 @@ TEST_F(ColourChooserTest, CancelEscapeAndLosingTheFocusCloseWithCancel) {
   other.activateWindow();
   ASSERT_TRUE(QTest::qWaitFor([&] { return form->isHidden(); }, 2000));
   EXPECT_EQ(form->result(), QDialog::Rejected);
+}
+
+// The colours of a bar's tick strip: the rows between the channel and the
+// control's bottom edge.
+std::set<QRgb> TickStripColours(TExTrackBar* bar) {
+  const QImage image = bar->grab().toImage();
+  std::set<QRgb> colours;
+  for (int y = image.height() - 6; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y) & 0xFFFFFF);
+  return colours;
+}
+
+TEST_F(ColourChooserTest, EveryTrackBarDrawsItsTicksAlikeWhateverHasTheFocus) {
+  form->SetColour(0x0080FF);
+  form->show();
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  const std::vector<TExTrackBar*> bars = {form->tbRed, form->tbGreen, form->tbBlue,
+                                          form->tbHue, form->tbSat,   form->tbLum};
+  // Moving the focus with the keyboard, from the red bar onwards (the styles
+  // mark keyboard focus), must leave every bar without it looking alike.
+  for (int step = 0; step < 12; ++step) {
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    std::set<QRgb> first;
+    for (TExTrackBar* bar : bars) {
+      if (bar == focused) continue;
+      const std::set<QRgb> colours = TickStripColours(bar);
+      EXPECT_EQ(colours.size(), 2u) << bar->objectName().toStdString();  // ticks on the ground
+      if (first.empty())
+        first = colours;
+      else
+        EXPECT_EQ(colours, first) << bar->objectName().toStdString() << " after " << step
+                                  << " tabs";
+    }
+    EXPECT_TRUE(first.count(form->tbRed->TickColour().rgb() & 0xFFFFFF));
+    QTest::keyClick(focused, Qt::Key_Tab);
+  }
 }
 
 // A click that waits in the queue when the window opens closes it inside the

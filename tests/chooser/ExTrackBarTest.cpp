@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QTest>
+#include <limits>
 
 #include "controls/ExTrackBar.h"
 #include "tests/chooser/TestApplication.h"
@@ -172,6 +173,56 @@ TEST(ExTrackBarVertical, MinimumAtTheTop) {
     EXPECT_EQ(bar.value(), 41);
     bar.setOrientation(Qt::Horizontal);
     EXPECT_GT(bar.ValuePosition(100), bar.ValuePosition(0));
+  }
+}
+
+TEST_F(ExTrackBarTest, TicksAtEveryIntervalFromMinAndAtMaxWhereverTheyPoint) {
+  bar.setRange(0, 255);
+  bar.setTickInterval(16);
+  std::vector<int> expected;
+  for (int v = 0; v < 255; v += 16) expected.push_back(v);
+  expected.push_back(255);
+  EXPECT_EQ(bar.TickValues(), expected);
+  bar.setRange(0, 239);
+  bar.setTickInterval(20);
+  EXPECT_EQ(bar.TickValues(),
+            std::vector<int>({0, 20, 40, 60, 80, 100, 120, 140, 160, 180, 200, 220, 239}));
+  // Without an interval: one per single step while they stay apart.
+  bar.setRange(-3, 3);
+  bar.setTickInterval(0);
+  EXPECT_EQ(bar.TickValues(), std::vector<int>({-3, -2, -1, 0, 1, 2, 3}));
+  bar.SetTickStyle(tsNone);
+  EXPECT_TRUE(bar.TickValues().empty());
+  // A huge range does not give more ticks than the bar has pixels.
+  bar.SetTickStyle(tsAuto);
+  bar.setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+  bar.setTickInterval(1);
+  EXPECT_LE(bar.TickValues().size(), 202u);
+  EXPECT_EQ(bar.TickValues().back(), std::numeric_limits<int>::max());
+
+  // The marks sit on their side of the channel in the tick colour, at the
+  // place of each value, on a bar in either orientation.
+  bar.setRange(0, 10);
+  bar.setTickInterval(5);
+  const QRgb tick = bar.TickColour().rgb();
+  auto marked = [&](const QImage& image, int x, int y) { return image.pixel(x, y) == tick; };
+  QImage image = bar.grab().toImage();
+  for (int v : {0, 5, 10}) {
+    EXPECT_TRUE(marked(image, bar.ValuePosition(v), bar.height() - 3)) << v;
+    EXPECT_FALSE(marked(image, bar.ValuePosition(v), 2)) << v;
+  }
+  EXPECT_FALSE(marked(image, bar.ValuePosition(3), bar.height() - 3));
+  bar.SetTickMarks(tmTopLeft);
+  image = bar.grab().toImage();
+  EXPECT_TRUE(marked(image, bar.ValuePosition(5), 2));
+  EXPECT_FALSE(marked(image, bar.ValuePosition(5), bar.height() - 3));
+  bar.setOrientation(Qt::Vertical);
+  bar.resize(60, 200);
+  bar.SetTickMarks(tmBoth);
+  image = bar.grab().toImage();
+  for (int v : {0, 5, 10}) {
+    EXPECT_TRUE(marked(image, 2, bar.ValuePosition(v))) << v;
+    EXPECT_TRUE(marked(image, bar.width() - 3, bar.ValuePosition(v))) << v;
   }
 }
 

@@ -192,10 +192,60 @@ TEST_F(ThemeEditorTest, GradientPairsKeepStartBelowFinish) {
   Choose(Find<QComboBox>("ThemesCombo"), "Midnight");
   EXPECT_EQ(start->value(), 30);
   EXPECT_EQ(finish->value(), 30);
-  EXPECT_EQ(form()->CurrentTheme.TitlebarGradientStart, 30);
+  // What the sliders show does not go back into the theme.
+  EXPECT_EQ(form()->CurrentTheme.TitlebarGradientStart, 70);
   EXPECT_EQ(form()->CurrentTheme.TitlebarGradientFinish, 30);
   EXPECT_EQ(In<TExTrackBar>("tbMenuGradientStart")->value(), 0);
   EXPECT_EQ(In<TExTrackBar>("tbMenuGradientFinish")->value(), 60);
+}
+
+TEST_F(ThemeEditorTest, ShowingAThemeLeavesItAsReadAndOnlyAMovedSliderWrites) {
+  ASSERT_NE(Start(), nullptr);
+  Document& doc = form()->ThemeDoc;
+  std::replace(doc.begin(), doc.end(), std::string("window_titlebar_gradient=20%-80% #3050a0"),
+               std::string("window_titlebar_gradient=150%-200% #3050a0"));
+  std::replace(doc.begin(), doc.end(), std::string("menu_gradient=0%-60% #28346C"),
+               std::string("menu_gradient=-20%-60% #28346C"));
+  // The list names this picture in other letters.
+  std::replace(doc.begin(), doc.end(),
+               std::string("background_picture=\"Themes/horizon.png\" stretch"),
+               std::string("background_picture=\"themes/HORIZON.png\" center"));
+  ASSERT_NE(Open(), nullptr);
+  auto* combo = Find<QComboBox>("ThemesCombo");
+  for (const char* name : {"Midnight", "Desert Sunset", "Candy Shop", "Quib Classic", "Midnight"}) {
+    Choose(combo, name);
+    EXPECT_EQ(form()->CurrentTheme, ReadNamedTheme(doc, name)) << name;
+  }
+  auto* start = In<TExTrackBar>("tbTitleBarGradientStart");
+  auto* finish = In<TExTrackBar>("tbTitleBarGradientFinish");
+  EXPECT_EQ(start->value(), 100);
+  EXPECT_EQ(finish->value(), 100);
+  EXPECT_EQ(In<TExTrackBar>("tbMenuGradientStart")->value(), 0);
+  Click(In<QPushButton>("btnSave"));
+  Document block = Block("Midnight");
+  EXPECT_NE(std::find(block.begin(), block.end(), "window_titlebar_gradient=150%-200% #3050A0"),
+            block.end());
+  EXPECT_NE(std::find(block.begin(), block.end(), "menu_gradient=-20%-60% #28346C"), block.end());
+
+  // The user's move writes the position of the slider moved.
+  start->setValue(40);
+  EXPECT_EQ(form()->CurrentTheme.TitlebarGradientStart, 40);
+  EXPECT_EQ(form()->CurrentTheme.TitlebarGradientFinish, 200);
+  finish->setValue(90);
+  EXPECT_EQ(form()->CurrentTheme.TitlebarGradientFinish, 90);
+  Click(In<QPushButton>("btnSave"));
+  block = Block("Midnight");
+  EXPECT_NE(std::find(block.begin(), block.end(), "window_titlebar_gradient=40%-90% #3050A0"),
+            block.end());
+
+  // The picture too is saved as stored until the user picks another.
+  Choose(combo, "Desert Sunset");
+  EXPECT_EQ(In<QComboBox>("cbPictures")->currentText(), "horizon.png");
+  Click(In<QPushButton>("btnSave"));
+  block = Block("Desert Sunset");
+  EXPECT_NE(
+      std::find(block.begin(), block.end(), "background_picture=\"themes/HORIZON.png\" center"),
+      block.end());
 }
 
 TEST_F(ThemeEditorTest, PictureModeFollowsThePictureAndOpenFallsBackToOpen) {
@@ -324,6 +374,28 @@ TEST_F(ThemeEditorTest, RenameAndDeleteWithTheirQuestions) {
   for (const std::string& line : form()->ThemeDoc) EXPECT_NE(line, ";[Forest Floor]");
   EXPECT_EQ(combo->currentText(), "Desert Sunset");
   EXPECT_EQ(Line(*form()->QuibDoc, "theme"), "theme=Desert Sunset");
+}
+
+TEST_F(ThemeEditorTest, RenameReplacesTheSelectedItemInPlace) {
+  // Two headers that differ only in letter case: the document's first match
+  // is renamed, while the list changes only the item the user selected.
+  WriteFile("quib.thm", "[A]\r\nauthors=1\r\n[B]\r\nauthors=2\r\n[a]\r\nauthors=3\r\n");
+  ASSERT_NE(Open(), nullptr);
+  auto* combo = Find<QComboBox>("ThemesCombo");
+  Choose(combo, 2);
+  AnswerName(QString("New"));
+  Click(In<QPushButton>("Button1"));
+  EXPECT_EQ(ListThemeNames(form()->ThemeDoc), std::vector<std::string>({"New", "B", "a"}));
+  QStringList items;
+  for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+  EXPECT_EQ(items, QStringList({"A", "B", "New"}));
+  EXPECT_EQ(combo->currentIndex(), 2);
+  // Later commands work on the name shown.
+  platform_.queueAnswer(Answer::No);
+  Click(In<QPushButton>("btnDelete"));
+  const auto asked = Messages("Please confirm theme deletion");
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].text, "Are you sure you want to delete this theme:\rNew");
 }
 
 TEST_F(ThemeEditorTest, LeavingThePageOrUndoReadsTheStoredThemeAgain) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/logic/WordTables.h"
+#include "tests/support/CommaLocale.h"
 
 namespace logic {
 namespace {
@@ -289,11 +290,17 @@ TEST(Donation, FieldsThatAreNoWholeNumber) {
 }
 
 TEST(Donation, PointWhateverTheLocale) {
+  const test_support::ScopedCommaLocale comma;
+  ASSERT_EQ(comma.error(), "");
   const std::string saved = std::setlocale(LC_ALL, nullptr);
-  const bool comma = std::setlocale(LC_ALL, "de_DE.UTF-8") || std::setlocale(LC_ALL, "fr_FR.UTF-8");
-  EXPECT_EQ(SuggestedDonation("600", "64"), "US$11.71");
+  ASSERT_NE(std::setlocale(LC_ALL, comma.name()), nullptr);
+  const std::string point = std::localeconv()->decimal_point;
+  const std::string small = SuggestedDonation("600", "64");
+  const std::string large = SuggestedDonation("100000", "0");
   std::setlocale(LC_ALL, saved.c_str());
-  if (!comma) GTEST_SKIP() << "no locale with a decimal comma installed";
+  ASSERT_EQ(point, ",");  // the locale does use a comma
+  EXPECT_EQ(small, "US$11.71");
+  EXPECT_EQ(large, "US$1273.24");
 }
 
 TEST(Donation, PictureFollowsPointer) {

@@ -307,4 +307,27 @@ TEST_F(SettingsPages, UnknownTileViewerSizeKeepsTheSelection) {
             "tile_viewer_displayed_tiles=1024");
 }
 
+// The command buttons of "Configurator settings": the left column is one
+// straight edge of equal buttons, and no caption touches its button's edges.
+TEST_F(SettingsPages, CommandButtonsShareOneWidthWithRoomAroundTheirCaptions) {
+  WriteIni("Preferred cfg file=0");
+  ASSERT_NE(Start(), nullptr);
+  ShowPage("Miscellaneous");
+  auto* run = Find<QPushButton>("btnRunQuib");
+  auto* runW = Find<QPushButton>("btnRunQuibW");
+  auto* undo = Find<QPushButton>("UndoButton");
+  auto* reset = Find<QPushButton>("ResetWarningsButton");
+  for (QPushButton* button : {runW, undo, reset}) {
+    EXPECT_EQ(button->width(), run->width()) << button->objectName().toStdString();
+    EXPECT_TRUE(button->isVisible());
+  }
+  for (QPushButton* button : {undo, reset})
+    EXPECT_EQ(button->mapTo(form(), QPoint()).x(), run->mapTo(form(), QPoint()).x());
+  EXPECT_GT(runW->mapTo(form(), QPoint()).x(), run->mapTo(form(), QPoint()).x() + run->width());
+  for (QPushButton* button : {run, runW, undo, reset}) {
+    const int caption = button->fontMetrics().horizontalAdvance(button->text().remove('&'));
+    EXPECT_GE(button->width() - caption, 2 * 10) << button->objectName().toStdString();
+  }
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/ProfileFile.h"
+#include "tests/support/ChildProcess.h"
 
 namespace fs = std::filesystem;
 using platform::profile::Read;
@@ -176,12 +177,33 @@ TEST_F(ProfileFileTest, FailuresReturnFalseAndKeepTheOldFile) {
 }
 
 TEST_F(ProfileFileTest, UnreadableOrReadOnlyFilesStayAsTheyWere) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
+  // Permissions do not bind root: the checks run as nobody, who owns the
+  // folder and the file then.
   Put("[s]\nk=old\n");
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown(dir_.c_str(), test_support::NobodyUid(), test_support::NobodyGid()), 0);
+    ASSERT_EQ(::chown(file_.c_str(), test_support::NobodyUid(), test_support::NobodyGid()), 0);
+  }
   fs::permissions(file_, fs::perms::none);
-  EXPECT_FALSE(WriteFile(file_, "s", "other", "v"));  // cannot be read: not replaced
-  EXPECT_EQ(ReadFile(file_, "s", "k", "default"), "default");
+  EXPECT_EQ(test_support::InChild(
+                [&] {
+                  std::string report;
+                  // Cannot be read: not replaced by a file holding only the new key.
+                  if (WriteFile(file_, "s", "other", "v")) report += "unreadable file written; ";
+                  if (ReadFile(file_, "s", "k", "default") != "default")
+                    report += "unreadable file read; ";
+                  return report;
+                },
+                true),
+            "");
   fs::permissions(file_, fs::perms::owner_read);
-  EXPECT_FALSE(WriteFile(file_, "s", "k", "new"));  // cannot be written
+  EXPECT_EQ(test_support::InChild(
+                [&] {
+                  if (ReadFile(file_, "s", "k", "default") != "old")
+                    return "readable file not read";
+                  return WriteFile(file_, "s", "k", "new") ? "read-only file written" : "";
+                },
+                true),
+            "");
   EXPECT_EQ(Contents(), "[s]\nk=old\n");
 }

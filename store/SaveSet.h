@@ -1,0 +1,63 @@
+// Saving several files as one: every file is prepared (written and flushed
+// beside its target) before any of them is replaced, so a failure while
+// preparing leaves every file as it was. Between preparing and replacing, the
+// prepared set says what is about to be written where.
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "store/AtomicFile.h"
+
+namespace save_set {
+
+// One file of the set and the exact bytes it receives.
+struct Entry {
+  std::filesystem::path path;
+  std::string bytes;
+};
+
+// A set that was not saved, or not in full. what() is the text for the user;
+// saved() and notSaved() list the paths either way, in the set's order.
+class SaveSetError : public std::runtime_error {
+ public:
+  SaveSetError(const std::string& text, std::vector<std::filesystem::path> saved,
+               std::vector<std::filesystem::path> notSaved)
+      : std::runtime_error(text), saved_(std::move(saved)), notSaved_(std::move(notSaved)) {}
+  const std::vector<std::filesystem::path>& saved() const { return saved_; }
+  const std::vector<std::filesystem::path>& notSaved() const { return notSaved_; }
+
+ private:
+  std::vector<std::filesystem::path> saved_;
+  std::vector<std::filesystem::path> notSaved_;
+};
+
+class PreparedSet {
+ public:
+  // Prepares every file in order. When one cannot be prepared, the files
+  // prepared so far are discarded, nothing is replaced, and SaveSetError
+  // "Nothing was saved: Cannot create file "<path>". <reason>" is thrown.
+  explicit PreparedSet(std::vector<Entry> entries);
+
+  // What is about to be saved, in order.
+  std::size_t size() const { return entries_.size(); }
+  const Entry& entry(std::size_t i) const { return entries_[i]; }
+  // The prepared file of entry i: its target() is the file that is replaced
+  // (symbolic links followed).
+  const atomic_file::PendingFile& file(std::size_t i) const { return files_[i]; }
+
+  // Replaces every file in order. When the first replacement fails nothing
+  // was saved; when a later one fails the error names the files saved and
+  // the files not saved. Either way SaveSetError is thrown and every file
+  // not replaced stays as it was. Does nothing once done.
+  void CommitAll();
+
+ private:
+  std::vector<Entry> entries_;
+  std::vector<atomic_file::PendingFile> files_;
+  bool committed_ = false;
+};
+
+}  // namespace save_set
