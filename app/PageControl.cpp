@@ -39,9 +39,13 @@ QString TPageControl::tabText(int index) const {
   return index >= 0 && index < count() ? tabs_[static_cast<std::size_t>(index)].caption : QString();
 }
 QRect TPageControl::tabRect(int index) const {
+  EnsureLayout();
   return index >= 0 && index < count() ? tabs_[static_cast<std::size_t>(index)].rect : QRect();
 }
-int TPageControl::rowCount() const { return rows_; }
+int TPageControl::rowCount() const {
+  EnsureLayout();
+  return rows_;
+}
 
 void TPageControl::setCurrentIndex(int index) {
   if (index < 0 || index >= count() || index == current_) return;
@@ -66,12 +70,24 @@ void TPageControl::setTabIcon(int index, const QIcon& icon) {
 int TPageControl::TabHeight() const { return std::max(fontMetrics().height(), kIconSize) + 8; }
 
 int TPageControl::tabAt(const QPoint& pos) const {
+  EnsureLayout();
   for (int i = 0; i < count(); ++i)
     if (tabs_[static_cast<std::size_t>(i)].rect.contains(pos)) return i;
   return -1;
 }
 
 void TPageControl::Relayout() {
+  dirty_ = true;
+  if (isVisible()) Layout();
+}
+
+void TPageControl::EnsureLayout() const {
+  if (dirty_) const_cast<TPageControl*>(this)->Layout();
+}
+
+void TPageControl::Layout() {
+  dirty_ = false;
+  laidOutWidth_ = this->width();
   const int width = std::max(1, this->width());
   const int height = TabHeight();
   // Flow the tabs into rows in page order: as few rows as fit, then the tabs
@@ -149,12 +165,31 @@ void TPageControl::Relayout() {
       left += w;
     }
   }
-  stack_->setGeometry(2, rows_ * height + 2, this->width() - 4,
-                      this->height() - rows_ * height - 4);
+  PlaceStack();
   update();
 }
 
-void TPageControl::resizeEvent(QResizeEvent*) { Relayout(); }
+void TPageControl::PlaceStack() {
+  const int height = TabHeight();
+  stack_->setGeometry(2, rows_ * height + 2, this->width() - 4,
+                      this->height() - rows_ * height - 4);
+}
+
+void TPageControl::resizeEvent(QResizeEvent*) {
+  // The tabs flow by the width alone; a new height only moves the page's
+  // bottom edge.
+  if (dirty_ || width() != laidOutWidth_) {
+    Layout();
+  } else {
+    PlaceStack();
+    update();
+  }
+}
+
+void TPageControl::showEvent(QShowEvent* event) {
+  EnsureLayout();
+  QWidget::showEvent(event);
+}
 
 bool TPageControl::event(QEvent* event) {
   if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) Relayout();
@@ -162,6 +197,7 @@ bool TPageControl::event(QEvent* event) {
 }
 
 void TPageControl::paintEvent(QPaintEvent*) {
+  EnsureLayout();
   QStylePainter painter(this);
   QStyleOptionTabWidgetFrame frame;
   frame.initFrom(this);

@@ -39,6 +39,7 @@ class TPageControl : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
@@ -48,12 +49,19 @@ class TPageControl : public QWidget {
     QRect rect;
     int row = 0;
   };
+  // Marks the tabs for laying out again; a hidden control waits until it is
+  // shown or asked about its tabs, so building it costs one layout.
   void Relayout();
+  void EnsureLayout() const;
+  void Layout();
+  void PlaceStack();
   int TabHeight() const;
   void SelectByUser(int index);
 
   std::vector<Tab> tabs_;
   int current_ = -1;
   int rows_ = 1;
+  bool dirty_ = false;
+  int laidOutWidth_ = -1;
   QStackedWidget* stack_;
 };

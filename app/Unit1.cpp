@@ -30,6 +30,7 @@
 #include "app/Page.h"
 #include "app/PageControl.h"
 #include "app/Text.h"
+#include "imaging/PictureReader.h"
 
 namespace {
 
@@ -411,7 +412,7 @@ void TForm1::LoadImageStrip(const QString& name, ImageList& list, int row) {
   if (found.contains(name + ".bmp")) found = QStringList{name + ".bmp"};
   if (!found.isEmpty()) strip.load(exeDir.filePath(found.front()));
   // A replacement that cannot be read falls back to the built-in strip.
-  if (strip.isNull()) strip.load(":/strips/" + name + ".bmp");
+  if (strip.isNull()) strip = imaging::ReadBuiltIn(":/strips/" + name + ".bmp");
   if (strip.isNull() || strip.width() < 16) return;
   list.clear();
   const int cells = strip.width() / 16;
@@ -493,8 +494,9 @@ bool TForm1::FormCreate() {
   auto readInt = [&](const char* key, int fallback) {
     return ParseIniInt(p.ReadProfileString(ini, kSection, key, QString()), fallback);
   };
-  PageControl->setCurrentIndex(1);
-  PageControl->setCurrentIndex(readInt("Active page", 0));
+  // The stored page, or the Donate page when the stored index names none.
+  const int active = readInt("Active page", 0);
+  PageControl->setCurrentIndex(active >= 0 && active < PageControl->count() ? active : 1);
   MissingPictureWarning = readInt("Missing picture warning", 1) != 0;
   ShowMessageWhenApplying = readInt("Show message when applying", 1) != 0;
   ShowNESWarning = readInt("Show NES warning", 1) != 0;
@@ -565,7 +567,6 @@ void TForm1::FormShow() {
   // Lay the pages out once so the number of tab rows is known.
   PageControl->resize(kWindowWidth - 8, kPageHeight + 60);
   PageControl->setFixedWidth(kWindowWidth - 8);
-  FitPages();
   FitPages();
   Guarded([this] { LoadSettings(); });
   if (closed_) return;
@@ -649,6 +650,9 @@ void TForm1::LoadSettings() {
             platform::Icon::Warning);
   }
 
+  // The fill reads many keys of the settings files, which only the store
+  // changes meanwhile: each is read through an index of its names.
+  const KeyIndex quibIndex(QuibDoc.get()), quibwIndex(QuibWDoc.get());
   for (int step = kFirstFillStep; step <= kLastFillStep; ++step) {
     if (static_cast<FillStep>(step) == FillStep::Location) edtLocation->setText(QuibPath);
     for (Page* page : pages_) page->Fill(static_cast<FillStep>(step));

@@ -43,6 +43,12 @@ QImage DecodePcx(const QByteArray& data) { return ToImage(pcx::Decode(Bytes(data
 
 QImage DecodeTga(const QByteArray& data) { return ToImage(tga::Decode(Bytes(data), Size(data))); }
 
+QImage ReadBuiltIn(const QString& fileName) {
+  QImageReader reader(fileName, QFileInfo(fileName).suffix().toLower().toLatin1());
+  reader.setAutoDetectImageFormat(false);
+  return reader.read();
+}
+
 QImage ReadPicture(const QString& fileName) {
   const QFileInfo info(fileName);
   if (!info.isFile()) return {};

@@ -14,6 +14,11 @@ namespace imaging {
 // than pcx::kAllocationLimit (with every reader, ours and Qt's).
 QImage ReadPicture(const QString& fileName);
 
+// A picture compiled into the program (or another file whose format is known
+// from its extension), as its decoder gives it. The image-format plugins are
+// neither asked nor loaded for it.
+QImage ReadBuiltIn(const QString& fileName);
+
 // Decodes PCX data held in memory (Format_RGB32; null when unreadable).
 QImage DecodePcx(const QByteArray& data);
 // Decodes TGA data held in memory with our own decoder (no plugin).

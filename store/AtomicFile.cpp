@@ -204,6 +204,15 @@ void PendingFile::Commit() {
       throw FileError(FileError::Kind::Create, path_.string(), SystemReason(err));
     }
     temp_.clear();
+    // The new name reaches the disk with the folder; the file is replaced
+    // whether or not that flush works.
+    std::filesystem::path dir = target_.parent_path();
+    if (dir.empty()) dir = ".";
+    const int folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+      ::fsync(folder);
+      ::close(folder);
+    }
     return;
   }
 

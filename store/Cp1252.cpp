@@ -1,6 +1,7 @@
 #include "store/Cp1252.h"
 
 #include <array>
+#include <cstring>
 
 namespace cp1252 {
 namespace {
@@ -48,6 +49,29 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
       return false;
   }
   return true;
+}
+
+std::uint64_t HashNoCase(std::string_view text) {
+  // Every byte is folded so that the two letters of each case pair meet: the
+  // ASCII pairs differ in 0x20, the Windows-1252 ones (both 0x80 or above) in
+  // bits of 0x70. Other bytes may meet as well; that only costs a comparison.
+  constexpr std::uint64_t kLow = 0x2020202020202020ull, kHigh = 0x8080808080808080ull;
+  constexpr std::uint64_t kMul = 0xFF51AFD7ED558CCDull;
+  auto fold = [](std::uint64_t word) { return word | kLow | ((word & kHigh) >> 7) * 0x70; };
+  std::uint64_t h = 0x9E3779B97F4A7C15ull ^ text.size();
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    h = (h ^ fold(word)) * kMul;
+    h ^= h >> 32;
+  }
+  std::uint64_t word = 0;
+  std::memcpy(&word, text.data() + i, text.size() - i);
+  h = (h ^ fold(word)) * kMul;
+  h ^= h >> 29;
+  h *= kMul;
+  return h ^ (h >> 32);
 }
 
 std::string ToLower(std::string_view text) {

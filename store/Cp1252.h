@@ -1,6 +1,7 @@
 // Windows-1252 helpers: the emulator's files are 8-bit text in this code page.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ unsigned char ToUpper(unsigned char c);
 
 // Whole-text comparison without regard to case, under the rules above.
 bool EqualNoCase(std::string_view a, std::string_view b);
+
+// A hash of a text that texts equal without regard to case share.
+std::uint64_t HashNoCase(std::string_view text);
 
 // Lower-cases a whole text under the rules above.
 std::string ToLower(std::string_view text);

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <system_error>
 
 #ifndef _WIN32
@@ -46,14 +47,173 @@ std::string_view TrimBlanks(std::string_view s) {
 
 bool SameName(std::string_view a, std::string_view b) { return cp1252::EqualNoCase(a, b); }
 
-int FindKey(const Document& doc, std::string_view key) {
-  for (std::size_t i = 0; i < doc.size(); ++i) {
-    const std::string& line = doc[i];
-    const std::size_t eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    if (SameName(std::string_view(line).substr(0, eq), key)) return static_cast<int>(i);
-  }
+namespace {
+
+// The name of a line: the text before its first "="; nothing without one.
+bool NameOf(const std::string& line, std::string_view& name) {
+  const void* eq = std::memchr(line.data(), '=', line.size());
+  if (eq == nullptr) return false;
+  name = std::string_view(line.data(),
+                          static_cast<std::size_t>(static_cast<const char*>(eq) - line.data()));
+  return true;
+}
+
+int ScanForKey(const Document& doc, std::string_view key) {
+  std::string_view name;
+  for (std::size_t i = 0; i < doc.size(); ++i)
+    if (NameOf(doc[i], name) && SameName(name, key)) return static_cast<int>(i);
   return -1;
+}
+
+// The first line of every name in a document, in an open-addressing table of
+// (name hash, line + 1) pairs. It is made on the first lookup and made again
+// whenever the document is no longer the one it was made for as far as its
+// storage and line count tell, or a line was removed; lines added at the end
+// are taken in.
+class NameIndex {
+ public:
+  explicit NameIndex(const Document* doc) : doc_(doc) {}
+  const Document* doc() const { return doc_; }
+  int users = 1;
+
+  int Find(std::string_view key) {
+    if (!Current())
+      Build();
+    else if (doc_->size() > size_)
+      TakeAppended();
+    const std::uint32_t hash = Hash(key);
+    std::string_view name;
+    for (std::size_t s = Home(hash);; s = Next(s)) {
+      const std::uint64_t entry = slots_[s];
+      if (entry == 0) return -1;
+      if (static_cast<std::uint32_t>(entry >> 32) != hash) continue;
+      const std::size_t line = static_cast<std::uint32_t>(entry) - 1;
+      if (NameOf((*doc_)[line], name) && SameName(name, key)) return static_cast<int>(line);
+    }
+  }
+
+  // The store added the last line of the document.
+  void Appended() {
+    if (built_ && doc_->size() == size_ + 1) {
+      data_ = doc_->data();
+      TakeAppended();
+    } else {
+      built_ = false;
+    }
+  }
+  // The store removed a line (a later line of its name may now come first).
+  void Removed() { built_ = false; }
+
+ private:
+  static std::uint32_t Hash(std::string_view name) {
+    return static_cast<std::uint32_t>(cp1252::HashNoCase(name) >> 32);
+  }
+  std::size_t Home(std::uint32_t hash) const {
+    return static_cast<std::size_t>((static_cast<std::uint64_t>(hash) * slots_.size()) >> 32);
+  }
+  std::size_t Next(std::size_t s) const { return s + 1 == slots_.size() ? 0 : s + 1; }
+  // The document is the one indexed, perhaps with lines added at its end.
+  bool Current() const { return built_ && doc_->data() == data_ && doc_->size() >= size_; }
+
+  void TakeAppended() {
+    if ((used_ + doc_->size() - size_) * 4 > slots_.size() * 3) {
+      Build();
+      return;
+    }
+    std::string_view name;
+    for (; size_ < doc_->size(); ++size_)
+      if (NameOf((*doc_)[size_], name)) Insert(size_, name, Hash(name));
+  }
+
+  // Adds a line unless an earlier line already has its name.
+  void Insert(std::size_t line, std::string_view name, std::uint32_t hash) {
+    std::string_view other;
+    for (std::size_t s = Home(hash);; s = Next(s)) {
+      const std::uint64_t entry = slots_[s];
+      if (entry == 0) {
+        slots_[s] = (static_cast<std::uint64_t>(hash) << 32) | (line + 1);
+        ++used_;
+        return;
+      }
+      if (static_cast<std::uint32_t>(entry >> 32) != hash) continue;
+      const std::size_t earlier = static_cast<std::uint32_t>(entry) - 1;
+      if (NameOf((*doc_)[earlier], other) && SameName(other, name)) return;
+    }
+  }
+
+  void Build() {
+    const Document& doc = *doc_;
+    // At most two thirds full, so that probes stay short and appends rarely
+    // rebuild.
+    slots_.assign(doc.size() + doc.size() / 2 + 16, 0);
+    used_ = 0;
+    // In batches: the table slots of a batch are fetched before they are used.
+    constexpr std::size_t kBatch = 16;
+    std::string_view names[kBatch];
+    std::uint32_t hashes[kBatch];
+    std::size_t lines[kBatch];
+    for (std::size_t first = 0; first < doc.size(); first += kBatch) {
+      const std::size_t last = std::min(doc.size(), first + kBatch);
+      std::size_t n = 0;
+      for (std::size_t i = first; i < last; ++i) {
+        if (!NameOf(doc[i], names[n])) continue;
+        hashes[n] = Hash(names[n]);
+        lines[n] = i;
+        __builtin_prefetch(&slots_[Home(hashes[n])]);
+        ++n;
+      }
+      for (std::size_t k = 0; k < n; ++k) Insert(lines[k], names[k], hashes[k]);
+    }
+    data_ = doc.data();
+    size_ = doc.size();
+    built_ = true;
+  }
+
+  const Document* doc_;
+  bool built_ = false;
+  const std::string* data_ = nullptr;
+  std::size_t size_ = 0;
+  std::vector<std::uint64_t> slots_;
+  std::size_t used_ = 0;
+};
+
+// The indexes alive on this thread (few: one per document being filled).
+thread_local std::vector<std::unique_ptr<NameIndex>> indexes;
+
+NameIndex* IndexOf(const Document& doc) {
+  for (const auto& index : indexes)
+    if (index->doc() == &doc) return index.get();
+  return nullptr;
+}
+
+}  // namespace
+
+KeyIndex::KeyIndex(const Document* doc) : doc_(doc) {
+  if (doc_ == nullptr) return;
+  // Line numbers go into 32 bits; a longer document is read from the top.
+  if (doc_->size() >= UINT32_MAX / 2) {
+    doc_ = nullptr;
+    return;
+  }
+  if (NameIndex* index = IndexOf(*doc_))
+    ++index->users;
+  else
+    indexes.push_back(std::make_unique<NameIndex>(doc_));
+}
+
+KeyIndex::~KeyIndex() {
+  if (doc_ == nullptr) return;
+  for (auto it = indexes.begin(); it != indexes.end(); ++it) {
+    if ((*it)->doc() != doc_) continue;
+    if (--(*it)->users == 0) indexes.erase(it);
+    return;
+  }
+}
+
+int FindKey(const Document& doc, std::string_view key) {
+  if (!indexes.empty())
+    if (NameIndex* index = IndexOf(doc)) return index->Find(key);
+  return ScanForKey(doc, key);
 }
 
 void NormalizeLines(Document* doc) {
@@ -64,9 +224,10 @@ void NormalizeLines(Document* doc) {
     const std::size_t semi = line.find(';');
     if (semi != std::string::npos && semi < eq) continue;
     const std::string_view view(line);
-    std::string normal;
     const std::string_view name = TrimBlanks(view.substr(0, eq));
     const std::string_view value = TrimBlanks(view.substr(eq + 1));
+    if (name.size() == eq && value.size() == view.size() - eq - 1) continue;  // already trimmed
+    std::string normal;
     normal.reserve(name.size() + 1 + value.size());
     normal.append(name).append("=").append(value);
     line = std::move(normal);
@@ -126,6 +287,16 @@ std::int32_t ReadInteger(const Document& doc, std::string_view key) {
   return TextToInteger(ReadValue(doc, key));
 }
 
+namespace {
+
+void RemoveLine(Document& doc, int index) {
+  doc.erase(doc.begin() + index);
+  if (!indexes.empty())
+    if (NameIndex* found = IndexOf(doc)) found->Removed();
+}
+
+}  // namespace
+
 void WriteValue(Document& doc, std::string_view key, std::string_view value) {
   if (!LoadingFinished) return;
   const int index = FindKey(doc, key);
@@ -134,6 +305,8 @@ void WriteValue(Document& doc, std::string_view key, std::string_view value) {
     line.reserve(key.size() + 1 + value.size());
     line.append(key).append("=").append(value);
     doc.push_back(std::move(line));
+    if (!indexes.empty())
+      if (NameIndex* index = IndexOf(doc)) index->Appended();
     return;
   }
   std::string& line = doc[static_cast<std::size_t>(index)];
@@ -145,7 +318,7 @@ void WriteValue(Document& doc, std::string_view key, std::string_view value) {
     tail = raw.substr(p);
   }
   if (value.empty() && tail.empty()) {
-    doc.erase(doc.begin() + index);
+    RemoveLine(doc, index);
     return;
   }
   std::string replaced;
@@ -161,7 +334,7 @@ void WriteInteger(Document& doc, std::string_view key, std::int32_t number) {
 void DeleteKey(Document& doc, std::string_view key) {
   if (!LoadingFinished) return;
   const int index = FindKey(doc, key);
-  if (index >= 0) doc.erase(doc.begin() + index);
+  if (index >= 0) RemoveLine(doc, index);
 }
 
 Document ParseDocument(std::string_view text) {

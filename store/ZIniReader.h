@@ -59,6 +59,25 @@ std::string_view TrimBlanks(std::string_view text);
 // Index of the first name line whose name is key, or -1.
 int FindKey(const Document& doc, std::string_view key);
 
+// Makes lookups in a large document cheap: while a KeyIndex for a document
+// exists, FindKey (and every read, write and delete built on it) answers from
+// an index of the document's names, made at the first lookup, instead of
+// reading the document from the top. The answers are the same as without it.
+// The store's own writes keep the index current; besides them, lines may only
+// be added at the document's end while the index exists. Indexes of one document nest; a null
+// document is skipped.
+class KeyIndex {
+ public:
+  explicit KeyIndex(const Document* doc);
+  explicit KeyIndex(const Document& doc) : KeyIndex(&doc) {}
+  ~KeyIndex();
+  KeyIndex(const KeyIndex&) = delete;
+  KeyIndex& operator=(const KeyIndex&) = delete;
+
+ private:
+  const Document* doc_;
+};
+
 // Trims every name line around its first "=" (comment lines whose ";" comes
 // before the "=" stay as they are). A null document is skipped.
 void NormalizeLines(Document* doc);

@@ -235,8 +235,8 @@ void TThemeEditorForm::Redraw() {
 void TThemeEditorForm::LoadThemeIntoEditor(TQuibTheme& theme) {
   theme_ = &theme;
   // Showing a theme changes no field of it: the handlers that the controls
-  // run meanwhile leave the record alone, so that a gradient beyond 0 to 100
-  // or a picture mode the list does not name is saved as it was read.
+  // run meanwhile leave the record alone, so that a gradient beyond 0 to 100,
+  // or a picture the list spells in other letters, is saved as it was read.
   showing_ = true;
   for (const SwatchField& entry : swatches_) entry.swatch->SetColour(theme.*entry.field);
 

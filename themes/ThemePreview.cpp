@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QResource>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <random>
@@ -58,6 +59,11 @@ constexpr Key kKeys[] = {
     {0x885300, &TQuibTheme::WidgetStatusbarTextColor},
 };
 constexpr int kKeyCount = static_cast<int>(std::size(kKeys));
+constexpr auto kKeyRgbs = [] {
+  std::array<std::uint32_t, std::size(kKeys)> rgbs{};
+  for (std::size_t k = 0; k < rgbs.size(); ++k) rgbs[k] = kKeys[k].rgb;
+  return rgbs;
+}();
 
 constexpr std::uint32_t kTitleBarKey = 0xFF8080;
 constexpr std::uint32_t kMenuKey = 0x8080FE;
@@ -157,10 +163,13 @@ void SetDot(const Canvas& cv, Dot d, QRgb colour) {
 
 void DrawConsole(const Canvas& cv, const QImage& console) {
   constexpr int kX = 166, kY = 14;
-  for (int y = 0; y < console.height() && kY + y < PH; ++y) {
+  const int width = std::min(console.width(), PW - kX);
+  const int height = std::min(console.height(), PH - kY);
+  for (int y = 0; y < height; ++y) {
     const auto* src = reinterpret_cast<const QRgb*>(console.constScanLine(y));
-    for (int x = 0; x < console.width() && kX + x < PW; ++x)
-      if (Rgb(src[x]) != kMagentaRgb) cv.Row(kY + y)[kX + x] = src[x] | 0xFF000000u;
+    QRgb* row = cv.Row(kY + y) + kX;
+    for (int x = 0; x < width; ++x)
+      if (Rgb(src[x]) != kMagentaRgb) row[x] = src[x] | 0xFF000000u;
   }
 }
 
@@ -199,6 +208,11 @@ void DrawBackground(const Canvas& cv, const QImage& mask, const QImage& picture,
     QRgb* row = cv.Row(y);
     for (int x = left; x < right; ++x) {
       const std::uint32_t mk = Rgb(m[x]);
+      // Where the mask is black the picture is not read at all.
+      if (mk == 0) {
+        row[x] |= 0xFF000000u;
+        continue;
+      }
       const std::uint32_t s = Rgb(src[column[static_cast<std::size_t>(x - left)]]);
       row[x] = 0xFF000000u | (Rgb(row[x]) & ~mk) | (s & mk);
     }
@@ -228,25 +242,17 @@ PreviewPictures MakePreviewPictures(const QImage& templ, const QImage& mask,
     p.templ.fill(Qt::black);
     p.mask = p.templ.copy();
   }
-  p.keyIndex.assign(static_cast<std::size_t>(PW) * PH, 0);
-  for (int y = 0; y < PH; ++y) {
-    const auto* row = reinterpret_cast<const QRgb*>(p.templ.constScanLine(y));
-    for (int x = 0; x < PW; ++x)
-      for (int k = 0; k < kKeyCount; ++k)
-        if (Rgb(row[x]) == kKeys[k].rgb) {
-          p.keyIndex[static_cast<std::size_t>(y) * PW + x] = static_cast<std::uint8_t>(k + 1);
-          break;
-        }
-  }
+  p.keys = KeyColourMap(reinterpret_cast<const std::uint32_t*>(p.templ.constBits()), PW, PH,
+                        p.templ.bytesPerLine() / 4, kKeyRgbs);
   return p;
 }
 
 const PreviewPictures& BuiltInPictures() {
   static const PreviewPictures pictures = [] {
     InitPreviewResources();
-    return MakePreviewPictures(QImage(QStringLiteral(":/preview/themepreview.png")),
-                               QImage(QStringLiteral(":/preview/thememask.png")),
-                               QImage(QStringLiteral(":/preview/sms.png")));
+    return MakePreviewPictures(imaging::ReadBuiltIn(QStringLiteral(":/preview/themepreview.png")),
+                               imaging::ReadBuiltIn(QStringLiteral(":/preview/thememask.png")),
+                               imaging::ReadBuiltIn(QStringLiteral(":/preview/sms.png")));
   }();
   return pictures;
 }
@@ -345,20 +351,23 @@ std::optional<Placement> PlacePicture(int mode, int W, int H, int pw, int ph) {
   return p;
 }
 
+bool CheckPicture(const TQuibTheme& theme, const PreviewContext& context) {
+  if (theme.BackgroundPicture.empty()) return true;
+  if (QFileInfo::exists(PictureFileName(context.emulatorDir, theme.BackgroundPicture))) return true;
+  if (context.pictureMissing)
+    context.pictureMissing(QString::fromStdU16String(cp1252::ToUtf16(theme.BackgroundPicture)));
+  return false;
+}
+
 QImage RenderThemePreview(const TQuibTheme& theme, const PreviewContext& context) {
   const PreviewPictures& pics = context.pictures ? *context.pictures : BuiltInPictures();
   QImage working(PW, PH, QImage::Format_RGB32);
   const Canvas cv{reinterpret_cast<QRgb*>(working.bits()), working.bytesPerLine() / 4};
 
-  // Key colours, in one pass over the template.
-  QRgb replacement[kKeyCount + 1] = {};
-  for (int k = 0; k < kKeyCount; ++k) replacement[k + 1] = ToPixel(theme.*kKeys[k].field);
-  for (int y = 0; y < PH; ++y) {
-    const auto* src = reinterpret_cast<const QRgb*>(pics.templ.constScanLine(y));
-    const std::uint8_t* index = pics.keyIndex.data() + static_cast<std::size_t>(y) * PW;
-    QRgb* row = cv.Row(y);
-    for (int x = 0; x < PW; ++x) row[x] = index[x] ? replacement[index[x]] : src[x] | 0xFF000000u;
-  }
+  // Key colours: the template with its key stretches filled.
+  std::array<std::uint32_t, kKeyCount> replacement{};
+  for (int k = 0; k < kKeyCount; ++k) replacement[k] = ToPixel(theme.*kKeys[k].field);
+  pics.keys.Paint(cv.bits, cv.stride, replacement);
 
   for (const Rect& bar : kTitleBars)
     GradientFillKey(cv, bar, kTitleBarKey, theme.WindowTitlebarColor,
@@ -369,12 +378,9 @@ QImage RenderThemePreview(const TQuibTheme& theme, const PreviewContext& context
 
   if (theme.BackgroundPicture.empty()) {
     DrawConsole(cv, pics.console);
-  } else {
+  } else if (CheckPicture(theme, context)) {
     const QString file = PictureFileName(context.emulatorDir, theme.BackgroundPicture);
-    if (!QFileInfo::exists(file)) {
-      if (context.pictureMissing)
-        context.pictureMissing(QString::fromStdU16String(cp1252::ToUtf16(theme.BackgroundPicture)));
-    } else if (const auto screen = ParseResolution(context.resolution)) {
+    if (const auto screen = ParseResolution(context.resolution)) {
       QImage picture = context.readPicture ? context.readPicture(file) : ReadPictureCached(file);
       if (!picture.isNull() && picture.format() != QImage::Format_RGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);

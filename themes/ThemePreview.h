@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "themes/KeyColourMap.h"
 #include "themes/QuibTheme.h"
 
 namespace preview {
@@ -23,12 +24,12 @@ inline constexpr int kPreviewWidth = 297;
 inline constexpr int kPreviewHeight = 192;
 
 // The template, its mask and the console picture, in QImage::Format_RGB32,
-// with the key colour table of the template worked out once.
+// with the key colours of the template found once.
 struct PreviewPictures {
-  QImage templ;                        // 297 x 192
-  QImage mask;                         // 297 x 192, white over the background, black elsewhere
-  QImage console;                      // drawn at 166, 14 without its magenta pixels
-  std::vector<std::uint8_t> keyIndex;  // per template pixel: 0, or 1 + row of the key table
+  QImage templ;       // 297 x 192
+  QImage mask;        // 297 x 192, white over the background, black elsewhere
+  QImage console;     // drawn at 166, 14 without its magenta pixels
+  KeyColourMap keys;  // the template's key colours, by row of the key table
 };
 
 // Converts the three pictures and indexes the template's key colours.
@@ -88,6 +89,12 @@ struct PreviewContext {
 // picture, a resolution that is not two positive whole numbers around a
 // lower-case "x") is left out.
 QImage RenderThemePreview(const TQuibTheme& theme, const PreviewContext& context);
+
+// What a drawing does about the background picture before drawing anything:
+// when the theme names a picture file that does not exist, its stored name
+// goes to context.pictureMissing. Returns whether the picture is there (true
+// also for a theme without one).
+bool CheckPicture(const TQuibTheme& theme, const PreviewContext& context);
 
 // The preview's redraw lock (the tag of the preview image): while held, no
 // drawing happens. Holds nest and are released on every exit path.

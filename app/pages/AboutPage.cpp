@@ -9,6 +9,7 @@
 
 #include "app/Links.h"
 #include "app/Unit1.h"
+#include "imaging/PictureReader.h"
 
 namespace {
 
@@ -134,7 +135,8 @@ AboutPage::AboutPage(TForm1& form) : Page(form, form.PageWidget("About")) {
       const QString line = QString::fromUtf8(captions.readLine()).trimmed();
       const int split = line.indexOf('=');
       if (line.isEmpty() || split < 0) continue;
-      const QPixmap picture(":/about/" + line.left(split));
+      const QPixmap picture =
+          QPixmap::fromImage(imaging::ReadBuiltIn(":/about/" + line.left(split)));
       if (picture.isNull()) continue;
       auto* image = new QLabel(page_);
       image->setObjectName(QString("imgGame%1").arg(++n));

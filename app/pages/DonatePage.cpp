@@ -7,6 +7,7 @@
 #include "app/Text.h"
 #include "app/Unit1.h"
 #include "app/logic/WordTables.h"
+#include "imaging/PictureReader.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ constexpr int kLowestPictureTop = 184;
 DonatePage::DonatePage(TForm1& form) : Page(form, form.PageWidget("TabSheet2")) {
   ui.setupUi(page_);
 
-  const QPixmap button(":/donate/donate-button.png");
+  const QPixmap button = QPixmap::fromImage(imaging::ReadBuiltIn(":/donate/donate-button.png"));
   if (!button.isNull()) ui.imgPayPal->setPixmap(button);
   ui.imgPayPal->setFixedSize(button.isNull() ? QSize(62, 31) : button.size());
   ui.imgPayPal->setCursor(Qt::PointingHandCursor);

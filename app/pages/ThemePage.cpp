@@ -1,6 +1,7 @@
 #include "app/pages/ThemePage.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -35,6 +36,7 @@ ThemePage::ThemePage(TForm1& form)
   connect(ui_->UncommentThemes, &QPushButton::clicked, this, [this] { UncommentThemesClick(); });
   connect(ui_->btnEditTheme, &QPushButton::clicked, this,
           [this] { form_.Guarded([this] { btnEditThemeClick(); }); });
+  ui_->ThemePreview->installEventFilter(this);
   form.ThemesComboChange = [this] { ThemesComboChange(); };
   // Leaving the page closes an open editor, which drops its unsaved edits.
   form.CloseThemeEditor = [this] {
@@ -115,7 +117,7 @@ void ThemePage::ThemesComboChange() {
   if (index >= 0) form_.WriteValueToBoth("theme", name);
 }
 
-void ThemePage::DrawThemePreview(const TQuibTheme& theme, bool askMissingPicture) {
+preview::PreviewContext ThemePage::PreviewContext(bool askMissingPicture) {
   preview::PreviewContext context;
   context.emulatorDir = form_.QuibPath;
   // The resolution of the emulator's interface only scales the background
@@ -129,8 +131,31 @@ void ThemePage::DrawThemePreview(const TQuibTheme& theme, bool askMissingPicture
         platform::Answer::No)
       form_.MissingPictureWarning = false;
   };
-  if (const auto picture = preview::DrawThemePreview(lock_, theme, context))
+  return context;
+}
+
+void ThemePage::DrawThemePreview(const TQuibTheme& theme, bool askMissingPicture) {
+  if (lock_.Locked()) return;
+  if (!ui_->ThemePreview->isVisible()) {
+    // Nobody sees the preview now: the question comes at once, as with a
+    // drawing, and the drawing itself when the preview is shown.
+    const auto hold = lock_.Acquire();
+    preview::CheckPicture(theme, PreviewContext(askMissingPicture));
+    waiting_ = theme;
+    return;
+  }
+  waiting_.reset();
+  if (const auto picture =
+          preview::DrawThemePreview(lock_, theme, PreviewContext(askMissingPicture)))
     ui_->ThemePreview->setPixmap(QPixmap::fromImage(*picture));
+}
+
+bool ThemePage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ui_->ThemePreview && event->type() == QEvent::Show && waiting_) {
+    const TQuibTheme theme = *waiting_;
+    DrawThemePreview(theme, false);  // asked about when it was chosen
+  }
+  return Page::eventFilter(watched, event);
 }
 
 void ThemePage::UncommentThemesClick() {

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,8 @@ class ThemePage : public Page {
   void ThemesComboChange();
   // Draws a theme into ThemePreview unless the preview is locked. A missing
   // background picture is asked about only when askMissingPicture is set.
+  // While the page is hidden only that question is asked; the drawing waits
+  // until the preview is shown.
   void DrawThemePreview(const TQuibTheme& theme, bool askMissingPicture = true);
   void UncommentThemesClick();
   // Opens the theme editor beside the main window (created on first use) and
@@ -67,9 +70,15 @@ class ThemePage : public Page {
   QPushButton* UncommentThemes() const;
   QPushButton* btnEditTheme() const;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  preview::PreviewContext PreviewContext(bool askMissingPicture);
+
   std::unique_ptr<Ui::ThemePage> ui_;
   std::vector<std::string> names_;  // the names ThemesCombo shows, as stored
   preview::PreviewLock lock_;
   QPointer<TThemeEditorForm> editor_;  // owned by the main window
+  std::optional<TQuibTheme> waiting_;  // drawn when the preview is next shown
 };

@@ -59,13 +59,15 @@ TEST_F(ThemePageTest, LoadListsThemesSelectsStoredOneAndDrawsIt) {
   // The sample carries commented-out themes with authors.
   EXPECT_TRUE(Find<QPushButton>("UncommentThemes")->isEnabled());
   EXPECT_EQ(form()->CurrentTheme, ReadNamedTheme(form()->ThemeDoc, "Quib Classic"));
+  // The preview is drawn once its page is shown.
+  EXPECT_TRUE(Preview().isNull());
+  ShowPage("Theme");
   const QImage shown = Preview();
   ASSERT_EQ(shown.size(), QSize(297, 192));
   EXPECT_EQ(shown.pixel(kBackX, kBackY) & 0xFFFFFF, 0x3A6EA5u);
   EXPECT_EQ(PictureQuestions(), 0);
 
   // The link opens the themes page in the browser.
-  ShowPage("Theme");
   auto* link = Find<QLabel>("Label47");
   EXPECT_EQ(link->text(), "Quib themes page");
   QTest::mouseClick(link, Qt::LeftButton);
@@ -82,6 +84,7 @@ TEST_F(ThemePageTest, StoredNameMatchesWithoutCaseAndBackgroundPictureIsDrawn) {
   // resolution, so the background colour does not show.
   EXPECT_EQ(PictureQuestions(), 0);
   EXPECT_EQ(form()->CurrentTheme.BackgroundPicture, "Themes/horizon.png");
+  ShowPage("Theme");
   EXPECT_NE(Preview().pixel(kBackX, kBackY) & 0xFFFFFF, 0xE0A060u);
 }
 
@@ -217,13 +220,13 @@ TEST_F(ThemePageTest, MissingPictureQuestionAndItsSwitch) {
             "there.\rYou may need to download the theme pictures from the Quib website.\r\r"
             "Show this message again?");
   EXPECT_TRUE(form()->MissingPictureWarning);
-  // Still drawn, without the picture.
-  EXPECT_EQ(Preview().pixel(kBackX, kBackY) & 0xFFFFFF, 0xE0A060u);
 
   platform_.queueAnswer(Answer::No);
   ShowPage("Theme");  // redraws
   EXPECT_EQ(PictureQuestions(), 2);
   EXPECT_FALSE(form()->MissingPictureWarning);
+  // Still drawn, without the picture.
+  EXPECT_EQ(Preview().pixel(kBackX, kBackY) & 0xFFFFFF, 0xE0A060u);
   Choose("Midnight");
   Choose("Desert Sunset");
   EXPECT_EQ(PictureQuestions(), 2);
@@ -237,6 +240,7 @@ TEST_F(ThemePageTest, MissingPictureQuestionAndItsSwitch) {
 TEST_F(ThemePageTest, LockedPreviewIsNotRedrawn) {
   WriteIni("Preferred cfg file=0");
   ASSERT_NE(Start(), nullptr);
+  ShowPage("Theme");
   ThemePage* page = Page();
   const QImage before = Preview();
   int editorLoads = 0;
