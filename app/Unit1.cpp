@@ -26,6 +26,7 @@
 #include <clocale>
 #include <initializer_list>
 
+#include "app/ChangesDialog.h"
 #include "app/OneLine.h"
 #include "app/Page.h"
 #include "app/PageControl.h"
@@ -150,7 +151,6 @@ void TForm1::BuildWindow() {
   buttonRow->setFixedHeight(kButtonRowHeight);
   auto* buttons = new QHBoxLayout(buttonRow);
   buttons->setContentsMargins(0, 0, 0, 0);
-  buttons->addStretch(1);
   auto makeButton = [&](const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, buttonRow);
     b->setObjectName(name);
@@ -158,6 +158,10 @@ void TForm1::BuildWindow() {
     buttons->addWidget(b);
     return b;
   };
+  // What Apply would write, at the row's left end.
+  ChangesButton = makeButton("ChangesButton", "&Changes...");
+  ChangesButton->setToolTip("Shows what Apply would change in each file, and restores backups");
+  buttons->addStretch(1);
   OKButton = makeButton("OKButton", "OK");
   CancelButton = makeButton("CancelButton", "Cancel");
   ApplyButton = makeButton("ApplyButton", "Apply");
@@ -196,6 +200,8 @@ void TForm1::BuildWindow() {
           [this] { Guarded([this] { ApplyButtonClick(); }); });
   connect(RunButton, &QPushButton::clicked, this,
           [this] { Guarded([this] { RunButtonClick(); }); });
+  connect(ChangesButton, &QPushButton::clicked, this,
+          [this] { Guarded([this] { ShowChanges(*this); }); });
   connect(PageControl, &TPageControl::changedByUser, this, [this] { PageControlChange(); });
 
   tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS", {"&Quib", "Quib&W"});
@@ -351,7 +357,12 @@ KeyScope TForm1::Shared() {
 }
 
 std::filesystem::path TForm1::QuibFile(const char* name) const {
+#ifdef _WIN32
+  // UTF-16, as the system takes it: no letter is lost to the ANSI code page.
+  return std::filesystem::path((QuibPath + name).toStdWString());
+#else
   return std::filesystem::path(QFile::encodeName(QuibPath + name).toStdString());
+#endif
 }
 
 // ---------------------------------------------------------------------------
@@ -390,17 +401,26 @@ bool TForm1::Guarded(const std::function<void()>& handler) {
 // Start-up
 
 QString TForm1::SettingsFile() const {
-  const QString exeDir = platform::Current().ExecutableDir();
-  const QFileInfo dir(exeDir);
+  auto& p = platform::Current();
+  const QString exeDir = p.ExecutableDir();
   const QString beside = exeDir + "Quib Configurator.ini";
   const QFileInfo file(beside);
   // The file is replaced through a temporary file in its folder, so the
   // folder must take new files and an existing file must be writable.
-  if (dir.isWritable() && (!file.exists() || file.isWritable())) return beside;
-  QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  const bool besideWritable =
+      QFileInfo(exeDir).isWritable() && (!file.exists() || file.isWritable());
+#ifdef _WIN32
+  // Beside the program, where Windows users keep it.
+  if (besideWritable) return beside;
+#else
+  // In the user's configuration folder, unless a file already sits beside
+  // the program (a portable copy): that one goes on being used.
+  if (file.exists() && besideWritable) return beside;
+#endif
+  const QString config = p.UserConfigDir();
   if (config.isEmpty()) return beside;
   QDir().mkpath(config);
-  return WithSeparator(config) + "Quib Configurator.ini";
+  return config + "Quib Configurator.ini";
 }
 
 void TForm1::LoadImageStrip(const QString& name, ImageList& list, int row) {
@@ -457,6 +477,25 @@ void TForm1::LocateQuib() {
   QuibPath = WithSeparator(QFileInfo(*chosen).absolutePath());
 }
 
+void TForm1::SetStartDirectory(const QString& path) {
+  if (path.isEmpty()) {
+    startDir_.clear();
+    return;
+  }
+  const QFileInfo info(path);
+  startDir_ =
+      WithSeparator(QDir::cleanPath(info.isFile() ? info.absolutePath() : info.absoluteFilePath()));
+}
+
+QString TForm1::ReadmeFile() const {
+  const QString exeDir = platform::Current().ExecutableDir();
+  const QString beside = exeDir + "readme.txt";
+  if (QFileInfo::exists(beside)) return beside;
+  const QString installed = QDir::cleanPath(exeDir + "../share/doc/quib-configurator/readme.txt");
+  if (QFileInfo::exists(installed)) return QDir::toNativeSeparators(installed);
+  return beside;
+}
+
 void TForm1::ReadProgramSettings() {
   const QString ini = SettingsFile();
   auto& p = platform::Current();
@@ -480,6 +519,7 @@ bool TForm1::FormCreate() {
   SetTabImages(tcSoundFormat, "SoundFormats");
 
   ReadProgramSettings();
+  if (!startDir_.isEmpty()) QuibPath = startDir_;
   if (QuibPath.isEmpty()) LocateQuib();
   if (QuibPath.isEmpty()) {
     Message("Error",
@@ -524,11 +564,11 @@ bool TForm1::FormCreate() {
 
   for (QLabel* label : findChildren<QLabel*>()) {
     if (label->objectName() == "lblReadme") {
-      QString dir = p.ExecutableDir();
+      QString readme = ReadmeFile();
 #ifdef _WIN32
-      dir = dir.toLower();
+      readme = readme.toLower();
 #endif
-      label->setToolTip(dir + "readme.txt");
+      label->setToolTip(readme);
     } else if (label->objectName() == "lblQuibTxt") {
       label->setToolTip(QuibPath + "Quib.txt");
     } else if (label->objectName() == "lblQuibWTxt") {
@@ -723,11 +763,14 @@ bool TForm1::SaveSettings() {
   // 2. Every file written and flushed beside its target; a failure here
   //    removes them all and replaces nothing.
   save_set::PreparedSet prepared(std::move(entries));
-  // 3. Every file replaced, in order.
+  // 3. The files about to be replaced are kept as a backup set, complete
+  //    and flushed; a backup that cannot be written stops here. Then every
+  //    file is replaced, in order.
   std::vector<std::filesystem::path> all;
   for (std::size_t i = 0; i < prepared.size(); ++i) all.push_back(prepared.entry(i).path);
+  backups::Store store = BackupStoreOf(*this);
   try {
-    prepared.CommitAll();
+    backups::CommitWithBackup(prepared, store);
   } catch (const save_set::SaveSetError& error) {
     RememberSaved(prepared, error.saved());
     throw;

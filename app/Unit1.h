@@ -80,9 +80,17 @@ class TForm1 : public QWidget {
   void LoadImageStrip(const QString& name, ImageList& list, int row);
   void SetPageImages(TPageControl* control, const ImageList& list);
   void SetTabImages(QTabBar* tabs, const QString& strip);
-  // Where "Quib Configurator.ini" lives: beside the executable, or in the
-  // user's configuration folder when that folder cannot be written.
+  // Where "Quib Configurator.ini" lives: in the user's configuration folder,
+  // unless a writable one already sits beside the executable; on Windows
+  // beside the executable unless that folder cannot be written.
   QString SettingsFile() const;
+  // An emulator directory named on the command line, given before
+  // FormCreate: it is used instead of the stored one, as if located with the
+  // "..." button. A file stands for its directory.
+  void SetStartDirectory(const QString& path);
+  // The user's readme the About page opens: beside the executable, else where
+  // an installation puts it (share/doc/quib-configurator/ beside bin/).
+  QString ReadmeFile() const;
 
   // ---- Commands ------------------------------------------------------------
   // Saves every document to its file, all or none (store/SaveSet.h). Returns
@@ -118,6 +126,7 @@ class TForm1 : public QWidget {
   QPushButton* CancelButton = nullptr;
   QPushButton* ApplyButton = nullptr;
   QPushButton* RunButton = nullptr;
+  QPushButton* ChangesButton = nullptr;
   QTabBar* tcGUIOS = nullptr;
   QTabBar* tcSoundOS = nullptr;
   QTabBar* tcBlitterOS = nullptr;
@@ -144,6 +153,11 @@ class TForm1 : public QWidget {
   QString RomDialogFileName;
 
   const std::vector<Page*>& Pages() const { return pages_; }
+  // The emulator directory the documents were last read from in full; empty
+  // when the last load failed.
+  const QString& LoadedPath() const { return loadedPath_; }
+  // The files SaveSettings writes, with their bytes, in the order written.
+  std::vector<save_set::Entry> FilesToSave() const;
 
   // What each emulator file held when it was last read or saved, by path.
   const std::map<std::filesystem::path, FileStamp>& LoadedStamps() const { return stamps_; }
@@ -159,8 +173,6 @@ class TForm1 : public QWidget {
   void FormCloseQuery();
   void FitPages();
   void ReadProgramSettings();
-  // The files SaveSettings writes, with their bytes, in the order written.
-  std::vector<save_set::Entry> FilesToSave() const;
   // Asks whether files changed on disk since they were read may be
   // overwritten; true when none changed or the user said Yes.
   bool ConfirmOverwritingChangedFiles(const std::vector<save_set::Entry>& entries);
@@ -171,6 +183,7 @@ class TForm1 : public QWidget {
   std::vector<Page*> pages_;
   // The emulator directory the documents were last read from, all of them.
   QString loadedPath_;
+  QString startDir_;  // named on the command line, or empty
   std::map<std::filesystem::path, FileStamp> stamps_;
   QList<QRadioButton*> preferButtons_;
   bool shown_ = false;

@@ -42,6 +42,13 @@ bool Expand(const std::uint8_t* begin, const std::uint8_t* end, bool rle,
 
 }  // namespace
 
+bool WithinAllocationLimit(std::uint64_t width, std::uint64_t height, std::uint64_t storedBytes) {
+  if (width > kAllocationLimit || height > kAllocationLimit) return false;
+  const std::uint64_t pixels = width * height;  // below 2^56: the products below cannot overflow
+  return storedBytes <= kAllocationLimit && pixels * 3 <= kAllocationLimit - storedBytes &&
+         pixels * 7 <= kAllocationLimit;
+}
+
 std::optional<Picture> Decode(const std::uint8_t* data, std::size_t size) {
   if (data == nullptr || size < kHeaderSize) return std::nullopt;
   const std::uint8_t manufacturer = data[0];
@@ -57,7 +64,8 @@ std::optional<Picture> Decode(const std::uint8_t* data, std::size_t size) {
   if (xMax < xMin || yMax < yMin) return std::nullopt;
   const std::int64_t width = std::int64_t{xMax} - xMin + 1;
   const std::int64_t height = std::int64_t{yMax} - yMin + 1;
-  if (bytesPerLine < width || width * height > kMaxPixels) return std::nullopt;
+  // A scan line holds the width, padded for alignment only.
+  if (bytesPerLine < width || bytesPerLine - width > kMaxLinePadding) return std::nullopt;
 
   const std::uint8_t* pixels = data + kHeaderSize;
   const std::uint8_t* pixelsEnd = data + size;
@@ -70,6 +78,9 @@ std::optional<Picture> Decode(const std::uint8_t* data, std::size_t size) {
 
   const std::size_t lineBytes = std::size_t{bytesPerLine} * planes;
   const std::size_t total = lineBytes * static_cast<std::size_t>(height);
+  if (!WithinAllocationLimit(static_cast<std::uint64_t>(width), static_cast<std::uint64_t>(height),
+                             total))
+    return std::nullopt;
   // Even the longest runs (63 bytes from 2) cannot fill more than this: refuse
   // before allocating for a header that promises more than the file holds.
   const std::size_t available = static_cast<std::size_t>(pixelsEnd - pixels);

@@ -29,6 +29,14 @@ const std::uint8_t* Bytes(const QByteArray& data) {
 
 std::size_t Size(const QByteArray& data) { return static_cast<std::size_t>(data.size()); }
 
+// Whether the picture converted to 4 bytes a pixel stays within the limit.
+bool FitsOnceConverted(const QSize& size) {
+  return size.width() > 0 && size.height() > 0 &&
+         std::uint64_t{4} * static_cast<std::uint64_t>(size.width()) *
+                 static_cast<std::uint64_t>(size.height()) <=
+             pcx::kAllocationLimit;
+}
+
 }  // namespace
 
 QImage DecodePcx(const QByteArray& data) { return ToImage(pcx::Decode(Bytes(data), Size(data))); }
@@ -46,6 +54,9 @@ QImage ReadPicture(const QString& fileName) {
   if (!info.isFile()) return {};
   const QByteArray extension = info.suffix().toLower().toLatin1();
   if (extension == "pcx" || extension == "tga") {
+    // The whole file is read at once: one larger than any picture we accept is
+    // not read at all.
+    if (static_cast<std::uint64_t>(info.size()) > pcx::kAllocationLimit) return {};
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) return {};
     const QByteArray data = file.readAll();
@@ -60,8 +71,13 @@ QImage ReadPicture(const QString& fileName) {
   // The extension decides: a file whose content does not match it is unreadable.
   reader.setAutoDetectImageFormat(false);
   reader.setDecideFormatFromContent(false);
+  // Qt's readers refuse pictures over their allocation limit; ours is the same
+  // whatever the environment set. The picture becomes 4 bytes per pixel here
+  // whatever the file stores, so a size the header announces is checked first.
+  reader.setAllocationLimit(static_cast<int>(pcx::kAllocationLimit >> 20));
+  if (const QSize size = reader.size(); size.isValid() && !FitsOnceConverted(size)) return {};
   QImage image = reader.read();
-  if (image.isNull()) return {};
+  if (image.isNull() || !FitsOnceConverted(image.size())) return {};
   return image.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -10,7 +10,8 @@
 namespace imaging {
 
 // The picture in QImage::Format_RGB32, or a null image when the file is
-// missing, of an unknown format or cannot be decoded.
+// missing, of an unknown format, cannot be decoded or would take more memory
+// than pcx::kAllocationLimit (with every reader, ours and Qt's).
 QImage ReadPicture(const QString& fileName);
 
 // A picture compiled into the program (or another file whose format is known

@@ -44,7 +44,6 @@ std::optional<pcx::Picture> Decode(const std::uint8_t* data, std::size_t size) {
   const unsigned base = rle ? type - 8 : type;
   if (base < 1 || base > 3 || type > 11 || mapType > 1) return std::nullopt;
   if (width == 0 || height == 0) return std::nullopt;
-  if (std::int64_t{width} * height > pcx::kMaxPixels) return std::nullopt;
   if (base == 1 && (mapType != 1 || bits != 8)) return std::nullopt;
   if (base == 2 && bits != 15 && bits != 16 && bits != 24 && bits != 32) return std::nullopt;
   if (base == 3 && bits != 8) return std::nullopt;
@@ -66,6 +65,8 @@ std::optional<pcx::Picture> Decode(const std::uint8_t* data, std::size_t size) {
 
   const unsigned pixelBytes = (bits + 7) / 8;
   const std::size_t count = std::size_t{width} * height;
+  if (!pcx::WithinAllocationLimit(width, height, std::uint64_t{count} * pixelBytes))
+    return std::nullopt;
   if (pos > size) return std::nullopt;
   // A run packet of 1 + pixelBytes bytes gives at most 128 pixels.
   const std::size_t available = size - pos;

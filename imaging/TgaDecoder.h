@@ -13,7 +13,8 @@
 namespace tga {
 
 // The picture (same form as a PCX one), or nothing when the data is not a TGA
-// picture of a kind above, is truncated or is larger than pcx::kMaxPixels.
+// picture of a kind above, is truncated or would cost more than
+// pcx::kAllocationLimit.
 std::optional<pcx::Picture> Decode(const std::uint8_t* data, std::size_t size);
 
 }  // namespace tga

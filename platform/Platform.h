@@ -54,6 +54,11 @@ class Platform {
   virtual bool IsWindowsNT() = 0;
   // The folder of the running executable, with a trailing separator.
   virtual QString ExecutableDir() = 0;
+  // The program's folder in the user's configuration, with a trailing
+  // separator: $XDG_CONFIG_HOME/quib-configurator/ (default
+  // ~/.config/quib-configurator/), on Windows quib-configurator\ in the local
+  // application data. Not created here.
+  virtual QString UserConfigDir() = 0;
   // Profile files with the semantics of the Windows private-profile functions.
   virtual QString ReadProfileString(const QString& file, const QString& section, const QString& key,
                                     const QString& defaultValue) = 0;

@@ -83,6 +83,9 @@ class PlatformDouble : public Platform {
   void addWindow(const QString& title) { windows_.insert(title); }
   void removeWindow(const QString& title) { windows_.remove(title); }
   void setExecutableDir(const QString& dir) { executableDir_ = dir; }
+  // The user's configuration folder; the executable's folder until set, so
+  // a test's settings file sits in one place whichever the program picks.
+  void setUserConfigDir(const QString& dir) { userConfigDir_ = dir; }
   void setStartResult(bool started) { startResult_ = started; }
   void setShellResult(bool opened) { shellResult_ = opened; }
 
@@ -111,6 +114,7 @@ class PlatformDouble : public Platform {
   bool FindWindow(const QString& className, const QString& title) override;
   bool IsWindowsNT() override;
   QString ExecutableDir() override;
+  QString UserConfigDir() override;
   QString ReadProfileString(const QString& file, const QString& section, const QString& key,
                             const QString& defaultValue) override;
   bool WriteProfileString(const QString& file, const QString& section, const QString& key,
@@ -125,6 +129,7 @@ class PlatformDouble : public Platform {
   bool windowsNT_ = false;
   QSet<QString> windows_;
   QString executableDir_;
+  std::optional<QString> userConfigDir_;
   bool startResult_ = true;
   bool shellResult_ = true;
   bool realProfiles_ = false;

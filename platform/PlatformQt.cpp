@@ -290,6 +290,12 @@ QString QtPlatform::ExecutableDir() {
   return dir.endsWith(u'/') ? dir : dir + u'/';
 }
 
+QString QtPlatform::UserConfigDir() {
+  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  if (base.isEmpty()) return QString();
+  return base + QStringLiteral("/quib-configurator/");
+}
+
 namespace {
 
 std::filesystem::path ProfilePath(const QString& file) {

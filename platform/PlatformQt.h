@@ -46,6 +46,7 @@ class QtPlatform : public Platform {
   bool FindWindow(const QString& className, const QString& title) override;
   bool IsWindowsNT() override;
   QString ExecutableDir() override;
+  QString UserConfigDir() override;
   QString ReadProfileString(const QString& file, const QString& section, const QString& key,
                             const QString& defaultValue) override;
   bool WriteProfileString(const QString& file, const QString& section, const QString& key,

@@ -18,6 +18,8 @@
 #undef FindWindow
 #undef ShellExecute
 
+#include <QDir>
+#include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
 #include <string>
@@ -170,6 +172,12 @@ class Win32Platform : public Platform {
       }
       buffer.resize(buffer.size() * 2);
     }
+  }
+
+  QString UserConfigDir() override {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (base.isEmpty()) return QString();
+    return QDir::toNativeSeparators(base + QStringLiteral("/quib-configurator/"));
   }
 
   QString ReadProfileString(const QString& file, const QString& section, const QString& key,

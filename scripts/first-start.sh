@@ -1,15 +1,30 @@
 #!/usr/bin/env bash
 # First start: when the configurator's settings file names no emulator
 # directory yet, copy the sample emulator directory to a writable demo folder
-# (once) and record it as "Quib path" in section [Settings].
+# and record it as "Quib path" in section [Settings]. When the settings name
+# the demo folder and it has gone, it is copied again.
+#   scripts/first-start.sh <folder of the program>
 set -euo pipefail
 exe_dir=$1
-# The same file the configurator picks: the one beside it when that can be
-# written (or created), else the one in the user's configuration folder.
-ini="$exe_dir/Quib Configurator.ini"
-if [ ! -w "$exe_dir" ] || { [ -e "$ini" ] && [ ! -w "$ini" ]; }; then
-  ini="${XDG_CONFIG_HOME:-$HOME/.config}/Quib Configurator/Quib Configurator.ini"
+name="Quib Configurator.ini"
+config_dir="${XDG_CONFIG_HOME:-$HOME/.config}/quib-configurator"
+beside="$exe_dir/$name"
+
+# Settings that earlier versions kept in this build folder move to the user's
+# configuration folder, unless that already has a settings file: deleting the
+# build folder then no longer forgets them.
+src="$(cd "$(dirname "$0")/.." && pwd)"
+if [ -f "$beside" ] && [ ! -e "$config_dir/$name" ] &&
+   [ "$(cd "$exe_dir" && pwd)" = "$src/build-release/app" ]; then
+  mkdir -p "$config_dir"
+  mv "$beside" "$config_dir/$name"
+  echo "Moved the configurator's settings from $beside to $config_dir/"
 fi
+
+# The same file the configurator picks: a writable one beside it (a portable
+# copy), else the one in the user's configuration folder.
+ini="$config_dir/$name"
+if [ -f "$beside" ] && [ -w "$beside" ] && [ -w "$exe_dir" ]; then ini=$beside; fi
 
 # The settings file without its CRs, for reading.
 plain=""
@@ -24,15 +39,21 @@ current=$(printf '%s\n' "$plain" | awk '
       if (key == "quib path") { v = substr($0, eq + 1); gsub(/^[ \t]+|[ \t]+$/, "", v); print v; exit }
     }
   }')
-[ -n "$current" ] && exit 0
 
 demo="${XDG_DATA_HOME:-$HOME/.local/share}/quib-configurator/demo-emulator"
-if [ ! -d "$demo" ]; then
+copy_demo() {
   mkdir -p "$(dirname "$demo")"
-  cp -r "$(dirname "$0")/../samples/emulator" "$demo"
+  cp -r "$src/samples/emulator" "$demo"
   echo "Copied the sample emulator directory to $demo"
+}
+
+if [ -n "$current" ]; then
+  # A directory of the user's stays as it is, even when it is missing.
+  if [ "${current%/}" = "$demo" ] && [ ! -d "$demo" ]; then copy_demo; fi
+  exit 0
 fi
 
+[ -d "$demo" ] || copy_demo
 mkdir -p "$(dirname "$ini")"
 # Drop any empty "Quib path" line of [Settings], then add ours right after the
 # section header (or a new section at the end).

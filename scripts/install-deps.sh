@@ -1,16 +1,33 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs. Idempotent: when all are
-# present it does nothing; otherwise one apt-get update, then one install.
+# Installs the Debian packages the project needs. Idempotent: when all are
+# present it does nothing; otherwise it says what it installs, runs one
+# apt-get update and one install.
+#   scripts/install-deps.sh          what building and running the program need
+#   scripts/install-deps.sh --test   that, plus the tools ./test.sh uses
 set -euo pipefail
 
+# Building and running the configurator.
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libgl1-mesa-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev clang-format
-  xvfb xauth x11-utils imagemagick fonts-dejavu-core
-  locales
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-image-formats-plugins libgl1-mesa-dev
+  libdtl-dev
+  fonts-dejavu-core
 )
+what="the build tools and Qt 6"
+# Testing: GoogleTest and Google Benchmark, clang for the sanitizers and the
+# fuzzers, a virtual display and ImageMagick for screenshots, the desktop file
+# and AppStream validators, dpkg-dev for the package, locales for the tests that
+# run under a decimal-comma locale, MinGW-w64 and Wine for the Windows check.
+if [ "${1:-}" = "--test" ]; then
+  packages+=(
+    libgtest-dev libgmock-dev googletest libbenchmark-dev
+    clang libclang-rt-14-dev clang-format
+    xvfb xauth x11-utils imagemagick
+    desktop-file-utils appstream dpkg-dev locales
+    g++-mingw-w64-x86-64-posix wine64
+  )
+  what="the build tools, Qt 6 and the test tools"
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,9 +37,9 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}"
+echo "Installing ${what} from Debian (${#missing[@]} packages, this takes a few minutes): ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,12 +1,18 @@
-// Windows side of the atomic file replacement.
+// Windows side of the atomic file replacement. A rename cannot replace an
+// existing file there the way POSIX rename does, so an existing file is
+// swapped with ReplaceFileW, which also keeps its attributes, security and
+// streams; a new file is moved into place with MoveFileExW. Every name goes to
+// the system as UTF-16, so no letter depends on the ANSI code page.
 #ifdef _WIN32
 
+#include <windows.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <system_error>
 #include <utility>
 
 #include "store/AtomicFile.h"
+#include "store/NativeFile.h"
 #include "store/ZIniReader.h"
 
 namespace atomic_file {
@@ -17,21 +23,114 @@ std::string SystemReason(int err) {
   return text;
 }
 
+namespace {
+
+// The system's text for a Windows error code, on one line, ending in a full
+// stop.
+std::string WindowsReason(DWORD code) {
+  char* buffer = nullptr;
+  const DWORD length = ::FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+  std::string text = length > 0 && buffer != nullptr ? std::string(buffer, length) : "";
+  if (buffer != nullptr) ::LocalFree(buffer);
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
+    text.pop_back();
+  if (text.empty()) text = "Windows error " + std::to_string(code);
+  if (text.back() != '.') text += '.';
+  return text;
+}
+
+[[noreturn]] void Fail(const std::filesystem::path& path, DWORD code) {
+  throw FileError(FileError::Kind::Create, native_file::DisplayName(path), WindowsReason(code));
+}
+
+// The file a save replaces: the target of a symbolic link (followed through
+// every level), else the path itself.
+std::filesystem::path ResolveSaveTarget(const std::filesystem::path& path) {
+  std::filesystem::path target = path;
+  std::error_code ec;
+  for (int depth = 0; depth < 40; ++depth) {
+    if (!std::filesystem::is_symlink(target, ec)) break;
+    std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+    if (ec) break;
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return target;
+}
+
+// A name beside the target that no file has yet, «quib.cfg.~1a2b.tmp».
+std::filesystem::path SiblingName(const std::filesystem::path& target, unsigned attempt) {
+  static unsigned counter = 0;
+  const unsigned long stamp = ::GetCurrentProcessId() ^ (::GetTickCount() << 8) ^ (++counter << 20);
+  wchar_t suffix[40];
+  ::swprintf(suffix, 40, L".~%lx%x.tmp", stamp, attempt);
+  std::filesystem::path name = target;
+  name += suffix;
+  return name;
+}
+
+// Why a file cannot be removed or renamed: ReplaceFileW only says "unable to
+// remove the file to be replaced". Asking for the right to delete it tells a
+// file another program holds open (a sharing violation) from one we may not
+// delete (access denied).
+DWORD WhyNotRemovable(const std::filesystem::path& path) {
+  HANDLE file =
+      ::CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return ::GetLastError();
+  ::CloseHandle(file);
+  return ERROR_SHARING_VIOLATION;  // it was in use a moment ago
+}
+
+bool Exists(const std::filesystem::path& path) {
+  return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
 PendingFile::PendingFile(const std::filesystem::path& path, std::string_view bytes)
-    : path_(path), target_(path) {
-  const std::string name = path.string();
-  std::filesystem::path temp = target_;
-  temp += ".tmp~";
-  std::FILE* file = std::fopen(temp.string().c_str(), "wb");
-  if (file == nullptr) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
-  const bool ok =
-      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-  const int err = errno;
-  std::fclose(file);
-  if (!ok) {
-    std::error_code ec;
-    std::filesystem::remove(temp, ec);
-    throw FileError(FileError::Kind::Create, name, SystemReason(err));
+    : path_(path), target_(ResolveSaveTarget(path)) {
+  // An existing file that cannot be written stays as it is, as a plain
+  // overwrite would have been refused too.
+  const DWORD attributes = ::GetFileAttributesW(target_.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) Fail(path_, ERROR_ACCESS_DENIED);
+    if (attributes & FILE_ATTRIBUTE_READONLY) Fail(path_, ERROR_ACCESS_DENIED);
+  }
+
+  HANDLE file = INVALID_HANDLE_VALUE;
+  std::filesystem::path temp;
+  for (unsigned attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+    temp = SiblingName(target_, attempt);
+    file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
+    if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS &&
+        ::GetLastError() != ERROR_ALREADY_EXISTS)
+      break;
+  }
+  if (file == INVALID_HANDLE_VALUE) Fail(path_, ::GetLastError());
+
+  auto fail = [&](DWORD code) {
+    ::CloseHandle(file);
+    ::DeleteFileW(temp.c_str());
+    Fail(path_, code);
+  };
+  const char* data = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+    DWORD wrote = 0;
+    if (!::WriteFile(file, data, chunk, &wrote, nullptr)) fail(::GetLastError());
+    if (wrote == 0) fail(ERROR_WRITE_FAULT);
+    data += wrote;
+    left -= wrote;
+  }
+  if (!::FlushFileBuffers(file)) fail(::GetLastError());
+  if (!::CloseHandle(file)) {
+    const DWORD code = ::GetLastError();
+    ::DeleteFileW(temp.c_str());
+    Fail(path_, code);
   }
   temp_ = temp;
 }
@@ -41,7 +140,9 @@ PendingFile::~PendingFile() { Discard(); }
 PendingFile::PendingFile(PendingFile&& other) noexcept
     : path_(std::move(other.path_)),
       target_(std::move(other.target_)),
-      temp_(std::exchange(other.temp_, {})) {}
+      temp_(std::exchange(other.temp_, {})),
+      inPlace_(std::exchange(other.inPlace_, false)),
+      bytes_(std::move(other.bytes_)) {}
 
 PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
   if (this != &other) {
@@ -49,25 +150,62 @@ PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
     path_ = std::move(other.path_);
     target_ = std::move(other.target_);
     temp_ = std::exchange(other.temp_, {});
+    inPlace_ = std::exchange(other.inPlace_, false);
+    bytes_ = std::move(other.bytes_);
   }
   return *this;
 }
 
 void PendingFile::Commit() {
   if (temp_.empty()) return;
-  std::error_code ec;
-  std::filesystem::rename(temp_, target_, ec);
-  if (ec) {
-    Discard();
-    throw FileError(FileError::Kind::Create, path_.string(), ec.message());
+  if (!Exists(target_)) {
+    if (!::MoveFileExW(temp_.c_str(), target_.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      const DWORD code = ::GetLastError();
+      Discard();
+      Fail(path_, code);
+    }
+    temp_.clear();
+    return;
   }
+
+  // The new file shows as the old one did (hidden, system, archive): not every
+  // file system carries these over on its own.
+  const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                     FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  const DWORD old = ::GetFileAttributesW(target_.c_str());
+  if (old != INVALID_FILE_ATTRIBUTES && (old & kept) != 0)
+    ::SetFileAttributesW(temp_.c_str(), old & kept);
+
+  // The old file is kept under a backup name until the new one is in place:
+  // without one, a replacement that fails halfway may leave no file at all.
+  std::filesystem::path backup;
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    backup = SiblingName(target_, attempt);
+    if (!Exists(backup)) break;
+  }
+  if (!::ReplaceFileW(target_.c_str(), temp_.c_str(), backup.c_str(),
+                      REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
+                      nullptr)) {
+    DWORD code = ::GetLastError();
+    if (code == ERROR_UNABLE_TO_REMOVE_REPLACED) code = WhyNotRemovable(target_);
+    // The old file went to the backup name but the new one could not take
+    // its place: put the old one back.
+    if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && !Exists(target_))
+      ::MoveFileExW(backup.c_str(), target_.c_str(), MOVEFILE_WRITE_THROUGH);
+    Discard();
+    Fail(path_, code);
+  }
+  // The replacement is done. A backup that another program still holds open
+  // (it shared the file for deletion, or the replacement would have failed)
+  // disappears when that program closes it.
+  ::DeleteFileW(backup.c_str());
   temp_.clear();
 }
 
 void PendingFile::Discard() noexcept {
   if (temp_.empty()) return;
-  std::error_code ec;
-  std::filesystem::remove(temp_, ec);
+  ::DeleteFileW(temp_.c_str());
   temp_.clear();
 }
 

@@ -18,6 +18,7 @@
 
 #include "store/AtomicFile.h"
 #include "store/Cp1252.h"
+#include "store/NativeFile.h"
 
 bool LoadingFinished = false;
 
@@ -471,12 +472,12 @@ void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
 
 void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
                     const std::function<void(std::string_view)>& take) {
-  const std::string name = path.string();
+  const std::string name = native_file::DisplayName(path);
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
   if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
     throw FileError(FileError::Kind::Open, name, kNotRegularReason);
-  std::FILE* file = std::fopen(name.c_str(), "rb");
+  std::FILE* file = native_file::OpenForReading(path);
   if (file == nullptr) throw FileError(FileError::Kind::Open, name, SystemReason(errno));
   std::uint64_t total = 0;
   std::uint64_t hash = kContentHashStart;

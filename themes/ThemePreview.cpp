@@ -257,21 +257,35 @@ const PreviewPictures& BuiltInPictures() {
   return pictures;
 }
 
-CachedPictureReader::CachedPictureReader(PictureReader inner) : inner_(std::move(inner)) {}
+CachedPictureReader::CachedPictureReader(PictureReader inner, qint64 budgetBytes)
+    : inner_(std::move(inner)), budget_(budgetBytes) {}
 
 QImage CachedPictureReader::operator()(const QString& fileName) {
   const QFileInfo info(fileName);
   const QString path = info.absoluteFilePath();
   const qint64 size = info.size();
   const qint64 modified = info.lastModified().toMSecsSinceEpoch();
-  if (reads_ == 0 || path != path_ || size != size_ || modified != modified_) {
-    picture_ = inner_ ? inner_(fileName) : QImage();
-    path_ = path;
-    size_ = size;
-    modified_ = modified;
-    ++reads_;
+  const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                  [&](const Entry& e) { return e.path == path; });
+  if (found != entries_.end()) {
+    if (found->size == size && found->modified == modified) {
+      entries_.splice(entries_.begin(), entries_, found);
+      return found->picture;
+    }
+    bytes_ -= found->picture.sizeInBytes();
+    entries_.erase(found);
   }
-  return picture_;
+  QImage picture = inner_ ? inner_(fileName) : QImage();
+  ++reads_;
+  const qint64 cost = picture.sizeInBytes();
+  if (cost > budget_) return picture;
+  while (!entries_.empty() && (bytes_ + cost > budget_ || entries_.size() >= kMaxEntries)) {
+    bytes_ -= entries_.back().picture.sizeInBytes();
+    entries_.pop_back();
+  }
+  entries_.push_front(Entry{path, size, modified, picture});
+  bytes_ += cost;
+  return picture;
 }
 
 QImage ReadPictureCached(const QString& fileName) {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <list>
 #include <optional>
 #include <vector>
 
@@ -39,20 +40,31 @@ const PreviewPictures& BuiltInPictures();
 // Gives the picture of a full file name (Format_RGB32), null when unreadable.
 using PictureReader = std::function<QImage(const QString& fileName)>;
 
-// Keeps the last picture read while its file (path, size, modification time)
-// stays the same.
+// Keeps the pictures read last while their files (path, size, modification
+// time) stay the same, up to budgetBytes of pictures in all: the least recently
+// used goes first, and a picture larger than the whole budget is not kept. At
+// most kMaxEntries files are remembered (unreadable ones too).
 class CachedPictureReader {
  public:
-  explicit CachedPictureReader(PictureReader inner);
+  static constexpr qint64 kDefaultBudget = qint64{64} << 20;
+  static constexpr std::size_t kMaxEntries = 16;
+
+  explicit CachedPictureReader(PictureReader inner, qint64 budgetBytes = kDefaultBudget);
   QImage operator()(const QString& fileName);
   int Reads() const { return reads_; }  // how often the inner reader ran
+  qint64 CachedBytes() const { return bytes_; }
 
  private:
+  struct Entry {
+    QString path;
+    qint64 size = -1;
+    qint64 modified = 0;
+    QImage picture;
+  };
   PictureReader inner_;
-  QString path_;
-  qint64 size_ = -1;
-  qint64 modified_ = 0;
-  QImage picture_;
+  qint64 budget_;
+  std::list<Entry> entries_;  // the most recently used first
+  qint64 bytes_ = 0;
   int reads_ = 0;
 };
 

@@ -49,11 +49,28 @@ AppTest::AppTest() {
   CopyDir(QString(QUIB_SOURCE_DIR) + "/samples/emulator", emuDir_);
   QDir().mkpath(exeDir_);
   platform_.setExecutableDir(exeDir_);
+  // Backups and every other per-user state go to the temporary folder, never
+  // to the real user's.
+  stateDir_ = temp_.path() + "/state/";
+  for (const char* name : {"XDG_STATE_HOME", "HOME", "LOCALAPPDATA"}) {
+    savedEnv_.emplace_back(name, qEnvironmentVariableIsSet(name)
+                                     ? std::optional<QByteArray>(qgetenv(name))
+                                     : std::nullopt);
+  }
+  qputenv("XDG_STATE_HOME", QFile::encodeName(stateDir_));
+  qputenv("HOME", QFile::encodeName(temp_.path() + "/home"));
+  qputenv("LOCALAPPDATA", QFile::encodeName(stateDir_));
 }
 
 AppTest::~AppTest() {
   form_.reset();
   LoadingFinished = false;
+  for (const auto& [name, value] : savedEnv_) {
+    if (value)
+      qputenv(name, *value);
+    else
+      qunsetenv(name);
+  }
 }
 
 void AppTest::WriteIni(const QString& extraLines) {

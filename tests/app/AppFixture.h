@@ -11,8 +11,12 @@
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
+#include <QByteArray>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/Unit1.h"
 #include "platform/PlatformDouble.h"
@@ -26,6 +30,8 @@ class AppTest : public ::testing::Test {
   QString EmuDir() const { return emuDir_; }
   QString ExeDir() const { return exeDir_; }
   QString IniPath() const { return exeDir_ + "Quib Configurator.ini"; }
+  // The per-user state folder of the run (XDG_STATE_HOME), with a trailing "/".
+  QString StateDir() const { return stateDir_; }
   // Names the emulator directory in the program's settings file, with more
   // "key=value" lines of section [Settings] when given.
   void WriteIni(const QString& extraLines = QString());
@@ -74,5 +80,7 @@ class AppTest : public ::testing::Test {
   QTemporaryDir temp_;
   QString emuDir_;
   QString exeDir_;
+  QString stateDir_;
+  std::vector<std::pair<const char*, std::optional<QByteArray>>> savedEnv_;
   std::unique_ptr<TForm1> form_;
 };

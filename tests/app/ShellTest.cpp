@@ -395,15 +395,45 @@ TEST_F(Shell, LocatingAgainReloadsEvenWhenCancelled) {
 namespace {
 
 TEST_F(Shell, SettingsGoToTheUserFolderWhenTheProgramFolderIsReadOnly) {
-  QStandardPaths::setTestModeEnabled(true);
+  const QString config = EmuDir() + "../config/quib-configurator/";
+  platform_.setUserConfigDir(config);
   platform_.setExecutableDir(ExeDir() + "missing/");  // a folder nobody can write into
   TForm1 form;
-  const QString expected = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-                           "/Quib Configurator.ini";
-  EXPECT_EQ(form.SettingsFile(), expected);
-  platform_.setExecutableDir(ExeDir());
+  EXPECT_EQ(form.SettingsFile(), config + "Quib Configurator.ini");
+  EXPECT_TRUE(QFileInfo(config).isDir());  // made, so the file can be written at close
+}
+
+// A settings file beside the program (a portable copy, or one from before
+// settings moved to the user's folder) goes on being used; without one the
+// file lives in the user's configuration folder, on Windows beside the
+// program.
+TEST_F(Shell, SettingsBesideTheProgramWinOverTheUserFolder) {
+  const QString config = EmuDir() + "../config/quib-configurator/";
+  platform_.setUserConfigDir(config);
+  TForm1 form;
+#ifdef _WIN32
   EXPECT_EQ(form.SettingsFile(), IniPath());
-  QStandardPaths::setTestModeEnabled(false);
+#else
+  EXPECT_EQ(form.SettingsFile(), config + "Quib Configurator.ini");
+#endif
+  QFile beside(IniPath());
+  ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+  beside.close();
+  EXPECT_EQ(form.SettingsFile(), IniPath());
+}
+
+// The real platform names $XDG_CONFIG_HOME/quib-configurator/.
+TEST(ShellSettings, UserConfigFolderFollowsXdgConfigHome) {
+#ifndef _WIN32
+  const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+  QTemporaryDir home;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+  EXPECT_EQ(platform::Current().UserConfigDir(), home.path() + "/quib-configurator/");
+  if (saved.isNull())
+    qunsetenv("XDG_CONFIG_HOME");
+  else
+    qputenv("XDG_CONFIG_HOME", saved);
+#endif
 }
 
 }  // namespace
@@ -438,6 +468,91 @@ TEST_F(Shell, OddFilesLoadFillAndSaveWithoutHarm) {
   LoadDocument(again, (EmuDir() + "quib.blt").toStdString());
   NormalizeLines(again);
   EXPECT_EQ(again, blitters);
+}
+
+}  // namespace
+
+namespace {
+
+// A directory named on the command line replaces the stored one for the
+// start, without the locate dialog, and is what the close records.
+TEST_F(Shell, CommandLineDirectoryIsUsedAsIfLocated) {
+  WriteIni();
+  const QString other = EmuDir() + "../Other Quib/";
+  QDir().mkpath(other);
+  for (const char* name : {"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp", "quib.msg", "quib.thm"})
+    ASSERT_TRUE(QFile::copy(EmuDir() + name, other + name));
+  QFile cfg(other + "quib.cfg");
+  ASSERT_TRUE(cfg.open(QIODevice::ReadWrite));
+  QByteArray text = cfg.readAll();
+  ASSERT_TRUE(text.contains("fb_width = 360"));
+  text.replace("fb_width = 360", "fb_width = 777");
+  cfg.seek(0);
+  cfg.write(text);
+  cfg.close();
+
+  auto form = std::make_unique<TForm1>();
+  form->SetStartDirectory(other + "quib.cfg");  // a file names its folder
+  ASSERT_TRUE(form->FormCreate());
+  form->show();
+  QApplication::processEvents();
+  const QString expected = QDir::toNativeSeparators(QDir::cleanPath(other)) + QDir::separator();
+  EXPECT_EQ(form->QuibPath, expected);
+  EXPECT_TRUE(platform_.openFileRequests().empty());
+  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "777");
+  form->close();
+  QApplication::processEvents();
+  EXPECT_TRUE(Ini().contains("Quib path=" + expected)) << Ini().toStdString();
+}
+
+// A directory that lacks the emulator's files meets the same question as one
+// located with the "..." button.
+TEST_F(Shell, CommandLineDirectoryWithoutTheFilesAsksToRelocate) {
+  WriteIni();
+  auto form = std::make_unique<TForm1>();
+  form->SetStartDirectory(EmuDir() + "../nowhere");
+  ASSERT_TRUE(form->FormCreate());
+  platform_.queueAnswer(platform::Answer::No);
+  form->show();
+  QApplication::processEvents();
+  ASSERT_FALSE(platform_.messages().empty());
+  EXPECT_TRUE(platform_.messages().front().text.startsWith(
+      "One or more of the required configuration files was not found."));
+  EXPECT_FALSE(form->isVisible());
+}
+
+// The About page's readme: beside the program, else where an installation
+// puts it.
+TEST_F(Shell, ReadmeIsFoundBesideTheProgramOrInItsInstallation) {
+  const QString root = EmuDir() + "../usr/";
+  QDir().mkpath(root + "bin");
+  QDir().mkpath(root + "share/doc/quib-configurator");
+  platform_.setExecutableDir(root + "bin/");
+  TForm1 form;
+  EXPECT_EQ(form.ReadmeFile(), root + "bin/readme.txt");  // neither exists
+  QFile installed(root + "share/doc/quib-configurator/readme.txt");
+  ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
+  installed.close();
+  EXPECT_EQ(QFileInfo(form.ReadmeFile()).canonicalFilePath(),
+            QFileInfo(installed).canonicalFilePath());
+  QFile beside(root + "bin/readme.txt");
+  ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+  beside.close();
+  EXPECT_EQ(form.ReadmeFile(), root + "bin/readme.txt");
+}
+
+}  // namespace
+
+namespace {
+
+// The window's icon is compiled in at every size the desktop asks for.
+TEST_F(Shell, ApplicationIconIsBuiltInAtEverySize) {
+  TForm1 form;  // registers the program's pictures
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    const QImage icon(QString(":/icons/%1.png").arg(size));
+    EXPECT_EQ(icon.size(), QSize(size, size)) << size;
+    EXPECT_TRUE(icon.hasAlphaChannel()) << size;
+  }
 }
 
 }  // namespace

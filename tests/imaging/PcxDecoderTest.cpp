@@ -89,4 +89,48 @@ TEST(PcxDecoder, RefusesBrokenFiles) {
   EXPECT_FALSE(Decode(wide));
 }
 
+TEST(PcxDecoder, ScanLinesMayBePaddedALittleOnly) {
+  const Bytes rgb = Pattern(5, 4);
+  for (const bool paletted : {true, false}) {
+    const auto padded = Decode(pcxtest::Write(5, 4, rgb, paletted, true, pcx::kMaxLinePadding));
+    ASSERT_TRUE(padded) << paletted;
+    EXPECT_EQ(padded->rgb, rgb);
+    EXPECT_FALSE(Decode(pcxtest::Write(5, 4, rgb, paletted, true, pcx::kMaxLinePadding + 1)));
+  }
+}
+
+TEST(PcxDecoder, RefusesPicturesOverTheAllocationLimit) {
+  // The colours and the image they become take 7 bytes a pixel.
+  EXPECT_TRUE(pcx::WithinAllocationLimit(8192, 4096, 8192 * 4096));
+  EXPECT_TRUE(pcx::WithinAllocationLimit(6000, 6000, 0));
+  EXPECT_FALSE(pcx::WithinAllocationLimit(8192, 8192, 8192 * 8192));
+  EXPECT_FALSE(pcx::WithinAllocationLimit(6200, 6200, 0));
+  // The expanded data counts while decoding.
+  EXPECT_TRUE(pcx::WithinAllocationLimit(16, 16, pcx::kAllocationLimit - 768));
+  EXPECT_FALSE(pcx::WithinAllocationLimit(16, 16, pcx::kAllocationLimit - 767));
+  EXPECT_FALSE(pcx::WithinAllocationLimit(std::uint64_t{1} << 40, std::uint64_t{1} << 40, 0));
+  EXPECT_FALSE(pcx::WithinAllocationLimit(std::uint64_t{1} << 62, 1, 0));
+
+  // 2 MB of the longest runs fill an 8192 x 8192 paletted picture: refused
+  // before the lines are expanded.
+  Bytes file = pcxtest::Write(1, 1, Bytes(3, 0), true, true, 0);
+  file.resize(128);
+  pcxtest::PutWord(file, 8, 8191);
+  pcxtest::PutWord(file, 10, 8191);
+  pcxtest::PutWord(file, 66, 8192);
+  for (std::size_t i = 0; i <= 8192 * 8192 / 63; ++i) {
+    file.push_back(0xFF);
+    file.push_back(0x01);
+  }
+  file.push_back(0x0C);
+  file.resize(file.size() + 768, 0x80);
+  EXPECT_FALSE(Decode(file));
+  // The same data for a picture within the limit decodes.
+  pcxtest::PutWord(file, 10, 4095);
+  const auto picture = Decode(file);
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->height, 4096);
+  EXPECT_EQ(picture->rgb.back(), 0x80);
+}
+
 }  // namespace

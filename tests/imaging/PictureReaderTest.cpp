@@ -114,4 +114,19 @@ TEST(SamplePictures, AgreeWithEachOther) {
   }
 }
 
+// Qt's readers keep their own allocation limit, but a picture stored in fewer
+// bits grows to 4 bytes a pixel once converted: 8 MB of 1-bit pixels would
+// become 268 MB.
+TEST_F(PictureReader, PicturesOverTheAllocationLimitGiveNoPicture) {
+  QImage mono(8192, 8200, QImage::Format_Mono);
+  mono.fill(0);
+  ASSERT_TRUE(mono.save(Path("mono.png")));
+  mono = QImage();
+  EXPECT_TRUE(imaging::ReadPicture(Path("mono.png")).isNull());
+  QImage small(8192, 8, QImage::Format_Mono);
+  small.fill(1);
+  ASSERT_TRUE(small.save(Path("small.png")));
+  EXPECT_EQ(imaging::ReadPicture(Path("small.png")).size(), QSize(8192, 8));
+}
+
 }  // namespace

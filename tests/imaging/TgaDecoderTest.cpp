@@ -136,4 +136,22 @@ TEST(TgaDecoder, RefusesBrokenFiles) {
   EXPECT_FALSE(Decode(rle));
 }
 
+TEST(TgaDecoder, RefusesPicturesOverTheAllocationLimit) {
+  // 2 MB of run packets fill an 8192 x 8192 true-colour picture, which would
+  // take 6 bytes a pixel while decoding.
+  Bytes file = Header(10, 24, 0);
+  file[12] = file[14] = 0x00;
+  file[13] = file[15] = 0x20;
+  for (std::size_t i = 0; i < 8192 * 8192 / 128; ++i) {
+    file.push_back(0xFF);
+    file.insert(file.end(), {1, 2, 3});
+  }
+  EXPECT_FALSE(Decode(file));
+  file[15] = 0x10;  // 8192 x 4096 is within the limit
+  const auto picture = Decode(file);
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->rgb.size(), std::size_t{8192} * 4096 * 3);
+  EXPECT_EQ(picture->rgb[0], 3);
+}
+
 }  // namespace

@@ -8,7 +8,9 @@
 #include <sstream>
 
 #include "platform/ProfileFile.h"
+#ifndef _WIN32
 #include "tests/support/ChildProcess.h"
+#endif
 
 namespace fs = std::filesystem;
 using platform::profile::Read;
@@ -176,6 +178,7 @@ TEST_F(ProfileFileTest, FailuresReturnFalseAndKeepTheOldFile) {
   EXPECT_FALSE(fs::exists(file_));
 }
 
+#ifndef _WIN32
 TEST_F(ProfileFileTest, UnreadableOrReadOnlyFilesStayAsTheyWere) {
   // Permissions do not bind root: the checks run as nobody, who owns the
   // folder and the file then.
@@ -207,3 +210,4 @@ TEST_F(ProfileFileTest, UnreadableOrReadOnlyFilesStayAsTheyWere) {
             "");
   EXPECT_EQ(Contents(), "[s]\nk=old\n");
 }
+#endif

@@ -14,6 +14,23 @@
 
 namespace test_support {
 
+#ifdef _WIN32
+
+// Windows brings its locales with it: German writes a decimal comma.
+class ScopedCommaLocale {
+ public:
+  ScopedCommaLocale() = default;
+  ScopedCommaLocale(const ScopedCommaLocale&) = delete;
+  ScopedCommaLocale& operator=(const ScopedCommaLocale&) = delete;
+  const std::string& error() const { return error_; }
+  static const char* name() { return "German_Germany.1252"; }
+
+ private:
+  std::string error_;
+};
+
+#else
+
 class ScopedCommaLocale {
  public:
   ScopedCommaLocale() {
@@ -60,5 +77,7 @@ class ScopedCommaLocale {
   std::optional<std::string> previous_;
   std::string error_;
 };
+
+#endif  // _WIN32
 
 }  // namespace test_support

@@ -1,0 +1,379 @@
+#include "app/ChangesDialog.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <array>
+#include <optional>
+
+#include "app/Text.h"
+#include "app/Unit1.h"
+#include "platform/Platform.h"
+#include "store/FileStamp.h"
+#include "store/ZIniReader.h"
+
+namespace {
+
+// The files Apply writes, in the order it writes them.
+constexpr std::array<const char*, 5> kFileNames = {"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp",
+                                                   "quib.thm"};
+
+// A file's bytes, or nothing when it does not exist. Throws FileError(Open).
+std::optional<std::string> ReadDisk(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec) && !ec) return std::nullopt;
+  return ReadFileBytes(path);
+}
+
+QString Number(int n) { return QLocale::c().toString(n); }
+
+QString FileHeading(const changes::FileDiff& diff, bool changedOnDisk) {
+  QString text =
+      ToQ(diff.name) + (changedOnDisk ? " (changed on disk since it was loaded): " : ": ");
+  if (diff.unchanged) return text + "unchanged";
+  if (!diff.onDisk) return text + "new file, " + Number(diff.newLines) + " lines";
+  if (diff.added == 0 && diff.removed == 0 && !diff.partial) return text + "line ends only";
+  return text + Number(diff.added) + (diff.added == 1 ? " line" : " lines") + " added, " +
+         Number(diff.removed) + " removed";
+}
+
+// Appends one line of the diff view with its colours.
+class DiffWriter {
+ public:
+  explicit DiffWriter(QPlainTextEdit* edit) : cursor_(edit->document()) {
+    cursor_.movePosition(QTextCursor::End);
+  }
+  void Line(const QString& text, const QColor& foreground, const QColor& background,
+            bool bold = false, bool italic = false) {
+    QTextBlockFormat block;
+    if (background.isValid()) block.setBackground(background);
+    QTextCharFormat chars;
+    if (foreground.isValid()) chars.setForeground(foreground);
+    if (bold) chars.setFontWeight(QFont::Bold);
+    chars.setFontItalic(italic);
+    if (first_) {
+      cursor_.setBlockFormat(block);
+      cursor_.setBlockCharFormat(chars);
+      first_ = false;
+    } else {
+      cursor_.insertBlock(block, chars);
+    }
+    cursor_.insertText(text, chars);
+  }
+
+ private:
+  QTextCursor cursor_;
+  bool first_ = true;
+};
+
+QString Gutter(int number) {
+  return number > 0 ? QString::number(number).rightJustified(6) : QString(6, ' ');
+}
+
+}  // namespace
+
+std::vector<changes::FileDiff> CompareWithDisk(const std::vector<PlannedFile>& files) {
+  std::vector<changes::FileDiff> diffs;
+  diffs.reserve(files.size());
+  for (const PlannedFile& file : files) {
+    const std::optional<std::string> disk = ReadDisk(file.path);
+    diffs.push_back(changes::DiffFile(
+        file.name, disk ? std::optional<std::string_view>(*disk) : std::nullopt, file.bytes));
+  }
+  return diffs;
+}
+
+// ---------------------------------------------------------------------------
+// The Changes window
+
+TChangesForm::TChangesForm(QWidget* parent, Hooks hooks)
+    : QDialog(parent), hooks_(std::move(hooks)) {
+  setObjectName("ChangesForm");
+  setWindowTitle("Changes");
+  resize(760, 520);
+
+  auto* layout = new QVBoxLayout(this);
+  lblSummary_ = new QLabel(this);
+  lblSummary_->setObjectName("lblSummary");
+  QFont bold = lblSummary_->font();
+  bold.setBold(true);
+  lblSummary_->setFont(bold);
+  layout->addWidget(lblSummary_);
+  auto* explanation =
+      new QLabel("What Apply would change in each file, compared with the file on disk now.", this);
+  layout->addWidget(explanation);
+
+  edtDiff_ = new QPlainTextEdit(this);
+  edtDiff_->setObjectName("edtDiff");
+  edtDiff_->setReadOnly(true);
+  edtDiff_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  edtDiff_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  layout->addWidget(edtDiff_, 1);
+
+  auto* buttons = new QHBoxLayout;
+  btnRestore_ = new QPushButton("&Restore...", this);
+  btnRestore_->setObjectName("btnRestore");
+  btnRestore_->setToolTip("Writes back a set of files kept before an earlier Apply");
+  btnRestore_->setAutoDefault(false);
+  auto* refresh = new QPushButton("Re&fresh", this);
+  refresh->setObjectName("btnRefresh");
+  refresh->setAutoDefault(false);
+  auto* close = new QPushButton("Close", this);
+  close->setObjectName("btnClose");
+  close->setDefault(true);
+  buttons->addWidget(btnRestore_);
+  buttons->addStretch(1);
+  buttons->addWidget(refresh);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+
+  connect(btnRestore_, &QPushButton::clicked, this, [this] { RestoreClick(); });
+  connect(refresh, &QPushButton::clicked, this, [this] { Refresh(); });
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  Refresh();
+}
+
+void TChangesForm::Refresh() {
+  try {
+    const std::vector<PlannedFile> planned = hooks_.planned();
+    diffs_ = CompareWithDisk(planned);
+    changedOnDisk_.clear();
+    for (const PlannedFile& file : planned) changedOnDisk_.push_back(file.changedOnDisk);
+    Show(diffs_);
+  } catch (const std::exception& error) {
+    diffs_.clear();
+    edtDiff_->clear();
+    lblSummary_->setText(QString::fromLocal8Bit(error.what()));
+  }
+}
+
+void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
+  if (diffs.empty()) {
+    lblSummary_->setText("Apply would write nothing: the settings files could not all be read.");
+    edtDiff_->clear();
+    return;
+  }
+  lblSummary_->setText(ToQ(changes::Summary(diffs)));
+
+  const QColor none;
+  // Every coloured line sets both colours, so that it reads on a dark palette too.
+  const QColor headingText(0x1f, 0x23, 0x28), headingBack(0xe4, 0xe7, 0xeb);
+  const QColor noteText(0x80, 0x80, 0x80);
+  const QColor hunkText(0x05, 0x50, 0xae), hunkBack(0xdd, 0xf4, 0xff);
+  const QColor removedText(0x82, 0x07, 0x1e), removedBack(0xff, 0xeb, 0xe9);
+  const QColor addedText(0x11, 0x63, 0x29), addedBack(0xda, 0xfb, 0xe1);
+
+  // A new document is filled before it is shown, which is far quicker than
+  // filling the one on screen.
+  auto* document = new QTextDocument(edtDiff_);
+  document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+  document->setDefaultFont(edtDiff_->font());
+  edtDiff_->setDocument(document);
+  // The view deletes only the document it made itself.
+  delete shownDocument_;
+  shownDocument_ = document;
+  DiffWriter out(edtDiff_);
+
+  int shown = 0, hidden = 0;
+  bool firstFile = true;
+  for (std::size_t f = 0; f < diffs.size(); ++f) {
+    const changes::FileDiff& diff = diffs[f];
+    if (!firstFile) out.Line(QString(), none, none);
+    firstFile = false;
+    out.Line(FileHeading(diff, f < changedOnDisk_.size() && changedOnDisk_[f]), headingText,
+             headingBack, true);
+    for (const changes::EndingChange& ending : diff.endings)
+      out.Line("  " + ToQ(changes::DescribeEndings(ending)), noteText, none, false, true);
+    if (diff.partial)
+      out.Line("  Too long to compare in full (" + Number(diff.oldLines) + " lines on disk, " +
+                   Number(diff.newLines) +
+                   " to be written): only the first changes are shown and counted.",
+               noteText, none, false, true);
+    for (const changes::Hunk& hunk : diff.hunks) {
+      if (shown >= kMaxShownLines) {
+        hidden += static_cast<int>(hunk.lines.size()) + 1;
+        continue;
+      }
+      out.Line(ToQ(changes::HunkHeader(hunk)), hunkText, hunkBack);
+      ++shown;
+      for (const changes::DiffLine& line : hunk.lines) {
+        if (shown >= kMaxShownLines) {
+          ++hidden;
+          continue;
+        }
+        const QString gutter = Gutter(line.oldNumber) + " " + Gutter(line.newNumber) + " ";
+        switch (line.kind) {
+          case changes::LineKind::Context:
+            out.Line(gutter + "  " + ToQ(line.text), none, none);
+            break;
+          case changes::LineKind::Removed:
+            out.Line(gutter + "- " + ToQ(line.text), removedText, removedBack);
+            break;
+          case changes::LineKind::Added:
+            out.Line(gutter + "+ " + ToQ(line.text), addedText, addedBack);
+            break;
+        }
+        ++shown;
+      }
+    }
+  }
+  if (hidden > 0)
+    out.Line(Number(hidden) + " more lines of differences are not shown.", noteText, none, false,
+             true);
+  edtDiff_->moveCursor(QTextCursor::Start);
+}
+
+void TChangesForm::RestoreClick() {
+  std::vector<backups::BackupSet> sets;
+  try {
+    sets = hooks_.store().List();
+  } catch (const std::exception& error) {
+    platform::MessageRequest request;
+    request.caption = "Restore";
+    request.text = QString::fromLocal8Bit(error.what());
+    request.icon = platform::Icon::Error;
+    platform::Current().MessageBox(this, request);
+    return;
+  }
+  auto* form = new TRestoreForm(this, std::move(sets), [this](const backups::BackupSet& set) {
+    const bool restored = hooks_.restore(set);
+    if (restored) Refresh();
+    return restored;
+  });
+  form->setAttribute(Qt::WA_DeleteOnClose);
+  form->open();
+}
+
+// ---------------------------------------------------------------------------
+// The list of backup sets
+
+TRestoreForm::TRestoreForm(QWidget* parent, std::vector<backups::BackupSet> sets,
+                           std::function<bool(const backups::BackupSet&)> restore)
+    : QDialog(parent), sets_(std::move(sets)), restore_(std::move(restore)) {
+  setObjectName("RestoreForm");
+  setWindowTitle("Restore");
+  resize(620, 360);
+
+  auto* layout = new QVBoxLayout(this);
+  auto* label = new QLabel(sets_.empty() ? QString("No files have been backed up yet: a backup "
+                                                   "is made each time Apply replaces them.")
+                                         : QString("Before each Apply the files it replaced were "
+                                                   "kept. Choose the set to write back:"),
+                           this);
+  label->setObjectName("lblRestore");
+  label->setWordWrap(true);
+  layout->addWidget(label);
+
+  lvBackups_ = new QTreeWidget(this);
+  lvBackups_->setObjectName("lvBackups");
+  lvBackups_->setRootIsDecorated(false);
+  lvBackups_->setHeaderLabels({"Time", "Files", "Size"});
+  for (const backups::BackupSet& set : sets_) {
+    QStringList names;
+    for (const backups::SetFile& file : set.files) names << QString::fromStdString(file.name);
+    auto* item = new QTreeWidgetItem(
+        lvBackups_, {QString::fromStdString(set.DisplayTime()), names.join(", "),
+                     QLocale::c().formattedDataSize(static_cast<qint64>(set.bytes))});
+    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+  }
+  lvBackups_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+  lvBackups_->header()->setStretchLastSection(false);
+  lvBackups_->resizeColumnToContents(0);
+  if (!sets_.empty()) lvBackups_->setCurrentItem(lvBackups_->topLevelItem(0));
+  layout->addWidget(lvBackups_, 1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  btnRestoreSet_ = new QPushButton("&Restore", this);
+  btnRestoreSet_->setObjectName("btnRestoreSet");
+  btnRestoreSet_->setEnabled(!sets_.empty());
+  auto* cancel = new QPushButton("Cancel", this);
+  cancel->setObjectName("btnCancel");
+  buttons->addWidget(btnRestoreSet_);
+  buttons->addWidget(cancel);
+  layout->addLayout(buttons);
+
+  connect(btnRestoreSet_, &QPushButton::clicked, this, [this] { RestoreClick(); });
+  connect(lvBackups_, &QTreeWidget::itemActivated, this, [this] { RestoreClick(); });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TRestoreForm::RestoreClick() {
+  const int index = lvBackups_->indexOfTopLevelItem(lvBackups_->currentItem());
+  if (index < 0 || index >= static_cast<int>(sets_.size())) return;
+  const backups::BackupSet& set = sets_[static_cast<std::size_t>(index)];
+  QStringList names;
+  for (const backups::SetFile& file : set.files) names << QString::fromStdString(file.name);
+
+  platform::MessageRequest request;
+  request.caption = "Restore";
+  request.text = "Write back the files kept at " + QString::fromStdString(set.DisplayTime()) +
+                 "?\r" + names.join(", ") +
+                 "\r\rThe files there now are backed up first. Every page is then loaded again "
+                 "from the files: changes not yet applied are lost.";
+  request.icon = platform::Icon::Question;
+  request.buttons = platform::Buttons::YesNo;
+  request.defaultButton = platform::Answer::No;
+  if (platform::Current().MessageBox(this, request) != platform::Answer::Yes) return;
+  if (restore_(set)) accept();
+}
+
+// ---------------------------------------------------------------------------
+// The main window's side
+
+std::vector<PlannedFile> FilesApplyWrites(const TForm1& form) {
+  std::vector<PlannedFile> files;
+  // Apply refuses documents that were not all read from this directory.
+  if (form.LoadedPath().isEmpty() || form.LoadedPath() != form.QuibPath) return files;
+  for (save_set::Entry& entry : form.FilesToSave()) {
+    const auto stamp = form.LoadedStamps().find(entry.path);
+    const bool changed =
+        stamp == form.LoadedStamps().end() || !StillAsLoaded(entry.path, stamp->second);
+    files.push_back(
+        {entry.path.filename().string(), std::move(entry.path), std::move(entry.bytes), changed});
+  }
+  return files;
+}
+
+backups::Store BackupStoreOf(const TForm1& form) {
+  return backups::Store(backups::DefaultRoot(), form.QuibFile(""));
+}
+
+void RestoreBackupSet(TForm1& form, const backups::BackupSet& set) {
+  backups::Store store = BackupStoreOf(form);
+  std::vector<save_set::Entry> files;
+  // Only the emulator's settings files are written back, whatever else the
+  // folder may hold.
+  for (backups::Store::Content& content : store.Read(set)) {
+    for (const char* name : kFileNames)
+      if (content.name == name) files.push_back({form.QuibFile(name), std::move(content.bytes)});
+  }
+  if (files.empty()) throw backups::BackupError("The backup holds none of the settings files.");
+  backups::SaveWithBackup(std::move(files), store);
+  form.UndoButtonClick();
+}
+
+void ShowChanges(TForm1& form) {
+  if (auto* open = form.findChild<TChangesForm*>(); open != nullptr && open->isVisible()) {
+    open->Refresh();
+    open->raise();
+    return;
+  }
+  TChangesForm::Hooks hooks;
+  hooks.planned = [&form] { return FilesApplyWrites(form); };
+  hooks.store = [&form] { return BackupStoreOf(form); };
+  hooks.restore = [&form](const backups::BackupSet& set) {
+    return form.Guarded([&] { RestoreBackupSet(form, set); });
+  };
+  auto* dialog = new TChangesForm(&form, std::move(hooks));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
+}

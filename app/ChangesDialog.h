@@ -1,0 +1,92 @@
+// The Changes window: for every file Apply would write, the differences
+// between the file on disk now and the bytes Apply would write; and the
+// window listing the backup sets, from which one is written back.
+#pragma once
+
+#include <QDialog>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/changes/FileDiff.h"
+#include "store/Backups.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTextDocument;
+class QTreeWidget;
+class TForm1;
+
+// A file Apply writes: its name, its path and the exact bytes it receives.
+struct PlannedFile {
+  std::string name;
+  std::filesystem::path path;
+  std::string bytes;
+  // Someone changed the file on disk since it was loaded (Apply asks first).
+  bool changedOnDisk = false;
+};
+
+// Diffs of the planned files against the disk, read now.
+std::vector<changes::FileDiff> CompareWithDisk(const std::vector<PlannedFile>& files);
+
+class TChangesForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  struct Hooks {
+    // The files Apply would write now.
+    std::function<std::vector<PlannedFile>()> planned;
+    // The store of this emulator directory's backups; throws BackupError.
+    std::function<backups::Store()> store;
+    // Writes a set back; false when it was not (cancelled or failed).
+    std::function<bool(const backups::BackupSet&)> restore;
+  };
+  TChangesForm(QWidget* parent, Hooks hooks);
+
+  // Reads the disk again and shows the differences.
+  void Refresh();
+  const std::vector<changes::FileDiff>& Diffs() const { return diffs_; }
+
+  // The most diff lines shown; the rest are counted.
+  static constexpr int kMaxShownLines = 20000;
+
+ private:
+  void RestoreClick();
+  void Show(const std::vector<changes::FileDiff>& diffs);
+
+  Hooks hooks_;
+  std::vector<changes::FileDiff> diffs_;
+  std::vector<bool> changedOnDisk_;  // by file, as diffs_
+  QLabel* lblSummary_ = nullptr;
+  QPlainTextEdit* edtDiff_ = nullptr;
+  QTextDocument* shownDocument_ = nullptr;  // the diff view's, once filled here
+  QPushButton* btnRestore_ = nullptr;
+};
+
+// Lists the backup sets (time, files, size); "Restore" asks for confirmation
+// and hands the chosen set to the restore hook.
+class TRestoreForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  TRestoreForm(QWidget* parent, std::vector<backups::BackupSet> sets,
+               std::function<bool(const backups::BackupSet&)> restore);
+
+ private:
+  void RestoreClick();
+
+  std::vector<backups::BackupSet> sets_;
+  std::function<bool(const backups::BackupSet&)> restore_;
+  QTreeWidget* lvBackups_ = nullptr;
+  QPushButton* btnRestoreSet_ = nullptr;
+};
+
+// The main window's side: the files Apply writes, the backup store of its
+// emulator directory, writing a set back (itself backed up first) and
+// reloading every page afterwards, and opening the Changes window.
+std::vector<PlannedFile> FilesApplyWrites(const TForm1& form);
+backups::Store BackupStoreOf(const TForm1& form);
+void RestoreBackupSet(TForm1& form, const backups::BackupSet& set);
+void ShowChanges(TForm1& form);

@@ -1,0 +1,252 @@
+// The backup store: where sets go, what they hold, how many are kept, and
+// that a backup which cannot be written leaves nothing behind.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "store/AtomicFile.h"
+#include "store/Backups.h"
+#include "store/SaveSet.h"
+#include "store/ZIniReader.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class Backups : public ::testing::Test {
+ protected:
+  Backups() {
+    std::random_device random;
+    temp_ = fs::temp_directory_path() / ("quib-backups-" + std::to_string(random()));
+    fs::create_directories(temp_ / "Quib Emulator");
+    root_ = temp_ / "state";
+  }
+  ~Backups() override { fs::remove_all(temp_); }
+
+  fs::path Emu(const char* name) const { return temp_ / "Quib Emulator" / name; }
+  void Write(const fs::path& path, const std::string& bytes) const {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  static std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  backups::Store MakeStore() const { return backups::Store(root_, temp_ / "Quib Emulator"); }
+  // Every entry under the store's folder, by name.
+  std::vector<std::string> Entries(const backups::Store& store) const {
+    std::vector<std::string> names;
+    if (!fs::exists(store.Folder())) return names;
+    for (const auto& entry : fs::directory_iterator(store.Folder()))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path temp_;
+  fs::path root_;
+};
+
+const auto kTime =
+    std::chrono::sys_days{std::chrono::December / 7 / 2026} + 23h + 59min + 12s + 42ms;
+
+TEST_F(Backups, FolderKeyIsTheFolderNameAndAHashOfTheWholePath) {
+  const std::string key = backups::FolderKey("/games/Quib Emulator").string();
+  ASSERT_EQ(key.size(), std::string("Quib Emulator-").size() + 8);
+  EXPECT_EQ(key.rfind("Quib Emulator-", 0), 0u);
+  EXPECT_EQ(key.find_first_not_of("0123456789abcdef", 14), std::string::npos);
+  EXPECT_EQ(backups::FolderKey("/games/Quib Emulator/"), key);
+  EXPECT_EQ(backups::FolderKey("/games/./x/../Quib Emulator"), key);
+  EXPECT_NE(backups::FolderKey("/other/Quib Emulator"), key);
+}
+
+TEST_F(Backups, CreateKeepsTheBytesOfEveryExistingFileUnderTheUtcTime) {
+  const std::string cfg("a=1\nb = 2\r\n\0end", 16);
+  Write(Emu("quib.cfg"), cfg);
+  Write(Emu("quib.inp"), "");
+  auto store = MakeStore();
+  const backups::BackupSet set =
+      store.Create({Emu("quib.cfg"), Emu("quibw.cfg"), Emu("quib.inp")}, kTime);
+  EXPECT_EQ(set.stamp, "2026-12-07T23-59-12.042Z");
+  EXPECT_EQ(set.DisplayTime(), "2026-12-07 23:59:12 UTC");
+  EXPECT_EQ(set.folder, store.Folder() / set.stamp);
+  EXPECT_EQ(store.Folder().parent_path(), root_);
+  ASSERT_EQ(set.files.size(), 2u);  // no quibw.cfg on disk
+  EXPECT_EQ(set.files[0].name, "quib.cfg");
+  EXPECT_EQ(set.files[0].size, cfg.size());
+  EXPECT_EQ(set.files[1].name, "quib.inp");
+  EXPECT_EQ(set.bytes, cfg.size());
+  EXPECT_EQ(Read(set.folder / "quib.cfg"), cfg);
+  EXPECT_EQ(Entries(store), std::vector<std::string>{set.stamp});  // nothing partial left
+
+  const auto contents = store.Read(set);
+  ASSERT_EQ(contents.size(), 2u);
+  EXPECT_EQ(contents[0].name, "quib.cfg");
+  EXPECT_EQ(contents[0].bytes, cfg);
+  EXPECT_EQ(contents[1].bytes, "");
+}
+
+TEST_F(Backups, SetsMadeInTheSameMillisecondGetTheirOwnFoldersAndListNewestFirst) {
+  Write(Emu("quib.cfg"), "1");
+  auto store = MakeStore();
+  const auto first = store.Create({Emu("quib.cfg")}, kTime);
+  Write(Emu("quib.cfg"), "2");
+  const auto second = store.Create({Emu("quib.cfg")}, kTime);
+  const auto older = store.Create({Emu("quib.cfg")}, kTime - 1h);
+  EXPECT_NE(first.stamp, second.stamp);
+  const auto sets = store.List();
+  ASSERT_EQ(sets.size(), 3u);
+  EXPECT_EQ(sets[0].stamp, second.stamp);
+  EXPECT_EQ(sets[1].stamp, first.stamp);
+  EXPECT_EQ(sets[2].stamp, older.stamp);
+  EXPECT_EQ(store.Read(sets[0])[0].bytes, "2");
+  EXPECT_EQ(store.Read(sets[1])[0].bytes, "1");
+}
+
+TEST_F(Backups, PruneKeepsTheNewestTwentyAndRemovesOnlyStaleUnfinishedSets) {
+  Write(Emu("quib.thm"), "t");
+  auto store = MakeStore();
+  for (int i = 0; i < 23; ++i) store.Create({Emu("quib.thm")}, kTime + i * 1s);
+  // What a crash while writing a set leaves, once long ago and once just now.
+  const fs::path stale = store.Folder() / "2026-12-01T10-00-00.000Z.partial";
+  const fs::path fresh = store.Folder() / "2026-12-07T23-59-00.000Z.partial";
+  fs::create_directory(stale);
+  fs::create_directory(fresh);
+  fs::last_write_time(stale, fs::file_time_type::clock::now() - 48h);
+  // Folders the store did not make are left alone.
+  fs::create_directory(store.Folder() / "notes");
+
+  store.Prune();
+  const auto sets = store.List();
+  ASSERT_EQ(sets.size(), backups::kKeptSets);
+  EXPECT_EQ(sets.front().stamp, "2026-12-07T23-59-34.042Z");
+  EXPECT_EQ(sets.back().stamp, "2026-12-07T23-59-15.042Z");
+  EXPECT_FALSE(fs::exists(stale));
+  EXPECT_TRUE(fs::exists(fresh));
+  EXPECT_TRUE(fs::exists(store.Folder() / "notes"));
+}
+
+TEST_F(Backups, BackupThatCannotBeWrittenThrowsAndLeavesNothing) {
+  Write(Emu("quib.cfg"), "x");
+  // The state folder is a file: no folder can be made below it, even as root.
+  Write(root_, "not a folder");
+  auto blocked = MakeStore();
+  try {
+    blocked.Create({Emu("quib.cfg")}, kTime);
+    FAIL() << "no error";
+  } catch (const backups::BackupError& error) {
+    EXPECT_NE(std::string(error.what()).find("Cannot create the backup folder"), std::string::npos)
+        << error.what();
+  }
+  fs::remove(root_);
+
+  // A file that cannot be read (here a folder in its place) stops the set,
+  // and the part already written goes again.
+  fs::create_directory(Emu("quib.thm"));
+  auto store = MakeStore();
+  EXPECT_THROW(store.Create({Emu("quib.cfg"), Emu("quib.thm")}, kTime), backups::BackupError);
+  EXPECT_TRUE(Entries(store).empty());
+  EXPECT_TRUE(store.List().empty());
+}
+
+TEST_F(Backups, DefaultRootFollowsTheStateFolderOfTheEnvironment) {
+  const auto saved = [](const char* name) -> std::optional<std::string> {
+    const char* value = std::getenv(name);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+  };
+  const auto state = saved("XDG_STATE_HOME");
+  const auto home = saved("HOME");
+  ::setenv("XDG_STATE_HOME", (temp_ / "xdg").c_str(), 1);
+  ::setenv("HOME", (temp_ / "home").c_str(), 1);
+  EXPECT_EQ(backups::DefaultRoot(), temp_ / "xdg" / "quib-configurator" / "backups");
+  ::setenv("XDG_STATE_HOME", "relative/is/ignored", 1);
+  EXPECT_EQ(backups::DefaultRoot(),
+            temp_ / "home" / ".local" / "state" / "quib-configurator" / "backups");
+  ::unsetenv("XDG_STATE_HOME");
+  ::unsetenv("HOME");
+  EXPECT_THROW(backups::DefaultRoot(), backups::BackupError);
+  for (const auto& [name, value] : {std::pair{"XDG_STATE_HOME", state}, std::pair{"HOME", home}}) {
+    if (value)
+      ::setenv(name, value->c_str(), 1);
+    else
+      ::unsetenv(name);
+  }
+}
+
+// The write of several files through the store, with a failure injected at
+// each step. Removing a prepared temporary file makes its replacement fail,
+// which no file permission can do for root.
+class SaveWithBackup : public Backups {
+ protected:
+  SaveWithBackup() {
+    Write(Emu("quib.cfg"), "old cfg\n");
+    Write(Emu("quib.inp"), "old inp\n");
+  }
+  std::vector<save_set::Entry> NewFiles() const {
+    return {{Emu("quib.cfg"), "new cfg\r\n"}, {Emu("quib.inp"), "new inp\r\n"}};
+  }
+};
+
+TEST_F(SaveWithBackup, ReplacesEveryFileAfterKeepingTheOldOnes) {
+  auto store = MakeStore();
+  backups::SaveWithBackup(NewFiles(), store);
+  EXPECT_EQ(Read(Emu("quib.cfg")), "new cfg\r\n");
+  EXPECT_EQ(Read(Emu("quib.inp")), "new inp\r\n");
+  const auto sets = store.List();
+  ASSERT_EQ(sets.size(), 1u);
+  const auto kept = store.Read(sets[0]);
+  ASSERT_EQ(kept.size(), 2u);
+  EXPECT_EQ(kept[0].bytes, "old cfg\n");
+  EXPECT_EQ(kept[1].bytes, "old inp\n");
+  // Only the emulator's files are in the emulator directory afterwards.
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(temp_ / "Quib Emulator"))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"quib.cfg", "quib.inp"}));
+
+  // Writing the set back restores the bytes exactly, and is itself kept.
+  std::vector<save_set::Entry> back;
+  for (const auto& file : kept) back.push_back({temp_ / "Quib Emulator" / file.name, file.bytes});
+  backups::SaveWithBackup(back, store);
+  EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
+  EXPECT_EQ(Read(Emu("quib.inp")), "old inp\n");
+  ASSERT_EQ(store.List().size(), 2u);
+  EXPECT_EQ(store.Read(store.List()[0])[0].bytes, "new cfg\r\n");
+}
+
+TEST_F(SaveWithBackup, FailureAtTheFirstReplacementRemovesTheSetAndALaterOneKeepsIt) {
+  for (const std::size_t broken : {0u, 1u}) {
+    SCOPED_TRACE(broken);
+    auto store = MakeStore();
+    for (const auto& set : store.List()) store.Remove(set);
+    // The temporary file that replaces the broken one disappears as soon as
+    // it is made: the backup is written after every file is prepared.
+    std::vector<save_set::Entry> files = NewFiles();
+    backups::SaveHooks hooks;
+    hooks.afterBackup = [&](const save_set::PreparedSet& prepared) {
+      fs::remove(prepared.file(broken).temp());
+    };
+    save_set::PreparedSet prepared(files);
+    EXPECT_THROW(backups::CommitWithBackup(prepared, store, hooks), save_set::SaveSetError);
+    EXPECT_EQ(Read(Emu("quib.inp")), "old inp\n");
+    if (broken == 0) {
+      EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
+      EXPECT_TRUE(store.List().empty());
+    } else {
+      EXPECT_EQ(Read(Emu("quib.cfg")), "new cfg\r\n");
+      ASSERT_EQ(store.List().size(), 1u);
+      EXPECT_EQ(store.Read(store.List()[0])[0].bytes, "old cfg\n");
+      Write(Emu("quib.cfg"), "old cfg\n");
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,276 @@
+// The Changes window and Restore, driven through the real widgets of the main
+// window on a copy of the sample emulator directory.
+#include <QDir>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTreeWidget>
+
+#include "app/ChangesDialog.h"
+#include "tests/app/AppFixture.h"
+
+namespace {
+
+using platform::Answer;
+
+class ChangesDialogTest : public AppTest {
+ protected:
+  void SetUp() override {
+    WriteIni();
+    ASSERT_NE(Start(), nullptr);
+  }
+
+  TChangesForm* OpenChanges() {
+    Click(Find<QPushButton>("ChangesButton"));
+    QApplication::processEvents();
+    auto* dialog = form()->findChild<TChangesForm*>("ChangesForm");
+    EXPECT_NE(dialog, nullptr);
+    if (dialog != nullptr) {
+      EXPECT_TRUE(dialog->isVisible());
+    }
+    return dialog;
+  }
+  static QString Summary(TChangesForm* dialog) {
+    return dialog->findChild<QLabel*>("lblSummary")->text();
+  }
+  static QPlainTextEdit* DiffView(TChangesForm* dialog) {
+    return dialog->findChild<QPlainTextEdit*>("edtDiff");
+  }
+  // The first block of the diff view whose text contains `text`.
+  static QTextBlock BlockWith(TChangesForm* dialog, const QString& text) {
+    for (QTextBlock b = DiffView(dialog)->document()->begin(); b.isValid(); b = b.next())
+      if (b.text().contains(text)) return b;
+    ADD_FAILURE() << "no line with " << text.toStdString();
+    return {};
+  }
+  backups::Store Store() const {
+    return backups::Store(backups::DefaultRoot(), QFile::encodeName(EmuDir()).toStdString());
+  }
+  std::vector<std::filesystem::path> EmuFiles() const {
+    std::vector<std::filesystem::path> files;
+    for (const char* name : {"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp", "quib.thm"})
+      files.push_back(QFile::encodeName(EmuDir() + name).toStdString());
+    return files;
+  }
+};
+
+TEST_F(ChangesDialogTest, ButtonSitsAtTheLeftEndOfTheRowAsHighAsOk) {
+  auto* changes = Find<QPushButton>("ChangesButton");
+  auto* ok = Find<QPushButton>("OKButton");
+  auto* run = Find<QPushButton>("RunButton");
+  EXPECT_EQ(changes->text(), "&Changes...");
+  EXPECT_EQ(changes->parentWidget(), ok->parentWidget());
+  EXPECT_EQ(changes->x(), 0);
+  EXPECT_EQ(changes->height(), ok->height());
+  EXPECT_EQ(changes->y(), ok->y());
+  // The row's other buttons stay at its right end.
+  EXPECT_EQ(run->geometry().right(), run->parentWidget()->width() - 1);
+  EXPECT_GT(ok->x(), changes->geometry().right() + 20);
+}
+
+TEST_F(ChangesDialogTest, ShowsEditsAndNormalisedLinesInColourAndUnchangedFiles) {
+  ShowPage("GUI");
+  Type(Find<QLineEdit>("FBWidth"), "400");
+  TChangesForm* dialog = OpenChanges();
+  ASSERT_NE(dialog, nullptr);
+
+  const QTextBlock removed = BlockWith(dialog, "- fb_width = 360");
+  const QTextBlock added = BlockWith(dialog, "+ fb_width=400");
+  EXPECT_TRUE(removed.text().startsWith("    27        "));
+  EXPECT_TRUE(added.text().startsWith("           27 "));
+  const QColor red = removed.blockFormat().background().color();
+  const QColor green = added.blockFormat().background().color();
+  EXPECT_GT(red.red(), red.green());
+  EXPECT_GT(green.green(), green.red());
+  EXPECT_TRUE(QFontInfo(DiffView(dialog)->font()).fixedPitch());
+  EXPECT_TRUE(DiffView(dialog)->isReadOnly());
+  EXPECT_TRUE(BlockWith(dialog, "@@ -24,7 +24,7 @@").isValid());
+
+  // The width is shared: quibw.cfg, as Apply writes it in the sample, gets it too.
+  EXPECT_TRUE(BlockWith(dialog, "quibw.cfg: 1 line added, 1 removed").isValid());
+  const auto& diffs = dialog->Diffs();
+  ASSERT_EQ(diffs.size(), 5u);
+  int changed = 0, addedLines = 0, removedLines = 0;
+  for (const auto& diff : diffs) {
+    changed += diff.unchanged ? 0 : 1;
+    addedLines += diff.added;
+    removedLines += diff.removed;
+  }
+  EXPECT_EQ(Summary(dialog), QString("%1 of 5 files change: %2 lines added, %3 removed.")
+                                 .arg(changed)
+                                 .arg(addedLines)
+                                 .arg(removedLines));
+  // Looking changes nothing on disk.
+  EXPECT_TRUE(ReadFile("quib.cfg").find("fb_width = 360") != std::string::npos);
+}
+
+TEST_F(ChangesDialogTest, ReadsTheDiskWhenOpenedAndOnRefresh) {
+  TChangesForm* dialog = OpenChanges();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(BlockWith(dialog, "quibw.cfg: unchanged").isValid());
+
+  // An edit on disk since loading, and LF line ends, which Apply would undo.
+  std::string text = ReadFile("quibw.cfg");
+  for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+  WriteFile("quibw.cfg", text + "edited_on_disk=1\n");
+  Click(dialog->findChild<QPushButton*>("btnRefresh"));
+  EXPECT_TRUE(
+      BlockWith(dialog, "quibw.cfg (changed on disk since it was loaded): 0 lines added, 1 removed")
+          .isValid());
+  EXPECT_TRUE(BlockWith(dialog, "quib.cfg: ").isValid());  // as loaded
+  EXPECT_TRUE(BlockWith(dialog, "- edited_on_disk=1").isValid());
+  const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+  EXPECT_TRUE(
+      BlockWith(dialog, QString("LF line ends become CR LF: %1 lines").arg(lines)).isValid());
+
+  // The button opens the same window again, read afresh.
+  Click(dialog->findChild<QPushButton*>("btnClose"));
+  QApplication::processEvents();
+  WriteFile("quibw.cfg", ReadFile("quibw.cfg") + "more=2\n");
+  TChangesForm* again = OpenChanges();
+  ASSERT_NE(again, nullptr);
+  EXPECT_TRUE(
+      BlockWith(again, "quibw.cfg (changed on disk since it was loaded): 0 lines added, 2 removed")
+          .isValid());
+}
+
+TEST_F(ChangesDialogTest, RestoreWritesTheSetBackAfterBackingUpAndReloads) {
+  std::vector<std::string> original;
+  for (const char* name : {"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp", "quib.thm"})
+    original.push_back(ReadFile(name));
+  auto store = Store();
+  store.Create(EmuFiles());
+  // The files change on disk afterwards (as an Apply would change them).
+  Replace("quib.cfg", "fb_width = 360", "fb_width=512");
+  WriteFile("quib.inp", "joy_driver=none\r\n");
+  const std::string changedCfg = ReadFile("quib.cfg");
+  ASSERT_TRUE(form()->Guarded([this] { form()->UndoButtonClick(); }));
+  ShowPage("GUI");
+  ASSERT_EQ(Find<QLineEdit>("FBWidth")->text(), "512");
+
+  TChangesForm* dialog = OpenChanges();
+  ASSERT_NE(dialog, nullptr);
+  Click(dialog->findChild<QPushButton*>("btnRestore"));
+  QApplication::processEvents();
+  auto* restore = dialog->findChild<TRestoreForm*>("RestoreForm");
+  ASSERT_NE(restore, nullptr);
+  auto* list = restore->findChild<QTreeWidget*>("lvBackups");
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_TRUE(list->topLevelItem(0)->text(0).endsWith(" UTC"));
+  EXPECT_EQ(list->topLevelItem(0)->text(1), "quib.blt, quib.cfg, quib.inp, quib.thm, quibw.cfg");
+
+  // No: nothing happens.
+  platform_.queueAnswer(Answer::No);
+  Click(restore->findChild<QPushButton*>("btnRestoreSet"));
+  EXPECT_EQ(ReadFile("quib.cfg"), changedCfg);
+  ASSERT_EQ(platform_.messages().size(), 1u);
+  EXPECT_EQ(platform_.messages()[0].caption, "Restore");
+  EXPECT_EQ(platform_.messages()[0].defaultButton, Answer::No);
+  EXPECT_EQ(Store().List().size(), 1u);
+
+  platform_.queueAnswer(Answer::Yes);
+  Click(restore->findChild<QPushButton*>("btnRestoreSet"));
+  QApplication::processEvents();
+  std::size_t i = 0;
+  for (const char* name : {"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp", "quib.thm"})
+    EXPECT_EQ(ReadFile(name), original[i++]) << name;
+  // What the restore replaced is itself kept, as the newest set.
+  const auto sets = Store().List();
+  ASSERT_EQ(sets.size(), 2u);
+  const auto kept = Store().Read(sets[0]);
+  ASSERT_EQ(kept.size(), 5u);
+  EXPECT_EQ(kept[1].name, "quib.cfg");
+  EXPECT_EQ(kept[1].bytes, changedCfg);
+  // Every page was loaded again, as Undo does.
+  EXPECT_EQ(Find<QLineEdit>("FBWidth")->text(), "360");
+  EXPECT_EQ(Line(form()->InputDoc, "joy_driver"), Line(ParseDocument(original[3]), "joy_driver"));
+  // The Changes window shows the disk as it is now.
+  EXPECT_TRUE(BlockWith(dialog, "- fb_width = 360").isValid());
+}
+
+TEST_F(ChangesDialogTest, RestoreWithoutBackupsListsNothingToChoose) {
+  TChangesForm* dialog = OpenChanges();
+  ASSERT_NE(dialog, nullptr);
+  Click(dialog->findChild<QPushButton*>("btnRestore"));
+  QApplication::processEvents();
+  auto* restore = dialog->findChild<TRestoreForm*>("RestoreForm");
+  ASSERT_NE(restore, nullptr);
+  EXPECT_EQ(restore->findChild<QTreeWidget*>("lvBackups")->topLevelItemCount(), 0);
+  EXPECT_FALSE(restore->findChild<QPushButton*>("btnRestoreSet")->isEnabled());
+  EXPECT_TRUE(restore->findChild<QLabel*>("lblRestore")->text().startsWith("No files have been"));
+}
+
+TEST_F(ChangesDialogTest, ApplyKeepsTheReplacedFilesAsASetAndPrunesAtTwenty) {
+  std::vector<std::string> before;
+  for (const char* name : {"quib.blt", "quib.cfg", "quib.inp", "quib.thm", "quibw.cfg"})
+    before.push_back(ReadFile(name));
+  Apply();
+  auto sets = Store().List();
+  ASSERT_EQ(sets.size(), 1u);
+  // Under the state folder of the run, in a folder named after the directory.
+  EXPECT_EQ(QString::fromStdString(sets[0].folder.parent_path().parent_path().string()),
+            StateDir() + "quib-configurator/backups");
+  EXPECT_EQ(sets[0].folder.parent_path().filename().string().rfind("Quib Emulator-", 0), 0u);
+  const auto kept = Store().Read(sets[0]);
+  ASSERT_EQ(kept.size(), 5u);
+  for (std::size_t i = 0; i < kept.size(); ++i) EXPECT_EQ(kept[i].bytes, before[i]) << kept[i].name;
+  EXPECT_NE(ReadFile("quib.cfg"), before[1]);  // the sample's blanks around "=" are gone
+
+  for (int i = 0; i < 21; ++i) Apply();
+  sets = Store().List();
+  EXPECT_EQ(sets.size(), backups::kKeptSets);
+  // The oldest set, with the bytes as they were at the start, is gone.
+  for (const auto& set : sets) EXPECT_NE(Store().Read(set)[1].bytes, before[1]);
+}
+
+TEST_F(ChangesDialogTest, BackupThatCannotBeWrittenStopsApplyBeforeAnythingIsReplaced) {
+  const std::string cfg = ReadFile("quib.cfg");
+  const std::string blt = ReadFile("quib.blt");
+  // A file where the state folder should be: no folder can be made in it.
+  QFile blocker(StateDir().chopped(1));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  Apply();
+  EXPECT_EQ(ReadFile("quib.cfg"), cfg);
+  EXPECT_EQ(ReadFile("quib.blt"), blt);
+  const auto messages = platform_.messages();
+  ASSERT_EQ(messages.size(), 1u);  // no "Settings saved"
+  EXPECT_EQ(messages[0].icon, platform::Icon::Error);
+  EXPECT_TRUE(messages[0].text.startsWith(
+      "Nothing was saved: the files it would replace could not be backed up first.\r"))
+      << messages[0].text.toStdString();
+  EXPECT_EQ(QDir(EmuDir()).entryList(QDir::Files | QDir::Hidden).size(),
+            QDir(QString(QUIB_SOURCE_DIR) + "/samples/emulator").entryList(QDir::Files).size());
+}
+
+TEST_F(ChangesDialogTest, ApplyThatReplacesNothingLeavesNoSet) {
+  // quib.inp cannot be replaced (a folder stands in its place), so nothing is.
+  const std::string cfg = ReadFile("quib.cfg");
+  RemoveFile("quib.inp");
+  ASSERT_TRUE(QDir().mkpath(EmuDir() + "quib.inp"));
+  Apply();
+  EXPECT_EQ(ReadFile("quib.cfg"), cfg);
+  EXPECT_TRUE(Store().List().empty());
+  const QDir folder(QString::fromStdString(Store().Folder().string()));
+  EXPECT_TRUE(!folder.exists() || folder.isEmpty());
+}
+
+// Not a ChangesDialogTest: the window starts on a directory it cannot read in full.
+TEST_F(AppTest, ChangesAfterAFailedLoadShowThatApplyWouldWriteNothing) {
+  WriteIni();
+  RemoveFile("quib.thm");
+  ASSERT_TRUE(QDir().mkpath(EmuDir() + "quib.thm"));
+  ASSERT_NE(Start(), nullptr);
+  Click(Find<QPushButton>("ChangesButton"));
+  auto* dialog = form()->findChild<TChangesForm*>("ChangesForm");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->Diffs().empty());
+  EXPECT_EQ(dialog->findChild<QLabel*>("lblSummary")->text(),
+            "Apply would write nothing: the settings files could not all be read.");
+}
+
+}  // namespace
