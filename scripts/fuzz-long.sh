@@ -28,6 +28,12 @@ out=${QUIB_FUZZ_OUT:-$build/fuzz-long}
 
 if [ "$ci" -eq 0 ]; then scripts/build-fuzz.sh "$build"; fi
 source scripts/sanitizer-env.sh
+# The targets run with a scratch home: no settings of the user's are read or
+# changed.
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+  XDG_CACHE_HOME=$home/.cache
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
