@@ -654,14 +654,13 @@ void TForm1::LoadSettings() {
   std::map<std::filesystem::path, FileStamp> stamps;
   auto load = [&](Document& doc, const char* name) {
     const std::filesystem::path file = QuibFile(name);
-    LoadDocument(doc, file, &stamps[file]);
+    LoadDocument(doc, file, &stamps[file], LineForm::Normalized);
   };
   if (QuibCfgPresent) load(quib, "quib.cfg");
   if (QuibWCfgPresent) load(quibw, "quibw.cfg");
   load(blitters, "quib.blt");
   load(input, "quib.inp");
   load(themes, "quib.thm");
-  for (Document* doc : {&quib, &quibw, &blitters, &input, &themes}) NormalizeLines(doc);
   stamps_ = std::move(stamps);
   if (QuibCfgPresent) *QuibDoc = std::move(quib);
   if (QuibWCfgPresent) *QuibWDoc = std::move(quibw);
@@ -673,13 +672,12 @@ void TForm1::LoadSettings() {
   Document* preferred = PreferredDocument();
   if (preferred == nullptr) return;
 
-  bool marked = false;
-  for (const std::string& line : *preferred) {
-    if (line.find("QUIB 0.72") != std::string::npos) {
-      marked = true;
-      break;
-    }
-  }
+  // Any line may carry the version mark.
+  constexpr std::string_view kMark = "QUIB 0.72";
+  const bool marked =
+      std::any_of(preferred->begin(), preferred->end(), [&](const std::string& line) {
+        return line.size() >= kMark.size() && std::string_view(line).find(kMark) != line.npos;
+      });
   if (!marked) {
     Message("Version mismatch",
             "Quib Configurator has detected that you are running it on a version of Quib other "

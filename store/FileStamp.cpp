@@ -10,8 +10,7 @@
 
 #include "store/ZIniReader.h"
 
-std::uint64_t ContentHash(std::string_view bytes) {
-  std::uint64_t hash = 14695981039346656037ull;
+std::uint64_t ContentHash(std::string_view bytes, std::uint64_t hash) {
   for (const char c : bytes) {
     hash ^= static_cast<unsigned char>(c);
     hash *= 1099511628211ull;
@@ -44,7 +43,7 @@ bool StillAsLoaded(const std::filesystem::path& path, const FileStamp& loaded) {
   if (ec || size != loaded.size) return false;
   try {
     FileStamp now;
-    ReadFileBytes(path, &now);
+    ReadFilePieces(path, &now, [](std::string_view) {});
     return now.size == loaded.size && now.hash == loaded.hash;
   } catch (const FileError&) {
     return false;

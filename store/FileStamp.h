@@ -12,9 +12,14 @@ struct FileStamp {
   std::uint64_t hash = 0;    // ContentHash of the bytes read
 };
 
+// The hash of no bytes, where a hash over pieces starts.
+inline constexpr std::uint64_t kContentHashStart = 14695981039346656037ull;
+
 // A 64-bit hash of the bytes (FNV-1a): equal bytes give equal hashes, and a
-// change anywhere changes it but for a chance of one in 2^64.
-std::uint64_t ContentHash(std::string_view bytes);
+// change anywhere changes it but for a chance of one in 2^64. Bytes read in
+// pieces hash as a whole when each piece goes on from the last one's hash:
+// ContentHash(b, ContentHash(a)) == ContentHash(a + b).
+std::uint64_t ContentHash(std::string_view bytes, std::uint64_t hash = kContentHashStart);
 
 // The stamp of bytes just written to file: their size and hash, and the
 // file's modification time as the disk gives it now.

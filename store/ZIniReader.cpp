@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <system_error>
 
@@ -217,22 +218,23 @@ int FindKey(const Document& doc, std::string_view key) {
   return ScanForKey(doc, key);
 }
 
+void NormalizeNameLine(std::string& line) {
+  const std::size_t eq = line.find('=');
+  if (eq == std::string::npos) return;
+  if (std::memchr(line.data(), ';', eq) != nullptr) return;  // a comment
+  const std::string_view view(line);
+  const std::string_view name = TrimBlanks(view.substr(0, eq));
+  const std::string_view value = TrimBlanks(view.substr(eq + 1));
+  if (name.size() == eq && value.size() == view.size() - eq - 1) return;  // already trimmed
+  std::string normal;
+  normal.reserve(name.size() + 1 + value.size());
+  normal.append(name).append("=").append(value);
+  line = std::move(normal);
+}
+
 void NormalizeLines(Document* doc) {
   if (doc == nullptr) return;
-  for (std::string& line : *doc) {
-    const std::size_t eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    const std::size_t semi = line.find(';');
-    if (semi != std::string::npos && semi < eq) continue;
-    const std::string_view view(line);
-    const std::string_view name = TrimBlanks(view.substr(0, eq));
-    const std::string_view value = TrimBlanks(view.substr(eq + 1));
-    if (name.size() == eq && value.size() == view.size() - eq - 1) continue;  // already trimmed
-    std::string normal;
-    normal.reserve(name.size() + 1 + value.size());
-    normal.append(name).append("=").append(value);
-    line = std::move(normal);
-  }
+  for (std::string& line : *doc) NormalizeNameLine(line);
 }
 
 std::string ReadValue(const Document& doc, std::string_view key) {
@@ -338,17 +340,72 @@ void DeleteKey(Document& doc, std::string_view key) {
   if (index >= 0) RemoveLine(doc, index);
 }
 
+namespace {
+
+// Splits bytes that come in pieces into lines, as if they came at once: a
+// line may run over several pieces, and a CR that ends one piece pairs with an
+// LF that starts the next.
+class LineSplitter {
+ public:
+  // normalize: each line goes through NormalizeNameLine as it is made, while it
+  // is still at hand.
+  explicit LineSplitter(Document& lines, bool normalize = false)
+      : lines_(lines), normalize_(normalize) {}
+
+  void Take(std::string_view piece) {
+    std::size_t start = 0;
+    if (afterCr_ && !piece.empty()) {
+      afterCr_ = false;
+      if (piece.front() == '\n') start = 1;
+    }
+    for (std::size_t i = start; i < piece.size(); ++i) {
+      const char c = piece[i];
+      if (c != '\r' && c != '\n') continue;
+      if (partial_.empty()) {
+        Emit(std::string(piece.substr(start, i - start)));
+      } else {
+        partial_.append(piece.substr(start, i - start));
+        Emit(std::string(partial_));
+        partial_.clear();
+      }
+      if (c == '\r') {
+        if (i + 1 == piece.size()) {
+          afterCr_ = true;
+        } else if (piece[i + 1] == '\n') {
+          ++i;
+        }
+      }
+      start = i + 1;
+    }
+    partial_.append(piece.substr(std::min(start, piece.size())));
+  }
+
+  // The last line, when the bytes do not end with a line break.
+  void Finish() {
+    if (!partial_.empty()) Emit(std::move(partial_));
+    partial_.clear();
+    afterCr_ = false;
+  }
+
+ private:
+  void Emit(std::string line) {
+    if (normalize_) NormalizeNameLine(line);
+    lines_.push_back(std::move(line));
+  }
+
+  Document& lines_;
+  bool normalize_;
+  std::string partial_;  // the start of a line that goes on in the next piece
+  bool afterCr_ = false;
+};
+
+}  // namespace
+
 Document ParseDocument(std::string_view text) {
   Document lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  LineSplitter splitter(lines);
+  splitter.Take(text);
+  splitter.Finish();
   return lines;
 }
 
@@ -365,7 +422,8 @@ const char kNotRegularReason[] = "It is not a regular file.";
 
 #ifndef _WIN32
 
-std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp) {
+void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
+                    const std::function<void(std::string_view)>& take) {
   const std::string name = path.string();
   // O_NONBLOCK: opening a FIFO without a writer, or a device, must not wait.
   const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -379,33 +437,41 @@ std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp) {
   if (!S_ISREG(info.st_mode)) fail(kNotRegularReason);
   if (static_cast<std::uint64_t>(info.st_size) > kMaxSettingsFileBytes) fail(TooLargeReason());
 
-  std::string text;
-  text.reserve(static_cast<std::size_t>(info.st_size));
-  char buffer[65536];
+  std::uint64_t total = 0;
+  std::uint64_t hash = kContentHashStart;
+  const auto buffer = std::make_unique<char[]>(kReadPieceBytes);
   for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    const ssize_t got = ::read(fd, buffer.get(), kReadPieceBytes);
     if (got < 0) {
       if (errno == EINTR) continue;
       fail(SystemReason(errno));
     }
     if (got == 0) break;
-    text.append(buffer, static_cast<std::size_t>(got));
+    total += static_cast<std::uint64_t>(got);
     // A file that grows while it is read is bounded all the same.
-    if (text.size() > kMaxSettingsFileBytes) fail(TooLargeReason());
+    if (total > kMaxSettingsFileBytes) fail(TooLargeReason());
+    const std::string_view piece(buffer.get(), static_cast<std::size_t>(got));
+    if (stamp != nullptr) hash = ContentHash(piece, hash);
+    try {
+      take(piece);
+    } catch (...) {
+      ::close(fd);
+      throw;
+    }
   }
   ::close(fd);
   if (stamp != nullptr) {
-    stamp->size = text.size();
+    stamp->size = total;
     stamp->mtimeNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 +
                      static_cast<std::int64_t>(info.st_mtim.tv_nsec);
-    stamp->hash = ContentHash(text);
+    stamp->hash = hash;
   }
-  return text;
 }
 
 #else
 
-std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp) {
+void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
+                    const std::function<void(std::string_view)>& take) {
   const std::string name = native_file::DisplayName(path);
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
@@ -413,16 +479,27 @@ std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp) {
     throw FileError(FileError::Kind::Open, name, kNotRegularReason);
   std::FILE* file = native_file::OpenForReading(path);
   if (file == nullptr) throw FileError(FileError::Kind::Open, name, SystemReason(errno));
-  std::string text;
-  char buffer[65536];
+  std::uint64_t total = 0;
+  std::uint64_t hash = kContentHashStart;
+  const auto buffer = std::make_unique<char[]>(kReadPieceBytes);
   for (;;) {
-    const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
-    text.append(buffer, got);
-    if (text.size() > kMaxSettingsFileBytes) {
+    const std::size_t got = std::fread(buffer.get(), 1, kReadPieceBytes, file);
+    total += got;
+    if (total > kMaxSettingsFileBytes) {
       std::fclose(file);
       throw FileError(FileError::Kind::Open, name, TooLargeReason());
     }
-    if (got < sizeof buffer) {
+    const std::string_view piece(buffer.get(), got);
+    if (stamp != nullptr) hash = ContentHash(piece, hash);
+    if (got > 0) {
+      try {
+        take(piece);
+      } catch (...) {
+        std::fclose(file);
+        throw;
+      }
+    }
+    if (got < kReadPieceBytes) {
       if (std::ferror(file)) {
         const int err = errno != 0 ? errno : EIO;
         std::fclose(file);
@@ -433,20 +510,32 @@ std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp) {
   }
   std::fclose(file);
   if (stamp != nullptr) {
-    stamp->size = text.size();
+    stamp->size = total;
     const auto time = std::filesystem::last_write_time(path, ec);
     stamp->mtimeNs =
         ec ? 0
            : std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
-    stamp->hash = ContentHash(text);
+    stamp->hash = hash;
   }
-  return text;
 }
 
 #endif
 
-void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp) {
-  doc = ParseDocument(ReadFileBytes(path, stamp));
+std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp) {
+  std::string text;
+  ReadFilePieces(path, stamp, [&](std::string_view piece) { text.append(piece); });
+  return text;
+}
+
+void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp,
+                  LineForm form) {
+  // The lines are split while the file is read, so the whole text is never
+  // held beside them.
+  Document lines;
+  LineSplitter splitter(lines, form == LineForm::Normalized);
+  ReadFilePieces(path, stamp, [&](std::string_view piece) { splitter.Take(piece); });
+  splitter.Finish();
+  doc = std::move(lines);
 }
 
 std::string DocumentBytes(const Document& doc) {

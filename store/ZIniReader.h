@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -81,6 +82,8 @@ class KeyIndex {
 // Trims every name line around its first "=" (comment lines whose ";" comes
 // before the "=" stay as they are). A null document is skipped.
 void NormalizeLines(Document* doc);
+// The same for one line.
+void NormalizeNameLine(std::string& line);
 inline void NormalizeLines(Document& doc) { NormalizeLines(&doc); }
 
 std::string ReadValue(const Document& doc, std::string_view key);
@@ -108,10 +111,23 @@ inline constexpr std::uint64_t kMaxSettingsFileBytes = std::uint64_t{256} << 20;
 // content hash of the bytes returned.
 std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp = nullptr);
 
-// Replaces the document's lines with the file's (read by ReadFileBytes, which
+// How many bytes ReadFilePieces reads at a time.
+inline constexpr std::size_t kReadPieceBytes = 65536;
+
+// Reads the file as ReadFileBytes does (the same checks, errors and stamp) but
+// hands its bytes to take in order, a piece of at most kReadPieceBytes at a
+// time, holding no more than one piece. An exception from take stops the read.
+void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
+                    const std::function<void(std::string_view)>& take);
+
+// Replaces the document's lines with the file's (read by ReadFilePieces, which
 // fills stamp when given). Lines end at CR LF, LF or a lone CR; every other
 // byte (NUL included) is kept. Throws FileError(Open).
-void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp = nullptr);
+// Normalized: every line goes through NormalizeNameLine as it is read (the same
+// lines as NormalizeLines after the load, without walking them again).
+enum class LineForm { AsRead, Normalized };
+void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp = nullptr,
+                  LineForm form = LineForm::AsRead);
 
 // The exact bytes SaveDocument writes: every line followed by CR LF.
 std::string DocumentBytes(const Document& doc);

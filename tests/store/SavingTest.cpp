@@ -119,6 +119,52 @@ TEST_F(Saving, StampsTellContentChangesFromMereTouches) {
   EXPECT_EQ(written.mtimeNs, Stat(q).st_mtim.tv_sec * 1000000000 + Stat(q).st_mtim.tv_nsec);
 }
 
+TEST_F(Saving, FilesReadInPiecesGiveTheStampOfTheWholeText) {
+  // The hash goes on from piece to piece: the stamp of a file read in many
+  // pieces is that of its whole text, and the check before saving agrees.
+  const std::size_t n = kReadPieceBytes;
+  const std::string texts[] = {
+      "k=v\n" + std::string(3 * n, 'x') + "\n" + std::string(n, 'y') + "\r",
+      std::string(n, 'z') + "\n\n" + std::string(n - 2, '\0') + "\r\n", std::string(n, 'e')};
+  for (const std::string& text : texts) {
+    const fs::path p = Put("quib.cfg", text);
+    Document doc;
+    FileStamp stamp;
+    LoadDocument(doc, p, &stamp);
+    EXPECT_EQ(doc, ParseDocument(text));
+    EXPECT_EQ(stamp.size, text.size());
+    EXPECT_EQ(stamp.hash, ContentHash(text));
+    EXPECT_EQ(ReadFileBytes(p), text);
+    EXPECT_TRUE(StillAsLoaded(p, stamp));
+    Put("quib.cfg", text.substr(0, text.size() - 1) + "!");  // the last byte of the last piece
+    EXPECT_FALSE(StillAsLoaded(p, stamp));
+  }
+  EXPECT_EQ(ContentHash("\r\nb", ContentHash("aa")), ContentHash("aa\r\nb"));
+}
+
+TEST_F(Saving, LinesNormalizedWhileReadMatchNormalizingAfterwards) {
+  // Name lines with blanks around "=", one running over the edge of a piece,
+  // next to comments that must stay as they are.
+  const std::size_t n = kReadPieceBytes;
+  const std::string text = std::string(n - 6, ';') + "\r\n  key  =  value ; tail \t\r" +
+                           " ; note = kept \n\tx\t=\t1\nplain\n =\r\n" + std::string(n, 'v') +
+                           " = w \r\n";
+  const fs::path p = Put("quib.cfg", text);
+  Document normalized;
+  FileStamp stamp;
+  LoadDocument(normalized, p, &stamp, LineForm::Normalized);
+  Document after = ParseDocument(text);
+  NormalizeLines(after);
+  EXPECT_EQ(normalized, after);
+  ASSERT_EQ(normalized.size(), 7u);
+  EXPECT_EQ(normalized[1], "key=value ; tail");
+  EXPECT_EQ(normalized[2], " ; note = kept ");
+  EXPECT_EQ(normalized[3], "x=1");
+  EXPECT_EQ(normalized[5], "=");
+  EXPECT_EQ(normalized[6], std::string(n, 'v') + "=w");
+  EXPECT_EQ(stamp.hash, ContentHash(text));  // the stamp is of the bytes on disk
+}
+
 TEST_F(Saving, ReplacingKeepsOwnerGroupAndMode) {
   if (::geteuid() != 0) GTEST_SKIP() << "giving files to another user needs root";
   // Root saves a file of another user: it stays theirs, still private.
