@@ -1,6 +1,9 @@
 // The backup store: where sets go, what they hold, how many are kept, and
 // that a backup which cannot be written leaves nothing behind.
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <chrono>
 #include <cstdlib>
@@ -20,6 +23,28 @@ namespace fs = std::filesystem;
 namespace {
 
 using namespace std::chrono_literals;
+
+// Makes a folder look last written that long ago. The standard library of
+// MinGW cannot set a folder's time on Windows; the system can.
+void AgeFolder(const fs::path& folder, std::chrono::hours age) {
+#ifdef _WIN32
+  FILETIME now;
+  ::GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER time;
+  time.LowPart = now.dwLowDateTime;
+  time.HighPart = now.dwHighDateTime;
+  time.QuadPart -= static_cast<ULONGLONG>(age.count()) * 3600ULL * 10000000ULL;
+  FILETIME then{time.LowPart, time.HighPart};
+  HANDLE handle = ::CreateFileW(folder.c_str(), FILE_WRITE_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+  ::SetFileTime(handle, nullptr, nullptr, &then);
+  ::CloseHandle(handle);
+#else
+  fs::last_write_time(folder, fs::file_time_type::clock::now() - age);
+#endif
+}
 
 class Backups : public ::testing::Test {
  protected:
@@ -119,7 +144,7 @@ TEST_F(Backups, PruneKeepsTheNewestTwentyAndRemovesOnlyStaleUnfinishedSets) {
   const fs::path fresh = store.Folder() / "2026-12-07T23-59-00.000Z.partial";
   fs::create_directory(stale);
   fs::create_directory(fresh);
-  fs::last_write_time(stale, fs::file_time_type::clock::now() - 48h);
+  AgeFolder(stale, 48h);
   // Folders the store did not make are left alone.
   fs::create_directory(store.Folder() / "notes");
 
@@ -156,6 +181,8 @@ TEST_F(Backups, BackupThatCannotBeWrittenThrowsAndLeavesNothing) {
   EXPECT_TRUE(store.List().empty());
 }
 
+// The XDG state folder; Windows keeps backups under LOCALAPPDATA.
+#ifndef _WIN32
 TEST_F(Backups, DefaultRootFollowsTheStateFolderOfTheEnvironment) {
   const auto saved = [](const char* name) -> std::optional<std::string> {
     const char* value = std::getenv(name);
@@ -179,6 +206,7 @@ TEST_F(Backups, DefaultRootFollowsTheStateFolderOfTheEnvironment) {
       ::unsetenv(name);
   }
 }
+#endif
 
 // The write of several files through the store, with a failure injected at
 // each step. Removing a prepared temporary file makes its replacement fail,
