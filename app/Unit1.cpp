@@ -519,6 +519,7 @@ bool TForm1::FormCreate() {
   SetTabImages(tcSoundFormat, "SoundFormats");
 
   ReadProgramSettings();
+  storedQuibPath_ = QuibPath;
   if (!startDir_.isEmpty()) QuibPath = startDir_;
   if (QuibPath.isEmpty()) LocateQuib();
   if (QuibPath.isEmpty()) {
@@ -842,7 +843,9 @@ void TForm1::FormCloseQuery() {
   };
   write("Left", QString::number(pos().x()));
   write("Top", QString::number(pos().y()));
-  write("Quib path", QuibPath);
+  const bool commandLineRun =
+      !startDir_.isEmpty() && QuibPath == startDir_ && !storedQuibPath_.isEmpty();
+  write("Quib path", commandLineRun ? storedQuibPath_ : QuibPath);
   write("Active page", QString::number(PageControl->currentIndex()));
   write("Missing picture warning", MissingPictureWarning ? "1" : "0");
   write("Show message when applying", ShowMessageWhenApplying ? "1" : "0");

@@ -184,6 +184,10 @@ class TForm1 : public QWidget {
   // The emulator directory the documents were last read from, all of them.
   QString loadedPath_;
   QString startDir_;  // named on the command line, or empty
+  // The directory the settings file recorded at start-up: a directory named on
+  // the command line is used for that run only, so the close records this one
+  // again unless the user located another or none was recorded.
+  QString storedQuibPath_;
   std::map<std::filesystem::path, FileStamp> stamps_;
   QList<QRadioButton*> preferButtons_;
   bool shown_ = false;

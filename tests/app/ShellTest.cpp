@@ -474,8 +474,8 @@ TEST_F(Shell, OddFilesLoadFillAndSaveWithoutHarm) {
 
 namespace {
 
-// A directory named on the command line replaces the stored one for the
-// start, without the locate dialog, and is what the close records.
+// A directory named on the command line replaces the stored one for this run,
+// without the locate dialog; the close keeps the stored one recorded.
 TEST_F(Shell, CommandLineDirectoryIsUsedAsIfLocated) {
   WriteIni();
   const QString other = EmuDir() + "../Other Quib/";
@@ -501,6 +501,16 @@ TEST_F(Shell, CommandLineDirectoryIsUsedAsIfLocated) {
   EXPECT_TRUE(platform_.openFileRequests().empty());
   EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "777");
   form->close();
+  QApplication::processEvents();
+  EXPECT_TRUE(Ini().contains("Quib path=" + EmuDir())) << Ini().toStdString();
+  EXPECT_FALSE(Ini().contains("Quib path=" + expected)) << Ini().toStdString();
+
+  // Relocating during such a run is remembered, as always.
+  auto again = std::make_unique<TForm1>();
+  again->SetStartDirectory(EmuDir());
+  ASSERT_TRUE(again->FormCreate());
+  again->QuibPath = expected;
+  again->close();
   QApplication::processEvents();
   EXPECT_TRUE(Ini().contains("Quib path=" + expected)) << Ini().toStdString();
 }
