@@ -114,25 +114,14 @@ void FillKeyInRect(const Canvas& cv, QRgb colour, Rect r, std::uint32_t key) {
 
 std::int32_t Percent(std::int32_t p) { return std::clamp(p, 0, 100); }
 
-void GradientFillKey(const Canvas& cv, Rect r, std::uint32_t key, ThemeColour base, ThemeColour far,
-                     std::int32_t start, std::int32_t finish, bool horizontal) {
-  const int lo = horizontal ? r.left : r.top;
-  const int hi = horizontal ? r.right : r.bottom;
+// Calls band(a, b, colour) for the bands of a gradient over [lo, hi) in the
+// order they are laid: columns (or rows) a to b - 1 in one colour.
+template <typename Band>
+void ForEachBand(int lo, int hi, ThemeColour base, ThemeColour far, std::int32_t start,
+                 std::int32_t finish, Band&& band) {
   const std::int64_t w = hi - lo;
   const int s = static_cast<int>(lo + w * Percent(start) / 100);
   const int f = static_cast<int>(lo + w * Percent(finish) / 100);
-  // A band of the bar: columns (or rows) from a to b - 1.
-  auto band = [&](int a, int b, QRgb colour) {
-    Rect part = r;
-    if (horizontal) {
-      part.left = a;
-      part.right = b;
-    } else {
-      part.top = a;
-      part.bottom = b;
-    }
-    FillKeyInRect(cv, colour, part, key);
-  };
   band(lo, s, ToPixel(base));
   band(f, hi, ToPixel(far));
   const std::int64_t n = f - s;
@@ -144,6 +133,36 @@ void GradientFillKey(const Canvas& cv, Rect r, std::uint32_t key, ThemeColour ba
     }
     band(static_cast<int>(s + i), static_cast<int>(s + i + 1), ToPixel(c));
   }
+}
+
+void GradientFillKey(const Canvas& cv, Rect r, std::uint32_t key, ThemeColour base, ThemeColour far,
+                     std::int32_t start, std::int32_t finish, bool horizontal) {
+  ForEachBand(horizontal ? r.left : r.top, horizontal ? r.right : r.bottom, base, far, start,
+              finish, [&](int a, int b, QRgb colour) {
+                Rect part = r;
+                if (horizontal) {
+                  part.left = a;
+                  part.right = b;
+                } else {
+                  part.top = a;
+                  part.bottom = b;
+                }
+                FillKeyInRect(cv, colour, part, key);
+              });
+}
+
+// The colour a pixel of the key colour ends with at each column (or row) of a
+// gradient over [lo, hi): the bands laid in order, each over what still has the
+// key colour.
+void GradientTable(std::vector<QRgb>& table, int lo, int hi, std::uint32_t key, ThemeColour base,
+                   ThemeColour far, std::int32_t start, std::int32_t finish) {
+  table.assign(static_cast<std::size_t>(std::max(hi - lo, 0)), key | 0xFF000000u);
+  ForEachBand(lo, hi, base, far, start, finish, [&](int a, int b, QRgb colour) {
+    for (int i = std::max(a, lo); i < std::min(b, hi); ++i) {
+      QRgb& t = table[static_cast<std::size_t>(i - lo)];
+      if (Rgb(t) == key) t = colour;
+    }
+  });
 }
 
 void DrawHeart(const Canvas& cv, int x, int y, QRgb colour) {
@@ -161,8 +180,10 @@ void SetDot(const Canvas& cv, Dot d, QRgb colour) {
   if (d.x >= 0 && d.x < PW && d.y >= 0 && d.y < PH) cv.Row(d.y)[d.x] = colour;
 }
 
+constexpr int kConsoleX = 166, kConsoleY = 14;
+
 void DrawConsole(const Canvas& cv, const QImage& console) {
-  constexpr int kX = 166, kY = 14;
+  constexpr int kX = kConsoleX, kY = kConsoleY;
   const int width = std::min(console.width(), PW - kX);
   const int height = std::min(console.height(), PH - kY);
   for (int y = 0; y < height; ++y) {
@@ -219,6 +240,153 @@ void DrawBackground(const Canvas& cv, const QImage& mask, const QImage& picture,
   }
 }
 
+constexpr int kRegions = static_cast<int>(std::size(kTitleBars)) + 1;  // the bars, then the menu
+
+Rect RegionRect(int r) { return r < kRegions - 1 ? kTitleBars[r] : kOpenMenu; }
+std::uint32_t RegionKey(int r) { return r < kRegions - 1 ? kTitleBarKey : kMenuKey; }
+bool RegionHorizontal(int r) { return r < kRegions - 1; }
+
+}  // namespace
+
+// Palette slots: the key colours first, then the fixed colours of the
+// template and the console. The gradient rectangles do not overlap, so a pixel
+// of one is never repainted by another.
+struct SlotTable {
+  struct GradientPixel {
+    std::uint16_t x, y;
+    std::uint16_t region;
+    std::int16_t coord;  // column (or row) less the rectangle's left (or top)
+  };
+  struct Variant {
+    std::vector<std::uint8_t> index;  // PW x PH
+    std::vector<GradientPixel> gradient;
+  };
+  Variant plain, withConsole;
+  std::vector<QRgb> fixed;  // the colours of slots kKeyCount onwards
+  bool usable = false;
+};
+
+namespace {
+
+std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage& console) {
+  auto table = std::make_shared<SlotTable>();
+  std::array<std::pair<std::uint32_t, int>, kKeyCount> sorted{};
+  for (int k = 0; k < kKeyCount; ++k) sorted[static_cast<std::size_t>(k)] = {kKeyRgbs[k], k};
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  auto keyOf = [&](std::uint32_t rgb) {
+    const auto it = std::lower_bound(sorted.begin(), sorted.end(), rgb,
+                                     [](const auto& e, std::uint32_t v) { return e.first < v; });
+    return it != sorted.end() && it->first == rgb ? it->second : -1;
+  };
+  std::vector<std::pair<QRgb, int>> fixedSlots;  // sorted by colour
+  auto fixedSlot = [&](QRgb colour) {
+    const auto it = std::lower_bound(fixedSlots.begin(), fixedSlots.end(), colour,
+                                     [](const auto& e, QRgb v) { return e.first < v; });
+    if (it != fixedSlots.end() && it->first == colour) return it->second;
+    const int slot = kKeyCount + static_cast<int>(table->fixed.size());
+    table->fixed.push_back(colour);
+    fixedSlots.insert(it, {colour, slot});
+    return slot;
+  };
+  const int cw = std::min(console.width(), PW - kConsoleX);
+  const int ch = std::min(console.height(), PH - kConsoleY);
+  for (const bool withConsole : {false, true}) {
+    SlotTable::Variant& v = withConsole ? table->withConsole : table->plain;
+    v.index.resize(static_cast<std::size_t>(PW * PH));
+    std::uint32_t lastRgb = 0;
+    int lastKey = keyOf(0);
+    for (int y = 0; y < PH; ++y) {
+      const auto* t = reinterpret_cast<const QRgb*>(templ.constScanLine(y));
+      const bool consoleRow = withConsole && y >= kConsoleY && y < kConsoleY + ch;
+      const auto* c = consoleRow
+                          ? reinterpret_cast<const QRgb*>(console.constScanLine(y - kConsoleY))
+                          : nullptr;
+      for (int x = 0; x < PW; ++x) {
+        int slot;
+        if (consoleRow && x >= kConsoleX && x < kConsoleX + cw &&
+            Rgb(c[x - kConsoleX]) != kMagentaRgb) {
+          slot = fixedSlot(c[x - kConsoleX] | 0xFF000000u);
+        } else {
+          if (Rgb(t[x]) != lastRgb) {
+            lastRgb = Rgb(t[x]);
+            lastKey = keyOf(lastRgb);
+          }
+          slot = lastKey >= 0 ? lastKey : fixedSlot(t[x] | 0xFF000000u);
+        }
+        if (slot > 0xFF) return table;  // too many colours: drawn step by step
+        v.index[static_cast<std::size_t>(y * PW + x)] = static_cast<std::uint8_t>(slot);
+      }
+    }
+    // The pixels a gradient goes over: those of its key colour that are not a
+    // key of the table (a key pixel takes the gradient only when the theme's
+    // colour for it equals the gradient's key, which a drawing checks).
+    for (int r = 0; r < kRegions; ++r) {
+      const Rect rect = RegionRect(r);
+      for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, PH); ++y)
+        for (int x = std::max(rect.left, 0); x < std::min(rect.right, PW); ++x) {
+          const int slot = v.index[static_cast<std::size_t>(y * PW + x)];
+          if (slot < kKeyCount ||
+              Rgb(table->fixed[static_cast<std::size_t>(slot - kKeyCount)]) != RegionKey(r))
+            continue;
+          const bool consolePixel = withConsole && x >= kConsoleX && x < kConsoleX + cw &&
+                                    y >= kConsoleY && y < kConsoleY + ch &&
+                                    Rgb(reinterpret_cast<const QRgb*>(console.constScanLine(
+                                        y - kConsoleY))[x - kConsoleX]) != kMagentaRgb;
+          if (consolePixel) continue;
+          const int coord = RegionHorizontal(r) ? x - rect.left : y - rect.top;
+          v.gradient.push_back({static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y),
+                                static_cast<std::uint16_t>(r), static_cast<std::int16_t>(coord)});
+        }
+    }
+  }
+  table->usable = true;
+  return table;
+}
+
+// The key colours, the gradients and (for a theme without a picture) the
+// console in one pass over the pixels; false when the theme's colours make a
+// key pixel take a gradient, which only the step-by-step drawing handles.
+bool DrawBase(const Canvas& cv, const SlotTable& table, const TQuibTheme& theme,
+              const std::array<std::uint32_t, kKeyCount>& replacement, bool withConsole) {
+  if (!table.usable) return false;
+  for (const std::uint32_t c : replacement)
+    if (Rgb(c) == kTitleBarKey || Rgb(c) == kMenuKey) return false;
+  std::array<QRgb, 256> palette{};
+  std::copy(replacement.begin(), replacement.end(), palette.begin());
+  std::copy(table.fixed.begin(), table.fixed.end(), palette.begin() + kKeyCount);
+  const SlotTable::Variant& v = withConsole ? table.withConsole : table.plain;
+  const std::uint8_t* cells = v.index.data();
+  for (int y = 0; y < PH; ++y, cells += PW) {
+    QRgb* row = cv.Row(y);
+    for (int x = 0; x < PW; ++x) row[x] = palette[cells[x]];
+  }
+  if (v.gradient.empty()) return true;
+  std::array<std::vector<QRgb>, kRegions> tables;
+  for (int r = 0; r < kRegions; ++r) {
+    const Rect rect = RegionRect(r);
+    if (RegionHorizontal(r))
+      GradientTable(tables[static_cast<std::size_t>(r)], rect.left, rect.right, RegionKey(r),
+                    theme.WindowTitlebarColor, theme.WindowTitlebarGradientColor,
+                    theme.TitlebarGradientStart, theme.TitlebarGradientFinish);
+    else
+      GradientTable(tables[static_cast<std::size_t>(r)], rect.top, rect.bottom, RegionKey(r),
+                    theme.MenuBackgroundColor, theme.MenuGradientColor, theme.MenuGradientStart,
+                    theme.MenuGradientFinish);
+  }
+  for (const SlotTable::GradientPixel& p : v.gradient)
+    cv.Row(p.y)[p.x] = tables[p.region][static_cast<std::size_t>(p.coord)];
+  return true;
+}
+
+// The picture drawn into: one per thread, used again while no caller still
+// holds the one handed out last.
+QImage OutputImage() {
+  thread_local QImage image;
+  if (image.isNull() || !image.isDetached()) image = QImage(PW, PH, QImage::Format_RGB32);
+  return image;
+}
+
 QString PictureFileName(const QString& dir, const std::string& stored) {
   const std::u16string wide = cp1252::ToUtf16(stored);
   QString name = QString::fromStdU16String(wide);
@@ -244,6 +412,7 @@ PreviewPictures MakePreviewPictures(const QImage& templ, const QImage& mask,
   }
   p.keys = KeyColourMap(reinterpret_cast<const std::uint32_t*>(p.templ.constBits()), PW, PH,
                         p.templ.bytesPerLine() / 4, kKeyRgbs);
+  p.slotTable = MakeSlotTable(p.templ, p.console);
   return p;
 }
 
@@ -359,26 +528,30 @@ bool CheckPicture(const TQuibTheme& theme, const PreviewContext& context) {
   return false;
 }
 
-QImage RenderThemePreview(const TQuibTheme& theme, const PreviewContext& context) {
+namespace {
+
+QImage Render(const TQuibTheme& theme, const PreviewContext& context, bool stepByStep) {
   const PreviewPictures& pics = context.pictures ? *context.pictures : BuiltInPictures();
-  QImage working(PW, PH, QImage::Format_RGB32);
+  QImage working = stepByStep ? QImage(PW, PH, QImage::Format_RGB32) : OutputImage();
   const Canvas cv{reinterpret_cast<QRgb*>(working.bits()), working.bytesPerLine() / 4};
 
   // Key colours: the template with its key stretches filled.
   std::array<std::uint32_t, kKeyCount> replacement{};
   for (int k = 0; k < kKeyCount; ++k) replacement[k] = ToPixel(theme.*kKeys[k].field);
-  pics.keys.Paint(cv.bits, cv.stride, replacement);
+  const bool withConsole = theme.BackgroundPicture.empty();
+  if (stepByStep || !pics.slotTable ||
+      !DrawBase(cv, *pics.slotTable, theme, replacement, withConsole)) {
+    pics.keys.Paint(cv.bits, cv.stride, replacement);
+    for (const Rect& bar : kTitleBars)
+      GradientFillKey(cv, bar, kTitleBarKey, theme.WindowTitlebarColor,
+                      theme.WindowTitlebarGradientColor, theme.TitlebarGradientStart,
+                      theme.TitlebarGradientFinish, true);
+    GradientFillKey(cv, kOpenMenu, kMenuKey, theme.MenuBackgroundColor, theme.MenuGradientColor,
+                    theme.MenuGradientStart, theme.MenuGradientFinish, false);
+    if (withConsole) DrawConsole(cv, pics.console);
+  }
 
-  for (const Rect& bar : kTitleBars)
-    GradientFillKey(cv, bar, kTitleBarKey, theme.WindowTitlebarColor,
-                    theme.WindowTitlebarGradientColor, theme.TitlebarGradientStart,
-                    theme.TitlebarGradientFinish, true);
-  GradientFillKey(cv, kOpenMenu, kMenuKey, theme.MenuBackgroundColor, theme.MenuGradientColor,
-                  theme.MenuGradientStart, theme.MenuGradientFinish, false);
-
-  if (theme.BackgroundPicture.empty()) {
-    DrawConsole(cv, pics.console);
-  } else if (CheckPicture(theme, context)) {
+  if (!withConsole && CheckPicture(theme, context)) {
     const QString file = PictureFileName(context.emulatorDir, theme.BackgroundPicture);
     if (const auto screen = ParseResolution(context.resolution)) {
       QImage picture = context.readPicture ? context.readPicture(file) : ReadPictureCached(file);
@@ -407,16 +580,19 @@ QImage RenderThemePreview(const TQuibTheme& theme, const PreviewContext& context
         DrawHeart(cv, d.x, d.y, ToPixel(theme.WidgetStatusbarBackgroundColor));
       break;
     case 3: {
-      std::function<std::uint32_t()> random = context.random;
-      if (!random) {
-        auto seed = static_cast<std::uint32_t>(
-            std::chrono::high_resolution_clock::now().time_since_epoch().count());
-        random = [engine = std::mt19937(seed)]() mutable { return engine(); };
-      }
-      for (int i = 0; i < kSnowFlakes; ++i) {
-        const int x = static_cast<int>(random() % (PW - 1));
-        const int y = static_cast<int>(random() % (PH - 1));
-        cv.Row(y)[x] = qRgb(255, 255, 255);
+      auto snow = [&](auto&& random) {
+        for (int i = 0; i < kSnowFlakes; ++i) {
+          const int x = static_cast<int>(random() % (PW - 1));
+          const int y = static_cast<int>(random() % (PH - 1));
+          cv.Row(y)[x] = qRgb(255, 255, 255);
+        }
+      };
+      if (context.random) {
+        snow(context.random);
+      } else {
+        std::mt19937 engine(static_cast<std::uint32_t>(
+            std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+        snow(engine);
       }
       break;
     }
@@ -424,6 +600,16 @@ QImage RenderThemePreview(const TQuibTheme& theme, const PreviewContext& context
       break;
   }
   return working;
+}
+
+}  // namespace
+
+QImage RenderThemePreview(const TQuibTheme& theme, const PreviewContext& context) {
+  return Render(theme, context, false);
+}
+
+QImage RenderThemePreviewPlain(const TQuibTheme& theme, const PreviewContext& context) {
+  return Render(theme, context, true);
 }
 
 std::optional<QImage> DrawThemePreview(PreviewLock& lock, const TQuibTheme& theme,

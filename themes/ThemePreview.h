@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <list>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,10 @@ struct PreviewPictures {
   QImage mask;        // 297 x 192, white over the background, black elsewhere
   QImage console;     // drawn at 166, 14 without its magenta pixels
   KeyColourMap keys;  // the template's key colours, by row of the key table
+  // The template (with and without the console) as one palette slot per pixel
+  // and the pixels the gradients go over, so that a drawing writes each pixel
+  // from a small table of the theme's colours.
+  std::shared_ptr<const struct SlotTable> slotTable;
 };
 
 // Converts the three pictures and indexes the template's key colours.
@@ -89,6 +94,9 @@ struct PreviewContext {
 // picture, a resolution that is not two positive whole numbers around a
 // lower-case "x") is left out.
 QImage RenderThemePreview(const TQuibTheme& theme, const PreviewContext& context);
+// The same drawing step by step (key colours, gradients, console, picture,
+// effect), each over the whole picture: what RenderThemePreview must equal.
+QImage RenderThemePreviewPlain(const TQuibTheme& theme, const PreviewContext& context);
 
 // What a drawing does about the background picture before drawing anything:
 // when the theme names a picture file that does not exist, its stored name
