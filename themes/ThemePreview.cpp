@@ -4,6 +4,7 @@
 #include <QResource>
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <random>
@@ -260,9 +261,12 @@ struct SlotTable {
   struct Variant {
     std::vector<std::uint8_t> index;  // PW x PH
     std::vector<GradientPixel> gradient;
+    // The stretches of each key within a row: (first pixel's y * PW + x, length).
+    std::array<std::vector<std::pair<std::uint32_t, std::uint32_t>>, kKeyCount> runs;
   };
   Variant plain, withConsole;
-  std::vector<QRgb> fixed;  // the colours of slots kKeyCount onwards
+  std::vector<QRgb> fixed;   // the colours of slots kKeyCount onwards
+  std::uint64_t serial = 0;  // tells tables apart for the per-thread last drawing
   bool usable = false;
 };
 
@@ -316,6 +320,14 @@ std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage
         }
         if (slot > 0xFF) return table;  // too many colours: drawn step by step
         v.index[static_cast<std::size_t>(y * PW + x)] = static_cast<std::uint8_t>(slot);
+        if (slot < kKeyCount) {
+          auto& runs = v.runs[static_cast<std::size_t>(slot)];
+          const auto offset = static_cast<std::uint32_t>(y * PW + x);
+          if (x > 0 && !runs.empty() && runs.back().first + runs.back().second == offset)
+            ++runs.back().second;
+          else
+            runs.emplace_back(offset, 1);
+        }
       }
     }
     // The pixels a gradient goes over: those of its key colour that are not a
@@ -340,6 +352,8 @@ std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage
         }
     }
   }
+  static std::atomic<std::uint64_t> serials{0};
+  table->serial = ++serials;
   table->usable = true;
   return table;
 }
@@ -352,17 +366,38 @@ bool DrawBase(const Canvas& cv, const SlotTable& table, const TQuibTheme& theme,
   if (!table.usable) return false;
   for (const std::uint32_t c : replacement)
     if (Rgb(c) == kTitleBarKey || Rgb(c) == kMenuKey) return false;
-  std::array<QRgb, 256> palette{};
-  std::copy(replacement.begin(), replacement.end(), palette.begin());
-  std::copy(table.fixed.begin(), table.fixed.end(), palette.begin() + kKeyCount);
   const SlotTable::Variant& v = withConsole ? table.withConsole : table.plain;
-  const std::uint8_t* cells = v.index.data();
-  for (int y = 0; y < PH; ++y, cells += PW) {
-    QRgb* row = cv.Row(y);
-    for (int x = 0; x < PW; ++x) row[x] = palette[cells[x]];
+  // The key colours of the last drawing of this thread are kept as a picture:
+  // a drawing repaints only the stretches of the keys whose colour changed
+  // since (a step of a colour slider changes one), then copies it out.
+  struct Last {
+    std::uint64_t serial = 0;
+    bool withConsole = false;
+    std::array<QRgb, kKeyCount> colours{};
+    std::vector<QRgb> pixels;
+  };
+  thread_local Last last;
+  if (last.serial != table.serial || last.withConsole != withConsole) {
+    std::array<QRgb, 256> palette{};
+    std::copy(replacement.begin(), replacement.end(), palette.begin());
+    std::copy(table.fixed.begin(), table.fixed.end(), palette.begin() + kKeyCount);
+    last.pixels.resize(static_cast<std::size_t>(PW * PH));
+    for (std::size_t i = 0; i < last.pixels.size(); ++i) last.pixels[i] = palette[v.index[i]];
+    last.serial = table.serial;
+    last.withConsole = withConsole;
+    std::copy(replacement.begin(), replacement.end(), last.colours.begin());
+  } else {
+    for (std::size_t k = 0; k < kKeyCount; ++k) {
+      if (last.colours[k] == replacement[k]) continue;
+      last.colours[k] = replacement[k];
+      for (const auto& [offset, length] : v.runs[k])
+        std::fill_n(last.pixels.data() + offset, length, replacement[k]);
+    }
   }
+  for (int y = 0; y < PH; ++y)
+    std::copy_n(last.pixels.data() + static_cast<std::size_t>(y * PW), PW, cv.Row(y));
   if (v.gradient.empty()) return true;
-  std::array<std::vector<QRgb>, kRegions> tables;
+  thread_local std::array<std::vector<QRgb>, kRegions> tables;
   for (int r = 0; r < kRegions; ++r) {
     const Rect rect = RegionRect(r);
     if (RegionHorizontal(r))
