@@ -397,26 +397,40 @@ bool DrawBase(const Canvas& cv, const SlotTable& table, const TQuibTheme& theme,
   for (int y = 0; y < PH; ++y)
     std::copy_n(last.pixels.data() + static_cast<std::size_t>(y * PW), PW, cv.Row(y));
   if (v.gradient.empty()) return true;
-  thread_local std::array<std::vector<QRgb>, kRegions> tables;
+  // The gradient tables, made again only when the theme's gradients change.
+  struct Gradient {
+    ThemeColour base = 0, far = 0;
+    std::int32_t start = -1, finish = -1;
+    std::vector<QRgb> table;
+  };
+  thread_local std::array<Gradient, kRegions> tables;
   for (int r = 0; r < kRegions; ++r) {
     const Rect rect = RegionRect(r);
-    if (RegionHorizontal(r))
-      GradientTable(tables[static_cast<std::size_t>(r)], rect.left, rect.right, RegionKey(r),
-                    theme.WindowTitlebarColor, theme.WindowTitlebarGradientColor,
-                    theme.TitlebarGradientStart, theme.TitlebarGradientFinish);
-    else
-      GradientTable(tables[static_cast<std::size_t>(r)], rect.top, rect.bottom, RegionKey(r),
-                    theme.MenuBackgroundColor, theme.MenuGradientColor, theme.MenuGradientStart,
-                    theme.MenuGradientFinish);
+    const bool bar = RegionHorizontal(r);
+    const ThemeColour base = bar ? theme.WindowTitlebarColor : theme.MenuBackgroundColor;
+    const ThemeColour far = bar ? theme.WindowTitlebarGradientColor : theme.MenuGradientColor;
+    const std::int32_t start = bar ? theme.TitlebarGradientStart : theme.MenuGradientStart;
+    const std::int32_t finish = bar ? theme.TitlebarGradientFinish : theme.MenuGradientFinish;
+    Gradient& g = tables[static_cast<std::size_t>(r)];
+    const int span = bar ? rect.right - rect.left : rect.bottom - rect.top;
+    if (g.base == base && g.far == far && g.start == start && g.finish == finish &&
+        g.table.size() == static_cast<std::size_t>(span))
+      continue;
+    GradientTable(g.table, bar ? rect.left : rect.top, bar ? rect.right : rect.bottom, RegionKey(r),
+                  base, far, start, finish);
+    g.base = base;
+    g.far = far;
+    g.start = start;
+    g.finish = finish;
   }
   for (const SlotTable::GradientPixel& p : v.gradient)
-    cv.Row(p.y)[p.x] = tables[p.region][static_cast<std::size_t>(p.coord)];
+    cv.Row(p.y)[p.x] = tables[p.region].table[static_cast<std::size_t>(p.coord)];
   return true;
 }
 
 // The picture drawn into: one per thread, used again while no caller still
 // holds the one handed out last.
-QImage OutputImage() {
+QImage& OutputImage() {
   thread_local QImage image;
   if (image.isNull() || !image.isDetached()) image = QImage(PW, PH, QImage::Format_RGB32);
   return image;
@@ -567,7 +581,9 @@ namespace {
 
 QImage Render(const TQuibTheme& theme, const PreviewContext& context, bool stepByStep) {
   const PreviewPictures& pics = context.pictures ? *context.pictures : BuiltInPictures();
-  QImage working = stepByStep ? QImage(PW, PH, QImage::Format_RGB32) : OutputImage();
+  QImage fresh;
+  // Written through while no other copy shares it, so that no copy is made.
+  QImage& working = stepByStep ? (fresh = QImage(PW, PH, QImage::Format_RGB32)) : OutputImage();
   const Canvas cv{reinterpret_cast<QRgb*>(working.bits()), working.bytesPerLine() / 4};
 
   // Key colours: the template with its key stretches filled.
