@@ -7,7 +7,6 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <random>
 
 #include "imaging/PictureReader.h"
 #include "store/Cp1252.h"
@@ -641,9 +640,16 @@ QImage Render(const TQuibTheme& theme, const PreviewContext& context, bool stepB
       if (context.random) {
         snow(context.random);
       } else {
-        std::mt19937 engine(static_cast<std::uint32_t>(
-            std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-        snow(engine);
+        // A small generator (splitmix64) is plenty for where flakes fall and
+        // costs far less to seed than a twister.
+        auto state = static_cast<std::uint64_t>(
+            std::chrono::high_resolution_clock::now().time_since_epoch().count());
+        snow([&state]() -> std::uint32_t {
+          std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
+          z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+          z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+          return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
+        });
       }
       break;
     }
