@@ -267,12 +267,38 @@ struct SlotTable {
   std::vector<QRgb> fixed;   // the colours of slots kKeyCount onwards
   std::uint64_t serial = 0;  // tells tables apart for the per-thread last drawing
   bool usable = false;
+  // The mask as stretches within its rows: black (0), white (1) or other (2).
+  struct MaskRun {
+    std::int16_t left, right;
+    std::uint8_t kind;
+  };
+  std::vector<MaskRun> maskRuns;
+  std::vector<std::uint32_t> maskRowStart;  // PH + 1 indexes into maskRuns
 };
 
 namespace {
 
-std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage& console) {
+void IndexMask(SlotTable& table, const QImage& mask) {
+  auto kindOf = [](QRgb m) -> std::uint8_t { return Rgb(m) == 0 ? 0 : Rgb(m) == 0xFFFFFF ? 1 : 2; };
+  for (int y = 0; y < PH; ++y) {
+    table.maskRowStart.push_back(static_cast<std::uint32_t>(table.maskRuns.size()));
+    const auto* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+    for (int x = 0; x < PW;) {
+      const std::uint8_t kind = kindOf(m[x]);
+      int end = x + 1;
+      while (end < PW && kindOf(m[end]) == kind) ++end;
+      table.maskRuns.push_back(
+          {static_cast<std::int16_t>(x), static_cast<std::int16_t>(end), kind});
+      x = end;
+    }
+  }
+  table.maskRowStart.push_back(static_cast<std::uint32_t>(table.maskRuns.size()));
+}
+
+std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage& mask,
+                                               const QImage& console) {
   auto table = std::make_shared<SlotTable>();
+  IndexMask(*table, mask);
   std::array<std::pair<std::uint32_t, int>, kKeyCount> sorted{};
   for (int k = 0; k < kKeyCount; ++k) sorted[static_cast<std::size_t>(k)] = {kKeyRgbs[k], k};
   std::stable_sort(sorted.begin(), sorted.end(),
@@ -435,6 +461,49 @@ QImage& OutputImage() {
   return image;
 }
 
+// DrawBackground over the mask's stretches: where it is white the picture's
+// pixel is taken as it is, where black the working picture is kept.
+void DrawBackgroundRuns(const Canvas& cv, const SlotTable& table, const QImage& mask,
+                        const QImage& picture, const Placement& place, bool tiled) {
+  const Rect& pr = place.picture;
+  const std::int64_t pw = picture.width(), ph = picture.height();
+  const std::int64_t rw = pr.right - pr.left, rh = pr.bottom - pr.top;
+  const int left = std::max(place.mask.left, 0), right = std::min(place.mask.right, PW);
+  const int top = std::max(place.mask.top, 0), bottom = std::min(place.mask.bottom, PH);
+  if (left >= right || top >= bottom) return;
+
+  std::array<int, PW> column{};  // by preview column
+  for (int x = left; x < right; ++x) {
+    const std::int64_t d = tiled ? (x - pr.left) % rw : x - pr.left;
+    column[static_cast<std::size_t>(x)] = Sample(d, rw, pw);
+  }
+  const uchar* bits = picture.constBits();
+  const qsizetype bpl = picture.bytesPerLine();
+  for (int y = top; y < bottom; ++y) {
+    const std::int64_t d = tiled ? (y - pr.top) % rh : y - pr.top;
+    const auto* src = reinterpret_cast<const QRgb*>(bits + Sample(d, rh, ph) * bpl);
+    QRgb* row = cv.Row(y);
+    const auto* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+    const auto first = table.maskRuns.begin() + table.maskRowStart[static_cast<std::size_t>(y)];
+    const auto last = table.maskRuns.begin() + table.maskRowStart[static_cast<std::size_t>(y) + 1];
+    for (auto run = first; run != last; ++run) {
+      const int a = std::max<int>(run->left, left), b = std::min<int>(run->right, right);
+      if (a >= b) continue;
+      if (run->kind == 0) {
+        for (int x = a; x < b; ++x) row[x] |= 0xFF000000u;
+      } else if (run->kind == 1) {
+        for (int x = a; x < b; ++x) row[x] = src[column[static_cast<std::size_t>(x)]] | 0xFF000000u;
+      } else {
+        for (int x = a; x < b; ++x) {
+          const std::uint32_t mk = Rgb(m[x]);
+          const std::uint32_t s = Rgb(src[column[static_cast<std::size_t>(x)]]);
+          row[x] = 0xFF000000u | (Rgb(row[x]) & ~mk) | (s & mk);
+        }
+      }
+    }
+  }
+}
+
 QString PictureFileName(const QString& dir, const std::string& stored) {
   const std::u16string wide = cp1252::ToUtf16(stored);
   QString name = QString::fromStdU16String(wide);
@@ -460,7 +529,7 @@ PreviewPictures MakePreviewPictures(const QImage& templ, const QImage& mask,
   }
   p.keys = KeyColourMap(reinterpret_cast<const std::uint32_t*>(p.templ.constBits()), PW, PH,
                         p.templ.bytesPerLine() / 4, kKeyRgbs);
-  p.slotTable = MakeSlotTable(p.templ, p.console);
+  p.slotTable = MakeSlotTable(p.templ, p.mask, p.console);
   return p;
 }
 
@@ -611,8 +680,13 @@ QImage Render(const TQuibTheme& theme, const PreviewContext& context, bool stepB
         const auto place = PlacePicture(theme.PictureMode, screen->first, screen->second,
                                         picture.width(), picture.height());
         if (place && place->picture.right > place->picture.left &&
-            place->picture.bottom > place->picture.top)
-          DrawBackground(cv, pics.mask, picture, *place, theme.PictureMode == 2);
+            place->picture.bottom > place->picture.top) {
+          if (!stepByStep && pics.slotTable && pics.slotTable->usable)
+            DrawBackgroundRuns(cv, *pics.slotTable, pics.mask, picture, *place,
+                               theme.PictureMode == 2);
+          else
+            DrawBackground(cv, pics.mask, picture, *place, theme.PictureMode == 2);
+        }
       }
     }
   }
