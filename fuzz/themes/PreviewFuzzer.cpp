@@ -1,6 +1,7 @@
 // The preview renderer with random themes, screen resolutions and pictures of
 // any size: it must draw the whole preview and nothing else, draw the same
-// twice from the same random source, and place pictures of any size.
+// twice from the same random source, place pictures of any size, and draw as
+// the step-by-step drawing does, also after a drawing of another theme.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <QDir>
@@ -62,7 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FuzzedDataProvider input(data, size);
   const std::string resolution = input.ConsumeRandomLengthString(16);
   TQuibTheme theme;
-  for (auto field : kColours) theme.*field = input.ConsumeIntegral<std::uint32_t>() & 0xFFFFFF;
+  // Colours now and then equal to the gradients' keys (0xBBGGRR).
+  auto colour = [&]() -> ThemeColour {
+    const auto v = input.ConsumeIntegral<std::uint32_t>();
+    return v % 5 == 0 ? (v & 8 ? 0x8080FF : 0xFE8080) : v & 0xFFFFFF;
+  };
+  for (auto field : kColours) theme.*field = colour();
   theme.TitlebarGradientStart = input.ConsumeIntegral<std::int32_t>();
   theme.TitlebarGradientFinish = input.ConsumeIntegral<std::int32_t>();
   theme.MenuGradientStart = input.ConsumeIntegral<std::int32_t>();
@@ -102,5 +108,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (first.width() != preview::kPreviewWidth || first.height() != preview::kPreviewHeight)
     std::abort();
   if (draw() != first) std::abort();
+  auto plain = [&] {
+    std::uint32_t state = seed;
+    context.random = [&state] { return state = state * 1664525u + 1013904223u; };
+    return preview::RenderThemePreviewPlain(theme, context);
+  };
+  if (plain() != first) std::abort();
+  // One colour changed, drawn after the last drawing was let go.
+  theme.*kColours[input.ConsumeIntegralInRange<std::size_t>(0, std::size(kColours) - 1)] = colour();
+  const QImage before = first.copy();
+  if (draw() != plain() || first != before) std::abort();
   return 0;
 }
