@@ -384,13 +384,13 @@ std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage
 }
 
 // The key colours, the gradients and (for a theme without a picture) the
-// console in one pass over the pixels; false when the theme's colours make a
-// key pixel take a gradient, which only the step-by-step drawing handles.
-bool DrawBase(const Canvas& cv, const SlotTable& table, const TQuibTheme& theme,
-              const std::array<std::uint32_t, kKeyCount>& replacement, bool withConsole) {
-  if (!table.usable) return false;
+// console, PW x PH pixels; nothing when the theme's colours make a key pixel
+// take a gradient, which only the step-by-step drawing handles.
+const QRgb* PrepareBase(const SlotTable& table, const TQuibTheme& theme,
+                        const std::array<std::uint32_t, kKeyCount>& replacement, bool withConsole) {
+  if (!table.usable) return nullptr;
   for (const std::uint32_t c : replacement)
-    if (Rgb(c) == kTitleBarKey || Rgb(c) == kMenuKey) return false;
+    if (Rgb(c) == kTitleBarKey || Rgb(c) == kMenuKey) return nullptr;
   const SlotTable::Variant& v = withConsole ? table.withConsole : table.plain;
   // The key colours of the last drawing of this thread are kept as a picture:
   // a drawing repaints only the stretches of the keys whose colour changed
@@ -402,7 +402,9 @@ bool DrawBase(const Canvas& cv, const SlotTable& table, const TQuibTheme& theme,
     std::vector<QRgb> pixels;
   };
   thread_local Last last;
+  bool rebuilt = false;
   if (last.serial != table.serial || last.withConsole != withConsole) {
+    rebuilt = true;
     std::array<QRgb, 256> palette{};
     std::copy(replacement.begin(), replacement.end(), palette.begin());
     std::copy(table.fixed.begin(), table.fixed.end(), palette.begin() + kKeyCount);
@@ -419,9 +421,7 @@ bool DrawBase(const Canvas& cv, const SlotTable& table, const TQuibTheme& theme,
         std::fill_n(last.pixels.data() + offset, length, replacement[k]);
     }
   }
-  for (int y = 0; y < PH; ++y)
-    std::copy_n(last.pixels.data() + static_cast<std::size_t>(y * PW), PW, cv.Row(y));
-  if (v.gradient.empty()) return true;
+  if (v.gradient.empty()) return last.pixels.data();
   // The gradient tables, made again only when the theme's gradients change.
   struct Gradient {
     ThemeColour base = 0, far = 0;
@@ -438,7 +438,7 @@ bool DrawBase(const Canvas& cv, const SlotTable& table, const TQuibTheme& theme,
     const std::int32_t finish = bar ? theme.TitlebarGradientFinish : theme.MenuGradientFinish;
     Gradient& g = tables[static_cast<std::size_t>(r)];
     const int span = bar ? rect.right - rect.left : rect.bottom - rect.top;
-    if (g.base == base && g.far == far && g.start == start && g.finish == finish &&
+    if (!rebuilt && g.base == base && g.far == far && g.start == start && g.finish == finish &&
         g.table.size() == static_cast<std::size_t>(span))
       continue;
     GradientTable(g.table, bar ? rect.left : rect.top, bar ? rect.right : rect.bottom, RegionKey(r),
@@ -447,10 +447,12 @@ bool DrawBase(const Canvas& cv, const SlotTable& table, const TQuibTheme& theme,
     g.far = far;
     g.start = start;
     g.finish = finish;
+    for (const SlotTable::GradientPixel& p : v.gradient)
+      if (p.region == r)
+        last.pixels[static_cast<std::size_t>(p.y * PW + p.x)] =
+            g.table[static_cast<std::size_t>(p.coord)];
   }
-  for (const SlotTable::GradientPixel& p : v.gradient)
-    cv.Row(p.y)[p.x] = tables[p.region].table[static_cast<std::size_t>(p.coord)];
-  return true;
+  return last.pixels.data();
 }
 
 // The picture drawn into: one per thread, used again while no caller still
@@ -463,14 +465,25 @@ QImage& OutputImage() {
 
 // DrawBackground over the mask's stretches: where it is white the picture's
 // pixel is taken as it is, where black the working picture is kept.
+// Writes each pixel once: the base where the picture does not go.
 void DrawBackgroundRuns(const Canvas& cv, const SlotTable& table, const QImage& mask,
-                        const QImage& picture, const Placement& place, bool tiled) {
+                        const QImage& picture, const Placement& place, bool tiled,
+                        const QRgb* base) {
+  auto copyRows = [&](int from, int to) {
+    for (int y = from; y < to; ++y)
+      std::copy_n(base + static_cast<std::size_t>(y * PW), PW, cv.Row(y));
+  };
   const Rect& pr = place.picture;
   const std::int64_t pw = picture.width(), ph = picture.height();
   const std::int64_t rw = pr.right - pr.left, rh = pr.bottom - pr.top;
   const int left = std::max(place.mask.left, 0), right = std::min(place.mask.right, PW);
   const int top = std::max(place.mask.top, 0), bottom = std::min(place.mask.bottom, PH);
-  if (left >= right || top >= bottom) return;
+  if (left >= right || top >= bottom) {
+    copyRows(0, PH);
+    return;
+  }
+  copyRows(0, top);
+  copyRows(bottom, PH);
 
   std::array<int, PW> column{};  // by preview column
   for (int x = left; x < right; ++x) {
@@ -483,21 +496,25 @@ void DrawBackgroundRuns(const Canvas& cv, const SlotTable& table, const QImage& 
     const std::int64_t d = tiled ? (y - pr.top) % rh : y - pr.top;
     const auto* src = reinterpret_cast<const QRgb*>(bits + Sample(d, rh, ph) * bpl);
     QRgb* row = cv.Row(y);
+    const QRgb* under = base + static_cast<std::size_t>(y * PW);
     const auto* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
     const auto first = table.maskRuns.begin() + table.maskRowStart[static_cast<std::size_t>(y)];
     const auto last = table.maskRuns.begin() + table.maskRowStart[static_cast<std::size_t>(y) + 1];
     for (auto run = first; run != last; ++run) {
       const int a = std::max<int>(run->left, left), b = std::min<int>(run->right, right);
-      if (a >= b) continue;
-      if (run->kind == 0) {
-        for (int x = a; x < b; ++x) row[x] |= 0xFF000000u;
-      } else if (run->kind == 1) {
+      if (a >= b || run->kind == 0) {
+        std::copy(under + run->left, under + run->right, row + run->left);
+        continue;
+      }
+      std::copy(under + run->left, under + a, row + run->left);
+      std::copy(under + b, under + std::max<int>(b, run->right), row + b);
+      if (run->kind == 1) {
         for (int x = a; x < b; ++x) row[x] = src[column[static_cast<std::size_t>(x)]] | 0xFF000000u;
       } else {
         for (int x = a; x < b; ++x) {
           const std::uint32_t mk = Rgb(m[x]);
           const std::uint32_t s = Rgb(src[column[static_cast<std::size_t>(x)]]);
-          row[x] = 0xFF000000u | (Rgb(row[x]) & ~mk) | (s & mk);
+          row[x] = 0xFF000000u | (Rgb(under[x]) & ~mk) | (s & mk);
         }
       }
     }
@@ -658,8 +675,12 @@ QImage Render(const TQuibTheme& theme, const PreviewContext& context, bool stepB
   std::array<std::uint32_t, kKeyCount> replacement{};
   for (int k = 0; k < kKeyCount; ++k) replacement[k] = ToPixel(theme.*kKeys[k].field);
   const bool withConsole = theme.BackgroundPicture.empty();
-  if (stepByStep || !pics.slotTable ||
-      !DrawBase(cv, *pics.slotTable, theme, replacement, withConsole)) {
+  const QRgb* base = stepByStep || !pics.slotTable
+                         ? nullptr
+                         : PrepareBase(*pics.slotTable, theme, replacement, withConsole);
+  bool baseWritten = false;  // whether base is already in the working picture
+  if (!base) {
+    baseWritten = true;
     pics.keys.Paint(cv.bits, cv.stride, replacement);
     for (const Rect& bar : kTitleBars)
       GradientFillKey(cv, bar, kTitleBarKey, theme.WindowTitlebarColor,
@@ -681,15 +702,20 @@ QImage Render(const TQuibTheme& theme, const PreviewContext& context, bool stepB
                                         picture.width(), picture.height());
         if (place && place->picture.right > place->picture.left &&
             place->picture.bottom > place->picture.top) {
-          if (!stepByStep && pics.slotTable && pics.slotTable->usable)
+          if (!baseWritten) {
             DrawBackgroundRuns(cv, *pics.slotTable, pics.mask, picture, *place,
-                               theme.PictureMode == 2);
-          else
+                               theme.PictureMode == 2, base);
+            baseWritten = true;
+          } else
             DrawBackground(cv, pics.mask, picture, *place, theme.PictureMode == 2);
         }
       }
     }
   }
+
+  if (!baseWritten)
+    for (int y = 0; y < PH; ++y)
+      std::copy_n(base + static_cast<std::size_t>(y * PW), PW, cv.Row(y));
 
   switch (theme.Effect) {
     case 1:
