@@ -176,25 +176,6 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
 
 PendingFile::~PendingFile() { Discard(); }
 
-PendingFile::PendingFile(PendingFile&& other) noexcept
-    : path_(std::move(other.path_)),
-      target_(std::move(other.target_)),
-      temp_(std::exchange(other.temp_, {})),
-      inPlace_(std::exchange(other.inPlace_, false)),
-      bytes_(std::move(other.bytes_)) {}
-
-PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
-  if (this != &other) {
-    Discard();
-    path_ = std::move(other.path_);
-    target_ = std::move(other.target_);
-    temp_ = std::exchange(other.temp_, {});
-    inPlace_ = std::exchange(other.inPlace_, false);
-    bytes_ = std::move(other.bytes_);
-  }
-  return *this;
-}
-
 void PendingFile::Commit() {
   if (temp_.empty()) return;
   if (!inPlace_) {

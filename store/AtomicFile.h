@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace atomic_file {
 
@@ -58,5 +59,25 @@ class PendingFile {
 
 // The reason text of a system error number, ending in a full stop.
 std::string SystemReason(int err);
+
+// Moving hands the temporary file over; the moved-from one owns nothing.
+inline PendingFile::PendingFile(PendingFile&& other) noexcept
+    : path_(std::move(other.path_)),
+      target_(std::move(other.target_)),
+      temp_(std::exchange(other.temp_, {})),
+      inPlace_(std::exchange(other.inPlace_, false)),
+      bytes_(std::move(other.bytes_)) {}
+
+inline PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
+  if (this != &other) {
+    Discard();
+    path_ = std::move(other.path_);
+    target_ = std::move(other.target_);
+    temp_ = std::exchange(other.temp_, {});
+    inPlace_ = std::exchange(other.inPlace_, false);
+    bytes_ = std::move(other.bytes_);
+  }
+  return *this;
+}
 
 }  // namespace atomic_file
