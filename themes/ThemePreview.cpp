@@ -262,6 +262,7 @@ struct SlotTable {
     std::vector<GradientPixel> gradient;
     // The stretches of each key within a row: (first pixel's y * PW + x, length).
     std::array<std::vector<std::pair<std::uint32_t, std::uint32_t>>, kKeyCount> runs;
+    std::array<std::size_t, kKeyCount> fillCost{};  // about the instructions of a fill
   };
   Variant plain, withConsole;
   std::vector<QRgb> fixed;   // the colours of slots kKeyCount onwards
@@ -355,6 +356,8 @@ std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage
         }
       }
     }
+    for (std::size_t k = 0; k < kKeyCount; ++k)
+      for (const auto& run : v.runs[k]) v.fillCost[k] += run.second / 2 + 30;
     // The pixels a gradient goes over: those of its key colour that are not a
     // key of the table (a key pixel takes the gradient only when the theme's
     // colour for it equals the gradient's key, which a drawing checks).
@@ -403,13 +406,23 @@ const QRgb* PrepareBase(const SlotTable& table, const TQuibTheme& theme,
   };
   thread_local Last last;
   bool rebuilt = false;
-  if (last.serial != table.serial || last.withConsole != withConsole) {
+  bool repaintAll = last.serial != table.serial || last.withConsole != withConsole;
+  if (!repaintAll) {
+    // Filling many short stretches costs more than one pass over the slots.
+    std::size_t cost = 0;
+    for (std::size_t k = 0; k < kKeyCount; ++k)
+      if (last.colours[k] != replacement[k]) cost += v.fillCost[k];
+    repaintAll = cost > static_cast<std::size_t>(3 * PW * PH);
+  }
+  if (repaintAll) {
     rebuilt = true;
     std::array<QRgb, 256> palette{};
     std::copy(replacement.begin(), replacement.end(), palette.begin());
     std::copy(table.fixed.begin(), table.fixed.end(), palette.begin() + kKeyCount);
     last.pixels.resize(static_cast<std::size_t>(PW * PH));
-    for (std::size_t i = 0; i < last.pixels.size(); ++i) last.pixels[i] = palette[v.index[i]];
+    const std::uint8_t* cells = v.index.data();
+    QRgb* out = last.pixels.data();
+    for (std::size_t i = 0; i < static_cast<std::size_t>(PW * PH); ++i) out[i] = palette[cells[i]];
     last.serial = table.serial;
     last.withConsole = withConsole;
     std::copy(replacement.begin(), replacement.end(), last.colours.begin());
@@ -438,15 +451,17 @@ const QRgb* PrepareBase(const SlotTable& table, const TQuibTheme& theme,
     const std::int32_t finish = bar ? theme.TitlebarGradientFinish : theme.MenuGradientFinish;
     Gradient& g = tables[static_cast<std::size_t>(r)];
     const int span = bar ? rect.right - rect.left : rect.bottom - rect.top;
-    if (!rebuilt && g.base == base && g.far == far && g.start == start && g.finish == finish &&
-        g.table.size() == static_cast<std::size_t>(span))
-      continue;
-    GradientTable(g.table, bar ? rect.left : rect.top, bar ? rect.right : rect.bottom, RegionKey(r),
-                  base, far, start, finish);
-    g.base = base;
-    g.far = far;
-    g.start = start;
-    g.finish = finish;
+    const bool same = g.base == base && g.far == far && g.start == start && g.finish == finish &&
+                      g.table.size() == static_cast<std::size_t>(span);
+    if (same && !rebuilt) continue;
+    if (!same) {
+      GradientTable(g.table, bar ? rect.left : rect.top, bar ? rect.right : rect.bottom,
+                    RegionKey(r), base, far, start, finish);
+      g.base = base;
+      g.far = far;
+      g.start = start;
+      g.finish = finish;
+    }
     for (const SlotTable::GradientPixel& p : v.gradient)
       if (p.region == r)
         last.pixels[static_cast<std::size_t>(p.y * PW + p.x)] =

@@ -129,6 +129,31 @@ void NoPictureVsFloor(benchmark::State& state) {
 }
 BENCHMARK(NoPictureVsFloor)->DenseRange(0, 3)->ArgName("effect")->Unit(benchmark::kMicrosecond);
 
+// As a colour slider moves: every drawing has another background colour (the
+// template's largest key) or, with arg 1, another colour for every key.
+void ColourStepVsFloor(benchmark::State& state) {
+  TQuibTheme t = Theme();
+  preview::BuiltInPictures();
+  std::vector<double> drawing, floor;
+  ThemeColour step = 0;
+  for (auto _ : state) {
+    for (int i = 0; i < 20; ++i) {
+      ++step;
+      t.BackgroundColor = step & 0xFFFFFF;
+      if (state.range(0) == 1) {
+        t.WindowBorderColor = t.WindowTextColor = t.MenuTextColor = (step * 7) & 0xFFFFFF;
+        t.WidgetGenericBackgroundColor = t.WidgetListboxBackgroundColor = (step * 13) & 0xFFFFFF;
+        t.WindowBackgroundColor = t.BackgroundGridColor = (step * 17) & 0xFFFFFF;
+      }
+      drawing.push_back(
+          Seconds([&] { benchmark::DoNotOptimize(preview::RenderThemePreview(t, {})); }));
+      floor.push_back(Seconds([&] { benchmark::DoNotOptimize(OnePass()); }));
+    }
+  }
+  Report(state, drawing, floor);
+}
+BENCHMARK(ColourStepVsFloor)->DenseRange(0, 1)->ArgName("many")->Unit(benchmark::kMicrosecond);
+
 // The picture scaled by nearest pixels into the rectangle the mode gives it
 // (as much as lies on the preview), nothing else.
 QImage ScaleAlone(const QImage& picture, const preview::Rect& r, const preview::Rect& clip) {
