@@ -442,6 +442,8 @@ const QRgb* PrepareBase(const SlotTable& table, const TQuibTheme& theme,
     std::vector<QRgb> table;
   };
   thread_local std::array<Gradient, kRegions> tables;
+  std::array<bool, kRegions> dirty{};
+  bool anyDirty = false;
   for (int r = 0; r < kRegions; ++r) {
     const Rect rect = RegionRect(r);
     const bool bar = RegionHorizontal(r);
@@ -462,10 +464,15 @@ const QRgb* PrepareBase(const SlotTable& table, const TQuibTheme& theme,
       g.start = start;
       g.finish = finish;
     }
+    dirty[static_cast<std::size_t>(r)] = true;
+    anyDirty = true;
+  }
+  if (anyDirty) {
+    QRgb* out = last.pixels.data();
     for (const SlotTable::GradientPixel& p : v.gradient)
-      if (p.region == r)
-        last.pixels[static_cast<std::size_t>(p.y * PW + p.x)] =
-            g.table[static_cast<std::size_t>(p.coord)];
+      if (dirty[p.region])
+        out[static_cast<std::size_t>(p.y * PW + p.x)] =
+            tables[p.region].table[static_cast<std::size_t>(p.coord)];
   }
   return last.pixels.data();
 }
