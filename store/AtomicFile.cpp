@@ -16,12 +16,6 @@
 
 namespace atomic_file {
 
-std::string SystemReason(int err) {
-  std::string text = std::generic_category().message(err);
-  if (!text.empty() && text.back() != '.') text += '.';
-  return text;
-}
-
 namespace {
 
 // The file a save replaces: the target of a symbolic link (followed through

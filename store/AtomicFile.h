@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <utility>
 
 namespace atomic_file {
@@ -58,7 +59,11 @@ class PendingFile {
 };
 
 // The reason text of a system error number, ending in a full stop.
-std::string SystemReason(int err);
+inline std::string SystemReason(int err) {
+  std::string text = std::generic_category().message(err);
+  if (!text.empty() && text.back() != '.') text += '.';
+  return text;
+}
 
 // Moving hands the temporary file over; the moved-from one owns nothing.
 inline PendingFile::PendingFile(PendingFile&& other) noexcept

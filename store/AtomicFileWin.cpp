@@ -17,12 +17,6 @@
 
 namespace atomic_file {
 
-std::string SystemReason(int err) {
-  std::string text = std::generic_category().message(err);
-  if (!text.empty() && text.back() != '.') text += '.';
-  return text;
-}
-
 namespace {
 
 // The system's text for a Windows error code, on one line, ending in a full

@@ -14,20 +14,12 @@
 #include <string>
 
 #include "app/ChangesDialog.h"
+#include "bench/app/BenchSupport.h"
 #include "store/ZIniReader.h"
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "changes-bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
+using bench::App;
 
 const char* const kNames[] = {"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp", "quib.thm"};
 
