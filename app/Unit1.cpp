@@ -653,12 +653,19 @@ void TForm1::LoadSettings() {
   loadedPath_.clear();
   Document quib, quibw, blitters, input, themes;
   std::map<std::filesystem::path, FileStamp> stamps;
-  auto load = [&](Document& doc, const char* name) {
+  // While the settings files are read, any line may show the version mark,
+  // and their names are noted for their indexes.
+  LineNotes quibNotes, quibwNotes;
+  for (LineNotes* notes : {&quibNotes, &quibwNotes}) {
+    notes->mark = "QUIB 0.72";
+    notes->noteNames = true;
+  }
+  auto load = [&](Document& doc, const char* name, LineNotes* notes = nullptr) {
     const std::filesystem::path file = QuibFile(name);
-    LoadDocument(doc, file, &stamps[file], LineForm::Normalized);
+    LoadDocument(doc, file, &stamps[file], LineForm::Normalized, notes);
   };
-  if (QuibCfgPresent) load(quib, "quib.cfg");
-  if (QuibWCfgPresent) load(quibw, "quibw.cfg");
+  if (QuibCfgPresent) load(quib, "quib.cfg", &quibNotes);
+  if (QuibWCfgPresent) load(quibw, "quibw.cfg", &quibwNotes);
   load(blitters, "quib.blt");
   load(input, "quib.inp");
   load(themes, "quib.thm");
@@ -673,13 +680,7 @@ void TForm1::LoadSettings() {
   Document* preferred = PreferredDocument();
   if (preferred == nullptr) return;
 
-  // Any line may carry the version mark.
-  constexpr std::string_view kMark = "QUIB 0.72";
-  const bool marked =
-      std::any_of(preferred->begin(), preferred->end(), [&](const std::string& line) {
-        return line.size() >= kMark.size() && std::string_view(line).find(kMark) != line.npos;
-      });
-  if (!marked) {
+  if (!(preferred == QuibDoc.get() ? quibNotes : quibwNotes).marked) {
     Message("Version mismatch",
             "Quib Configurator has detected that you are running it on a version of Quib other "
             "than the one it was designed for.\r\n"
@@ -691,7 +692,8 @@ void TForm1::LoadSettings() {
 
   // The fill reads many keys of the settings files, which only the store
   // changes meanwhile: each is read through an index of its names.
-  const KeyIndex quibIndex(QuibDoc.get()), quibwIndex(QuibWDoc.get());
+  const KeyIndex quibIndex(QuibDoc.get(), std::move(quibNotes.names)),
+      quibwIndex(QuibWDoc.get(), std::move(quibwNotes.names));
   for (int step = kFirstFillStep; step <= kLastFillStep; ++step) {
     if (static_cast<FillStep>(step) == FillStep::Location) edtLocation->setText(QuibPath);
     for (Page* page : pages_) page->Fill(static_cast<FillStep>(step));

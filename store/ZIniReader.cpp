@@ -60,6 +60,13 @@ bool NameOf(const std::string& line, std::string_view& name) {
   return true;
 }
 
+// The hash a name is indexed under: the high half of HashNoCase, never 0 (a
+// line without a name is noted as 0).
+std::uint32_t NameHash(std::string_view name) {
+  const auto hash = static_cast<std::uint32_t>(cp1252::HashNoCase(name) >> 32);
+  return hash == 0 ? 1 : hash;
+}
+
 int ScanForKey(const Document& doc, std::string_view key) {
   std::string_view name;
   for (std::size_t i = 0; i < doc.size(); ++i)
@@ -68,10 +75,10 @@ int ScanForKey(const Document& doc, std::string_view key) {
 }
 
 // The first line of every name in a document, in an open-addressing table of
-// (name hash, line + 1) pairs. It is made on the first lookup and made again
-// whenever the document is no longer the one it was made for as far as its
-// storage and line count tell, or a line was removed; lines added at the end
-// are taken in.
+// (name hash, line + 1) pairs. It is made on the first lookup (or at once from
+// the names noted while the document was read) and made again whenever the
+// document is no longer the one it was made for as far as its storage and line
+// count tell, or a line was removed; lines added at the end are taken in.
 class NameIndex {
  public:
   explicit NameIndex(const Document* doc) : doc_(doc) {}
@@ -83,7 +90,7 @@ class NameIndex {
       Build();
     else if (doc_->size() > size_)
       TakeAppended();
-    const std::uint32_t hash = Hash(key);
+    const std::uint32_t hash = NameHash(key);
     std::string_view name;
     for (std::size_t s = Home(hash);; s = Next(s)) {
       const std::uint64_t entry = slots_[s];
@@ -107,9 +114,6 @@ class NameIndex {
   void Removed() { built_ = false; }
 
  private:
-  static std::uint32_t Hash(std::string_view name) {
-    return static_cast<std::uint32_t>(cp1252::HashNoCase(name) >> 32);
-  }
   std::size_t Home(std::uint32_t hash) const {
     return static_cast<std::size_t>((static_cast<std::uint64_t>(hash) * slots_.size()) >> 32);
   }
@@ -124,12 +128,12 @@ class NameIndex {
     }
     std::string_view name;
     for (; size_ < doc_->size(); ++size_)
-      if (NameOf((*doc_)[size_], name)) Insert(size_, name, Hash(name));
+      if (NameOf((*doc_)[size_], name)) Insert(size_, NameHash(name));
   }
 
-  // Adds a line unless an earlier line already has its name.
-  void Insert(std::size_t line, std::string_view name, std::uint32_t hash) {
-    std::string_view other;
+  // Adds a line that has a name unless an earlier line already has that name.
+  // The lines are read only when their hashes meet.
+  void Insert(std::size_t line, std::uint32_t hash) {
     for (std::size_t s = Home(hash);; s = Next(s)) {
       const std::uint64_t entry = slots_[s];
       if (entry == 0) {
@@ -139,11 +143,16 @@ class NameIndex {
       }
       if (static_cast<std::uint32_t>(entry >> 32) != hash) continue;
       const std::size_t earlier = static_cast<std::uint32_t>(entry) - 1;
-      if (NameOf((*doc_)[earlier], other) && SameName(other, name)) return;
+      std::string_view name, other;
+      if (NameOf((*doc_)[line], name) && NameOf((*doc_)[earlier], other) && SameName(other, name))
+        return;
     }
   }
 
-  void Build() {
+  // The hashes of the lines' names (0 for a line without one), each hash
+  // handed to take in the order of the lines.
+  template <typename HashOfLine>
+  void BuildWith(HashOfLine&& hashOfLine) {
     const Document& doc = *doc_;
     // At most two thirds full, so that probes stay short and appends rarely
     // rebuild.
@@ -151,26 +160,39 @@ class NameIndex {
     used_ = 0;
     // In batches: the table slots of a batch are fetched before they are used.
     constexpr std::size_t kBatch = 16;
-    std::string_view names[kBatch];
     std::uint32_t hashes[kBatch];
     std::size_t lines[kBatch];
     for (std::size_t first = 0; first < doc.size(); first += kBatch) {
       const std::size_t last = std::min(doc.size(), first + kBatch);
       std::size_t n = 0;
       for (std::size_t i = first; i < last; ++i) {
-        if (!NameOf(doc[i], names[n])) continue;
-        hashes[n] = Hash(names[n]);
+        hashes[n] = hashOfLine(i);
+        if (hashes[n] == 0) continue;
         lines[n] = i;
         __builtin_prefetch(&slots_[Home(hashes[n])]);
         ++n;
       }
-      for (std::size_t k = 0; k < n; ++k) Insert(lines[k], names[k], hashes[k]);
+      for (std::size_t k = 0; k < n; ++k) Insert(lines[k], hashes[k]);
     }
     data_ = doc.data();
     size_ = doc.size();
     built_ = true;
   }
 
+  void Build() {
+    BuildWith([this](std::size_t line) {
+      std::string_view name;
+      return NameOf((*doc_)[line], name) ? NameHash(name) : 0;
+    });
+  }
+
+ public:
+  // Made at once from the names noted while the document was read.
+  void BuildFrom(const LineNames& names) {
+    BuildWith([&](std::size_t line) { return names.hashes[line]; });
+  }
+
+ private:
   const Document* doc_;
   bool built_ = false;
   const std::string* data_ = nullptr;
@@ -203,6 +225,13 @@ KeyIndex::KeyIndex(const Document* doc) : doc_(doc) {
     indexes.push_back(std::make_unique<NameIndex>(doc_));
 }
 
+KeyIndex::KeyIndex(const Document* doc, LineNames&& names) : KeyIndex(doc) {
+  const LineNames taken = std::move(names);
+  if (doc_ == nullptr || taken.hashes.size() != doc_->size()) return;
+  // A new index (not one that nests in another) starts from the names.
+  if (NameIndex* index = IndexOf(*doc_); index->users == 1) index->BuildFrom(taken);
+}
+
 KeyIndex::~KeyIndex() {
   if (doc_ == nullptr) return;
   for (auto it = indexes.begin(); it != indexes.end(); ++it) {
@@ -218,19 +247,28 @@ int FindKey(const Document& doc, std::string_view key) {
   return ScanForKey(doc, key);
 }
 
-void NormalizeNameLine(std::string& line) {
+namespace {
+
+// NormalizeNameLine, telling where the line's first "=" is afterwards (npos
+// for none).
+std::size_t Normalize(std::string& line) {
   const std::size_t eq = line.find('=');
-  if (eq == std::string::npos) return;
-  if (std::memchr(line.data(), ';', eq) != nullptr) return;  // a comment
+  if (eq == std::string::npos) return eq;
+  if (std::memchr(line.data(), ';', eq) != nullptr) return eq;  // a comment
   const std::string_view view(line);
   const std::string_view name = TrimBlanks(view.substr(0, eq));
   const std::string_view value = TrimBlanks(view.substr(eq + 1));
-  if (name.size() == eq && value.size() == view.size() - eq - 1) return;  // already trimmed
+  if (name.size() == eq && value.size() == view.size() - eq - 1) return eq;  // already trimmed
   std::string normal;
   normal.reserve(name.size() + 1 + value.size());
   normal.append(name).append("=").append(value);
   line = std::move(normal);
+  return name.size();
 }
+
+}  // namespace
+
+void NormalizeNameLine(std::string& line) { Normalize(line); }
 
 void NormalizeLines(Document* doc) {
   if (doc == nullptr) return;
@@ -348,12 +386,24 @@ namespace {
 class LineSplitter {
  public:
   // normalize: each line goes through NormalizeNameLine as it is made, while it
-  // is still at hand.
-  explicit LineSplitter(Document& lines, bool normalize = false)
-      : lines_(lines), normalize_(normalize) {}
+  // is still at hand; so are the notes taken.
+  explicit LineSplitter(Document& lines, bool normalize = false, LineNotes* notes = nullptr)
+      : lines_(lines), normalize_(normalize), notes_(notes) {
+    if (notes_ != nullptr) {
+      notes_->marked = false;
+      notes_->names.hashes.clear();
+    }
+  }
+
+  // The ContentHash of the bytes is made on the way, a line at a time.
+  void HashBytes() { hashing_ = true; }
+  std::uint64_t Hash() const { return hash_; }
 
   void Take(std::string_view piece) {
     std::size_t start = 0;
+    // The hash goes along with the lines rather than over the whole piece
+    // first, so that the processor works on both at once.
+    std::size_t hashed = 0;
     if (afterCr_ && !piece.empty()) {
       afterCr_ = false;
       if (piece.front() == '\n') start = 1;
@@ -376,8 +426,13 @@ class LineSplitter {
         }
       }
       start = i + 1;
+      if (hashing_) {
+        hash_ = ContentHash(piece.substr(hashed, start - hashed), hash_);
+        hashed = start;
+      }
     }
     partial_.append(piece.substr(std::min(start, piece.size())));
+    if (hashing_) hash_ = ContentHash(piece.substr(hashed), hash_);
   }
 
   // The last line, when the bytes do not end with a line break.
@@ -389,12 +444,24 @@ class LineSplitter {
 
  private:
   void Emit(std::string line) {
-    if (normalize_) NormalizeNameLine(line);
+    if (notes_ == nullptr) {
+      if (normalize_) Normalize(line);
+    } else {
+      const std::size_t eq = normalize_ ? Normalize(line) : line.find('=');
+      if (!notes_->marked && !notes_->mark.empty())
+        notes_->marked = line.find(notes_->mark) != std::string::npos;
+      if (notes_->noteNames)
+        notes_->names.hashes.push_back(
+            eq == std::string::npos ? 0 : NameHash(std::string_view(line.data(), eq)));
+    }
     lines_.push_back(std::move(line));
   }
 
   Document& lines_;
   bool normalize_;
+  LineNotes* notes_;
+  bool hashing_ = false;
+  std::uint64_t hash_ = kContentHashStart;
   std::string partial_;  // the start of a line that goes on in the next piece
   bool afterCr_ = false;
 };
@@ -422,8 +489,12 @@ const char kNotRegularReason[] = "It is not a regular file.";
 
 #ifndef _WIN32
 
-void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
-                    const std::function<void(std::string_view)>& take) {
+namespace {
+
+// ReadFilePieces; the content hash goes into the stamp only when hashBytes is
+// true (otherwise it is left to take).
+void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBytes,
+                const std::function<void(std::string_view)>& take) {
   const std::string name = path.string();
   // O_NONBLOCK: opening a FIFO without a writer, or a device, must not wait.
   const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -451,7 +522,7 @@ void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
     // A file that grows while it is read is bounded all the same.
     if (total > kMaxSettingsFileBytes) fail(TooLargeReason());
     const std::string_view piece(buffer.get(), static_cast<std::size_t>(got));
-    if (stamp != nullptr) hash = ContentHash(piece, hash);
+    if (stamp != nullptr && hashBytes) hash = ContentHash(piece, hash);
     try {
       take(piece);
     } catch (...) {
@@ -464,14 +535,20 @@ void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
     stamp->size = total;
     stamp->mtimeNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 +
                      static_cast<std::int64_t>(info.st_mtim.tv_nsec);
-    stamp->hash = hash;
+    if (hashBytes) stamp->hash = hash;
   }
 }
 
+}  // namespace
+
 #else
 
-void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
-                    const std::function<void(std::string_view)>& take) {
+namespace {
+
+// ReadFilePieces; the content hash goes into the stamp only when hashBytes is
+// true (otherwise it is left to take).
+void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBytes,
+                const std::function<void(std::string_view)>& take) {
   const std::string name = native_file::DisplayName(path);
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
@@ -490,7 +567,7 @@ void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
       throw FileError(FileError::Kind::Open, name, TooLargeReason());
     }
     const std::string_view piece(buffer.get(), got);
-    if (stamp != nullptr) hash = ContentHash(piece, hash);
+    if (stamp != nullptr && hashBytes) hash = ContentHash(piece, hash);
     if (got > 0) {
       try {
         take(piece);
@@ -515,11 +592,18 @@ void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
     stamp->mtimeNs =
         ec ? 0
            : std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
-    stamp->hash = hash;
+    if (hashBytes) stamp->hash = hash;
   }
 }
 
+}  // namespace
+
 #endif
+
+void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
+                    const std::function<void(std::string_view)>& take) {
+  ReadPieces(path, stamp, true, take);
+}
 
 std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp) {
   std::string text;
@@ -527,14 +611,16 @@ std::string ReadFileBytes(const std::filesystem::path& path, FileStamp* stamp) {
   return text;
 }
 
-void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp,
-                  LineForm form) {
+void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp, LineForm form,
+                  LineNotes* notes) {
   // The lines are split while the file is read, so the whole text is never
   // held beside them.
   Document lines;
-  LineSplitter splitter(lines, form == LineForm::Normalized);
-  ReadFilePieces(path, stamp, [&](std::string_view piece) { splitter.Take(piece); });
+  LineSplitter splitter(lines, form == LineForm::Normalized, notes);
+  if (stamp != nullptr) splitter.HashBytes();
+  ReadPieces(path, stamp, false, [&](std::string_view piece) { splitter.Take(piece); });
   splitter.Finish();
+  if (stamp != nullptr) stamp->hash = splitter.Hash();
   doc = std::move(lines);
 }
 

@@ -67,10 +67,22 @@ int FindKey(const Document& doc, std::string_view key);
 // The store's own writes keep the index current; besides them, lines may only
 // be added at the document's end while the index exists. Indexes of one document nest; a null
 // document is skipped.
+// The hashes of the names of a document's lines, which LoadDocument can note
+// while it reads them (see LineNotes), so that a KeyIndex is made without
+// reading the lines again.
+struct LineNames {
+  // One per line: the hash of its name, or 0 for a line without one.
+  std::vector<std::uint32_t> hashes;
+};
+
 class KeyIndex {
  public:
   explicit KeyIndex(const Document* doc);
   explicit KeyIndex(const Document& doc) : KeyIndex(&doc) {}
+  // With the names LoadDocument noted of the document's lines, which must not
+  // have changed since: the index is made at once, from them. Names of another
+  // line count are not used.
+  KeyIndex(const Document* doc, LineNames&& names);
   ~KeyIndex();
   KeyIndex(const KeyIndex&) = delete;
   KeyIndex& operator=(const KeyIndex&) = delete;
@@ -125,9 +137,23 @@ void ReadFilePieces(const std::filesystem::path& path, FileStamp* stamp,
 // byte (NUL included) is kept. Throws FileError(Open).
 // Normalized: every line goes through NormalizeNameLine as it is read (the same
 // lines as NormalizeLines after the load, without walking them again).
+// notes, when given, gets what is learnt of the lines on the way.
 enum class LineForm { AsRead, Normalized };
+struct LineNotes;
 void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp = nullptr,
-                  LineForm form = LineForm::AsRead);
+                  LineForm form = LineForm::AsRead, LineNotes* notes = nullptr);
+
+// What LoadDocument notes of the lines (in their final form) while it reads
+// them, so that nobody walks them again afterwards.
+struct LineNotes {
+  // Looked for in every line; an empty mark is not looked for.
+  std::string_view mark;
+  // Whether some line holds mark.
+  bool marked = false;
+  // Noted only when asked for, as it costs four bytes a line.
+  bool noteNames = false;
+  LineNames names;
+};
 
 // The exact bytes SaveDocument writes: every line followed by CR LF.
 std::string DocumentBytes(const Document& doc);
