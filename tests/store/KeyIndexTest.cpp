@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -146,6 +147,67 @@ TEST(LoadDocumentPieces, BreaksAcrossReadingStepsSplitAsInOnePiece) {
   LoadDocument(doc, path);
   EXPECT_EQ(doc, Document{std::string(65535, 'x')});
   std::filesystem::remove(path);
+}
+
+// What loading notes on the way (the content hash, a mark, the names for an
+// index) is what reading the loaded lines afterwards tells, wherever the
+// file's reading is cut.
+TEST_F(KeyIndexTest, NotesTakenWhileLoadingAgreeWithTheLoadedLines) {
+  const auto path = std::filesystem::temp_directory_path() /
+                    ("quib-loadnotes-" + std::to_string(::getpid()) + ".txt");
+  std::mt19937 random(11);
+  const std::string pieces[] = {"a",  "A",  "\xE9", "\xC9", "=",  ";",  " ", "\t",
+                                "\r", "\n", "\r\n", "MARK", "MA", "RK", "k"};
+  for (int round = 0; round < 24; ++round) {
+    std::string bytes;
+    // Most rounds run over several reading steps.
+    const std::size_t size = round % 4 == 0 ? 200 : kReadPieceBytes * 2 + random() % 5000;
+    while (bytes.size() < size) bytes += pieces[random() % std::size(pieces)];
+    if (round % 3 == 0) {
+      // A mark cut by a reading step, in a line that has blanks to trim.
+      const std::size_t at = std::min(bytes.size(), kReadPieceBytes - 2 + round % 4);
+      bytes.insert(at, "MARK");
+      bytes.insert(std::min(bytes.size(), at + 4), "  = x  ");
+    }
+    std::ofstream(path, std::ios::binary) << bytes;
+    for (const LineForm form : {LineForm::AsRead, LineForm::Normalized}) {
+      Document doc;
+      FileStamp stamp;
+      LineNotes notes;
+      notes.mark = "MARK";
+      notes.noteNames = true;
+      LoadDocument(doc, path, &stamp, form, &notes);
+      Document plain = ParseDocument(bytes);
+      if (form == LineForm::Normalized) NormalizeLines(plain);
+      ASSERT_EQ(doc, plain);
+      EXPECT_EQ(stamp.size, bytes.size());
+      EXPECT_EQ(stamp.hash, ContentHash(bytes));
+      EXPECT_EQ(notes.marked, std::any_of(doc.begin(), doc.end(), [](const std::string& line) {
+                  return line.find("MARK") != std::string::npos;
+                }));
+      ASSERT_EQ(notes.names.hashes.size(), doc.size());
+      std::vector<std::string> keys = {"", "a", "A", "\xE9", "MARK", "k k", "missing"};
+      for (std::size_t i = 0; i < doc.size(); i += 1 + doc.size() / 300)
+        keys.push_back(doc[i].substr(0, doc[i].find('=')));
+      std::vector<int> scanned;
+      for (const std::string& key : keys) scanned.push_back(FindKey(doc, key));
+      const KeyIndex index(&doc, std::move(notes.names));
+      for (std::size_t i = 0; i < keys.size(); ++i)
+        ASSERT_EQ(FindKey(doc, keys[i]), scanned[i]) << round << " \"" << keys[i] << "\"";
+    }
+  }
+  std::filesystem::remove(path);
+}
+
+TEST_F(KeyIndexTest, NamesOfOtherLinesAreNotUsed) {
+  Document doc = {"a=1", "b=2"};
+  LineNames stale;
+  stale.hashes = {0, 0, 0};  // three lines, none named
+  const KeyIndex index(&doc, std::move(stale));
+  EXPECT_EQ(ReadValue(doc, "b"), "2");
+  LineNames none;
+  const KeyIndex nested(&doc, std::move(none));  // nests in the first: the names are not used
+  EXPECT_EQ(FindKey(doc, "A"), 0);
 }
 
 }  // namespace
