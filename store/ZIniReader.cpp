@@ -189,7 +189,20 @@ class NameIndex {
  public:
   // Made at once from the names noted while the document was read.
   void BuildFrom(const LineNames& names) {
-    BuildWith([&](std::size_t line) { return names.hashes[line]; });
+    const Document& doc = *doc_;
+    slots_.assign(doc.size() + doc.size() / 2 + 16, 0);
+    used_ = 0;
+    // The slot of a line some lines ahead is fetched while this one goes in.
+    constexpr std::size_t kAhead = 24;
+    const std::uint32_t* hashes = names.hashes.data();
+    const std::size_t count = doc.size();
+    for (std::size_t i = 0; i < count; ++i) {
+      if (i + kAhead < count) __builtin_prefetch(&slots_[Home(hashes[i + kAhead])]);
+      if (hashes[i] != 0) Insert(i, hashes[i]);
+    }
+    data_ = doc.data();
+    size_ = doc.size();
+    built_ = true;
   }
 
  private:
@@ -259,11 +272,16 @@ std::size_t Normalize(std::string& line) {
   const std::string_view name = TrimBlanks(view.substr(0, eq));
   const std::string_view value = TrimBlanks(view.substr(eq + 1));
   if (name.size() == eq && value.size() == view.size() - eq - 1) return eq;  // already trimmed
-  std::string normal;
-  normal.reserve(name.size() + 1 + value.size());
-  normal.append(name).append("=").append(value);
-  line = std::move(normal);
-  return name.size();
+  // In place: each part only moves towards the front.
+  const std::size_t nameAt = static_cast<std::size_t>(name.data() - line.data());
+  const std::size_t valueAt = static_cast<std::size_t>(value.data() - line.data());
+  const std::size_t nameSize = name.size(), valueSize = value.size();
+  char* const text = line.data();
+  std::memmove(text, text + nameAt, nameSize);
+  text[nameSize] = '=';
+  std::memmove(text + nameSize + 1, text + valueAt, valueSize);
+  line.resize(nameSize + 1 + valueSize);
+  return nameSize;
 }
 
 }  // namespace
@@ -412,10 +430,10 @@ class LineSplitter {
       const char c = piece[i];
       if (c != '\r' && c != '\n') continue;
       if (partial_.empty()) {
-        Emit(std::string(piece.substr(start, i - start)));
+        Emit(piece.substr(start, i - start));
       } else {
         partial_.append(piece.substr(start, i - start));
-        Emit(std::string(partial_));
+        Emit(partial_);
         partial_.clear();
       }
       if (c == '\r') {
@@ -437,13 +455,19 @@ class LineSplitter {
 
   // The last line, when the bytes do not end with a line break.
   void Finish() {
-    if (!partial_.empty()) Emit(std::move(partial_));
+    if (!partial_.empty()) Emit(partial_);
     partial_.clear();
     afterCr_ = false;
+    // Strings of the lines taken over that no line needed.
+    if (count_ < lines_.size()) lines_.resize(count_);
   }
 
  private:
-  void Emit(std::string line) {
+  void Emit(std::string_view text) {
+    // The strings the document held go on to hold its new lines.
+    std::string& line =
+        count_ < lines_.size() ? lines_[count_].assign(text) : lines_.emplace_back(text);
+    ++count_;
     if (notes_ == nullptr) {
       if (normalize_) Normalize(line);
     } else {
@@ -454,7 +478,6 @@ class LineSplitter {
         notes_->names.hashes.push_back(
             eq == std::string::npos ? 0 : NameHash(std::string_view(line.data(), eq)));
     }
-    lines_.push_back(std::move(line));
   }
 
   Document& lines_;
@@ -462,7 +485,8 @@ class LineSplitter {
   LineNotes* notes_;
   bool hashing_ = false;
   std::uint64_t hash_ = kContentHashStart;
-  std::string partial_;  // the start of a line that goes on in the next piece
+  std::size_t count_ = 0;  // the lines made so far
+  std::string partial_;    // the start of a line that goes on in the next piece
   bool afterCr_ = false;
 };
 
@@ -622,6 +646,15 @@ void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* s
   splitter.Finish();
   if (stamp != nullptr) stamp->hash = splitter.Hash();
   doc = std::move(lines);
+}
+
+void LoadDocumentReusing(Document& doc, const std::filesystem::path& path, FileStamp* stamp,
+                         LineForm form, LineNotes* notes) {
+  LineSplitter splitter(doc, form == LineForm::Normalized, notes);
+  if (stamp != nullptr) splitter.HashBytes();
+  ReadPieces(path, stamp, false, [&](std::string_view piece) { splitter.Take(piece); });
+  splitter.Finish();
+  if (stamp != nullptr) stamp->hash = splitter.Hash();
 }
 
 std::string DocumentBytes(const Document& doc) {

@@ -143,6 +143,13 @@ struct LineNotes;
 void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* stamp = nullptr,
                   LineForm form = LineForm::AsRead, LineNotes* notes = nullptr);
 
+// LoadDocument into the strings doc holds: each line of the file is read into
+// a string the document had, which keeps its storage, and strings are made or
+// freed only for the difference in line count. Should the load fail, doc is
+// left holding some of the file's lines and some of its old ones.
+void LoadDocumentReusing(Document& doc, const std::filesystem::path& path, FileStamp* stamp,
+                         LineForm form, LineNotes* notes = nullptr);
+
 // What LoadDocument notes of the lines (in their final form) while it reads
 // them, so that nobody walks them again afterwards.
 struct LineNotes {
