@@ -219,6 +219,40 @@ TEST_F(Shell, UndoAndPreferenceChangeReloadFromDisk) {
   EXPECT_EQ(form->PreferredDocument(), form->QuibWDoc.get());
 }
 
+// Each reload reads into the strings of the load before it: files that grow,
+// shrink and change between reloads come out as a fresh load reads them (and
+// the fill adds the same missing keys at the end).
+TEST_F(Shell, ReloadsOfChangedFilesReadAsAFreshLoad) {
+  WriteIni();
+  const std::string cfg = ReadFile("quib.cfg");
+  const std::filesystem::path path = (EmuDir() + "quib.cfg").toStdString();
+  auto freshLoad = [&] {
+    Document fresh;
+    LoadDocument(fresh, path, nullptr, LineForm::Normalized);
+    return fresh;
+  };
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  const std::size_t read = freshLoad().size();
+  ASSERT_GE(form->QuibDoc->size(), read);
+  const Document added(form->QuibDoc->begin() + static_cast<std::ptrdiff_t>(read),
+                       form->QuibDoc->end());
+  std::string longer;
+  for (int i = 0; i < 400; ++i)
+    longer += "  pad_" + std::to_string(i) + " =  " + std::string(i % 50, 'v') + "\r\n";
+  const std::string versions[] = {longer + cfg, "odd line\r\n" + cfg, cfg, longer + cfg,
+                                  "a=1\r\n" + cfg};
+  for (const std::string& version : versions) {
+    WriteFile("quib.cfg", version);
+    QTest::mouseClick(Find<QPushButton>("UndoButton"), Qt::LeftButton);
+    Document expected = freshLoad();
+    expected.insert(expected.end(), added.begin(), added.end());
+    ASSERT_EQ(*form->QuibDoc, expected);
+    EXPECT_EQ(form->LoadedStamps().at(path).hash, ContentHash(version));
+  }
+  EXPECT_TRUE(platform_.messages().empty());
+}
+
 TEST_F(Shell, AFailedSaveStopsAndKeepsTheWindowAndTheEdits) {
   WriteIni();
   TForm1* form = Start();

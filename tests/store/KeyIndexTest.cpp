@@ -151,11 +151,13 @@ TEST(LoadDocumentPieces, BreaksAcrossReadingStepsSplitAsInOnePiece) {
 
 // What loading notes on the way (the content hash, a mark, the names for an
 // index) is what reading the loaded lines afterwards tells, wherever the
-// file's reading is cut.
+// file's reading is cut; loading into the strings of an earlier load, with
+// more or fewer lines, longer or shorter, gives the same lines.
 TEST_F(KeyIndexTest, NotesTakenWhileLoadingAgreeWithTheLoadedLines) {
   const auto path = std::filesystem::temp_directory_path() /
                     ("quib-loadnotes-" + std::to_string(::getpid()) + ".txt");
   std::mt19937 random(11);
+  Document spare = {"", std::string(300, 'x'), " a = b ", "a=1"};
   const std::string pieces[] = {"a",  "A",  "\xE9", "\xC9", "=",  ";",  " ", "\t",
                                 "\r", "\n", "\r\n", "MARK", "MA", "RK", "k"};
   for (int round = 0; round < 24; ++round) {
@@ -176,7 +178,12 @@ TEST_F(KeyIndexTest, NotesTakenWhileLoadingAgreeWithTheLoadedLines) {
       LineNotes notes;
       notes.mark = "MARK";
       notes.noteNames = true;
-      LoadDocument(doc, path, &stamp, form, &notes);
+      if (form == LineForm::Normalized) {
+        doc = std::move(spare);
+        LoadDocumentReusing(doc, path, &stamp, form, &notes);
+      } else {
+        LoadDocument(doc, path, &stamp, form, &notes);
+      }
       Document plain = ParseDocument(bytes);
       if (form == LineForm::Normalized) NormalizeLines(plain);
       ASSERT_EQ(doc, plain);
@@ -191,9 +198,12 @@ TEST_F(KeyIndexTest, NotesTakenWhileLoadingAgreeWithTheLoadedLines) {
         keys.push_back(doc[i].substr(0, doc[i].find('=')));
       std::vector<int> scanned;
       for (const std::string& key : keys) scanned.push_back(FindKey(doc, key));
-      const KeyIndex index(&doc, std::move(notes.names));
-      for (std::size_t i = 0; i < keys.size(); ++i)
-        ASSERT_EQ(FindKey(doc, keys[i]), scanned[i]) << round << " \"" << keys[i] << "\"";
+      {
+        const KeyIndex index(&doc, std::move(notes.names));
+        for (std::size_t i = 0; i < keys.size(); ++i)
+          ASSERT_EQ(FindKey(doc, keys[i]), scanned[i]) << round << " \"" << keys[i] << "\"";
+      }
+      if (form == LineForm::Normalized) spare = std::move(doc);
     }
   }
   std::filesystem::remove(path);
