@@ -113,6 +113,21 @@ class NameIndex {
   // The store removed a line (a later line of its name may now come first).
   void Removed() { built_ = false; }
 
+  // Made at once from the names noted while the document was read, one hash a
+  // line.
+  void BuildFrom(const LineNames& names) {
+    Clear();
+    // The slot of a line some lines ahead is fetched while this one goes in.
+    constexpr std::size_t kAhead = 24;
+    const std::uint32_t* hashes = names.hashes.data();
+    const std::size_t count = names.hashes.size();
+    for (std::size_t i = 0; i < count; ++i) {
+      if (i + kAhead < count) __builtin_prefetch(&slots_[Home(hashes[i + kAhead])]);
+      if (hashes[i] != 0) Insert(i, hashes[i]);
+    }
+    Built();
+  }
+
  private:
   std::size_t Home(std::uint32_t hash) const {
     return static_cast<std::size_t>((static_cast<std::uint64_t>(hash) * slots_.size()) >> 32);
@@ -149,60 +164,39 @@ class NameIndex {
     }
   }
 
-  // The hashes of the lines' names (0 for a line without one), each hash
-  // handed to take in the order of the lines.
-  template <typename HashOfLine>
-  void BuildWith(HashOfLine&& hashOfLine) {
-    const Document& doc = *doc_;
-    // At most two thirds full, so that probes stay short and appends rarely
-    // rebuild.
-    slots_.assign(doc.size() + doc.size() / 2 + 16, 0);
+  // An empty table for the document's lines: at most two thirds full once
+  // they are in, so that probes stay short and appends rarely rebuild.
+  void Clear() {
+    slots_.assign(doc_->size() + doc_->size() / 2 + 16, 0);
     used_ = 0;
+  }
+  void Built() {
+    data_ = doc_->data();
+    size_ = doc_->size();
+    built_ = true;
+  }
+
+  void Build() {
+    const Document& doc = *doc_;
+    Clear();
     // In batches: the table slots of a batch are fetched before they are used.
     constexpr std::size_t kBatch = 16;
     std::uint32_t hashes[kBatch];
     std::size_t lines[kBatch];
+    std::string_view name;
     for (std::size_t first = 0; first < doc.size(); first += kBatch) {
       const std::size_t last = std::min(doc.size(), first + kBatch);
       std::size_t n = 0;
       for (std::size_t i = first; i < last; ++i) {
-        hashes[n] = hashOfLine(i);
-        if (hashes[n] == 0) continue;
+        if (!NameOf(doc[i], name)) continue;
+        hashes[n] = NameHash(name);
         lines[n] = i;
         __builtin_prefetch(&slots_[Home(hashes[n])]);
         ++n;
       }
       for (std::size_t k = 0; k < n; ++k) Insert(lines[k], hashes[k]);
     }
-    data_ = doc.data();
-    size_ = doc.size();
-    built_ = true;
-  }
-
-  void Build() {
-    BuildWith([this](std::size_t line) {
-      std::string_view name;
-      return NameOf((*doc_)[line], name) ? NameHash(name) : 0;
-    });
-  }
-
- public:
-  // Made at once from the names noted while the document was read.
-  void BuildFrom(const LineNames& names) {
-    const Document& doc = *doc_;
-    slots_.assign(doc.size() + doc.size() / 2 + 16, 0);
-    used_ = 0;
-    // The slot of a line some lines ahead is fetched while this one goes in.
-    constexpr std::size_t kAhead = 24;
-    const std::uint32_t* hashes = names.hashes.data();
-    const std::size_t count = doc.size();
-    for (std::size_t i = 0; i < count; ++i) {
-      if (i + kAhead < count) __builtin_prefetch(&slots_[Home(hashes[i + kAhead])]);
-      if (hashes[i] != 0) Insert(i, hashes[i]);
-    }
-    data_ = doc.data();
-    size_ = doc.size();
-    built_ = true;
+    Built();
   }
 
  private:
