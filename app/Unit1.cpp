@@ -438,25 +438,55 @@ QString TForm1::SettingsFile() const {
   return config + "Quib Configurator.ini";
 }
 
-void TForm1::LoadImageStrip(const QString& name, ImageList& list, int row) {
-  QImage strip;
-  const QDir exeDir(platform::Current().ExecutableDir());
+QImage TForm1::StripImage(const QString& name) {
+  const auto known = strips_.find(name);
+  if (known != strips_.end()) return known->second;
+  if (!stripFilesListed_) {
+    stripDir_ = platform::Current().ExecutableDir();
+    stripFiles_ = QDir(stripDir_).entryList({"*.bmp"}, QDir::Files);
+    stripFilesListed_ = true;
+  }
   // The file name is matched without regard to case, as on Windows; the
   // exact spelling wins when several match.
-  QStringList found = exeDir.entryList({name + ".bmp"}, QDir::Files);
-  if (found.contains(name + ".bmp")) found = QStringList{name + ".bmp"};
-  if (!found.isEmpty()) strip.load(exeDir.filePath(found.front()));
+  const QString wanted = name + ".bmp";
+  QString found;
+  for (const QString& file : stripFiles_) {
+    if (file == wanted) {
+      found = file;
+      break;
+    }
+    if (found.isEmpty() && file.compare(wanted, Qt::CaseInsensitive) == 0) found = file;
+  }
+  QImage strip;
+  if (!found.isEmpty()) strip.load(QDir(stripDir_).filePath(found));
   // A replacement that cannot be read falls back to the built-in strip.
-  if (strip.isNull()) strip = imaging::ReadBuiltIn(":/strips/" + name + ".bmp");
+  if (strip.isNull()) strip = imaging::ReadBuiltIn(":/strips/" + wanted);
+  if (!strip.isNull()) {
+    // Magenta is the transparent colour: one pass over the strip, as the
+    // colours a cell shows are those of its 24-bit form.
+    const QImage rgb = strip.convertToFormat(QImage::Format_RGB888);
+    QImage keyed(rgb.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+      const uchar* in = rgb.constScanLine(y);
+      auto* out = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+      for (int x = 0; x < rgb.width(); ++x, in += 3) {
+        const QRgb colour = qRgb(in[0], in[1], in[2]);
+        out[x] = colour == qRgb(255, 0, 255) ? 0 : colour;
+      }
+    }
+    strip = keyed;
+  }
+  strips_.emplace(name, strip);
+  return strip;
+}
+
+void TForm1::LoadImageStrip(const QString& name, ImageList& list, int row) {
+  const QImage strip = StripImage(name);
   if (strip.isNull() || strip.width() < 16) return;
   list.clear();
   const int cells = strip.width() / 16;
-  for (int i = 0; i < cells; ++i) {
-    QImage cell = strip.copy(16 * i, 16 * row, 16, 16).convertToFormat(QImage::Format_RGB888);
-    QPixmap pixmap = QPixmap::fromImage(cell);
-    pixmap.setMask(pixmap.createMaskFromColor(QColor(255, 0, 255), Qt::MaskInColor));
-    list.push_back(pixmap);
-  }
+  for (int i = 0; i < cells; ++i)
+    list.push_back(QPixmap::fromImage(strip.copy(16 * i, 16 * row, 16, 16)));
 }
 
 void TForm1::SetPageImages(TPageControl* control, const ImageList& list) {
@@ -532,6 +562,10 @@ bool TForm1::FormCreate() {
   SetTabImages(tcSoundOS, "OSes");
   SetTabImages(tcGUIOS, "OSes");
   SetTabImages(tcSoundFormat, "SoundFormats");
+  // The strips are read again by the next start only.
+  strips_.clear();
+  stripFiles_.clear();
+  stripFilesListed_ = false;
 
   ReadProgramSettings();
   storedQuibPath_ = QuibPath;
@@ -673,9 +707,12 @@ void TForm1::BuildAllPages() {
 }
 
 void TForm1::FinishStartUp() {
+  if (painted_ && !paintReported_) {
+    paintReported_ = true;
+    if (FirstPainted) FirstPainted();
+  }
   if (finishing_ || loading_ || closed_ || (AllPagesBuilt() && roomChecked_)) return;
   finishing_ = true;
-  if (FirstPainted) FirstPainted();
   BuildAllPages();
   finishing_ = false;
 }
@@ -687,7 +724,7 @@ bool TForm1::event(QEvent* event) {
   }
   const bool handled = QWidget::event(event);
   // The first drawing is done: what start-up left for later follows at once.
-  if (event->type() == QEvent::UpdateRequest && painted_) FinishStartUp();
+  if (event->type() == QEvent::UpdateRequest && painted_ && !paintReported_) FinishStartUp();
   return handled;
 }
 
@@ -1052,7 +1089,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   // The window is first drawn when the system exposes it: the drawing is
   // done here, and what start-up left for later follows at once.
   if (event->type() == QEvent::Expose && !painted_ && shown_ &&
-      watched == static_cast<QObject*>(windowHandle()) && !AllPagesBuilt()) {
+      watched == static_cast<QObject*>(windowHandle())) {
     watched->event(event);
     if (painted_) FinishStartUp();
     return true;  // delivered here, not a second time

@@ -4,7 +4,9 @@
 // switches and the documents).
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <exception>
@@ -211,6 +213,10 @@ class TForm1 : public QWidget {
   void FinishStartUp();
   // Gives the About page's links their hints (the files they open).
   void ApplyLabelTips(QWidget* root);
+  // A tab strip's picture with magenta made transparent: a file of that name
+  // beside the program (any letter case), else the built-in one. Each is read
+  // once while the window starts.
+  QImage StripImage(const QString& name);
   void ReadProgramSettings();
   // Asks whether files changed on disk since they were read may be
   // overwritten; true when none changed or the user said Yes.
@@ -230,10 +236,15 @@ class TForm1 : public QWidget {
   bool filled_ = false;  // whether a load has filled the pages
   bool painted_ = false;
   bool finishing_ = false;
+  bool paintReported_ = false;
   bool loading_ = false;
   bool roomChecked_ = false;  // whether the room was measured with every page built
   // Hints of the About page's links, set at FormCreate (the page may come later).
   std::vector<std::pair<QString, QString>> labelTips_;
+  std::map<QString, QImage> strips_;
+  QString stripDir_;
+  QStringList stripFiles_;
+  bool stripFilesListed_ = false;
   // The emulator directory the documents were last read from, all of them.
   QString loadedPath_;
   QString startDir_;  // named on the command line, or empty
