@@ -7,6 +7,8 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <cstring>
+#include <map>
 
 #include "imaging/PictureReader.h"
 #include "store/Cp1252.h"
@@ -248,26 +250,35 @@ bool RegionHorizontal(int r) { return r < kRegions - 1; }
 
 }  // namespace
 
-// Palette slots: the key colours first, then the fixed colours of the
-// template and the console. The gradient rectangles do not overlap, so a pixel
-// of one is never repainted by another.
+// Palette slotOfPixel: the key colours first, then the fixed colours of the
+// template and the console. The picture is cut into tiles of kTile pixels in a
+// row (rows follow each other without a gap); a template drawn in flat areas
+// has a few hundred different tiles, so a drawing paints each of them once and
+// then copies one per kTile output pixels. The gradient rectangles do not
+// overlap, so a pixel of one is never repainted by another.
+constexpr int kTile = 4;
+constexpr int kTiles = PW * PH / kTile;
+static_assert(PW * PH % kTile == 0, "the tiles cover the picture");
+
 struct SlotTable {
-  struct GradientPixel {
-    std::uint16_t x, y;
-    std::uint16_t region;
-    std::int16_t coord;  // column (or row) less the rectangle's left (or top)
+  // A stretch of one slot within a row of a gradient rectangle: it takes the
+  // gradient when its colour is the gradient's key (always for a fixed slot
+  // kept here, for a key slot when the theme gives the key that colour).
+  struct GradientRun {
+    std::uint32_t offset;  // y * PW + x of the first pixel
+    std::uint32_t slot;
+    std::uint16_t length;
+    std::uint16_t coord;  // column (or row) less the rectangle's left (or top)
+    std::uint8_t region;
   };
   struct Variant {
-    std::vector<std::uint8_t> index;  // PW x PH
-    std::vector<GradientPixel> gradient;
-    // The stretches of each key within a row: (first pixel's y * PW + x, length).
-    std::array<std::vector<std::pair<std::uint32_t, std::uint32_t>>, kKeyCount> runs;
-    std::array<std::size_t, kKeyCount> fillCost{};  // about the instructions of a fill
+    std::vector<std::uint16_t> tiles;      // kTiles: the kind of each tile
+    std::vector<std::uint32_t> kindSlots;  // kTile slotOfPixel per kind
+    std::vector<GradientRun> gradient;     // in region order
   };
   Variant plain, withConsole;
-  std::vector<QRgb> fixed;   // the colours of slots kKeyCount onwards
-  std::uint64_t serial = 0;  // tells tables apart for the per-thread last drawing
-  bool usable = false;
+  std::vector<QRgb> fixed;   // the colours of slotOfPixel kKeyCount onwards
+  std::uint64_t serial = 0;  // tells tables apart for the per-thread caches
   // The mask as stretches within its rows: black (0), white (1) or other (2).
   struct MaskRun {
     std::int16_t left, right;
@@ -309,154 +320,109 @@ std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage
                                      [](const auto& e, std::uint32_t v) { return e.first < v; });
     return it != sorted.end() && it->first == rgb ? it->second : -1;
   };
-  std::vector<std::pair<QRgb, int>> fixedSlots;  // sorted by colour
+  std::map<QRgb, std::uint32_t> fixedSlots;
   auto fixedSlot = [&](QRgb colour) {
-    const auto it = std::lower_bound(fixedSlots.begin(), fixedSlots.end(), colour,
-                                     [](const auto& e, QRgb v) { return e.first < v; });
-    if (it != fixedSlots.end() && it->first == colour) return it->second;
-    const int slot = kKeyCount + static_cast<int>(table->fixed.size());
-    table->fixed.push_back(colour);
-    fixedSlots.insert(it, {colour, slot});
-    return slot;
+    const auto [it, added] =
+        fixedSlots.try_emplace(colour, static_cast<std::uint32_t>(kKeyCount + table->fixed.size()));
+    if (added) table->fixed.push_back(colour);
+    return it->second;
   };
   const int cw = std::min(console.width(), PW - kConsoleX);
   const int ch = std::min(console.height(), PH - kConsoleY);
+  auto consoleAt = [&](int x, int y) -> const QRgb* {
+    if (x < kConsoleX || x >= kConsoleX + cw || y < kConsoleY || y >= kConsoleY + ch)
+      return nullptr;
+    const QRgb* c =
+        reinterpret_cast<const QRgb*>(console.constScanLine(y - kConsoleY)) + (x - kConsoleX);
+    return Rgb(*c) != kMagentaRgb ? c : nullptr;
+  };
+  std::vector<std::uint32_t> slotOfPixel(static_cast<std::size_t>(PW * PH));
   for (const bool withConsole : {false, true}) {
     SlotTable::Variant& v = withConsole ? table->withConsole : table->plain;
-    v.index.resize(static_cast<std::size_t>(PW * PH));
     std::uint32_t lastRgb = 0;
     int lastKey = keyOf(0);
     for (int y = 0; y < PH; ++y) {
       const auto* t = reinterpret_cast<const QRgb*>(templ.constScanLine(y));
-      const bool consoleRow = withConsole && y >= kConsoleY && y < kConsoleY + ch;
-      const auto* c = consoleRow
-                          ? reinterpret_cast<const QRgb*>(console.constScanLine(y - kConsoleY))
-                          : nullptr;
       for (int x = 0; x < PW; ++x) {
-        int slot;
-        if (consoleRow && x >= kConsoleX && x < kConsoleX + cw &&
-            Rgb(c[x - kConsoleX]) != kMagentaRgb) {
-          slot = fixedSlot(c[x - kConsoleX] | 0xFF000000u);
+        std::uint32_t slot;
+        if (const QRgb* c = withConsole ? consoleAt(x, y) : nullptr) {
+          slot = fixedSlot(*c | 0xFF000000u);
         } else {
           if (Rgb(t[x]) != lastRgb) {
             lastRgb = Rgb(t[x]);
             lastKey = keyOf(lastRgb);
           }
-          slot = lastKey >= 0 ? lastKey : fixedSlot(t[x] | 0xFF000000u);
+          slot = lastKey >= 0 ? static_cast<std::uint32_t>(lastKey) : fixedSlot(t[x] | 0xFF000000u);
         }
-        if (slot > 0xFF) return table;  // too many colours: drawn step by step
-        v.index[static_cast<std::size_t>(y * PW + x)] = static_cast<std::uint8_t>(slot);
-        if (slot < kKeyCount) {
-          auto& runs = v.runs[static_cast<std::size_t>(slot)];
-          const auto offset = static_cast<std::uint32_t>(y * PW + x);
-          if (x > 0 && !runs.empty() && runs.back().first + runs.back().second == offset)
-            ++runs.back().second;
-          else
-            runs.emplace_back(offset, 1);
-        }
+        slotOfPixel[static_cast<std::size_t>(y * PW + x)] = slot;
       }
     }
-    for (std::size_t k = 0; k < kKeyCount; ++k)
-      for (const auto& run : v.runs[k]) v.fillCost[k] += run.second / 2 + 30;
-    // The pixels a gradient goes over: those of its key colour that are not a
-    // key of the table (a key pixel takes the gradient only when the theme's
-    // colour for it equals the gradient's key, which a drawing checks).
+    // Fewer than 2^16 tiles, so fewer kinds.
+    std::map<std::array<std::uint32_t, kTile>, std::uint16_t> kinds;
+    v.tiles.resize(kTiles);
+    for (std::size_t i = 0; i < kTiles; ++i) {
+      std::array<std::uint32_t, kTile> tile{};
+      std::copy_n(slotOfPixel.begin() + static_cast<std::ptrdiff_t>(i * kTile), kTile,
+                  tile.begin());
+      const auto [it, added] = kinds.try_emplace(tile, static_cast<std::uint16_t>(kinds.size()));
+      if (added) v.kindSlots.insert(v.kindSlots.end(), tile.begin(), tile.end());
+      v.tiles[i] = it->second;
+    }
+    // The stretches a gradient may go over: of a key, or of a fixed colour
+    // that is the gradient's key, and not the console's (drawn after).
     for (int r = 0; r < kRegions; ++r) {
       const Rect rect = RegionRect(r);
+      const bool horizontal = RegionHorizontal(r);
       for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, PH); ++y)
         for (int x = std::max(rect.left, 0); x < std::min(rect.right, PW); ++x) {
-          const int slot = v.index[static_cast<std::size_t>(y * PW + x)];
-          if (slot < kKeyCount ||
-              Rgb(table->fixed[static_cast<std::size_t>(slot - kKeyCount)]) != RegionKey(r))
-            continue;
-          const bool consolePixel = withConsole && x >= kConsoleX && x < kConsoleX + cw &&
-                                    y >= kConsoleY && y < kConsoleY + ch &&
-                                    Rgb(reinterpret_cast<const QRgb*>(console.constScanLine(
-                                        y - kConsoleY))[x - kConsoleX]) != kMagentaRgb;
-          if (consolePixel) continue;
-          const int coord = RegionHorizontal(r) ? x - rect.left : y - rect.top;
-          v.gradient.push_back({static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y),
-                                static_cast<std::uint16_t>(r), static_cast<std::int16_t>(coord)});
+          const std::uint32_t slot = slotOfPixel[static_cast<std::size_t>(y * PW + x)];
+          const bool candidate =
+              (slot < kKeyCount || Rgb(table->fixed[slot - kKeyCount]) == RegionKey(r)) &&
+              !(withConsole && consoleAt(x, y));
+          if (!candidate) continue;
+          const auto offset = static_cast<std::uint32_t>(y * PW + x);
+          if (!v.gradient.empty()) {
+            SlotTable::GradientRun& run = v.gradient.back();
+            if (run.region == r && run.slot == slot && run.offset + run.length == offset &&
+                x > std::max(rect.left, 0)) {
+              ++run.length;
+              continue;
+            }
+          }
+          const int coord = horizontal ? x - rect.left : y - rect.top;
+          v.gradient.push_back(
+              {offset, slot, 1, static_cast<std::uint16_t>(coord), static_cast<std::uint8_t>(r)});
         }
     }
   }
   static std::atomic<std::uint64_t> serials{0};
   table->serial = ++serials;
-  table->usable = true;
   return table;
 }
 
-// The key colours, the gradients and (for a theme without a picture) the
-// console, PW x PH pixels; nothing when the theme's colours make a key pixel
-// take a gradient, which only the step-by-step drawing handles.
-const QRgb* PrepareBase(const SlotTable& table, const TQuibTheme& theme,
-                        const std::array<std::uint32_t, kKeyCount>& replacement, bool withConsole) {
-  if (!table.usable) return nullptr;
-  for (const std::uint32_t c : replacement)
-    if (Rgb(c) == kTitleBarKey || Rgb(c) == kMenuKey) return nullptr;
-  const SlotTable::Variant& v = withConsole ? table.withConsole : table.plain;
-  // The key colours of the last drawing of this thread are kept as a picture:
-  // a drawing repaints only the stretches of the keys whose colour changed
-  // since (a step of a colour slider changes one), then copies it out.
-  struct Last {
-    std::uint64_t serial = 0;
-    bool withConsole = false;
-    std::array<QRgb, kKeyCount> colours{};
-    std::vector<QRgb> pixels;
-  };
-  thread_local Last last;
-  bool rebuilt = false;
-  bool repaintAll = last.serial != table.serial || last.withConsole != withConsole;
-  if (!repaintAll) {
-    // Filling many short stretches costs more than one pass over the slots.
-    std::size_t cost = 0;
-    for (std::size_t k = 0; k < kKeyCount; ++k)
-      if (last.colours[k] != replacement[k]) cost += v.fillCost[k];
-    repaintAll = cost > static_cast<std::size_t>(3 * PW * PH);
-  }
-  if (repaintAll) {
-    rebuilt = true;
-    std::array<QRgb, 256> palette{};
-    std::copy(replacement.begin(), replacement.end(), palette.begin());
-    std::copy(table.fixed.begin(), table.fixed.end(), palette.begin() + kKeyCount);
-    last.pixels.resize(static_cast<std::size_t>(PW * PH));
-    const std::uint8_t* cells = v.index.data();
-    QRgb* out = last.pixels.data();
-    for (std::size_t i = 0; i < static_cast<std::size_t>(PW * PH); ++i) out[i] = palette[cells[i]];
-    last.serial = table.serial;
-    last.withConsole = withConsole;
-    std::copy(replacement.begin(), replacement.end(), last.colours.begin());
-  } else {
-    for (std::size_t k = 0; k < kKeyCount; ++k) {
-      if (last.colours[k] == replacement[k]) continue;
-      last.colours[k] = replacement[k];
-      for (const auto& [offset, length] : v.runs[k])
-        std::fill_n(last.pixels.data() + offset, length, replacement[k]);
-    }
-  }
-  if (v.gradient.empty()) return last.pixels.data();
-  // The gradient tables, made again only when the theme's gradients change.
-  struct Gradient {
+// The gradient of each region, as the colour a pixel of its key ends with at
+// each column (or row), made again only when the theme's gradients change.
+struct Gradients {
+  struct Region {
     ThemeColour base = 0, far = 0;
     std::int32_t start = -1, finish = -1;
     std::vector<QRgb> table;
   };
-  thread_local std::array<Gradient, kRegions> tables;
-  std::array<bool, kRegions> dirty{};
-  bool anyDirty = false;
-  for (int r = 0; r < kRegions; ++r) {
-    const Rect rect = RegionRect(r);
-    const bool bar = RegionHorizontal(r);
-    const ThemeColour base = bar ? theme.WindowTitlebarColor : theme.MenuBackgroundColor;
-    const ThemeColour far = bar ? theme.WindowTitlebarGradientColor : theme.MenuGradientColor;
-    const std::int32_t start = bar ? theme.TitlebarGradientStart : theme.MenuGradientStart;
-    const std::int32_t finish = bar ? theme.TitlebarGradientFinish : theme.MenuGradientFinish;
-    Gradient& g = tables[static_cast<std::size_t>(r)];
-    const int span = bar ? rect.right - rect.left : rect.bottom - rect.top;
-    const bool same = g.base == base && g.far == far && g.start == start && g.finish == finish &&
-                      g.table.size() == static_cast<std::size_t>(span);
-    if (same && !rebuilt) continue;
-    if (!same) {
+  std::array<Region, kRegions> regions;
+
+  void Update(const TQuibTheme& theme) {
+    for (int r = 0; r < kRegions; ++r) {
+      const Rect rect = RegionRect(r);
+      const bool bar = RegionHorizontal(r);
+      const ThemeColour base = bar ? theme.WindowTitlebarColor : theme.MenuBackgroundColor;
+      const ThemeColour far = bar ? theme.WindowTitlebarGradientColor : theme.MenuGradientColor;
+      const std::int32_t start = bar ? theme.TitlebarGradientStart : theme.MenuGradientStart;
+      const std::int32_t finish = bar ? theme.TitlebarGradientFinish : theme.MenuGradientFinish;
+      Region& g = regions[static_cast<std::size_t>(r)];
+      const int span = bar ? rect.right - rect.left : rect.bottom - rect.top;
+      if (g.base == base && g.far == far && g.start == start && g.finish == finish &&
+          g.table.size() == static_cast<std::size_t>(span))
+        continue;
       GradientTable(g.table, bar ? rect.left : rect.top, bar ? rect.right : rect.bottom,
                     RegionKey(r), base, far, start, finish);
       g.base = base;
@@ -464,19 +430,82 @@ const QRgb* PrepareBase(const SlotTable& table, const TQuibTheme& theme,
       g.start = start;
       g.finish = finish;
     }
-    dirty[static_cast<std::size_t>(r)] = true;
-    anyDirty = true;
   }
-  if (anyDirty) {
-    QRgb* out = last.pixels.data();
-    for (const SlotTable::GradientPixel& p : v.gradient)
-      if (dirty[p.region])
-        out[static_cast<std::size_t>(p.y * PW + p.x)] =
-            tables[p.region].table[static_cast<std::size_t>(p.coord)];
+};
+
+// The key colours, the gradients and (for a theme without a picture) the
+// console: PW x PH pixels written once each to out, and the gradients' pixels
+// once more.
+void PaintBase(const SlotTable& table, const TQuibTheme& theme,
+               const std::array<std::uint32_t, kKeyCount>& replacement, bool withConsole,
+               QRgb* out) {
+  const SlotTable::Variant& v = withConsole ? table.withConsole : table.plain;
+  // The colours of the tile kinds, kept while the key colours stay the same
+  // (a step of a colour slider changes one, a theme switch many).
+  struct Kinds {
+    std::uint64_t serial = 0;
+    bool withConsole = false;
+    std::array<QRgb, kKeyCount> keys{};
+    std::vector<QRgb> palette;
+    std::vector<QRgb> colours;  // kTile per kind
+  };
+  thread_local Kinds kinds;
+  if (kinds.serial != table.serial || kinds.withConsole != withConsole ||
+      kinds.keys != replacement) {
+    kinds.palette.assign(replacement.begin(), replacement.end());
+    kinds.palette.insert(kinds.palette.end(), table.fixed.begin(), table.fixed.end());
+    kinds.colours.resize(v.kindSlots.size());
+    const QRgb* palette = kinds.palette.data();
+    const std::uint32_t* kindSlots = v.kindSlots.data();
+    QRgb* colours = kinds.colours.data();
+    for (std::size_t i = 0; i < v.kindSlots.size(); ++i) colours[i] = palette[kindSlots[i]];
+    kinds.serial = table.serial;
+    kinds.withConsole = withConsole;
+    kinds.keys = replacement;
   }
-  return last.pixels.data();
+  const std::uint16_t* tiles = v.tiles.data();
+  const QRgb* colours = kinds.colours.data();
+  for (std::size_t i = 0; i < kTiles; ++i)
+    std::memcpy(out + i * kTile, colours + std::size_t{tiles[i]} * kTile, sizeof(QRgb) * kTile);
+
+  if (v.gradient.empty()) return;
+  thread_local Gradients gradients;
+  gradients.Update(theme);
+  const QRgb* palette = kinds.palette.data();
+  for (const SlotTable::GradientRun& run : v.gradient) {
+    if (Rgb(palette[run.slot]) != RegionKey(run.region)) continue;
+    const std::vector<QRgb>& colour = gradients.regions[run.region].table;
+    if (RegionHorizontal(run.region))
+      std::copy_n(colour.data() + run.coord, run.length, out + run.offset);
+    else
+      std::fill_n(out + run.offset, run.length, colour[run.coord]);
+  }
 }
 
+// PaintBase into a picture of its own for the drawings with a background
+// picture, kept while the theme's colours and gradients stay the same.
+const QRgb* PictureBase(const SlotTable& table, const TQuibTheme& theme,
+                        const std::array<std::uint32_t, kKeyCount>& replacement) {
+  struct Base {
+    std::uint64_t serial = 0;
+    std::array<QRgb, kKeyCount> keys{};
+    std::array<std::int64_t, 8> gradients{};
+    std::vector<QRgb> pixels;
+  };
+  thread_local Base base;
+  const std::array<std::int64_t, 8> gradients = {
+      theme.WindowTitlebarColor,    theme.WindowTitlebarGradientColor, theme.TitlebarGradientStart,
+      theme.TitlebarGradientFinish, theme.MenuBackgroundColor,         theme.MenuGradientColor,
+      theme.MenuGradientStart,      theme.MenuGradientFinish};
+  if (base.serial != table.serial || base.keys != replacement || base.gradients != gradients) {
+    base.pixels.resize(static_cast<std::size_t>(PW * PH));
+    PaintBase(table, theme, replacement, false, base.pixels.data());
+    base.serial = table.serial;
+    base.keys = replacement;
+    base.gradients = gradients;
+  }
+  return base.pixels.data();
+}
 // The picture drawn into: one per thread, used again while no caller still
 // holds the one handed out last.
 QImage& OutputImage() {
@@ -697,11 +726,23 @@ QImage Render(const TQuibTheme& theme, const PreviewContext& context, bool stepB
   std::array<std::uint32_t, kKeyCount> replacement{};
   for (int k = 0; k < kKeyCount; ++k) replacement[k] = ToPixel(theme.*kKeys[k].field);
   const bool withConsole = theme.BackgroundPicture.empty();
-  const QRgb* base = stepByStep || !pics.slotTable
-                         ? nullptr
-                         : PrepareBase(*pics.slotTable, theme, replacement, withConsole);
+  const bool fast = !stepByStep && pics.slotTable;
+  // With a background picture the key colours are kept as a picture of their
+  // own, laid under the background picture.
+  const QRgb* base =
+      fast && !withConsole ? PictureBase(*pics.slotTable, theme, replacement) : nullptr;
   bool baseWritten = false;  // whether base is already in the working picture
-  if (!base) {
+  if (fast && withConsole) {
+    baseWritten = true;
+    if (cv.stride == PW) {
+      PaintBase(*pics.slotTable, theme, replacement, true, cv.bits);
+    } else {
+      thread_local std::vector<QRgb> scratch(static_cast<std::size_t>(PW * PH));
+      PaintBase(*pics.slotTable, theme, replacement, true, scratch.data());
+      for (int y = 0; y < PH; ++y)
+        std::copy_n(scratch.data() + static_cast<std::size_t>(y * PW), PW, cv.Row(y));
+    }
+  } else if (!fast) {
     baseWritten = true;
     pics.keys.Paint(cv.bits, cv.stride, replacement);
     for (const Rect& bar : kTitleBars)
