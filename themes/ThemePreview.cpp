@@ -247,37 +247,42 @@ constexpr int kRegions = static_cast<int>(std::size(kTitleBars)) + 1;  // the ba
 Rect RegionRect(int r) { return r < kRegions - 1 ? kTitleBars[r] : kOpenMenu; }
 std::uint32_t RegionKey(int r) { return r < kRegions - 1 ? kTitleBarKey : kMenuKey; }
 bool RegionHorizontal(int r) { return r < kRegions - 1; }
+int RegionSpan(int r) {
+  const Rect rect = RegionRect(r);
+  return RegionHorizontal(r) ? rect.right - rect.left : rect.bottom - rect.top;
+}
 
 }  // namespace
 
-// Palette slotOfPixel: the key colours first, then the fixed colours of the
-// template and the console. The picture is cut into tiles of kTile pixels in a
-// row (rows follow each other without a gap); a template drawn in flat areas
-// has a few hundred different tiles, so a drawing paints each of them once and
-// then copies one per kTile output pixels. The gradient rectangles do not
-// overlap, so a pixel of one is never repainted by another.
+// Palette slots: the key colours first, then the fixed colours of the
+// template and the console, then one per column (or row) of each gradient
+// rectangle for the pixels of the gradient's key there. The picture is cut
+// into tiles of kTile pixels in a row (rows follow each other without a gap);
+// a template drawn in flat areas has some hundreds of different tiles, so a
+// drawing paints each kind of tile once and then copies one per kTile output
+// pixels. The gradient rectangles do not overlap, so a pixel of one is never
+// repainted by another.
 constexpr int kTile = 4;
 constexpr int kTiles = PW * PH / kTile;
-static_assert(PW * PH % kTile == 0, "the tiles cover the picture");
+static_assert(PW * PH % kTile == 0 && kTiles % 4 == 0, "the tiles cover the picture");
 
 struct SlotTable {
-  // A stretch of one slot within a row of a gradient rectangle: it takes the
-  // gradient when its colour is the gradient's key (always for a fixed slot
-  // kept here, for a key slot when the theme gives the key that colour).
-  struct GradientRun {
+  // A stretch of one key within a row of a gradient rectangle: it takes the
+  // gradient when the theme gives the key the gradient's key colour.
+  struct KeyRun {
     std::uint32_t offset;  // y * PW + x of the first pixel
-    std::uint32_t slot;
     std::uint16_t length;
     std::uint16_t coord;  // column (or row) less the rectangle's left (or top)
+    std::uint8_t key;
     std::uint8_t region;
   };
   struct Variant {
     std::vector<std::uint16_t> tiles;      // kTiles: the kind of each tile
-    std::vector<std::uint32_t> kindSlots;  // kTile slotOfPixel per kind
-    std::vector<GradientRun> gradient;     // in region order
+    std::vector<std::uint32_t> kindSlots;  // kTile slots per kind
+    std::vector<KeyRun> keyRuns;
   };
   Variant plain, withConsole;
-  std::vector<QRgb> fixed;   // the colours of slotOfPixel kKeyCount onwards
+  std::vector<QRgb> fixed;   // the colours of slots kKeyCount onwards
   std::uint64_t serial = 0;  // tells tables apart for the per-thread caches
   // The mask as stretches within its rows: black (0), white (1) or other (2).
   struct MaskRun {
@@ -336,7 +341,20 @@ std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage
         reinterpret_cast<const QRgb*>(console.constScanLine(y - kConsoleY)) + (x - kConsoleX);
     return Rgb(*c) != kMagentaRgb ? c : nullptr;
   };
-  std::vector<std::uint32_t> slotOfPixel(static_cast<std::size_t>(PW * PH));
+  // The region whose rectangle holds each pixel, or -1.
+  std::vector<std::int8_t> regionOf(static_cast<std::size_t>(PW * PH), -1);
+  std::array<std::uint32_t, kRegions> regionStart{};  // of its slots, past the fixed ones
+  std::uint32_t gradientSlots = 0;
+  for (int r = 0; r < kRegions; ++r) {
+    regionStart[static_cast<std::size_t>(r)] = gradientSlots;
+    gradientSlots += static_cast<std::uint32_t>(RegionSpan(r));
+    const Rect rect = RegionRect(r);
+    for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, PH); ++y)
+      for (int x = std::max(rect.left, 0); x < std::min(rect.right, PW); ++x)
+        regionOf[static_cast<std::size_t>(y * PW + x)] = static_cast<std::int8_t>(r);
+  }
+  constexpr std::uint32_t kGradientSlot = 0x80000000u;  // until the fixed slots are counted
+  std::vector<std::uint32_t> slotOf(static_cast<std::size_t>(PW * PH));
   for (const bool withConsole : {false, true}) {
     SlotTable::Variant& v = withConsole ? table->withConsole : table->plain;
     std::uint32_t lastRgb = 0;
@@ -344,17 +362,40 @@ std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage
     for (int y = 0; y < PH; ++y) {
       const auto* t = reinterpret_cast<const QRgb*>(templ.constScanLine(y));
       for (int x = 0; x < PW; ++x) {
-        std::uint32_t slot;
+        const auto offset = static_cast<std::size_t>(y * PW + x);
+        std::uint32_t& slot = slotOf[offset];
         if (const QRgb* c = withConsole ? consoleAt(x, y) : nullptr) {
-          slot = fixedSlot(*c | 0xFF000000u);
-        } else {
-          if (Rgb(t[x]) != lastRgb) {
-            lastRgb = Rgb(t[x]);
-            lastKey = keyOf(lastRgb);
-          }
-          slot = lastKey >= 0 ? static_cast<std::uint32_t>(lastKey) : fixedSlot(t[x] | 0xFF000000u);
+          slot = fixedSlot(*c | 0xFF000000u);  // drawn over the gradients
+          continue;
         }
-        slotOfPixel[static_cast<std::size_t>(y * PW + x)] = slot;
+        if (Rgb(t[x]) != lastRgb) {
+          lastRgb = Rgb(t[x]);
+          lastKey = keyOf(lastRgb);
+        }
+        const int r = regionOf[offset];
+        const Rect rect = r >= 0 ? RegionRect(r) : Rect{};
+        const int coord = r >= 0 && RegionHorizontal(r) ? x - rect.left : y - rect.top;
+        if (lastKey >= 0) {
+          slot = static_cast<std::uint32_t>(lastKey);
+          if (r < 0) continue;
+          // A key the theme may give the gradient's key colour.
+          if (!v.keyRuns.empty()) {
+            SlotTable::KeyRun& run = v.keyRuns.back();
+            if (run.key == lastKey && run.region == r && run.offset + run.length == offset &&
+                x > std::max(rect.left, 0)) {
+              ++run.length;
+              continue;
+            }
+          }
+          v.keyRuns.push_back({static_cast<std::uint32_t>(offset), 1,
+                               static_cast<std::uint16_t>(coord),
+                               static_cast<std::uint8_t>(lastKey), static_cast<std::uint8_t>(r)});
+        } else if (r >= 0 && lastRgb == RegionKey(r)) {
+          slot = kGradientSlot + regionStart[static_cast<std::size_t>(r)] +
+                 static_cast<std::uint32_t>(coord);
+        } else {
+          slot = fixedSlot(t[x] | 0xFF000000u);
+        }
       }
     }
     // Fewer than 2^16 tiles, so fewer kinds.
@@ -362,39 +403,16 @@ std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage
     v.tiles.resize(kTiles);
     for (std::size_t i = 0; i < kTiles; ++i) {
       std::array<std::uint32_t, kTile> tile{};
-      std::copy_n(slotOfPixel.begin() + static_cast<std::ptrdiff_t>(i * kTile), kTile,
-                  tile.begin());
+      std::copy_n(slotOf.begin() + static_cast<std::ptrdiff_t>(i * kTile), kTile, tile.begin());
       const auto [it, added] = kinds.try_emplace(tile, static_cast<std::uint16_t>(kinds.size()));
       if (added) v.kindSlots.insert(v.kindSlots.end(), tile.begin(), tile.end());
       v.tiles[i] = it->second;
     }
-    // The stretches a gradient may go over: of a key, or of a fixed colour
-    // that is the gradient's key, and not the console's (drawn after).
-    for (int r = 0; r < kRegions; ++r) {
-      const Rect rect = RegionRect(r);
-      const bool horizontal = RegionHorizontal(r);
-      for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, PH); ++y)
-        for (int x = std::max(rect.left, 0); x < std::min(rect.right, PW); ++x) {
-          const std::uint32_t slot = slotOfPixel[static_cast<std::size_t>(y * PW + x)];
-          const bool candidate =
-              (slot < kKeyCount || Rgb(table->fixed[slot - kKeyCount]) == RegionKey(r)) &&
-              !(withConsole && consoleAt(x, y));
-          if (!candidate) continue;
-          const auto offset = static_cast<std::uint32_t>(y * PW + x);
-          if (!v.gradient.empty()) {
-            SlotTable::GradientRun& run = v.gradient.back();
-            if (run.region == r && run.slot == slot && run.offset + run.length == offset &&
-                x > std::max(rect.left, 0)) {
-              ++run.length;
-              continue;
-            }
-          }
-          const int coord = horizontal ? x - rect.left : y - rect.top;
-          v.gradient.push_back(
-              {offset, slot, 1, static_cast<std::uint16_t>(coord), static_cast<std::uint8_t>(r)});
-        }
-    }
   }
+  const auto fixedCount = static_cast<std::uint32_t>(table->fixed.size());
+  for (SlotTable::Variant* v : {&table->plain, &table->withConsole})
+    for (std::uint32_t& slot : v->kindSlots)
+      if (slot >= kGradientSlot) slot = slot - kGradientSlot + kKeyCount + fixedCount;
   static std::atomic<std::uint64_t> serials{0};
   table->serial = ++serials;
   return table;
@@ -410,7 +428,9 @@ struct Gradients {
   };
   std::array<Region, kRegions> regions;
 
-  void Update(const TQuibTheme& theme) {
+  // Whether a table changed.
+  bool Update(const TQuibTheme& theme) {
+    bool changed = false;
     for (int r = 0; r < kRegions; ++r) {
       const Rect rect = RegionRect(r);
       const bool bar = RegionHorizontal(r);
@@ -419,9 +439,8 @@ struct Gradients {
       const std::int32_t start = bar ? theme.TitlebarGradientStart : theme.MenuGradientStart;
       const std::int32_t finish = bar ? theme.TitlebarGradientFinish : theme.MenuGradientFinish;
       Region& g = regions[static_cast<std::size_t>(r)];
-      const int span = bar ? rect.right - rect.left : rect.bottom - rect.top;
       if (g.base == base && g.far == far && g.start == start && g.finish == finish &&
-          g.table.size() == static_cast<std::size_t>(span))
+          g.table.size() == static_cast<std::size_t>(RegionSpan(r)))
         continue;
       GradientTable(g.table, bar ? rect.left : rect.top, bar ? rect.right : rect.bottom,
                     RegionKey(r), base, far, start, finish);
@@ -429,19 +448,22 @@ struct Gradients {
       g.far = far;
       g.start = start;
       g.finish = finish;
+      changed = true;
     }
+    return changed;
   }
 };
 
 // The key colours, the gradients and (for a theme without a picture) the
-// console: PW x PH pixels written once each to out, and the gradients' pixels
-// once more.
+// console: PW x PH pixels written once each to out.
 void PaintBase(const SlotTable& table, const TQuibTheme& theme,
                const std::array<std::uint32_t, kKeyCount>& replacement, bool withConsole,
                QRgb* out) {
   const SlotTable::Variant& v = withConsole ? table.withConsole : table.plain;
-  // The colours of the tile kinds, kept while the key colours stay the same
-  // (a step of a colour slider changes one, a theme switch many).
+  thread_local Gradients gradients;
+  const bool gradientsChanged = gradients.Update(theme);
+  // The colours of the tile kinds, kept while the theme's colours stay the
+  // same (a step of a colour slider changes one, a theme switch many).
   struct Kinds {
     std::uint64_t serial = 0;
     bool withConsole = false;
@@ -451,9 +473,11 @@ void PaintBase(const SlotTable& table, const TQuibTheme& theme,
   };
   thread_local Kinds kinds;
   if (kinds.serial != table.serial || kinds.withConsole != withConsole ||
-      kinds.keys != replacement) {
+      kinds.keys != replacement || gradientsChanged) {
     kinds.palette.assign(replacement.begin(), replacement.end());
     kinds.palette.insert(kinds.palette.end(), table.fixed.begin(), table.fixed.end());
+    for (const Gradients::Region& g : gradients.regions)
+      kinds.palette.insert(kinds.palette.end(), g.table.begin(), g.table.end());
     kinds.colours.resize(v.kindSlots.size());
     const QRgb* palette = kinds.palette.data();
     const std::uint32_t* kindSlots = v.kindSlots.data();
@@ -465,15 +489,21 @@ void PaintBase(const SlotTable& table, const TQuibTheme& theme,
   }
   const std::uint16_t* tiles = v.tiles.data();
   const QRgb* colours = kinds.colours.data();
-  for (std::size_t i = 0; i < kTiles; ++i)
-    std::memcpy(out + i * kTile, colours + std::size_t{tiles[i]} * kTile, sizeof(QRgb) * kTile);
+  for (std::size_t i = 0; i < kTiles; i += 4) {
+    QRgb* o = out + i * kTile;
+    std::memcpy(o, colours + std::size_t{tiles[i]} * kTile, sizeof(QRgb) * kTile);
+    std::memcpy(o + kTile, colours + std::size_t{tiles[i + 1]} * kTile, sizeof(QRgb) * kTile);
+    std::memcpy(o + 2 * kTile, colours + std::size_t{tiles[i + 2]} * kTile, sizeof(QRgb) * kTile);
+    std::memcpy(o + 3 * kTile, colours + std::size_t{tiles[i + 3]} * kTile, sizeof(QRgb) * kTile);
+  }
 
-  if (v.gradient.empty()) return;
-  thread_local Gradients gradients;
-  gradients.Update(theme);
-  const QRgb* palette = kinds.palette.data();
-  for (const SlotTable::GradientRun& run : v.gradient) {
-    if (Rgb(palette[run.slot]) != RegionKey(run.region)) continue;
+  // Keys the theme gives a gradient's key colour take the gradient too.
+  const bool keyTakesGradient = std::any_of(replacement.begin(), replacement.end(), [](QRgb c) {
+    return Rgb(c) == kTitleBarKey || Rgb(c) == kMenuKey;
+  });
+  if (!keyTakesGradient) return;
+  for (const SlotTable::KeyRun& run : v.keyRuns) {
+    if (Rgb(replacement[run.key]) != RegionKey(run.region)) continue;
     const std::vector<QRgb>& colour = gradients.regions[run.region].table;
     if (RegionHorizontal(run.region))
       std::copy_n(colour.data() + run.coord, run.length, out + run.offset);
