@@ -154,17 +154,50 @@ void GradientFillKey(const Canvas& cv, Rect r, std::uint32_t key, ThemeColour ba
 }
 
 // The colour a pixel of the key colour ends with at each column (or row) of a
-// gradient over [lo, hi): the bands laid in order, each over what still has the
-// key colour.
+// gradient over [lo, hi): the bands of ForEachBand laid in order, each over
+// what still has the key colour. The blend of each band is stepped from the
+// last rather than divided out: the same whole numbers, (e - b) * i / n
+// rounded towards zero, without three divisions a band.
 void GradientTable(std::vector<QRgb>& table, int lo, int hi, std::uint32_t key, ThemeColour base,
                    ThemeColour far, std::int32_t start, std::int32_t finish) {
   table.assign(static_cast<std::size_t>(std::max(hi - lo, 0)), key | 0xFF000000u);
-  ForEachBand(lo, hi, base, far, start, finish, [&](int a, int b, QRgb colour) {
+  auto lay = [&](int a, int b, QRgb colour) {
     for (int i = std::max(a, lo); i < std::min(b, hi); ++i) {
       QRgb& t = table[static_cast<std::size_t>(i - lo)];
       if (Rgb(t) == key) t = colour;
     }
-  });
+  };
+  const std::int64_t w = hi - lo;
+  const int s = static_cast<int>(lo + w * Percent(start) / 100);
+  const int f = static_cast<int>(lo + w * Percent(finish) / 100);
+  lay(lo, s, ToPixel(base));
+  lay(f, hi, ToPixel(far));
+  const std::int64_t n = f - s;
+  if (n <= 0) return;
+  // Per channel: |e - b| * i = q * n + r with 0 <= r < n.
+  struct Channel {
+    std::int64_t mask, b, sign, stepQ, stepR, q = 0, r = 0;
+  };
+  std::array<Channel, 3> channels{};
+  const std::int64_t masks[] = {0x0000FF, 0x00FF00, 0xFF0000};
+  for (std::size_t c = 0; c < 3; ++c) {
+    const std::int64_t b = base & masks[c], e = far & masks[c];
+    const std::int64_t d = e >= b ? e - b : b - e;
+    channels[c] = {masks[c], b, e >= b ? 1 : -1, d / n, d % n};
+  }
+  for (std::int64_t i = 0; i < n; ++i) {
+    ThemeColour colour = 0;
+    for (Channel& ch : channels) {
+      colour |= static_cast<ThemeColour>((ch.b + ch.sign * ch.q) & ch.mask);
+      ch.q += ch.stepQ;
+      ch.r += ch.stepR;
+      if (ch.r >= n) {
+        ch.r -= n;
+        ++ch.q;
+      }
+    }
+    lay(static_cast<int>(s + i), static_cast<int>(s + i + 1), ToPixel(colour));
+  }
 }
 
 void DrawHeart(const Canvas& cv, int x, int y, QRgb colour) {
@@ -280,6 +313,10 @@ struct SlotTable {
     std::vector<std::uint16_t> tiles;      // kTiles: the kind of each tile
     std::vector<std::uint32_t> kindSlots;  // kTile slots per kind
     std::vector<KeyRun> keyRuns;
+    // The kinds that hold each key (groups 0 to kKeyCount - 1) or a gradient's
+    // slot (group kKeyCount): groupKinds[groupStart[g]] up to groupStart[g + 1].
+    std::vector<std::uint32_t> groupStart;
+    std::vector<std::uint16_t> groupKinds;
   };
   Variant plain, withConsole;
   std::vector<QRgb> fixed;   // the colours of slots kKeyCount onwards
@@ -413,6 +450,24 @@ std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage
   for (SlotTable::Variant* v : {&table->plain, &table->withConsole})
     for (std::uint32_t& slot : v->kindSlots)
       if (slot >= kGradientSlot) slot = slot - kGradientSlot + kKeyCount + fixedCount;
+  for (SlotTable::Variant* v : {&table->plain, &table->withConsole}) {
+    std::array<std::vector<std::uint16_t>, kKeyCount + 1> groups;
+    for (std::size_t kind = 0; kind * kTile < v->kindSlots.size(); ++kind) {
+      std::array<bool, kKeyCount + 1> holds{};
+      for (std::size_t c = 0; c < kTile; ++c) {
+        const std::uint32_t slot = v->kindSlots[kind * kTile + c];
+        if (slot < kKeyCount) holds[slot] = true;
+        if (slot >= kKeyCount + fixedCount) holds[kKeyCount] = true;
+      }
+      for (std::size_t g = 0; g < holds.size(); ++g)
+        if (holds[g]) groups[g].push_back(static_cast<std::uint16_t>(kind));
+    }
+    for (const auto& group : groups) {
+      v->groupStart.push_back(static_cast<std::uint32_t>(v->groupKinds.size()));
+      v->groupKinds.insert(v->groupKinds.end(), group.begin(), group.end());
+    }
+    v->groupStart.push_back(static_cast<std::uint32_t>(v->groupKinds.size()));
+  }
   static std::atomic<std::uint64_t> serials{0};
   table->serial = ++serials;
   return table;
@@ -472,17 +527,36 @@ void PaintBase(const SlotTable& table, const TQuibTheme& theme,
     std::vector<QRgb> colours;  // kTile per kind
   };
   thread_local Kinds kinds;
-  if (kinds.serial != table.serial || kinds.withConsole != withConsole ||
-      kinds.keys != replacement || gradientsChanged) {
+  const bool sameTable = kinds.serial == table.serial && kinds.withConsole == withConsole;
+  if (!sameTable || kinds.keys != replacement || gradientsChanged) {
+    // The groups whose colours changed, and what repainting only their kinds
+    // would cost against repainting every kind.
+    std::array<bool, kKeyCount + 1> changed{};
+    std::size_t partial = 0;
+    for (std::size_t g = 0; g < changed.size(); ++g) {
+      changed[g] = g < kKeyCount ? kinds.keys[g] != replacement[g] : gradientsChanged;
+      if (changed[g]) partial += v.groupStart[g + 1] - v.groupStart[g];
+    }
     kinds.palette.assign(replacement.begin(), replacement.end());
     kinds.palette.insert(kinds.palette.end(), table.fixed.begin(), table.fixed.end());
     for (const Gradients::Region& g : gradients.regions)
       kinds.palette.insert(kinds.palette.end(), g.table.begin(), g.table.end());
-    kinds.colours.resize(v.kindSlots.size());
     const QRgb* palette = kinds.palette.data();
     const std::uint32_t* kindSlots = v.kindSlots.data();
-    QRgb* colours = kinds.colours.data();
-    for (std::size_t i = 0; i < v.kindSlots.size(); ++i) colours[i] = palette[kindSlots[i]];
+    if (!sameTable || 2 * partial > v.kindSlots.size() / kTile) {
+      kinds.colours.resize(v.kindSlots.size());
+      QRgb* colours = kinds.colours.data();
+      for (std::size_t i = 0; i < v.kindSlots.size(); ++i) colours[i] = palette[kindSlots[i]];
+    } else {
+      QRgb* colours = kinds.colours.data();
+      for (std::size_t g = 0; g < changed.size(); ++g) {
+        if (!changed[g]) continue;
+        for (std::uint32_t i = v.groupStart[g]; i < v.groupStart[g + 1]; ++i) {
+          const std::size_t first = std::size_t{v.groupKinds[i]} * kTile;
+          for (std::size_t c = first; c < first + kTile; ++c) colours[c] = palette[kindSlots[c]];
+        }
+      }
+    }
     kinds.serial = table.serial;
     kinds.withConsole = withConsole;
     kinds.keys = replacement;
