@@ -610,6 +610,7 @@ const QRgb* PictureBase(const SlotTable& table, const TQuibTheme& theme,
   }
   return base.pixels.data();
 }
+
 // The picture drawn into: one per thread, used again while no caller still
 // holds the one handed out last.
 QImage& OutputImage() {
