@@ -438,12 +438,18 @@ std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage
     // Fewer than 2^16 tiles, so fewer kinds.
     std::map<std::array<std::uint32_t, kTile>, std::uint16_t> kinds;
     v.tiles.resize(kTiles);
+    std::array<std::uint32_t, kTile> last{};
     for (std::size_t i = 0; i < kTiles; ++i) {
       std::array<std::uint32_t, kTile> tile{};
       std::copy_n(slotOf.begin() + static_cast<std::ptrdiff_t>(i * kTile), kTile, tile.begin());
+      if (i > 0 && tile == last) {  // flat areas: the kind of the tile before
+        v.tiles[i] = v.tiles[i - 1];
+        continue;
+      }
       const auto [it, added] = kinds.try_emplace(tile, static_cast<std::uint16_t>(kinds.size()));
       if (added) v.kindSlots.insert(v.kindSlots.end(), tile.begin(), tile.end());
       v.tiles[i] = it->second;
+      last = tile;
     }
   }
   const auto fixedCount = static_cast<std::uint32_t>(table->fixed.size());
