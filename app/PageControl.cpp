@@ -49,6 +49,7 @@ int TPageControl::rowCount() const {
 
 void TPageControl::setCurrentIndex(int index) {
   if (index < 0 || index >= count() || index == current_) return;
+  emit currentAboutToChange(index);
   current_ = index;
   stack_->setCurrentIndex(index);
   Relayout();

@@ -33,6 +33,8 @@ class TPageControl : public QWidget {
   // The user selected another page (not emitted for setCurrentIndex).
   void changedByUser(int index);
   void currentChanged(int index);
+  // Another page is about to be selected (before it is shown).
+  void currentAboutToChange(int index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

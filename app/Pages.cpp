@@ -1,5 +1,8 @@
 // The page classes of the main window. Each page group lives in app/pages/;
 // a page whose class is not there yet simply shows nothing.
+#include <initializer_list>
+#include <utility>
+
 #include "app/Page.h"
 #include "app/Unit1.h"
 
@@ -42,41 +45,47 @@
 
 Page::Page(TForm1& form, QWidget* page) : QObject(page), form_(form), page_(page) {}
 
-void CreatePages(TForm1& form, std::vector<Page*>& pages) {
+std::vector<PageMaker> PageMakers() {
+  std::vector<PageMaker> makers;
+  auto add = [&](std::initializer_list<const char*> tabs, PageMaker::Make make) {
+    makers.push_back({std::vector<const char*>(tabs), std::move(make)});
+  };
 #if __has_include("app/pages/AboutPage.h")
-  pages.push_back(new AboutPage(form));
+  add({"About"}, [](TForm1& form) -> Page* { return new AboutPage(form); });
 #endif
 #if __has_include("app/pages/DonatePage.h")
-  pages.push_back(new DonatePage(form));
+  add({"TabSheet2"}, [](TForm1& form) -> Page* { return new DonatePage(form); });
 #endif
 #if __has_include("app/pages/BlitterPage.h")
-  pages.push_back(new BlitterPage(form));
+  add({"Blitters"}, [](TForm1& form) -> Page* { return new BlitterPage(form); });
 #endif
 #if __has_include("app/pages/DebuggingPage.h")
-  pages.push_back(new DebuggingPage(form));
+  add({"TabSheet1"}, [](TForm1& form) -> Page* { return new DebuggingPage(form); });
 #endif
 #if __has_include("app/pages/EmulationPage.h")
-  pages.push_back(new EmulationPage(form));
+  add({"Emulation"}, [](TForm1& form) -> Page* { return new EmulationPage(form); });
 #endif
 #if __has_include("app/pages/GuiPage.h")
-  pages.push_back(new GuiPage(form));
+  add({"GUI"}, [](TForm1& form) -> Page* { return new GuiPage(form); });
 #endif
 #if __has_include("app/pages/InputPage.h")
-  pages.push_back(new InputPage(form));
+  add({"Input"}, [](TForm1& form) -> Page* { return new InputPage(form); });
 #endif
 #if __has_include("app/pages/MessagesPage.h")
-  pages.push_back(new MessagesPage(form));
+  add({"Messages"}, [](TForm1& form) -> Page* { return new MessagesPage(form); });
 #endif
 #if __has_include("app/pages/MiscPage.h")
-  pages.push_back(new MiscPage(form));
+  add({"Miscellaneous"}, [](TForm1& form) -> Page* { return new MiscPage(form); });
 #endif
 #if __has_include("app/pages/TemplatesPage.h")
-  pages.push_back(new TemplatesPage(form));
+  add({"Screenshots", "SoundLogging"},
+      [](TForm1& form) -> Page* { return new TemplatesPage(form); });
 #endif
 #if __has_include("app/pages/SoundPage.h")
-  pages.push_back(new SoundPage(form));
+  add({"Sound"}, [](TForm1& form) -> Page* { return new SoundPage(form); });
 #endif
 #if __has_include("app/pages/ThemePage.h")
-  pages.push_back(new ThemePage(form));
+  add({"Theme"}, [](TForm1& form) -> Page* { return new ThemePage(form); });
 #endif
+  return makers;
 }

@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <clocale>
 #include <initializer_list>
@@ -30,6 +31,7 @@
 #include "app/OneLine.h"
 #include "app/Page.h"
 #include "app/PageControl.h"
+#include "app/PageSize.h"
 #include "app/Text.h"
 #include "imaging/PictureReader.h"
 
@@ -39,6 +41,8 @@ constexpr const char* kSection = "Settings";
 constexpr int kPageHeight = 272;
 constexpr int kButtonRowHeight = 36;
 constexpr int kWindowWidth = 560;
+// Posted after the first drawing: the remaining pages are built then.
+const QEvent::Type kFinishStartUp = static_cast<QEvent::Type>(QEvent::User + 1);
 
 struct PageInfo {
   const char* caption;
@@ -118,9 +122,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   BuildWindow();
-  CreatePages(*this, pages_);
-  // Every field's text goes into one line of a settings file.
+  makers_ = PageMakers();
+  built_.assign(makers_.size(), nullptr);
+  pageRoom_.assign(static_cast<std::size_t>(PageControl->count()), QSize());
+  // Every field's text goes into one line of a settings file (the pages'
+  // fields get theirs when the pages are built).
   OneLineValidator::KeepAll(this);
+  // A page about to be shown is built first.
+  connect(PageControl, &TPageControl::currentAboutToChange, this, [this](int index) {
+    if (shown_ && !AllPagesBuilt()) BuildPages({PageControl->page(index)->objectName()});
+  });
   qApp->installEventFilter(this);
 }
 
@@ -200,8 +211,12 @@ void TForm1::BuildWindow() {
           [this] { Guarded([this] { ApplyButtonClick(); }); });
   connect(RunButton, &QPushButton::clicked, this,
           [this] { Guarded([this] { RunButtonClick(); }); });
-  connect(ChangesButton, &QPushButton::clicked, this,
-          [this] { Guarded([this] { ShowChanges(*this); }); });
+  connect(ChangesButton, &QPushButton::clicked, this, [this] {
+    Guarded([this] {
+      if (filled_) BuildAllPages();
+      ShowChanges(*this);
+    });
+  });
   connect(PageControl, &TPageControl::changedByUser, this, [this] { PageControlChange(); });
 
   tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS", {"&Quib", "Quib&W"});
@@ -423,25 +438,55 @@ QString TForm1::SettingsFile() const {
   return config + "Quib Configurator.ini";
 }
 
-void TForm1::LoadImageStrip(const QString& name, ImageList& list, int row) {
-  QImage strip;
-  const QDir exeDir(platform::Current().ExecutableDir());
+QImage TForm1::StripImage(const QString& name) {
+  const auto known = strips_.find(name);
+  if (known != strips_.end()) return known->second;
+  if (!stripFilesListed_) {
+    stripDir_ = platform::Current().ExecutableDir();
+    stripFiles_ = QDir(stripDir_).entryList({"*.bmp"}, QDir::Files);
+    stripFilesListed_ = true;
+  }
   // The file name is matched without regard to case, as on Windows; the
   // exact spelling wins when several match.
-  QStringList found = exeDir.entryList({name + ".bmp"}, QDir::Files);
-  if (found.contains(name + ".bmp")) found = QStringList{name + ".bmp"};
-  if (!found.isEmpty()) strip.load(exeDir.filePath(found.front()));
+  const QString wanted = name + ".bmp";
+  QString found;
+  for (const QString& file : stripFiles_) {
+    if (file == wanted) {
+      found = file;
+      break;
+    }
+    if (found.isEmpty() && file.compare(wanted, Qt::CaseInsensitive) == 0) found = file;
+  }
+  QImage strip;
+  if (!found.isEmpty()) strip.load(QDir(stripDir_).filePath(found));
   // A replacement that cannot be read falls back to the built-in strip.
-  if (strip.isNull()) strip = imaging::ReadBuiltIn(":/strips/" + name + ".bmp");
+  if (strip.isNull()) strip = imaging::ReadBuiltIn(":/strips/" + wanted);
+  if (!strip.isNull()) {
+    // Magenta is the transparent colour: one pass over the strip, as the
+    // colours a cell shows are those of its 24-bit form.
+    const QImage rgb = strip.convertToFormat(QImage::Format_RGB888);
+    QImage keyed(rgb.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+      const uchar* in = rgb.constScanLine(y);
+      auto* out = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+      for (int x = 0; x < rgb.width(); ++x, in += 3) {
+        const QRgb colour = qRgb(in[0], in[1], in[2]);
+        out[x] = colour == qRgb(255, 0, 255) ? 0 : colour;
+      }
+    }
+    strip = keyed;
+  }
+  strips_.emplace(name, strip);
+  return strip;
+}
+
+void TForm1::LoadImageStrip(const QString& name, ImageList& list, int row) {
+  const QImage strip = StripImage(name);
   if (strip.isNull() || strip.width() < 16) return;
   list.clear();
   const int cells = strip.width() / 16;
-  for (int i = 0; i < cells; ++i) {
-    QImage cell = strip.copy(16 * i, 16 * row, 16, 16).convertToFormat(QImage::Format_RGB888);
-    QPixmap pixmap = QPixmap::fromImage(cell);
-    pixmap.setMask(pixmap.createMaskFromColor(QColor(255, 0, 255), Qt::MaskInColor));
-    list.push_back(pixmap);
-  }
+  for (int i = 0; i < cells; ++i)
+    list.push_back(QPixmap::fromImage(strip.copy(16 * i, 16 * row, 16, 16)));
 }
 
 void TForm1::SetPageImages(TPageControl* control, const ImageList& list) {
@@ -517,6 +562,10 @@ bool TForm1::FormCreate() {
   SetTabImages(tcSoundOS, "OSes");
   SetTabImages(tcGUIOS, "OSes");
   SetTabImages(tcSoundFormat, "SoundFormats");
+  // The strips are read again by the next start only.
+  strips_.clear();
+  stripFiles_.clear();
+  stripFilesListed_ = false;
 
   ReadProgramSettings();
   storedQuibPath_ = QuibPath;
@@ -563,38 +612,128 @@ bool TForm1::FormCreate() {
   ThemeDoc.clear();
   CurrentBlock.clear();
 
-  for (QLabel* label : findChildren<QLabel*>()) {
-    if (label->objectName() == "lblReadme") {
-      QString readme = ReadmeFile();
+  QString readme = ReadmeFile();
 #ifdef _WIN32
-      readme = readme.toLower();
+  readme = readme.toLower();
 #endif
-      label->setToolTip(readme);
-    } else if (label->objectName() == "lblQuibTxt") {
-      label->setToolTip(QuibPath + "Quib.txt");
-    } else if (label->objectName() == "lblQuibWTxt") {
-      label->setToolTip(QuibPath + "QuibW.txt");
-    }
-  }
+  labelTips_ = {{"lblReadme", readme},
+                {"lblQuibTxt", QuibPath + "Quib.txt"},
+                {"lblQuibWTxt", QuibPath + "QuibW.txt"}};
+  ApplyLabelTips(this);
   return true;
 }
 
-void TForm1::FitPages() {
+void TForm1::ApplyLabelTips(QWidget* root) {
+  if (labelTips_.empty()) return;
+  for (QLabel* label : root->findChildren<QLabel*>()) {
+    for (const auto& [name, tip] : labelTips_)
+      if (label->objectName() == name) label->setToolTip(tip);
+  }
+}
+
+QSize TForm1::PagesRoom() const {
   // The pages are kPageHeight pixels high whatever the number of tab rows,
   // or as high as the tallest page needs with this desktop's fonts.
-  int pageHeight = kPageHeight;
-  int pageWidth = kWindowWidth - 12;
-  for (int i = 0; i < PageControl->count(); ++i) {
-    const QSize hint = PageControl->page(i)->minimumSizeHint();
-    pageHeight = std::max(pageHeight, hint.height());
-    pageWidth = std::max(pageWidth, hint.width());
-  }
-  PageControl->setFixedWidth(pageWidth + 4);
+  QSize room(kWindowWidth - 12, kPageHeight);
+  for (const QSize& hint : pageRoom_)
+    if (hint.isValid()) room = room.expandedTo(hint);
+  return room;
+}
+
+void TForm1::FitPages(QSize room) {
+  appliedRoom_ = room;
+  PageControl->setFixedWidth(room.width() + 4);
   const int tabs = PageControl->height() - PageControl->activePage()->height();
-  PageControl->setFixedHeight(pageHeight + std::max(tabs, 0));
+  PageControl->setFixedHeight(room.height() + std::max(tabs, 0));
   const QMargins margins = this->layout()->contentsMargins();
   setFixedSize(PageControl->width() + margins.left() + margins.right(),
                PageControl->height() + margins.top() + kButtonRowHeight);
+}
+
+void TForm1::BuildPages(const std::vector<QString>& tabs) {
+  auto wanted = [&](const PageMaker& maker) {
+    if (tabs.empty()) return true;
+    for (const char* tab : maker.tabs)
+      if (std::find(tabs.begin(), tabs.end(), QLatin1String(tab)) != tabs.end()) return true;
+    return false;
+  };
+  std::vector<Page*> fresh;
+  for (std::size_t i = 0; i < makers_.size(); ++i) {
+    if (built_[i] != nullptr || !wanted(makers_[i])) continue;
+    built_[i] = makers_[i].make(*this);
+    ++builtCount_;
+    fresh.push_back(built_[i]);
+  }
+  if (fresh.empty()) return;
+  pages_.clear();
+  for (Page* page : built_)
+    if (page != nullptr) pages_.push_back(page);
+
+  // A page is complete when every class that puts controls on it is built;
+  // it is measured then, before a fill changes what its lists hold.
+  auto complete = [&](const QString& name) {
+    for (std::size_t i = 0; i < makers_.size(); ++i)
+      for (const char* tab : makers_[i].tabs)
+        if (name == QLatin1String(tab) && built_[i] == nullptr) return false;
+    return true;
+  };
+  for (int i = 0; i < PageControl->count(); ++i) {
+    QWidget* page = PageControl->page(i);
+    QSize& room = pageRoom_[static_cast<std::size_t>(i)];
+    if (room.isValid() || !complete(page->objectName())) continue;
+    OneLineValidator::KeepAll(page);
+    ApplyLabelTips(page);
+    room = page->minimumSizeHint();
+  }
+
+  // Pages built after a load show what the documents hold, as if they had
+  // taken part in it: every fill step in order, nothing written meanwhile.
+  if (!filled_) return;
+  FillGuard fill;
+  const KeyIndex quibIndex(QuibDoc.get()), quibwIndex(QuibWDoc.get());
+  for (int step = kFirstFillStep; step <= kLastFillStep; ++step)
+    for (Page* page : fresh) page->Fill(static_cast<FillStep>(step));
+}
+
+void TForm1::BuildAllPages() {
+  if (!AllPagesBuilt()) BuildPages({});
+  if (!shown_ || roomChecked_) return;
+  // Every page is measured now: the window takes the room they need if the
+  // recorded room was not it, and the room is recorded for the next start.
+  roomChecked_ = true;
+  const QSize room = PagesRoom();
+  if (room != appliedRoom_) FitPages(room);
+  if (room != recordedRoom_) page_size::Store(platform::Current().UserCacheDir(), roomKey_, room);
+}
+
+void TForm1::FinishStartUp() {
+  if (painted_ && !paintReported_) {
+    paintReported_ = true;
+    if (FirstPainted) FirstPainted();
+  }
+  if (finishing_ || loading_ || closed_ || (AllPagesBuilt() && roomChecked_)) return;
+  finishing_ = true;
+  BuildAllPages();
+  finishing_ = false;
+}
+
+bool TForm1::event(QEvent* event) {
+  if (event->type() == kFinishStartUp) {
+    FinishStartUp();
+    return true;
+  }
+  const bool handled = QWidget::event(event);
+  // The first drawing is done: what start-up left for later follows at once.
+  if (event->type() == QEvent::UpdateRequest && painted_ && !paintReported_) FinishStartUp();
+  return handled;
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (painted_) return;
+  painted_ = true;
+  // Drawn without an update request (an expose): finish on the next turn.
+  QCoreApplication::postEvent(this, new QEvent(kFinishStartUp));
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -608,7 +747,28 @@ void TForm1::FormShow() {
   // Lay the pages out once so the number of tab rows is known.
   PageControl->resize(kWindowWidth - 8, kPageHeight + 60);
   PageControl->setFixedWidth(kWindowWidth - 8);
-  FitPages();
+  // With the room the pages needed last time (same program, style, font and
+  // screen), only what start-up needs is built before the window is first
+  // drawn: the page shown, and the Theme page, whose choice is checked at
+  // once (with the GUI page when the preview is shown, for its resolution;
+  // with the Sound page on Windows NT, whose fill may warn). Otherwise every
+  // page is built and measured now.
+  roomKey_ = page_size::Key();
+  const QString cacheDir = platform::Current().UserCacheDir();
+  recordedRoom_ = page_size::Read(cacheDir, roomKey_);
+  if (recordedRoom_) {
+    const QString active = PageControl->activePage()->objectName();
+    std::vector<QString> now{active, "Theme"};
+    if (active == "Theme") now.push_back("GUI");
+    if (platform::Current().IsWindowsNT()) now.push_back("Sound");
+    BuildPages(now);
+    FitPages(*recordedRoom_);
+  } else {
+    BuildPages({});
+    FitPages(PagesRoom());
+    roomChecked_ = true;
+    page_size::Store(cacheDir, roomKey_, appliedRoom_);
+  }
   Guarded([this] { LoadSettings(); });
   if (closed_) return;
   if (ThemesComboChange) Guarded([this] { ThemesComboChange(); });
@@ -619,6 +779,19 @@ void TForm1::FormShow() {
 void TForm1::LoadSettings() {
   if (!isVisible() || closed_) return;
   FillGuard fill;
+  // Pages are not built while a load runs (a question it asks lets the
+  // window be drawn); the first drawing's work follows the load.
+  struct Loading {
+    TForm1& form;
+    bool outer;
+    explicit Loading(TForm1& f) : form(f), outer(!f.loading_) { form.loading_ = true; }
+    ~Loading() {
+      if (!outer) return;
+      form.loading_ = false;
+      if (form.painted_ && !form.AllPagesBuilt())
+        QCoreApplication::postEvent(&form, new QEvent(kFinishStartUp));
+    }
+  } loading(*this);
 
   const bool filesPresent =
       QFileInfo::exists(QuibPath + "quib.blt") && QFileInfo::exists(QuibPath + "quib.inp") &&
@@ -696,9 +869,11 @@ void TForm1::LoadSettings() {
   // changes meanwhile: each is read through an index of its names.
   const KeyIndex quibIndex(QuibDoc.get(), std::move(quibNotes.names)),
       quibwIndex(QuibWDoc.get(), std::move(quibwNotes.names));
+  filled_ = true;
+  const std::vector<Page*> pages = pages_;
   for (int step = kFirstFillStep; step <= kLastFillStep; ++step) {
     if (static_cast<FillStep>(step) == FillStep::Location) edtLocation->setText(QuibPath);
-    for (Page* page : pages_) page->Fill(static_cast<FillStep>(step));
+    for (Page* page : pages) page->Fill(static_cast<FillStep>(step));
   }
 }
 
@@ -754,6 +929,8 @@ void TForm1::RememberSaved(const save_set::PreparedSet& prepared,
 }
 
 bool TForm1::SaveSettings() {
+  // A page's fill may complete a document (a key the emulator wants present).
+  if (filled_) BuildAllPages();
   // Documents that were never read from the emulator directory (its files
   // could not all be read) would replace its files with other contents.
   if (loadedPath_.isEmpty() || loadedPath_ != QuibPath) {
@@ -913,6 +1090,31 @@ void TForm1::URL1Click(QLabel* label) {
 
 // Hints stay on screen for 20 seconds.
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // The window is first drawn when the system exposes it: the drawing is
+  // done here, and what start-up left for later follows at once.
+  if (event->type() == QEvent::Expose && !painted_ && shown_ &&
+      watched == static_cast<QObject*>(windowHandle())) {
+    watched->event(event);
+    if (painted_) FinishStartUp();
+    return true;  // delivered here, not a second time
+  }
+  // The user acts on the window only once every page is there.
+  if (shown_ && !AllPagesBuilt() && !loading_) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::KeyPress:
+      case QEvent::ShortcutOverride:
+      case QEvent::Wheel:
+      case QEvent::TouchBegin: {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this) FinishStartUp();
+        break;
+      }
+      default:
+        break;
+    }
+  }
   if (event->type() == QEvent::ToolTip) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget != nullptr && widget->window() == this && !widget->toolTip().isEmpty()) {

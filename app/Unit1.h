@@ -4,7 +4,9 @@
 // switches and the documents).
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <exception>
@@ -12,6 +14,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/Binding.h"
@@ -29,6 +33,15 @@ class QRadioButton;
 class QTabBar;
 class TPageControl;
 class Page;
+class TForm1;
+
+// A page class of the window (one per page or page group): the pages, by
+// component name, it puts its controls on, and how it is made.
+struct PageMaker {
+  using Make = std::function<Page*(TForm1&)>;
+  std::vector<const char*> tabs;
+  Make make;
+};
 
 // A list of 16 by 16 images with magenta as the transparent colour.
 using ImageList = std::vector<QPixmap>;
@@ -152,7 +165,19 @@ class TForm1 : public QWidget {
   // The game file dialog's memory within one run.
   QString RomDialogFileName;
 
+  // The page classes built so far, in fill order. Start-up builds the page
+  // shown (and the Theme page, whose choice is checked at once) before the
+  // window is first drawn, and every other page right after; each is filled
+  // from the documents when it is built. Any input, Apply and the Changes
+  // window build what is missing first.
   const std::vector<Page*>& Pages() const { return pages_; }
+  // Builds (and fills, when the documents have been loaded) every page class
+  // not built yet.
+  void BuildAllPages();
+  bool AllPagesBuilt() const { return builtCount_ == makers_.size(); }
+  // Called once the window has been drawn for the first time, before the
+  // remaining pages are built (used by the start-up benchmark).
+  std::function<void()> FirstPainted;
   // The emulator directory the documents were last read from in full; empty
   // when the last load failed.
   const QString& LoadedPath() const { return loadedPath_; }
@@ -163,6 +188,8 @@ class TForm1 : public QWidget {
   const std::map<std::filesystem::path, FileStamp>& LoadedStamps() const { return stamps_; }
 
  protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -171,7 +198,25 @@ class TForm1 : public QWidget {
   void BuildWindow();
   void BuildConfiguratorSettings();
   void FormCloseQuery();
-  void FitPages();
+  // Builds the page classes that put controls on any of these pages (all
+  // that are missing when the list is empty), measures the pages they
+  // complete before filling them, and fills them when a load has filled the
+  // others.
+  void BuildPages(const std::vector<QString>& tabs);
+  // The room the pages need: the largest minimum size of any page, and never
+  // less than the window's designed size.
+  QSize PagesRoom() const;
+  // Gives the pages this room and the window the size that goes with it.
+  void FitPages(QSize room);
+  // After the first drawing: the remaining pages, and the window's size
+  // checked against all of them.
+  void FinishStartUp();
+  // Gives the About page's links their hints (the files they open).
+  void ApplyLabelTips(QWidget* root);
+  // A tab strip's picture with magenta made transparent: a file of that name
+  // beside the program (any letter case), else the built-in one. Each is read
+  // once while the window starts.
+  QImage StripImage(const QString& name);
   void ReadProgramSettings();
   // Asks whether files changed on disk since they were read may be
   // overwritten; true when none changed or the user said Yes.
@@ -181,6 +226,25 @@ class TForm1 : public QWidget {
                      const std::vector<std::filesystem::path>& saved);
 
   std::vector<Page*> pages_;
+  std::vector<PageMaker> makers_;
+  std::vector<Page*> built_;  // by maker; nullptr until built
+  std::size_t builtCount_ = 0;
+  std::vector<QSize> pageRoom_;  // by page index; invalid until measured
+  QSize appliedRoom_;            // the room the window was given
+  QString roomKey_;              // what the recorded room depends on
+  std::optional<QSize> recordedRoom_;
+  bool filled_ = false;  // whether a load has filled the pages
+  bool painted_ = false;
+  bool finishing_ = false;
+  bool paintReported_ = false;
+  bool loading_ = false;
+  bool roomChecked_ = false;  // whether the room was measured with every page built
+  // Hints of the About page's links, set at FormCreate (the page may come later).
+  std::vector<std::pair<QString, QString>> labelTips_;
+  std::map<QString, QImage> strips_;
+  QString stripDir_;
+  QStringList stripFiles_;
+  bool stripFilesListed_ = false;
   // The emulator directory the documents were last read from, all of them.
   QString loadedPath_;
   QString startDir_;  // named on the command line, or empty
@@ -197,5 +261,5 @@ class TForm1 : public QWidget {
   bool closed_ = false;
 };
 
-// Creates every page class that exists (one per page or page group).
-void CreatePages(TForm1& form, std::vector<Page*>& pages);
+// Every page class that exists, in the order the pages are filled.
+std::vector<PageMaker> PageMakers();

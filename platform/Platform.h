@@ -59,6 +59,11 @@ class Platform {
   // ~/.config/quib-configurator/), on Windows quib-configurator\ in the local
   // application data. Not created here.
   virtual QString UserConfigDir() = 0;
+  // The program's folder for things it can work out again (caches), with a
+  // trailing separator: $XDG_CACHE_HOME/quib-configurator/ (default
+  // ~/.cache/quib-configurator/), on Windows quib-configurator\ in the local
+  // application data's cache. Not created here; empty when there is none.
+  virtual QString UserCacheDir() = 0;
   // Profile files with the semantics of the Windows private-profile functions.
   virtual QString ReadProfileString(const QString& file, const QString& section, const QString& key,
                                     const QString& defaultValue) = 0;

@@ -120,6 +120,8 @@ QString PlatformDouble::ExecutableDir() {
 
 QString PlatformDouble::UserConfigDir() { return userConfigDir_.value_or(executableDir_); }
 
+QString PlatformDouble::UserCacheDir() { return userCacheDir_; }
+
 QString PlatformDouble::ReadProfileString(const QString& file, const QString& section,
                                           const QString& key, const QString& defaultValue) {
   Record(CallKind::ReadProfile).profile = {file, section, key, defaultValue};

@@ -86,6 +86,9 @@ class PlatformDouble : public Platform {
   // The user's configuration folder; the executable's folder until set, so
   // a test's settings file sits in one place whichever the program picks.
   void setUserConfigDir(const QString& dir) { userConfigDir_ = dir; }
+  // The user's cache folder; none until set, so that nothing is remembered
+  // from one window to the next unless a test asks for it.
+  void setUserCacheDir(const QString& dir) { userCacheDir_ = dir; }
   void setStartResult(bool started) { startResult_ = started; }
   void setShellResult(bool opened) { shellResult_ = opened; }
 
@@ -115,6 +118,7 @@ class PlatformDouble : public Platform {
   bool IsWindowsNT() override;
   QString ExecutableDir() override;
   QString UserConfigDir() override;
+  QString UserCacheDir() override;
   QString ReadProfileString(const QString& file, const QString& section, const QString& key,
                             const QString& defaultValue) override;
   bool WriteProfileString(const QString& file, const QString& section, const QString& key,
@@ -130,6 +134,7 @@ class PlatformDouble : public Platform {
   QSet<QString> windows_;
   QString executableDir_;
   std::optional<QString> userConfigDir_;
+  QString userCacheDir_;
   bool startResult_ = true;
   bool shellResult_ = true;
   bool realProfiles_ = false;

@@ -296,6 +296,12 @@ QString QtPlatform::UserConfigDir() {
   return base + QStringLiteral("/quib-configurator/");
 }
 
+QString QtPlatform::UserCacheDir() {
+  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+  if (base.isEmpty()) return QString();
+  return base + QStringLiteral("/quib-configurator/");
+}
+
 namespace {
 
 std::filesystem::path ProfilePath(const QString& file) {

@@ -47,6 +47,7 @@ class QtPlatform : public Platform {
   bool IsWindowsNT() override;
   QString ExecutableDir() override;
   QString UserConfigDir() override;
+  QString UserCacheDir() override;
   QString ReadProfileString(const QString& file, const QString& section, const QString& key,
                             const QString& defaultValue) override;
   bool WriteProfileString(const QString& file, const QString& section, const QString& key,

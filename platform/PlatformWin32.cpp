@@ -180,6 +180,12 @@ class Win32Platform : public Platform {
     return QDir::toNativeSeparators(base + QStringLiteral("/quib-configurator/"));
   }
 
+  QString UserCacheDir() override {
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (base.isEmpty()) return QString();
+    return QDir::toNativeSeparators(base + QStringLiteral("/quib-configurator/"));
+  }
+
   QString ReadProfileString(const QString& file, const QString& section, const QString& key,
                             const QString& defaultValue) override {
     const std::wstring path = Wide(file);

@@ -7,6 +7,8 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <cstring>
+#include <map>
 
 #include "imaging/PictureReader.h"
 #include "store/Cp1252.h"
@@ -152,17 +154,50 @@ void GradientFillKey(const Canvas& cv, Rect r, std::uint32_t key, ThemeColour ba
 }
 
 // The colour a pixel of the key colour ends with at each column (or row) of a
-// gradient over [lo, hi): the bands laid in order, each over what still has the
-// key colour.
+// gradient over [lo, hi): the bands of ForEachBand laid in order, each over
+// what still has the key colour. The blend of each band is stepped from the
+// last rather than divided out: the same whole numbers, (e - b) * i / n
+// rounded towards zero, without three divisions a band.
 void GradientTable(std::vector<QRgb>& table, int lo, int hi, std::uint32_t key, ThemeColour base,
                    ThemeColour far, std::int32_t start, std::int32_t finish) {
   table.assign(static_cast<std::size_t>(std::max(hi - lo, 0)), key | 0xFF000000u);
-  ForEachBand(lo, hi, base, far, start, finish, [&](int a, int b, QRgb colour) {
+  auto lay = [&](int a, int b, QRgb colour) {
     for (int i = std::max(a, lo); i < std::min(b, hi); ++i) {
       QRgb& t = table[static_cast<std::size_t>(i - lo)];
       if (Rgb(t) == key) t = colour;
     }
-  });
+  };
+  const std::int64_t w = hi - lo;
+  const int s = static_cast<int>(lo + w * Percent(start) / 100);
+  const int f = static_cast<int>(lo + w * Percent(finish) / 100);
+  lay(lo, s, ToPixel(base));
+  lay(f, hi, ToPixel(far));
+  const std::int64_t n = f - s;
+  if (n <= 0) return;
+  // Per channel: |e - b| * i = q * n + r with 0 <= r < n.
+  struct Channel {
+    std::int64_t mask, b, sign, stepQ, stepR, q = 0, r = 0;
+  };
+  std::array<Channel, 3> channels{};
+  const std::int64_t masks[] = {0x0000FF, 0x00FF00, 0xFF0000};
+  for (std::size_t c = 0; c < 3; ++c) {
+    const std::int64_t b = base & masks[c], e = far & masks[c];
+    const std::int64_t d = e >= b ? e - b : b - e;
+    channels[c] = {masks[c], b, e >= b ? 1 : -1, d / n, d % n};
+  }
+  for (std::int64_t i = 0; i < n; ++i) {
+    ThemeColour colour = 0;
+    for (Channel& ch : channels) {
+      colour |= static_cast<ThemeColour>((ch.b + ch.sign * ch.q) & ch.mask);
+      ch.q += ch.stepQ;
+      ch.r += ch.stepR;
+      if (ch.r >= n) {
+        ch.r -= n;
+        ++ch.q;
+      }
+    }
+    lay(static_cast<int>(s + i), static_cast<int>(s + i + 1), ToPixel(colour));
+  }
 }
 
 void DrawHeart(const Canvas& cv, int x, int y, QRgb colour) {
@@ -245,29 +280,47 @@ constexpr int kRegions = static_cast<int>(std::size(kTitleBars)) + 1;  // the ba
 Rect RegionRect(int r) { return r < kRegions - 1 ? kTitleBars[r] : kOpenMenu; }
 std::uint32_t RegionKey(int r) { return r < kRegions - 1 ? kTitleBarKey : kMenuKey; }
 bool RegionHorizontal(int r) { return r < kRegions - 1; }
+int RegionSpan(int r) {
+  const Rect rect = RegionRect(r);
+  return RegionHorizontal(r) ? rect.right - rect.left : rect.bottom - rect.top;
+}
 
 }  // namespace
 
 // Palette slots: the key colours first, then the fixed colours of the
-// template and the console. The gradient rectangles do not overlap, so a pixel
-// of one is never repainted by another.
+// template and the console, then one per column (or row) of each gradient
+// rectangle for the pixels of the gradient's key there. The picture is cut
+// into tiles of kTile pixels in a row (rows follow each other without a gap);
+// a template drawn in flat areas has some hundreds of different tiles, so a
+// drawing paints each kind of tile once and then copies one per kTile output
+// pixels. The gradient rectangles do not overlap, so a pixel of one is never
+// repainted by another.
+constexpr int kTile = 4;
+constexpr int kTiles = PW * PH / kTile;
+static_assert(PW * PH % kTile == 0 && kTiles % 4 == 0, "the tiles cover the picture");
+
 struct SlotTable {
-  struct GradientPixel {
-    std::uint16_t x, y;
-    std::uint16_t region;
-    std::int16_t coord;  // column (or row) less the rectangle's left (or top)
+  // A stretch of one key within a row of a gradient rectangle: it takes the
+  // gradient when the theme gives the key the gradient's key colour.
+  struct KeyRun {
+    std::uint32_t offset;  // y * PW + x of the first pixel
+    std::uint16_t length;
+    std::uint16_t coord;  // column (or row) less the rectangle's left (or top)
+    std::uint8_t key;
+    std::uint8_t region;
   };
   struct Variant {
-    std::vector<std::uint8_t> index;  // PW x PH
-    std::vector<GradientPixel> gradient;
-    // The stretches of each key within a row: (first pixel's y * PW + x, length).
-    std::array<std::vector<std::pair<std::uint32_t, std::uint32_t>>, kKeyCount> runs;
-    std::array<std::size_t, kKeyCount> fillCost{};  // about the instructions of a fill
+    std::vector<std::uint16_t> tiles;      // kTiles: the kind of each tile
+    std::vector<std::uint32_t> kindSlots;  // kTile slots per kind
+    std::vector<KeyRun> keyRuns;
+    // The kinds that hold each key (groups 0 to kKeyCount - 1) or a gradient's
+    // slot (group kKeyCount): groupKinds[groupStart[g]] up to groupStart[g + 1].
+    std::vector<std::uint32_t> groupStart;
+    std::vector<std::uint16_t> groupKinds;
   };
   Variant plain, withConsole;
   std::vector<QRgb> fixed;   // the colours of slots kKeyCount onwards
-  std::uint64_t serial = 0;  // tells tables apart for the per-thread last drawing
-  bool usable = false;
+  std::uint64_t serial = 0;  // tells tables apart for the per-thread caches
   // The mask as stretches within its rows: black (0), white (1) or other (2).
   struct MaskRun {
     std::int16_t left, right;
@@ -309,172 +362,259 @@ std::shared_ptr<const SlotTable> MakeSlotTable(const QImage& templ, const QImage
                                      [](const auto& e, std::uint32_t v) { return e.first < v; });
     return it != sorted.end() && it->first == rgb ? it->second : -1;
   };
-  std::vector<std::pair<QRgb, int>> fixedSlots;  // sorted by colour
+  std::map<QRgb, std::uint32_t> fixedSlots;
   auto fixedSlot = [&](QRgb colour) {
-    const auto it = std::lower_bound(fixedSlots.begin(), fixedSlots.end(), colour,
-                                     [](const auto& e, QRgb v) { return e.first < v; });
-    if (it != fixedSlots.end() && it->first == colour) return it->second;
-    const int slot = kKeyCount + static_cast<int>(table->fixed.size());
-    table->fixed.push_back(colour);
-    fixedSlots.insert(it, {colour, slot});
-    return slot;
+    const auto [it, added] =
+        fixedSlots.try_emplace(colour, static_cast<std::uint32_t>(kKeyCount + table->fixed.size()));
+    if (added) table->fixed.push_back(colour);
+    return it->second;
   };
   const int cw = std::min(console.width(), PW - kConsoleX);
   const int ch = std::min(console.height(), PH - kConsoleY);
+  auto consoleAt = [&](int x, int y) -> const QRgb* {
+    if (x < kConsoleX || x >= kConsoleX + cw || y < kConsoleY || y >= kConsoleY + ch)
+      return nullptr;
+    const QRgb* c =
+        reinterpret_cast<const QRgb*>(console.constScanLine(y - kConsoleY)) + (x - kConsoleX);
+    return Rgb(*c) != kMagentaRgb ? c : nullptr;
+  };
+  // The region whose rectangle holds each pixel, or -1.
+  std::vector<std::int8_t> regionOf(static_cast<std::size_t>(PW * PH), -1);
+  std::array<std::uint32_t, kRegions> regionStart{};  // of its slots, past the fixed ones
+  std::uint32_t gradientSlots = 0;
+  for (int r = 0; r < kRegions; ++r) {
+    regionStart[static_cast<std::size_t>(r)] = gradientSlots;
+    gradientSlots += static_cast<std::uint32_t>(RegionSpan(r));
+    const Rect rect = RegionRect(r);
+    for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, PH); ++y)
+      for (int x = std::max(rect.left, 0); x < std::min(rect.right, PW); ++x)
+        regionOf[static_cast<std::size_t>(y * PW + x)] = static_cast<std::int8_t>(r);
+  }
+  constexpr std::uint32_t kGradientSlot = 0x80000000u;  // until the fixed slots are counted
+  std::vector<std::uint32_t> slotOf(static_cast<std::size_t>(PW * PH));
   for (const bool withConsole : {false, true}) {
     SlotTable::Variant& v = withConsole ? table->withConsole : table->plain;
-    v.index.resize(static_cast<std::size_t>(PW * PH));
     std::uint32_t lastRgb = 0;
     int lastKey = keyOf(0);
     for (int y = 0; y < PH; ++y) {
       const auto* t = reinterpret_cast<const QRgb*>(templ.constScanLine(y));
-      const bool consoleRow = withConsole && y >= kConsoleY && y < kConsoleY + ch;
-      const auto* c = consoleRow
-                          ? reinterpret_cast<const QRgb*>(console.constScanLine(y - kConsoleY))
-                          : nullptr;
       for (int x = 0; x < PW; ++x) {
-        int slot;
-        if (consoleRow && x >= kConsoleX && x < kConsoleX + cw &&
-            Rgb(c[x - kConsoleX]) != kMagentaRgb) {
-          slot = fixedSlot(c[x - kConsoleX] | 0xFF000000u);
-        } else {
-          if (Rgb(t[x]) != lastRgb) {
-            lastRgb = Rgb(t[x]);
-            lastKey = keyOf(lastRgb);
-          }
-          slot = lastKey >= 0 ? lastKey : fixedSlot(t[x] | 0xFF000000u);
+        const auto offset = static_cast<std::size_t>(y * PW + x);
+        std::uint32_t& slot = slotOf[offset];
+        if (const QRgb* c = withConsole ? consoleAt(x, y) : nullptr) {
+          slot = fixedSlot(*c | 0xFF000000u);  // drawn over the gradients
+          continue;
         }
-        if (slot > 0xFF) return table;  // too many colours: drawn step by step
-        v.index[static_cast<std::size_t>(y * PW + x)] = static_cast<std::uint8_t>(slot);
-        if (slot < kKeyCount) {
-          auto& runs = v.runs[static_cast<std::size_t>(slot)];
-          const auto offset = static_cast<std::uint32_t>(y * PW + x);
-          if (x > 0 && !runs.empty() && runs.back().first + runs.back().second == offset)
-            ++runs.back().second;
-          else
-            runs.emplace_back(offset, 1);
+        if (Rgb(t[x]) != lastRgb) {
+          lastRgb = Rgb(t[x]);
+          lastKey = keyOf(lastRgb);
+        }
+        const int r = regionOf[offset];
+        const Rect rect = r >= 0 ? RegionRect(r) : Rect{};
+        const int coord = r >= 0 && RegionHorizontal(r) ? x - rect.left : y - rect.top;
+        if (lastKey >= 0) {
+          slot = static_cast<std::uint32_t>(lastKey);
+          if (r < 0) continue;
+          // A key the theme may give the gradient's key colour.
+          if (!v.keyRuns.empty()) {
+            SlotTable::KeyRun& run = v.keyRuns.back();
+            if (run.key == lastKey && run.region == r && run.offset + run.length == offset &&
+                x > std::max(rect.left, 0)) {
+              ++run.length;
+              continue;
+            }
+          }
+          v.keyRuns.push_back({static_cast<std::uint32_t>(offset), 1,
+                               static_cast<std::uint16_t>(coord),
+                               static_cast<std::uint8_t>(lastKey), static_cast<std::uint8_t>(r)});
+        } else if (r >= 0 && lastRgb == RegionKey(r)) {
+          slot = kGradientSlot + regionStart[static_cast<std::size_t>(r)] +
+                 static_cast<std::uint32_t>(coord);
+        } else {
+          slot = fixedSlot(t[x] | 0xFF000000u);
         }
       }
     }
-    for (std::size_t k = 0; k < kKeyCount; ++k)
-      for (const auto& run : v.runs[k]) v.fillCost[k] += run.second / 2 + 30;
-    // The pixels a gradient goes over: those of its key colour that are not a
-    // key of the table (a key pixel takes the gradient only when the theme's
-    // colour for it equals the gradient's key, which a drawing checks).
-    for (int r = 0; r < kRegions; ++r) {
-      const Rect rect = RegionRect(r);
-      for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, PH); ++y)
-        for (int x = std::max(rect.left, 0); x < std::min(rect.right, PW); ++x) {
-          const int slot = v.index[static_cast<std::size_t>(y * PW + x)];
-          if (slot < kKeyCount ||
-              Rgb(table->fixed[static_cast<std::size_t>(slot - kKeyCount)]) != RegionKey(r))
-            continue;
-          const bool consolePixel = withConsole && x >= kConsoleX && x < kConsoleX + cw &&
-                                    y >= kConsoleY && y < kConsoleY + ch &&
-                                    Rgb(reinterpret_cast<const QRgb*>(console.constScanLine(
-                                        y - kConsoleY))[x - kConsoleX]) != kMagentaRgb;
-          if (consolePixel) continue;
-          const int coord = RegionHorizontal(r) ? x - rect.left : y - rect.top;
-          v.gradient.push_back({static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y),
-                                static_cast<std::uint16_t>(r), static_cast<std::int16_t>(coord)});
-        }
+    // Fewer than 2^16 tiles, so fewer kinds.
+    std::map<std::array<std::uint32_t, kTile>, std::uint16_t> kinds;
+    v.tiles.resize(kTiles);
+    std::array<std::uint32_t, kTile> last{};
+    for (std::size_t i = 0; i < kTiles; ++i) {
+      std::array<std::uint32_t, kTile> tile{};
+      std::copy_n(slotOf.begin() + static_cast<std::ptrdiff_t>(i * kTile), kTile, tile.begin());
+      if (i > 0 && tile == last) {  // flat areas: the kind of the tile before
+        v.tiles[i] = v.tiles[i - 1];
+        continue;
+      }
+      const auto [it, added] = kinds.try_emplace(tile, static_cast<std::uint16_t>(kinds.size()));
+      if (added) v.kindSlots.insert(v.kindSlots.end(), tile.begin(), tile.end());
+      v.tiles[i] = it->second;
+      last = tile;
     }
+  }
+  const auto fixedCount = static_cast<std::uint32_t>(table->fixed.size());
+  for (SlotTable::Variant* v : {&table->plain, &table->withConsole})
+    for (std::uint32_t& slot : v->kindSlots)
+      if (slot >= kGradientSlot) slot = slot - kGradientSlot + kKeyCount + fixedCount;
+  for (SlotTable::Variant* v : {&table->plain, &table->withConsole}) {
+    std::array<std::vector<std::uint16_t>, kKeyCount + 1> groups;
+    for (std::size_t kind = 0; kind * kTile < v->kindSlots.size(); ++kind) {
+      std::array<bool, kKeyCount + 1> holds{};
+      for (std::size_t c = 0; c < kTile; ++c) {
+        const std::uint32_t slot = v->kindSlots[kind * kTile + c];
+        if (slot < kKeyCount) holds[slot] = true;
+        if (slot >= kKeyCount + fixedCount) holds[kKeyCount] = true;
+      }
+      for (std::size_t g = 0; g < holds.size(); ++g)
+        if (holds[g]) groups[g].push_back(static_cast<std::uint16_t>(kind));
+    }
+    for (const auto& group : groups) {
+      v->groupStart.push_back(static_cast<std::uint32_t>(v->groupKinds.size()));
+      v->groupKinds.insert(v->groupKinds.end(), group.begin(), group.end());
+    }
+    v->groupStart.push_back(static_cast<std::uint32_t>(v->groupKinds.size()));
   }
   static std::atomic<std::uint64_t> serials{0};
   table->serial = ++serials;
-  table->usable = true;
   return table;
 }
 
-// The key colours, the gradients and (for a theme without a picture) the
-// console, PW x PH pixels; nothing when the theme's colours make a key pixel
-// take a gradient, which only the step-by-step drawing handles.
-const QRgb* PrepareBase(const SlotTable& table, const TQuibTheme& theme,
-                        const std::array<std::uint32_t, kKeyCount>& replacement, bool withConsole) {
-  if (!table.usable) return nullptr;
-  for (const std::uint32_t c : replacement)
-    if (Rgb(c) == kTitleBarKey || Rgb(c) == kMenuKey) return nullptr;
-  const SlotTable::Variant& v = withConsole ? table.withConsole : table.plain;
-  // The key colours of the last drawing of this thread are kept as a picture:
-  // a drawing repaints only the stretches of the keys whose colour changed
-  // since (a step of a colour slider changes one), then copies it out.
-  struct Last {
-    std::uint64_t serial = 0;
-    bool withConsole = false;
-    std::array<QRgb, kKeyCount> colours{};
-    std::vector<QRgb> pixels;
-  };
-  thread_local Last last;
-  bool rebuilt = false;
-  bool repaintAll = last.serial != table.serial || last.withConsole != withConsole;
-  if (!repaintAll) {
-    // Filling many short stretches costs more than one pass over the slots.
-    std::size_t cost = 0;
-    for (std::size_t k = 0; k < kKeyCount; ++k)
-      if (last.colours[k] != replacement[k]) cost += v.fillCost[k];
-    repaintAll = cost > static_cast<std::size_t>(3 * PW * PH);
-  }
-  if (repaintAll) {
-    rebuilt = true;
-    std::array<QRgb, 256> palette{};
-    std::copy(replacement.begin(), replacement.end(), palette.begin());
-    std::copy(table.fixed.begin(), table.fixed.end(), palette.begin() + kKeyCount);
-    last.pixels.resize(static_cast<std::size_t>(PW * PH));
-    const std::uint8_t* cells = v.index.data();
-    QRgb* out = last.pixels.data();
-    for (std::size_t i = 0; i < static_cast<std::size_t>(PW * PH); ++i) out[i] = palette[cells[i]];
-    last.serial = table.serial;
-    last.withConsole = withConsole;
-    std::copy(replacement.begin(), replacement.end(), last.colours.begin());
-  } else {
-    for (std::size_t k = 0; k < kKeyCount; ++k) {
-      if (last.colours[k] == replacement[k]) continue;
-      last.colours[k] = replacement[k];
-      for (const auto& [offset, length] : v.runs[k])
-        std::fill_n(last.pixels.data() + offset, length, replacement[k]);
-    }
-  }
-  if (v.gradient.empty()) return last.pixels.data();
-  // The gradient tables, made again only when the theme's gradients change.
-  struct Gradient {
+// The gradient of each region, as the colour a pixel of its key ends with at
+// each column (or row), made again only when the theme's gradients change.
+struct Gradients {
+  struct Region {
     ThemeColour base = 0, far = 0;
     std::int32_t start = -1, finish = -1;
     std::vector<QRgb> table;
   };
-  thread_local std::array<Gradient, kRegions> tables;
-  std::array<bool, kRegions> dirty{};
-  bool anyDirty = false;
-  for (int r = 0; r < kRegions; ++r) {
-    const Rect rect = RegionRect(r);
-    const bool bar = RegionHorizontal(r);
-    const ThemeColour base = bar ? theme.WindowTitlebarColor : theme.MenuBackgroundColor;
-    const ThemeColour far = bar ? theme.WindowTitlebarGradientColor : theme.MenuGradientColor;
-    const std::int32_t start = bar ? theme.TitlebarGradientStart : theme.MenuGradientStart;
-    const std::int32_t finish = bar ? theme.TitlebarGradientFinish : theme.MenuGradientFinish;
-    Gradient& g = tables[static_cast<std::size_t>(r)];
-    const int span = bar ? rect.right - rect.left : rect.bottom - rect.top;
-    const bool same = g.base == base && g.far == far && g.start == start && g.finish == finish &&
-                      g.table.size() == static_cast<std::size_t>(span);
-    if (same && !rebuilt) continue;
-    if (!same) {
+  std::array<Region, kRegions> regions;
+
+  // Whether a table changed.
+  bool Update(const TQuibTheme& theme) {
+    bool changed = false;
+    for (int r = 0; r < kRegions; ++r) {
+      const Rect rect = RegionRect(r);
+      const bool bar = RegionHorizontal(r);
+      const ThemeColour base = bar ? theme.WindowTitlebarColor : theme.MenuBackgroundColor;
+      const ThemeColour far = bar ? theme.WindowTitlebarGradientColor : theme.MenuGradientColor;
+      const std::int32_t start = bar ? theme.TitlebarGradientStart : theme.MenuGradientStart;
+      const std::int32_t finish = bar ? theme.TitlebarGradientFinish : theme.MenuGradientFinish;
+      Region& g = regions[static_cast<std::size_t>(r)];
+      if (g.base == base && g.far == far && g.start == start && g.finish == finish &&
+          g.table.size() == static_cast<std::size_t>(RegionSpan(r)))
+        continue;
       GradientTable(g.table, bar ? rect.left : rect.top, bar ? rect.right : rect.bottom,
                     RegionKey(r), base, far, start, finish);
       g.base = base;
       g.far = far;
       g.start = start;
       g.finish = finish;
+      changed = true;
     }
-    dirty[static_cast<std::size_t>(r)] = true;
-    anyDirty = true;
+    return changed;
   }
-  if (anyDirty) {
-    QRgb* out = last.pixels.data();
-    for (const SlotTable::GradientPixel& p : v.gradient)
-      if (dirty[p.region])
-        out[static_cast<std::size_t>(p.y * PW + p.x)] =
-            tables[p.region].table[static_cast<std::size_t>(p.coord)];
+};
+
+// The key colours, the gradients and (for a theme without a picture) the
+// console: PW x PH pixels written once each to out.
+void PaintBase(const SlotTable& table, const TQuibTheme& theme,
+               const std::array<std::uint32_t, kKeyCount>& replacement, bool withConsole,
+               QRgb* out) {
+  const SlotTable::Variant& v = withConsole ? table.withConsole : table.plain;
+  thread_local Gradients gradients;
+  const bool gradientsChanged = gradients.Update(theme);
+  // The colours of the tile kinds, kept while the theme's colours stay the
+  // same (a step of a colour slider changes one, a theme switch many).
+  struct Kinds {
+    std::uint64_t serial = 0;
+    bool withConsole = false;
+    std::array<QRgb, kKeyCount> keys{};
+    std::vector<QRgb> palette;
+    std::vector<QRgb> colours;  // kTile per kind
+  };
+  thread_local Kinds kinds;
+  const bool sameTable = kinds.serial == table.serial && kinds.withConsole == withConsole;
+  if (!sameTable || kinds.keys != replacement || gradientsChanged) {
+    // The groups whose colours changed, and what repainting only their kinds
+    // would cost against repainting every kind.
+    std::array<bool, kKeyCount + 1> changed{};
+    std::size_t partial = 0;
+    for (std::size_t g = 0; g < changed.size(); ++g) {
+      changed[g] = g < kKeyCount ? kinds.keys[g] != replacement[g] : gradientsChanged;
+      if (changed[g]) partial += v.groupStart[g + 1] - v.groupStart[g];
+    }
+    kinds.palette.assign(replacement.begin(), replacement.end());
+    kinds.palette.insert(kinds.palette.end(), table.fixed.begin(), table.fixed.end());
+    for (const Gradients::Region& g : gradients.regions)
+      kinds.palette.insert(kinds.palette.end(), g.table.begin(), g.table.end());
+    const QRgb* palette = kinds.palette.data();
+    const std::uint32_t* kindSlots = v.kindSlots.data();
+    if (!sameTable || 2 * partial > v.kindSlots.size() / kTile) {
+      kinds.colours.resize(v.kindSlots.size());
+      QRgb* colours = kinds.colours.data();
+      for (std::size_t i = 0; i < v.kindSlots.size(); ++i) colours[i] = palette[kindSlots[i]];
+    } else {
+      QRgb* colours = kinds.colours.data();
+      for (std::size_t g = 0; g < changed.size(); ++g) {
+        if (!changed[g]) continue;
+        for (std::uint32_t i = v.groupStart[g]; i < v.groupStart[g + 1]; ++i) {
+          const std::size_t first = std::size_t{v.groupKinds[i]} * kTile;
+          for (std::size_t c = first; c < first + kTile; ++c) colours[c] = palette[kindSlots[c]];
+        }
+      }
+    }
+    kinds.serial = table.serial;
+    kinds.withConsole = withConsole;
+    kinds.keys = replacement;
   }
-  return last.pixels.data();
+  const std::uint16_t* tiles = v.tiles.data();
+  const QRgb* colours = kinds.colours.data();
+  for (std::size_t i = 0; i < kTiles; i += 4) {
+    QRgb* o = out + i * kTile;
+    std::memcpy(o, colours + std::size_t{tiles[i]} * kTile, sizeof(QRgb) * kTile);
+    std::memcpy(o + kTile, colours + std::size_t{tiles[i + 1]} * kTile, sizeof(QRgb) * kTile);
+    std::memcpy(o + 2 * kTile, colours + std::size_t{tiles[i + 2]} * kTile, sizeof(QRgb) * kTile);
+    std::memcpy(o + 3 * kTile, colours + std::size_t{tiles[i + 3]} * kTile, sizeof(QRgb) * kTile);
+  }
+
+  // Keys the theme gives a gradient's key colour take the gradient too.
+  const bool keyTakesGradient = std::any_of(replacement.begin(), replacement.end(), [](QRgb c) {
+    return Rgb(c) == kTitleBarKey || Rgb(c) == kMenuKey;
+  });
+  if (!keyTakesGradient) return;
+  for (const SlotTable::KeyRun& run : v.keyRuns) {
+    if (Rgb(replacement[run.key]) != RegionKey(run.region)) continue;
+    const std::vector<QRgb>& colour = gradients.regions[run.region].table;
+    if (RegionHorizontal(run.region))
+      std::copy_n(colour.data() + run.coord, run.length, out + run.offset);
+    else
+      std::fill_n(out + run.offset, run.length, colour[run.coord]);
+  }
+}
+
+// PaintBase into a picture of its own for the drawings with a background
+// picture, kept while the theme's colours and gradients stay the same.
+const QRgb* PictureBase(const SlotTable& table, const TQuibTheme& theme,
+                        const std::array<std::uint32_t, kKeyCount>& replacement) {
+  struct Base {
+    std::uint64_t serial = 0;
+    std::array<QRgb, kKeyCount> keys{};
+    std::array<std::int64_t, 8> gradients{};
+    std::vector<QRgb> pixels;
+  };
+  thread_local Base base;
+  const std::array<std::int64_t, 8> gradients = {
+      theme.WindowTitlebarColor,    theme.WindowTitlebarGradientColor, theme.TitlebarGradientStart,
+      theme.TitlebarGradientFinish, theme.MenuBackgroundColor,         theme.MenuGradientColor,
+      theme.MenuGradientStart,      theme.MenuGradientFinish};
+  if (base.serial != table.serial || base.keys != replacement || base.gradients != gradients) {
+    base.pixels.resize(static_cast<std::size_t>(PW * PH));
+    PaintBase(table, theme, replacement, false, base.pixels.data());
+    base.serial = table.serial;
+    base.keys = replacement;
+    base.gradients = gradients;
+  }
+  return base.pixels.data();
 }
 
 // The picture drawn into: one per thread, used again while no caller still
@@ -697,11 +837,23 @@ QImage Render(const TQuibTheme& theme, const PreviewContext& context, bool stepB
   std::array<std::uint32_t, kKeyCount> replacement{};
   for (int k = 0; k < kKeyCount; ++k) replacement[k] = ToPixel(theme.*kKeys[k].field);
   const bool withConsole = theme.BackgroundPicture.empty();
-  const QRgb* base = stepByStep || !pics.slotTable
-                         ? nullptr
-                         : PrepareBase(*pics.slotTable, theme, replacement, withConsole);
+  const bool fast = !stepByStep && pics.slotTable;
+  // With a background picture the key colours are kept as a picture of their
+  // own, laid under the background picture.
+  const QRgb* base =
+      fast && !withConsole ? PictureBase(*pics.slotTable, theme, replacement) : nullptr;
   bool baseWritten = false;  // whether base is already in the working picture
-  if (!base) {
+  if (fast && withConsole) {
+    baseWritten = true;
+    if (cv.stride == PW) {
+      PaintBase(*pics.slotTable, theme, replacement, true, cv.bits);
+    } else {
+      thread_local std::vector<QRgb> scratch(static_cast<std::size_t>(PW * PH));
+      PaintBase(*pics.slotTable, theme, replacement, true, scratch.data());
+      for (int y = 0; y < PH; ++y)
+        std::copy_n(scratch.data() + static_cast<std::size_t>(y * PW), PW, cv.Row(y));
+    }
+  } else if (!fast) {
     baseWritten = true;
     pics.keys.Paint(cv.bits, cv.stride, replacement);
     for (const Rect& bar : kTitleBars)

@@ -31,9 +31,9 @@ struct PreviewPictures {
   QImage mask;        // 297 x 192, white over the background, black elsewhere
   QImage console;     // drawn at 166, 14 without its magenta pixels
   KeyColourMap keys;  // the template's key colours, by row of the key table
-  // The template (with and without the console) as one palette slot per pixel
-  // and the pixels the gradients go over, so that a drawing writes each pixel
-  // from a small table of the theme's colours.
+  // The template (with and without the console) as tiles of a few pixels, each
+  // a few palette slots (a key, a fixed colour, a gradient's column or row), so
+  // that a drawing paints the few hundred kinds of tile and copies them out.
   std::shared_ptr<const struct SlotTable> slotTable;
 };
 

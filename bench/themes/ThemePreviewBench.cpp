@@ -154,6 +154,89 @@ void ColourStepVsFloor(benchmark::State& state) {
 }
 BENCHMARK(ColourStepVsFloor)->DenseRange(0, 1)->ArgName("many")->Unit(benchmark::kMicrosecond);
 
+// As a gradient's slider moves: every drawing has another title bar start and
+// menu gradient colour.
+void GradientStepVsFloor(benchmark::State& state) {
+  TQuibTheme t = Theme();
+  preview::BuiltInPictures();
+  std::vector<double> drawing, floor;
+  std::int32_t step = 0;
+  for (auto _ : state) {
+    for (int i = 0; i < 20; ++i) {
+      ++step;
+      t.TitlebarGradientStart = step % 60;
+      t.MenuGradientColor = static_cast<ThemeColour>(step * 0x010203) & 0xFFFFFF;
+      drawing.push_back(
+          Seconds([&] { benchmark::DoNotOptimize(preview::RenderThemePreview(t, {})); }));
+      floor.push_back(Seconds([&] { benchmark::DoNotOptimize(OnePass()); }));
+    }
+  }
+  Report(state, drawing, floor);
+}
+BENCHMARK(GradientStepVsFloor)->Unit(benchmark::kMicrosecond);
+
+// A theme switch (or a theme's first drawing): every drawing has another of
+// eight themes, each colour and gradient of its own, with arg 1 a snowing one.
+void ThemeSwitchVsFloor(benchmark::State& state) {
+  constexpr ThemeColour TQuibTheme::*kColours[] = {
+      &TQuibTheme::BackgroundColor,
+      &TQuibTheme::BackgroundGridColor,
+      &TQuibTheme::WindowBorderColor,
+      &TQuibTheme::WindowBackgroundColor,
+      &TQuibTheme::WindowTitlebarColor,
+      &TQuibTheme::WindowTitlebarTextColor,
+      &TQuibTheme::WindowTitlebarTextUnactiveColor,
+      &TQuibTheme::WindowTitlebarGradientColor,
+      &TQuibTheme::WindowTextColor,
+      &TQuibTheme::WindowTextHighlightColor,
+      &TQuibTheme::WindowSeparatorsColor,
+      &TQuibTheme::MenuBackgroundColor,
+      &TQuibTheme::MenuBorderColor,
+      &TQuibTheme::MenuSelectionColor,
+      &TQuibTheme::MenuTextColor,
+      &TQuibTheme::MenuTextUnactiveColor,
+      &TQuibTheme::MenuGradientColor,
+      &TQuibTheme::WidgetGenericBackgroundColor,
+      &TQuibTheme::WidgetGenericSelectionColor,
+      &TQuibTheme::WidgetGenericBorderColor,
+      &TQuibTheme::WidgetGenericTextColor,
+      &TQuibTheme::WidgetGenericTextUnactiveColor,
+      &TQuibTheme::WidgetListboxBackgroundColor,
+      &TQuibTheme::WidgetListboxBorderColor,
+      &TQuibTheme::WidgetListboxSelectionColor,
+      &TQuibTheme::WidgetListboxTextColor,
+      &TQuibTheme::WidgetScrollbarBackgroundColor,
+      &TQuibTheme::WidgetScrollbarScrollerColor,
+      &TQuibTheme::WidgetStatusbarBackgroundColor,
+      &TQuibTheme::WidgetStatusbarBorderColor,
+      &TQuibTheme::WidgetStatusbarTextColor,
+  };
+  std::vector<TQuibTheme> themes(8);
+  std::uint32_t seed = 7;
+  auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
+  for (TQuibTheme& t : themes) {
+    for (auto field : kColours) t.*field = next() >> 8;
+    t.TitlebarGradientStart = static_cast<std::int32_t>(next() % 50);
+    t.TitlebarGradientFinish = 50 + static_cast<std::int32_t>(next() % 50);
+    t.MenuGradientStart = static_cast<std::int32_t>(next() % 50);
+    t.MenuGradientFinish = 50 + static_cast<std::int32_t>(next() % 50);
+    t.Effect = state.range(0) == 1 ? 3 : 0;
+  }
+  preview::BuiltInPictures();
+  std::vector<double> drawing, floor;
+  std::size_t which = 0;
+  for (auto _ : state) {
+    for (int i = 0; i < 20; ++i) {
+      const TQuibTheme& t = themes[which++ % themes.size()];
+      drawing.push_back(
+          Seconds([&] { benchmark::DoNotOptimize(preview::RenderThemePreview(t, {})); }));
+      floor.push_back(Seconds([&] { benchmark::DoNotOptimize(OnePass()); }));
+    }
+  }
+  Report(state, drawing, floor);
+}
+BENCHMARK(ThemeSwitchVsFloor)->DenseRange(0, 1)->ArgName("snow")->Unit(benchmark::kMicrosecond);
+
 // The picture scaled by nearest pixels into the rectangle the mode gives it
 // (as much as lies on the preview), nothing else.
 QImage ScaleAlone(const QImage& picture, const preview::Rect& r, const preview::Rect& clip) {

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "app/PageControl.h"
+#include "app/PageSize.h"
 
 namespace {
 
@@ -49,6 +50,12 @@ AppTest::AppTest() {
   CopyDir(QString(QUIB_SOURCE_DIR) + "/samples/emulator", emuDir_);
   QDir().mkpath(exeDir_);
   platform_.setExecutableDir(exeDir_);
+  // A room recorded for the pages, as after an earlier start, but not the
+  // room they need: the window starts with the page shown and builds the
+  // others after its first drawing, then takes its true size.
+  const QString cacheDir = temp_.path() + "/cache/";
+  platform_.setUserCacheDir(cacheDir);
+  page_size::Store(cacheDir, page_size::Key(), QSize(548, 272));
   // Backups and every other per-user state go to the temporary folder, never
   // to the real user's.
   stateDir_ = temp_.path() + "/state/";

@@ -128,4 +128,79 @@ TEST_F(FastPath, OwnPicturesWithGreyMaskAndManyColours) {
   context.pictures = nullptr;
 }
 
+TEST_F(FastPath, GradientsOfAnyReachAndColoursDrawAsTheStepByStepDrawing) {
+  // Blends that rise and fall in each channel, over bands of every width,
+  // empty, reversed and clipped reaches included.
+  const std::pair<ThemeColour, ThemeColour> ends[] = {{0x000000, 0xFFFFFF}, {0xFFFFFF, 0x000000},
+                                                      {0xFF00FF, 0x00FF00}, {0x123456, 0x123457},
+                                                      {0x010203, 0xFEFDFC}, {0x8080FF, 0xFE8080}};
+  TQuibTheme t;
+  for (const auto& [base, far] : ends) {
+    for (std::int32_t start = -5; start <= 105; start += 11) {
+      for (std::int32_t finish = -5; finish <= 105; finish += 13) {
+        t.WindowTitlebarColor = base;
+        t.WindowTitlebarGradientColor = far;
+        t.MenuBackgroundColor = far;
+        t.MenuGradientColor = base;
+        t.TitlebarGradientStart = start;
+        t.TitlebarGradientFinish = finish;
+        t.MenuGradientStart = finish;
+        t.MenuGradientFinish = start;
+        t.BackgroundPicture = (start + finish) % 3 == 0 ? "Themes/p.png" : "";
+        ExpectSame(t);
+      }
+    }
+  }
+}
+
+TEST_F(FastPath, KeysGivenAGradientsKeyColourTakeTheGradient) {
+  // Every key in the title bar's or the menu's key colour: the title texts,
+  // menu texts and borders there take the gradient as the step-by-step
+  // drawing gives it to them.
+  TQuibTheme t;
+  t.TitlebarGradientStart = 10;
+  t.TitlebarGradientFinish = 70;
+  t.WindowTitlebarColor = 0x102030;
+  t.WindowTitlebarGradientColor = 0xF0E0D0;
+  t.MenuGradientColor = 0x00FF00;
+  for (const ThemeColour key : {0x8080FFu, 0xFE8080u}) {
+    for (int i = 0; i < 12; ++i) {
+      for (auto field : kColours)
+        if (field != &TQuibTheme::WindowTitlebarColor &&
+            field != &TQuibTheme::WindowTitlebarGradientColor &&
+            field != &TQuibTheme::MenuGradientColor)
+          t.*field = random() % 2 ? key : Colour();
+      t.BackgroundPicture = i % 3 == 0 ? "Themes/p.png" : "";
+      t.Effect = i % 4;
+      ExpectSame(t);
+    }
+  }
+}
+
+TEST_F(FastPath, DrawingsAlternatingBetweenTemplatesKeepTheirOwnTables) {
+  // Two sets of pictures drawn in turn, the theme mostly the same: what one
+  // keeps of its last drawing must not colour the other's.
+  QImage templ(preview::kPreviewWidth, preview::kPreviewHeight, QImage::Format_RGB32);
+  for (int y = 0; y < templ.height(); ++y)
+    for (int x = 0; x < templ.width(); ++x) {
+      const QRgb keys[] = {qRgb(0, 0xC0, 0xC0), qRgb(0xFF, 0x80, 0x80), qRgb(0x40, 0xFF, 0x40),
+                           qRgb(0x80, 0x80, 0xFE), qRgb(1, 2, 3)};
+      templ.setPixel(x, y, keys[(x / 7 + y / 4) % 5]);
+    }
+  QImage mask(templ.size(), QImage::Format_RGB32);
+  mask.fill(Qt::white);
+  QImage console(30, 20, QImage::Format_RGB32);
+  console.fill(qRgb(9, 8, 7));
+  const preview::PreviewPictures own = preview::MakePreviewPictures(templ, mask, console);
+  TQuibTheme t;
+  t.MenuGradientFinish = 80;
+  for (int i = 0; i < 24; ++i) {
+    context.pictures = i % 2 ? &own : nullptr;
+    if (i % 4 == 0) t.*kColours[random() % std::size(kColours)] = Colour();
+    t.BackgroundPicture = i % 8 < 2 ? "Themes/p.png" : "";
+    ExpectSame(t);
+  }
+  context.pictures = nullptr;
+}
+
 }  // namespace
