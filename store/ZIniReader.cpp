@@ -392,6 +392,14 @@ void DeleteKey(Document& doc, std::string_view key) {
 
 namespace {
 
+// Where the first CR or LF at or after from is (the end when there is none).
+std::size_t NextBreak(std::string_view bytes, std::size_t from) {
+  const char* const data = bytes.data();
+  const std::size_t size = bytes.size();
+  while (from < size && data[from] != '\r' && data[from] != '\n') ++from;
+  return from;
+}
+
 // Splits bytes that come in pieces into lines, as if they came at once: a
 // line may run over several pieces, and a CR that ends one piece pairs with an
 // LF that starts the next.
@@ -420,9 +428,8 @@ class LineSplitter {
       afterCr_ = false;
       if (piece.front() == '\n') start = 1;
     }
-    for (std::size_t i = start; i < piece.size(); ++i) {
+    for (std::size_t i = NextBreak(piece, start); i < piece.size(); i = NextBreak(piece, start)) {
       const char c = piece[i];
-      if (c != '\r' && c != '\n') continue;
       if (partial_.empty()) {
         Emit(piece.substr(start, i - start));
       } else {
@@ -458,6 +465,17 @@ class LineSplitter {
 
  private:
   void Emit(std::string_view text) {
+    // A plain load only adds lines.
+    if (count_ == lines_.size() && !normalize_ && notes_ == nullptr) {
+      lines_.push_back(std::string(text));
+      ++count_;
+      return;
+    }
+    Make(text);
+  }
+
+  // Kept out of Emit, so that a plain load's line stays in the splitting loop.
+  [[gnu::noinline]] void Make(std::string_view text) {
     // The strings the document held go on to hold its new lines.
     std::string& line =
         count_ < lines_.size() ? lines_[count_].assign(text) : lines_.emplace_back(text);
