@@ -60,13 +60,6 @@ std::string_view TrimBlanks(std::string_view text);
 // Index of the first name line whose name is key, or -1.
 int FindKey(const Document& doc, std::string_view key);
 
-// Makes lookups in a large document cheap: while a KeyIndex for a document
-// exists, FindKey (and every read, write and delete built on it) answers from
-// an index of the document's names, made at the first lookup, instead of
-// reading the document from the top. The answers are the same as without it.
-// The store's own writes keep the index current; besides them, lines may only
-// be added at the document's end while the index exists. Indexes of one document nest; a null
-// document is skipped.
 // The hashes of the names of a document's lines, which LoadDocument can note
 // while it reads them (see LineNotes), so that a KeyIndex is made without
 // reading the lines again.
@@ -75,6 +68,13 @@ struct LineNames {
   std::vector<std::uint32_t> hashes;
 };
 
+// Makes lookups in a large document cheap: while a KeyIndex for a document
+// exists, FindKey (and every read, write and delete built on it) answers from
+// an index of the document's names, made at the first lookup, instead of
+// reading the document from the top. The answers are the same as without it.
+// The store's own writes keep the index current; besides them, lines may only
+// be added at the document's end while the index exists. Indexes of one document nest; a null
+// document is skipped.
 class KeyIndex {
  public:
   explicit KeyIndex(const Document* doc);
@@ -144,9 +144,10 @@ void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* s
                   LineForm form = LineForm::AsRead, LineNotes* notes = nullptr);
 
 // LoadDocument into the strings doc holds: each line of the file is read into
-// a string the document had, which keeps its storage, and strings are made or
-// freed only for the difference in line count. Should the load fail, doc is
-// left holding some of the file's lines and some of its old ones.
+// a string the document had, which keeps its storage (it grows only for a
+// longer line), and strings are made or freed only for the difference in line
+// count. Should the load fail, doc is left holding some of the file's lines and
+// some of its old ones.
 void LoadDocumentReusing(Document& doc, const std::filesystem::path& path, FileStamp* stamp,
                          LineForm form, LineNotes* notes = nullptr);
 
