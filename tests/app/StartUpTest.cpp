@@ -61,6 +61,14 @@ std::vector<QString> Snapshot(TForm1& form) {
     lines.push_back(line.replace('\n', ' '));
   }
   std::sort(lines.begin(), lines.end());
+  // The order the Tab key visits each page's controls in.
+  for (int i = 0; i < form.PageControl->count(); ++i) {
+    QWidget* page = form.PageControl->page(i);
+    QString chain = page->objectName() + " tab order:";
+    for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
+      if (page->isAncestorOf(w) && !w->objectName().isEmpty()) chain += " " + w->objectName();
+    lines.push_back(chain);
+  }
   return lines;
 }
 
