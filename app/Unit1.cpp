@@ -612,6 +612,24 @@ bool TForm1::FormCreate() {
   ThemeDoc.clear();
   CurrentBlock.clear();
 
+  // The pages, built before the window is shown. With the room the pages
+  // needed last time (same program, style, font and screen) recorded, only
+  // what start-up needs is built now: the page shown, and the Theme page,
+  // whose choice is checked at once (with the GUI page when the preview is
+  // shown, for its resolution; with the Sound page on Windows NT, whose fill
+  // may warn). The others follow the first drawing.
+  roomKey_ = page_size::Key();
+  recordedRoom_ = page_size::Read(platform::Current().UserCacheDir(), roomKey_);
+  if (recordedRoom_) {
+    const QString active = PageControl->activePage()->objectName();
+    std::vector<QString> now{active, "Theme"};
+    if (active == "Theme") now.push_back("GUI");
+    if (platform::Current().IsWindowsNT()) now.push_back("Sound");
+    BuildPages(now);
+  } else {
+    BuildPages({});
+  }
+
   QString readme = ReadmeFile();
 #ifdef _WIN32
   readme = readme.toLower();
@@ -747,27 +765,16 @@ void TForm1::FormShow() {
   // Lay the pages out once so the number of tab rows is known.
   PageControl->resize(kWindowWidth - 8, kPageHeight + 60);
   PageControl->setFixedWidth(kWindowWidth - 8);
-  // With the room the pages needed last time (same program, style, font and
-  // screen), only what start-up needs is built before the window is first
-  // drawn: the page shown, and the Theme page, whose choice is checked at
-  // once (with the GUI page when the preview is shown, for its resolution;
-  // with the Sound page on Windows NT, whose fill may warn). Otherwise every
-  // page is built and measured now.
-  roomKey_ = page_size::Key();
-  const QString cacheDir = platform::Current().UserCacheDir();
-  recordedRoom_ = page_size::Read(cacheDir, roomKey_);
+  // With the room the pages needed last time recorded, the window takes it
+  // now and the pages FormCreate left are built after the first drawing;
+  // otherwise every page is measured now.
   if (recordedRoom_) {
-    const QString active = PageControl->activePage()->objectName();
-    std::vector<QString> now{active, "Theme"};
-    if (active == "Theme") now.push_back("GUI");
-    if (platform::Current().IsWindowsNT()) now.push_back("Sound");
-    BuildPages(now);
     FitPages(*recordedRoom_);
   } else {
     BuildPages({});
     FitPages(PagesRoom());
     roomChecked_ = true;
-    page_size::Store(cacheDir, roomKey_, appliedRoom_);
+    page_size::Store(platform::Current().UserCacheDir(), roomKey_, appliedRoom_);
   }
   Guarded([this] { LoadSettings(); });
   if (closed_) return;
