@@ -831,7 +831,7 @@ void TForm1::LoadSettings() {
   // that may be saved until a load succeeds. What each file held is noted, so
   // that a save can tell whether someone else changed it since.
   loadedPath_.clear();
-  Document quib = std::move(spareQuib_), quibw = std::move(spareQuibW_), blitters, input, themes;
+  Document quib, quibw, blitters, input, themes;
   std::map<std::filesystem::path, FileStamp> stamps;
   // While the settings files are read, any line may show the version mark,
   // and their names are noted for their indexes.
@@ -850,10 +850,8 @@ void TForm1::LoadSettings() {
   load(input, "quib.inp");
   load(themes, "quib.thm");
   stamps_ = std::move(stamps);
-  if (QuibCfgPresent) QuibDoc->swap(quib);
-  if (QuibWCfgPresent) QuibWDoc->swap(quibw);
-  spareQuib_ = std::move(quib);
-  spareQuibW_ = std::move(quibw);
+  if (QuibCfgPresent) *QuibDoc = std::move(quib);
+  if (QuibWCfgPresent) *QuibWDoc = std::move(quibw);
   BlitterDoc = std::move(blitters);
   InputDoc = std::move(input);
   ThemeDoc = std::move(themes);

@@ -253,9 +253,6 @@ class TForm1 : public QWidget {
   // again unless the user located another or none was recorded.
   QString storedQuibPath_;
   std::map<std::filesystem::path, FileStamp> stamps_;
-  // The lines of the settings files' previous load, whose strings the next
-  // load reads into instead of making and freeing a string for every line.
-  Document spareQuib_, spareQuibW_;
   QList<QRadioButton*> preferButtons_;
   bool shown_ = false;
   bool closed_ = false;

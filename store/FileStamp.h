@@ -12,14 +12,25 @@ struct FileStamp {
   std::uint64_t hash = 0;    // ContentHash of the bytes read
 };
 
-// The hash of no bytes, where a hash over pieces starts.
-inline constexpr std::uint64_t kContentHashStart = 14695981039346656037ull;
+// A 64-bit hash of bytes, taken eight bytes at a time so that a large file
+// costs little to hash: equal bytes give equal hashes, and a change to any one
+// eight-byte word always changes it (each step is a one-to-one mapping), other
+// changes but for a chance of about one in 2^64. Bytes fed in pieces of any
+// sizes hash as the whole they make.
+class ContentHasher {
+ public:
+  void Add(std::string_view bytes);
+  std::uint64_t Value() const;
 
-// A 64-bit hash of the bytes (FNV-1a): equal bytes give equal hashes, and a
-// change anywhere changes it but for a chance of one in 2^64. Bytes read in
-// pieces hash as a whole when each piece goes on from the last one's hash:
-// ContentHash(b, ContentHash(a)) == ContentHash(a + b).
-std::uint64_t ContentHash(std::string_view bytes, std::uint64_t hash = kContentHashStart);
+ private:
+  std::uint64_t hash_ = 14695981039346656037ull;
+  std::uint64_t length_ = 0;
+  std::uint64_t pending_ = 0;  // the bytes of a word not yet whole, first byte lowest
+  unsigned pendingBytes_ = 0;
+};
+
+// The hash of bytes at hand in one piece.
+std::uint64_t ContentHash(std::string_view bytes);
 
 // The stamp of bytes just written to file: their size and hash, and the
 // file's modification time as the disk gives it now.

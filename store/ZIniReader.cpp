@@ -415,15 +415,13 @@ class LineSplitter {
     }
   }
 
-  // The ContentHash of the bytes is made on the way, a line at a time.
+  // The ContentHash of the bytes is made on the way, a piece at a time.
   void HashBytes() { hashing_ = true; }
-  std::uint64_t Hash() const { return hash_; }
+  std::uint64_t Hash() const { return hasher_.Value(); }
 
   void Take(std::string_view piece) {
+    if (hashing_) hasher_.Add(piece);
     std::size_t start = 0;
-    // The hash goes along with the lines rather than over the whole piece
-    // first, so that the processor works on both at once.
-    std::size_t hashed = 0;
     if (afterCr_ && !piece.empty()) {
       afterCr_ = false;
       if (piece.front() == '\n') start = 1;
@@ -445,13 +443,8 @@ class LineSplitter {
         }
       }
       start = i + 1;
-      if (hashing_) {
-        hash_ = ContentHash(piece.substr(hashed, start - hashed), hash_);
-        hashed = start;
-      }
     }
     partial_.append(piece.substr(std::min(start, piece.size())));
-    if (hashing_) hash_ = ContentHash(piece.substr(hashed), hash_);
   }
 
   // The last line, when the bytes do not end with a line break.
@@ -496,7 +489,7 @@ class LineSplitter {
   bool normalize_;
   LineNotes* notes_;
   bool hashing_ = false;
-  std::uint64_t hash_ = kContentHashStart;
+  ContentHasher hasher_;
   std::size_t count_ = 0;  // the lines made so far
   std::string partial_;    // the start of a line that goes on in the next piece
   bool afterCr_ = false;
@@ -545,7 +538,7 @@ void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBy
   if (static_cast<std::uint64_t>(info.st_size) > kMaxSettingsFileBytes) fail(TooLargeReason());
 
   std::uint64_t total = 0;
-  std::uint64_t hash = kContentHashStart;
+  ContentHasher hasher;
   const auto buffer = std::make_unique<char[]>(kReadPieceBytes);
   for (;;) {
     const ssize_t got = ::read(fd, buffer.get(), kReadPieceBytes);
@@ -558,7 +551,7 @@ void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBy
     // A file that grows while it is read is bounded all the same.
     if (total > kMaxSettingsFileBytes) fail(TooLargeReason());
     const std::string_view piece(buffer.get(), static_cast<std::size_t>(got));
-    if (stamp != nullptr && hashBytes) hash = ContentHash(piece, hash);
+    if (stamp != nullptr && hashBytes) hasher.Add(piece);
     try {
       take(piece);
     } catch (...) {
@@ -571,7 +564,7 @@ void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBy
     stamp->size = total;
     stamp->mtimeNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 +
                      static_cast<std::int64_t>(info.st_mtim.tv_nsec);
-    if (hashBytes) stamp->hash = hash;
+    if (hashBytes) stamp->hash = hasher.Value();
   }
 }
 
@@ -593,7 +586,7 @@ void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBy
   std::FILE* file = native_file::OpenForReading(path);
   if (file == nullptr) throw FileError(FileError::Kind::Open, name, SystemReason(errno));
   std::uint64_t total = 0;
-  std::uint64_t hash = kContentHashStart;
+  ContentHasher hasher;
   const auto buffer = std::make_unique<char[]>(kReadPieceBytes);
   for (;;) {
     const std::size_t got = std::fread(buffer.get(), 1, kReadPieceBytes, file);
@@ -603,7 +596,7 @@ void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBy
       throw FileError(FileError::Kind::Open, name, TooLargeReason());
     }
     const std::string_view piece(buffer.get(), got);
-    if (stamp != nullptr && hashBytes) hash = ContentHash(piece, hash);
+    if (stamp != nullptr && hashBytes) hasher.Add(piece);
     if (got > 0) {
       try {
         take(piece);
@@ -628,7 +621,7 @@ void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBy
     stamp->mtimeNs =
         ec ? 0
            : std::chrono::duration_cast<std::chrono::nanoseconds>(time.time_since_epoch()).count();
-    if (hashBytes) stamp->hash = hash;
+    if (hashBytes) stamp->hash = hasher.Value();
   }
 }
 

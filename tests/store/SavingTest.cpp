@@ -139,7 +139,23 @@ TEST_F(Saving, FilesReadInPiecesGiveTheStampOfTheWholeText) {
     Put("quib.cfg", text.substr(0, text.size() - 1) + "!");  // the last byte of the last piece
     EXPECT_FALSE(StillAsLoaded(p, stamp));
   }
-  EXPECT_EQ(ContentHash("\r\nb", ContentHash("aa")), ContentHash("aa\r\nb"));
+  // Pieces of any sizes hash as their whole; every byte and the length count.
+  const std::string bytes = "key=value ; a comment that runs on\r\nnext=1\r\n";
+  for (std::size_t cut1 = 0; cut1 <= bytes.size(); ++cut1)
+    for (std::size_t cut2 = cut1; cut2 <= bytes.size(); cut2 += 3) {
+      ContentHasher hasher;
+      hasher.Add(std::string_view(bytes).substr(0, cut1));
+      hasher.Add(std::string_view(bytes).substr(cut1, cut2 - cut1));
+      hasher.Add(std::string_view(bytes).substr(cut2));
+      EXPECT_EQ(hasher.Value(), ContentHash(bytes)) << cut1 << " " << cut2;
+    }
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    std::string changed = bytes;
+    changed[i] ^= 0x20;
+    EXPECT_NE(ContentHash(changed), ContentHash(bytes)) << i;
+  }
+  EXPECT_NE(ContentHash(std::string("ab\0", 3)), ContentHash("ab"));
+  EXPECT_NE(ContentHash(""), ContentHash(std::string(1, '\0')));
 }
 
 TEST_F(Saving, LinesNormalizedWhileReadMatchNormalizingAfterwards) {
