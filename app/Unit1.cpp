@@ -93,13 +93,13 @@ void ShareButtonWidth(std::initializer_list<QPushButton*> buttons) {
   for (QPushButton* button : buttons) button->setFixedWidth(width);
 }
 
-QTabBar* MakeTabStrip(QWidget* parent, const char* name, const QStringList& tabs) {
+// A tab strip without its tabs yet: they are added with its page.
+QTabBar* MakeTabStrip(QWidget* parent, const char* name) {
   auto* bar = new QTabBar(parent);
   bar->setObjectName(name);
   bar->setDrawBase(true);
   bar->setExpanding(false);
   bar->setIconSize(QSize(16, 16));
-  for (const QString& t : tabs) bar->addTab(t);
   return bar;
 }
 
@@ -219,11 +219,14 @@ void TForm1::BuildWindow() {
   });
   connect(PageControl, &TPageControl::changedByUser, this, [this] { PageControlChange(); });
 
-  tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS", {"&Quib", "Quib&W"});
-  tcSoundOS = MakeTabStrip(PageWidget("Sound"), "tcSoundOS", {"&Quib", "Quib&W"});
-  tcBlitterOS =
-      MakeTabStrip(PageWidget("Blitters"), "tcBlitterOS", {"&Quib", "Quib&W", "Quib&Nix"});
-  tcSoundFormat = MakeTabStrip(PageWidget("SoundLogging"), "tcSoundFormat", {"&VGM", "&WAV"});
+  tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS");
+  tcSoundOS = MakeTabStrip(PageWidget("Sound"), "tcSoundOS");
+  tcBlitterOS = MakeTabStrip(PageWidget("Blitters"), "tcBlitterOS");
+  tcSoundFormat = MakeTabStrip(PageWidget("SoundLogging"), "tcSoundFormat");
+  strips_ = {{tcGUIOS, {"&Quib", "Quib&W"}, -1},
+             {tcSoundOS, {"&Quib", "Quib&W"}, -1},
+             {tcBlitterOS, {"&Quib", "Quib&W", "Quib&Nix"}, -1},
+             {tcSoundFormat, {"&VGM", "&WAV"}, -1}};
 
   BuildConfiguratorSettings();
 }
@@ -439,8 +442,8 @@ QString TForm1::SettingsFile() const {
 }
 
 QImage TForm1::StripImage(const QString& name) {
-  const auto known = strips_.find(name);
-  if (known != strips_.end()) return known->second;
+  const auto known = stripPictures_.find(name);
+  if (known != stripPictures_.end()) return known->second;
   if (!stripFilesListed_) {
     stripDir_ = platform::Current().ExecutableDir();
     stripFiles_ = QDir(stripDir_).entryList({"*.bmp"}, QDir::Files);
@@ -476,7 +479,7 @@ QImage TForm1::StripImage(const QString& name) {
     }
     strip = keyed;
   }
-  strips_.emplace(name, strip);
+  stripPictures_.emplace(name, strip);
   return strip;
 }
 
@@ -501,12 +504,28 @@ void TForm1::SetTabImages(QTabBar* tabs, const QString& strip) {
   while (slot < ImageListUsed.size() && ImageListUsed[slot]) ++slot;
   if (slot == ImageListUsed.size()) return;
   ImageListUsed[slot] = true;
-  ImageList& list = ImageLists[slot];
-  LoadImageStrip(strip, list, 0);
+  LoadImageStrip(strip, ImageLists[slot], 0);
+  for (TabStrip& s : strips_)
+    if (s.bar == tabs) s.images = static_cast<int>(slot);
+  SetStripIcons(tabs, static_cast<int>(slot));
+}
+
+void TForm1::SetStripIcons(QTabBar* tabs, int slot) {
+  if (slot < 0) return;
+  const ImageList& list = ImageLists[static_cast<std::size_t>(slot)];
   for (int i = 0; i < tabs->count(); ++i)
     tabs->setTabIcon(i, static_cast<std::size_t>(i) < list.size()
                             ? QIcon(list[static_cast<std::size_t>(i)])
                             : QIcon());
+}
+
+void TForm1::AddStripTabs(QWidget* page) {
+  for (TabStrip& s : strips_) {
+    if (s.captions.isEmpty() || s.bar->parentWidget() != page) continue;
+    for (const QString& caption : s.captions) s.bar->addTab(caption);
+    s.captions.clear();
+    SetStripIcons(s.bar, s.images);
+  }
 }
 
 void TForm1::LocateQuib() {
@@ -563,7 +582,7 @@ bool TForm1::FormCreate() {
   SetTabImages(tcGUIOS, "OSes");
   SetTabImages(tcSoundFormat, "SoundFormats");
   // The strips are read again by the next start only.
-  strips_.clear();
+  stripPictures_.clear();
   stripFiles_.clear();
   stripFilesListed_ = false;
 
@@ -678,6 +697,7 @@ void TForm1::BuildPages(const std::vector<QString>& tabs) {
   std::vector<Page*> fresh;
   for (std::size_t i = 0; i < makers_.size(); ++i) {
     if (built_[i] != nullptr || !wanted(makers_[i])) continue;
+    for (const char* tab : makers_[i].tabs) AddStripTabs(PageWidget(tab));
     built_[i] = makers_[i].make(*this);
     ++builtCount_;
     fresh.push_back(built_[i]);

@@ -217,6 +217,10 @@ class TForm1 : public QWidget {
   // beside the program (any letter case), else the built-in one. Each is read
   // once while the window starts.
   QImage StripImage(const QString& name);
+  // The tab strips of the pages get their tabs (and pictures) when the page
+  // they stand on is built.
+  void AddStripTabs(QWidget* page);
+  void SetStripIcons(QTabBar* tabs, int slot);
   void ReadProgramSettings();
   // Asks whether files changed on disk since they were read may be
   // overwritten; true when none changed or the user said Yes.
@@ -241,7 +245,13 @@ class TForm1 : public QWidget {
   bool roomChecked_ = false;  // whether the room was measured with every page built
   // Hints of the About page's links, set at FormCreate (the page may come later).
   std::vector<std::pair<QString, QString>> labelTips_;
-  std::map<QString, QImage> strips_;
+  struct TabStrip {
+    QTabBar* bar;
+    QStringList captions;  // the tabs still to add
+    int images;            // its image list, -1 before FormCreate
+  };
+  std::vector<TabStrip> strips_;
+  std::map<QString, QImage> stripPictures_;
   QString stripDir_;
   QStringList stripFiles_;
   bool stripFilesListed_ = false;

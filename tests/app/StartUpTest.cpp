@@ -51,8 +51,15 @@ std::vector<QString> Snapshot(TForm1& form) {
           QString(" picture=%1")
               .arg(qHashBits(picture.constBits(), static_cast<std::size_t>(picture.sizeInBytes())));
     }
-    if (auto* tabs = qobject_cast<QTabBar*>(w))
-      line += QString(" tab=%1").arg(tabs->currentIndex());
+    if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+      line += QString(" tab=%1 tabs=").arg(tabs->currentIndex());
+      for (int i = 0; i < tabs->count(); ++i) {
+        const QImage icon = tabs->tabIcon(i).pixmap(16, 16).toImage();
+        line +=
+            tabs->tabText(i) + QString("/%1|").arg(qHashBits(
+                                   icon.constBits(), static_cast<std::size_t>(icon.sizeInBytes())));
+      }
+    }
     if (auto* slider = qobject_cast<QAbstractSlider*>(w))
       line += QString(" value=%1").arg(slider->value());
     if (auto* spin = qobject_cast<QSpinBox*>(w)) line += QString(" value=%1").arg(spin->value());
@@ -92,6 +99,13 @@ class StartUp : public AppTest {
     Outcome out;
     if (form == nullptr) return out;
     EXPECT_TRUE(form->AllPagesBuilt());
+    // Every build and format tab carries its picture, whenever its page came.
+    for (QTabBar* strip :
+         {form->tcGUIOS, form->tcSoundOS, form->tcBlitterOS, form->tcSoundFormat}) {
+      EXPECT_GE(strip->count(), 2);
+      for (int i = 0; i < strip->count(); ++i)
+        EXPECT_FALSE(strip->tabIcon(i).isNull()) << strip->objectName().toStdString() << " " << i;
+    }
     for (const auto& m : platform_.messages()) out.messages.push_back(m.caption + ": " + m.text);
     out.window = form->size();
     for (const auto& entry : form->FilesToSave()) out.files.push_back(entry.bytes);
