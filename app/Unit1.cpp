@@ -444,16 +444,15 @@ QString TForm1::SettingsFile() const {
 QImage TForm1::StripImage(const QString& name) {
   const auto known = stripPictures_.find(name);
   if (known != stripPictures_.end()) return known->second;
-  if (!stripFilesListed_) {
+  if (!stripFiles_) {
     stripDir_ = platform::Current().ExecutableDir();
     stripFiles_ = QDir(stripDir_).entryList({"*.bmp"}, QDir::Files);
-    stripFilesListed_ = true;
   }
   // The file name is matched without regard to case, as on Windows; the
   // exact spelling wins when several match.
   const QString wanted = name + ".bmp";
   QString found;
-  for (const QString& file : stripFiles_) {
+  for (const QString& file : *stripFiles_) {
     if (file == wanted) {
       found = file;
       break;
@@ -583,8 +582,7 @@ bool TForm1::FormCreate() {
   SetTabImages(tcSoundFormat, "SoundFormats");
   // The strips are read again by the next start only.
   stripPictures_.clear();
-  stripFiles_.clear();
-  stripFilesListed_ = false;
+  stripFiles_.reset();
 
   ReadProgramSettings();
   storedQuibPath_ = QuibPath;
@@ -862,7 +860,7 @@ void TForm1::LoadSettings() {
   }
   auto load = [&](Document& doc, const char* name, LineNotes* notes = nullptr) {
     const std::filesystem::path file = QuibFile(name);
-    LoadDocumentReusing(doc, file, &stamps[file], LineForm::Normalized, notes);
+    LoadDocument(doc, file, &stamps[file], LineForm::Normalized, notes);
   };
   if (QuibCfgPresent) load(quib, "quib.cfg", &quibNotes);
   if (QuibWCfgPresent) load(quibw, "quibw.cfg", &quibwNotes);

@@ -253,8 +253,7 @@ class TForm1 : public QWidget {
   std::vector<TabStrip> strips_;
   std::map<QString, QImage> stripPictures_;
   QString stripDir_;
-  QStringList stripFiles_;
-  bool stripFilesListed_ = false;
+  std::optional<QStringList> stripFiles_;  // the program folder's pictures, once listed
   // The emulator directory the documents were last read from, all of them.
   QString loadedPath_;
   QString startDir_;  // named on the command line, or empty

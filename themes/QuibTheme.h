@@ -63,6 +63,41 @@ struct TQuibTheme {
   bool operator==(const TQuibTheme&) const = default;
 };
 
+// Every colour of a theme, in the record's order.
+inline constexpr ThemeColour TQuibTheme::*kThemeColourFields[] = {
+    &TQuibTheme::BackgroundColor,
+    &TQuibTheme::BackgroundGridColor,
+    &TQuibTheme::WindowBorderColor,
+    &TQuibTheme::WindowBackgroundColor,
+    &TQuibTheme::WindowTitlebarColor,
+    &TQuibTheme::WindowTitlebarTextColor,
+    &TQuibTheme::WindowTitlebarTextUnactiveColor,
+    &TQuibTheme::WindowTitlebarGradientColor,
+    &TQuibTheme::WindowTextColor,
+    &TQuibTheme::WindowTextHighlightColor,
+    &TQuibTheme::WindowSeparatorsColor,
+    &TQuibTheme::MenuBackgroundColor,
+    &TQuibTheme::MenuBorderColor,
+    &TQuibTheme::MenuSelectionColor,
+    &TQuibTheme::MenuTextColor,
+    &TQuibTheme::MenuTextUnactiveColor,
+    &TQuibTheme::MenuGradientColor,
+    &TQuibTheme::WidgetGenericBackgroundColor,
+    &TQuibTheme::WidgetGenericSelectionColor,
+    &TQuibTheme::WidgetGenericBorderColor,
+    &TQuibTheme::WidgetGenericTextColor,
+    &TQuibTheme::WidgetGenericTextUnactiveColor,
+    &TQuibTheme::WidgetListboxBackgroundColor,
+    &TQuibTheme::WidgetListboxBorderColor,
+    &TQuibTheme::WidgetListboxSelectionColor,
+    &TQuibTheme::WidgetListboxTextColor,
+    &TQuibTheme::WidgetScrollbarBackgroundColor,
+    &TQuibTheme::WidgetScrollbarScrollerColor,
+    &TQuibTheme::WidgetStatusbarBackgroundColor,
+    &TQuibTheme::WidgetStatusbarBorderColor,
+    &TQuibTheme::WidgetStatusbarTextColor,
+};
+
 // Stored words, indexed by the stored number (PictureMode is the index - 1).
 extern const std::array<std::string_view, 4> EffectWords;
 extern const std::array<std::string_view, 5> PictureModeWords;

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <utility>
 
 #include "imaging/PictureReader.h"
 #include "store/Cp1252.h"
@@ -116,14 +117,19 @@ void FillKeyInRect(const Canvas& cv, QRgb colour, Rect r, std::uint32_t key) {
 
 std::int32_t Percent(std::int32_t p) { return std::clamp(p, 0, 100); }
 
+// Where a gradient over [lo, hi) starts and finishes blending.
+std::pair<int, int> BlendLimits(int lo, int hi, std::int32_t start, std::int32_t finish) {
+  const std::int64_t w = hi - lo;
+  return {static_cast<int>(lo + w * Percent(start) / 100),
+          static_cast<int>(lo + w * Percent(finish) / 100)};
+}
+
 // Calls band(a, b, colour) for the bands of a gradient over [lo, hi) in the
 // order they are laid: columns (or rows) a to b - 1 in one colour.
 template <typename Band>
 void ForEachBand(int lo, int hi, ThemeColour base, ThemeColour far, std::int32_t start,
                  std::int32_t finish, Band&& band) {
-  const std::int64_t w = hi - lo;
-  const int s = static_cast<int>(lo + w * Percent(start) / 100);
-  const int f = static_cast<int>(lo + w * Percent(finish) / 100);
+  const auto [s, f] = BlendLimits(lo, hi, start, finish);
   band(lo, s, ToPixel(base));
   band(f, hi, ToPixel(far));
   const std::int64_t n = f - s;
@@ -167,9 +173,7 @@ void GradientTable(std::vector<QRgb>& table, int lo, int hi, std::uint32_t key, 
       if (Rgb(t) == key) t = colour;
     }
   };
-  const std::int64_t w = hi - lo;
-  const int s = static_cast<int>(lo + w * Percent(start) / 100);
-  const int f = static_cast<int>(lo + w * Percent(finish) / 100);
+  const auto [s, f] = BlendLimits(lo, hi, start, finish);
   lay(lo, s, ToPixel(base));
   lay(f, hi, ToPixel(far));
   const std::int64_t n = f - s;

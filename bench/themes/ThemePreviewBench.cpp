@@ -178,44 +178,11 @@ BENCHMARK(GradientStepVsFloor)->Unit(benchmark::kMicrosecond);
 // A theme switch (or a theme's first drawing): every drawing has another of
 // eight themes, each colour and gradient of its own, with arg 1 a snowing one.
 void ThemeSwitchVsFloor(benchmark::State& state) {
-  constexpr ThemeColour TQuibTheme::*kColours[] = {
-      &TQuibTheme::BackgroundColor,
-      &TQuibTheme::BackgroundGridColor,
-      &TQuibTheme::WindowBorderColor,
-      &TQuibTheme::WindowBackgroundColor,
-      &TQuibTheme::WindowTitlebarColor,
-      &TQuibTheme::WindowTitlebarTextColor,
-      &TQuibTheme::WindowTitlebarTextUnactiveColor,
-      &TQuibTheme::WindowTitlebarGradientColor,
-      &TQuibTheme::WindowTextColor,
-      &TQuibTheme::WindowTextHighlightColor,
-      &TQuibTheme::WindowSeparatorsColor,
-      &TQuibTheme::MenuBackgroundColor,
-      &TQuibTheme::MenuBorderColor,
-      &TQuibTheme::MenuSelectionColor,
-      &TQuibTheme::MenuTextColor,
-      &TQuibTheme::MenuTextUnactiveColor,
-      &TQuibTheme::MenuGradientColor,
-      &TQuibTheme::WidgetGenericBackgroundColor,
-      &TQuibTheme::WidgetGenericSelectionColor,
-      &TQuibTheme::WidgetGenericBorderColor,
-      &TQuibTheme::WidgetGenericTextColor,
-      &TQuibTheme::WidgetGenericTextUnactiveColor,
-      &TQuibTheme::WidgetListboxBackgroundColor,
-      &TQuibTheme::WidgetListboxBorderColor,
-      &TQuibTheme::WidgetListboxSelectionColor,
-      &TQuibTheme::WidgetListboxTextColor,
-      &TQuibTheme::WidgetScrollbarBackgroundColor,
-      &TQuibTheme::WidgetScrollbarScrollerColor,
-      &TQuibTheme::WidgetStatusbarBackgroundColor,
-      &TQuibTheme::WidgetStatusbarBorderColor,
-      &TQuibTheme::WidgetStatusbarTextColor,
-  };
   std::vector<TQuibTheme> themes(8);
   std::uint32_t seed = 7;
   auto next = [&seed] { return seed = seed * 1664525u + 1013904223u; };
   for (TQuibTheme& t : themes) {
-    for (auto field : kColours) t.*field = next() >> 8;
+    for (auto field : kThemeColourFields) t.*field = next() >> 8;
     t.TitlebarGradientStart = static_cast<std::int32_t>(next() % 50);
     t.TitlebarGradientFinish = 50 + static_cast<std::int32_t>(next() % 50);
     t.MenuGradientStart = static_cast<std::int32_t>(next() % 50);

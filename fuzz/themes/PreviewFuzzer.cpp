@@ -23,40 +23,6 @@ const QTemporaryDir& Scratch() {
   return dir;
 }
 
-constexpr ThemeColour TQuibTheme::*kColours[] = {
-    &TQuibTheme::BackgroundColor,
-    &TQuibTheme::BackgroundGridColor,
-    &TQuibTheme::WindowBorderColor,
-    &TQuibTheme::WindowBackgroundColor,
-    &TQuibTheme::WindowTitlebarColor,
-    &TQuibTheme::WindowTitlebarTextColor,
-    &TQuibTheme::WindowTitlebarTextUnactiveColor,
-    &TQuibTheme::WindowTitlebarGradientColor,
-    &TQuibTheme::WindowTextColor,
-    &TQuibTheme::WindowTextHighlightColor,
-    &TQuibTheme::WindowSeparatorsColor,
-    &TQuibTheme::MenuBackgroundColor,
-    &TQuibTheme::MenuBorderColor,
-    &TQuibTheme::MenuSelectionColor,
-    &TQuibTheme::MenuTextColor,
-    &TQuibTheme::MenuTextUnactiveColor,
-    &TQuibTheme::MenuGradientColor,
-    &TQuibTheme::WidgetGenericBackgroundColor,
-    &TQuibTheme::WidgetGenericSelectionColor,
-    &TQuibTheme::WidgetGenericBorderColor,
-    &TQuibTheme::WidgetGenericTextColor,
-    &TQuibTheme::WidgetGenericTextUnactiveColor,
-    &TQuibTheme::WidgetListboxBackgroundColor,
-    &TQuibTheme::WidgetListboxBorderColor,
-    &TQuibTheme::WidgetListboxSelectionColor,
-    &TQuibTheme::WidgetListboxTextColor,
-    &TQuibTheme::WidgetScrollbarBackgroundColor,
-    &TQuibTheme::WidgetScrollbarScrollerColor,
-    &TQuibTheme::WidgetStatusbarBackgroundColor,
-    &TQuibTheme::WidgetStatusbarBorderColor,
-    &TQuibTheme::WidgetStatusbarTextColor,
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -68,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto v = input.ConsumeIntegral<std::uint32_t>();
     return v % 5 == 0 ? (v & 8 ? 0x8080FF : 0xFE8080) : v & 0xFFFFFF;
   };
-  for (auto field : kColours) theme.*field = colour();
+  for (auto field : kThemeColourFields) theme.*field = colour();
   theme.TitlebarGradientStart = input.ConsumeIntegral<std::int32_t>();
   theme.TitlebarGradientFinish = input.ConsumeIntegral<std::int32_t>();
   theme.MenuGradientStart = input.ConsumeIntegral<std::int32_t>();
@@ -115,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   };
   if (plain() != first) std::abort();
   // One colour changed, drawn after the last drawing was let go.
-  theme.*kColours[input.ConsumeIntegralInRange<std::size_t>(0, std::size(kColours) - 1)] = colour();
+  theme.*kThemeColourFields[input.ConsumeIntegralInRange<std::size_t>(
+             0, std::size(kThemeColourFields) - 1)] = colour();
   const QImage before = first.copy();
   if (draw() != plain() || first != before) std::abort();
   return 0;
