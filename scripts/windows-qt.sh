@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Builds Qt 6 (Core, Gui, Widgets, Test) for 64-bit Windows with MinGW-w64 from
+# Debian's own source package of the Qt the host tools come from, into a cache
+# folder outside the checkout. A second run reuses it while its stamp (version
+# and options) matches.
+#   scripts/windows-qt.sh
+#   QUIB_QT_MINGW_DIR   where Qt goes
+#                       (default ~/.cache/quib-configurator-build/qt-6.4.2-mingw64)
+#   QUIB_QT_JOBS        parallel compiles (default: the number of cores)
+# Needs g++-mingw-w64-x86-64-posix, qt6-base-dev-tools, cmake, ninja-build,
+# dpkg-dev and network access to the Debian mirror. Nothing of the system's
+# apt configuration or state changes: apt gets a private source list, list
+# folder and cache for the one download.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+checkout=$PWD
+
+version=6.4.2
+prefix=${QUIB_QT_MINGW_DIR:-$HOME/.cache/quib-configurator-build/qt-$version-mingw64}
+jobs=${QUIB_QT_JOBS:-$(nproc)}
+
+die() {
+  echo "windows-qt: $*" >&2
+  exit 1
+}
+
+for tool in x86_64-w64-mingw32-g++-posix cmake ninja apt-get dpkg-source; do
+  command -v "$tool" >/dev/null || die "needs $tool (scripts/install-deps.sh --test)"
+done
+host=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null || true)
+case "$host" in
+  "$version"+*) ;;
+  *) die "needs the host tools of Qt $version (qt6-base-dev-tools), found '${host:-none}'" ;;
+esac
+
+options=(
+  -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+  -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_testlib=ON
+  -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
+  -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_opengl=OFF -DINPUT_opengl=no
+  -DFEATURE_vulkan=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
+  -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
+  -DFEATURE_system_doubleconversion=OFF -DFEATURE_system_libb2=OFF
+  # Debian's source leaves out src/3rdparty/wintab, which the tablet support
+  # of the windows platform plugin needs.
+  -DFEATURE_tabletevent=OFF
+)
+compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
+toolchain_sum=$(cat cmake/mingw-w64.cmake cmake/mingw-w64-qt.cmake | sha256sum | cut -c1-16)
+stamp="qtbase $host; mingw g++ $compiler; toolchain $toolchain_sum; ${options[*]}"
+if [ -f "$prefix/quib-stamp.txt" ] && [ "$(cat "$prefix/quib-stamp.txt")" = "$stamp" ]; then
+  echo "windows-qt: Qt $version for Windows is ready in $prefix"
+  exit 0
+fi
+
+cache=$(dirname "$prefix")
+work="$prefix.work"
+mkdir -p "$cache"
+rm -rf "$work"
+mkdir -p "$work/apt/sources.list.d" "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/download"
+
+# The mirror and suites the system installs from, as a source-package entry.
+sources=/etc/apt/sources.list.d/debian.sources
+uri=$(awk '/^URIs:/ {print $2; exit}' "$sources" 2>/dev/null || true)
+suites=$(awk '/^Suites:/ {$1=""; print; exit}' "$sources" 2>/dev/null || true)
+signed=$(awk '/^Signed-By:/ {print $2; exit}' "$sources" 2>/dev/null || true)
+uri=${uri:-http://deb.debian.org/debian}
+suites=${suites:-bookworm}
+signed=${signed:-/usr/share/keyrings/debian-archive-keyring.gpg}
+cat >"$work/apt/sources.list.d/qt-source.sources" <<EOF
+Types: deb-src
+URIs: $uri
+Suites: $suites
+Components: main
+Signed-By: $signed
+EOF
+apt_options=(
+  -o Dir::Etc::SourceList=/dev/null
+  -o Dir::Etc::SourceParts="$work/apt/sources.list.d"
+  -o Dir::State::Lists="$work/apt/lists"
+  -o Dir::Cache="$work/apt/cache"
+  -o Debug::NoLocking=1
+)
+# As root apt would hand the download to its _apt user, which cannot write
+# into this private folder.
+[ "$(id -u)" -eq 0 ] && apt_options+=(-o APT::Sandbox::User=root)
+
+echo "windows-qt: fetching the source of Qt $version (qt6-base $host) from $uri"
+apt-get "${apt_options[@]}" -qq update ||
+  die "apt could not read the source index from $uri; no Qt source, nothing built"
+(cd "$work/download" && apt-get "${apt_options[@]}" -q source --download-only "qt6-base=$host") ||
+  die "apt could not fetch the source package qt6-base $host; nothing built"
+dsc=$(ls "$work/download"/qt6-base_*.dsc 2>/dev/null | head -n 1)
+[ -n "$dsc" ] || die "the download holds no qt6-base .dsc"
+
+# apt has checked every file against the signed index; dpkg-source unpacks
+# the upstream tarball and applies Debian's patches.
+echo "windows-qt: unpacking"
+dpkg-source --no-check -x "$dsc" "$work/src" >/dev/null || die "could not unpack $dsc"
+
+# Qt remembers the tool chain file it was built with; a copy of ours beside
+# it keeps the path valid wherever the checkout goes.
+rm -rf "$prefix"
+mkdir -p "$prefix/toolchain"
+cp "$checkout/cmake/mingw-w64.cmake" "$checkout/cmake/mingw-w64-qt.cmake" "$prefix/toolchain/"
+
+echo "windows-qt: configuring (about 2 minutes)"
+start=$(date +%s)
+cmake -S "$work/src" -B "$work/build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$prefix/toolchain/mingw-w64-qt.cmake" \
+  -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  "${options[@]}" >"$work/configure.log" 2>&1 ||
+  {
+    tail -n 40 "$work/configure.log" >&2
+    die "configuring Qt failed (whole log: $work/configure.log)"
+  }
+
+echo "windows-qt: building with $jobs jobs (about 25 minutes on 2 cores)"
+cmake --build "$work/build" --parallel "$jobs" || die "building Qt failed (folder kept: $work)"
+cmake --install "$work/build" >/dev/null || die "installing Qt into $prefix failed"
+echo "$stamp" >"$prefix/quib-stamp.txt"
+end=$(date +%s)
+rm -rf "$work"
+echo "windows-qt: Qt $version for Windows built in $(((end - start) / 60)) min $(((end - start) % 60)) s, in $prefix"
