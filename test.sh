@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the GoogleTest suites
-# through CTest, the install and package checks, the Windows cross-build check,
+# through CTest, the install and package checks, the Windows cross-build checks,
 # all of the suites again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and each fuzz target for a bounded time (QUIB_FUZZ_SECONDS each, 0 skips
 # fuzzing).
@@ -31,6 +31,26 @@ scripts/check-install.sh build-release
 
 echo "== Windows: Qt-free libraries and their tests built with MinGW-w64, run under Wine"
 scripts/windows-check.sh build-windows
+
+# The whole program for Windows needs Qt built for MinGW-w64 (about half an
+# hour on two cores, once): built here only when asked, used whenever present.
+windows_qt=${QUIB_QT_MINGW_DIR:-$HOME/.cache/quib-configurator-build/qt-6.4.2-mingw64}
+if [ "${QUIB_BUILD_WINDOWS_QT:-0}" = 1 ]; then
+  echo "== Windows: Qt 6 for MinGW-w64 from Debian's source"
+  scripts/windows-qt.sh
+fi
+if [ -f "$windows_qt/quib-stamp.txt" ]; then
+  echo "== Windows: the whole program, its tests under Wine, the packages"
+  windows_start=$(date +%s)
+  scripts/windows-build.sh build-windows-qt
+  scripts/windows-package.sh build-windows-qt
+  scripts/windows-run-check.sh build-windows-qt build-release
+  scripts/windows-installer-check.sh build-windows-qt
+  echo "Windows steps took $(($(date +%s) - windows_start)) s"
+else
+  echo "== Windows program skipped: no Qt for Windows in $windows_qt"
+  echo "   (build it with scripts/windows-qt.sh, or run QUIB_BUILD_WINDOWS_QT=1 ./test.sh)"
+fi
 
 echo "== Every test under AddressSanitizer and UndefinedBehaviorSanitizer"
 # One clang build serves the sanitizers and the fuzzers alike.

@@ -428,8 +428,11 @@ QString TForm1::SettingsFile() const {
   const bool besideWritable =
       QFileInfo(exeDir).isWritable() && (!file.exists() || file.isWritable());
 #ifdef _WIN32
-  // Beside the program, where Windows users keep it.
-  if (besideWritable) return beside;
+  // Beside the program, where Windows users keep it; an installed copy (its
+  // uninstaller beside it) keeps them in the user's local application data,
+  // where they outlive uninstalling and installing again.
+  const bool installed = QFileInfo::exists(exeDir + "uninstall.exe");
+  if (besideWritable && !installed) return beside;
 #else
   // In the user's configuration folder, unless a file already sits beside
   // the program (a portable copy): that one goes on being used.

@@ -8,6 +8,7 @@
 
 int main(int argc, char* argv[]) {
   platform::IgnoreFileSizeSignal();
+  platform::UseParentConsoleForOutput(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Quib Configurator");
   QApplication::setApplicationVersion(QUIB_VERSION);

@@ -9,4 +9,15 @@ namespace platform {
 // the middle of a save with temporary files left behind.
 void IgnoreFileSizeSignal();
 
+// On Windows the program is a GUI program, which gets no console: when the
+// command line holds an option (--help, --version, or a wrong one, each of
+// which prints something) or too many arguments, the program writes to the
+// console it was started from, if any. Output that already goes to a file or
+// pipe stays there. Elsewhere, nothing to do.
+void UseParentConsoleForOutput(int argc, char* argv[]);
+
+// Whether these arguments make the program print and end rather than open its
+// window (an option, or more than one directory).
+bool ArgumentsPrint(int argc, const char* const argv[]);
+
 }  // namespace platform

@@ -456,6 +456,20 @@ TEST_F(Shell, SettingsBesideTheProgramWinOverTheUserFolder) {
   EXPECT_EQ(form.SettingsFile(), IniPath());
 }
 
+#ifdef _WIN32
+// A copy the installer put there (its uninstaller beside it) keeps its
+// settings in the user's folder, which uninstalling leaves alone.
+TEST_F(Shell, AnInstalledCopyKeepsItsSettingsInTheUserFolder) {
+  const QString config = EmuDir() + "../config/quib-configurator/";
+  platform_.setUserConfigDir(config);
+  QFile uninstaller(ExeDir() + "uninstall.exe");
+  ASSERT_TRUE(uninstaller.open(QIODevice::WriteOnly));
+  uninstaller.close();
+  TForm1 form;
+  EXPECT_EQ(form.SettingsFile(), config + "Quib Configurator.ini");
+}
+#endif
+
 // The real platform names $XDG_CONFIG_HOME/quib-configurator/.
 TEST(ShellSettings, UserConfigFolderFollowsXdgConfigHome) {
 #ifndef _WIN32
