@@ -8,9 +8,8 @@
 #                       (default ~/.cache/quib-configurator-build/qt-6.4.2-mingw64)
 #   QUIB_QT_JOBS        parallel compiles (default: the number of cores)
 # Needs g++-mingw-w64-x86-64-posix, qt6-base-dev-tools, cmake, ninja-build,
-# dpkg-dev and network access to the Debian mirror. Nothing of the system's
-# apt configuration or state changes: apt gets a private source list, list
-# folder and cache for the one download.
+# dpkg-dev and network access to the Debian mirror; scripts/debian-source.sh
+# fetches the source without changing the system's apt set-up.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 checkout=$PWD
@@ -59,46 +58,8 @@ cache=$(dirname "$prefix")
 work="$prefix.work"
 mkdir -p "$cache"
 rm -rf "$work"
-mkdir -p "$work/apt/sources.list.d" "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/download"
-
-# The mirror and suites the system installs from, as a source-package entry.
-sources=/etc/apt/sources.list.d/debian.sources
-uri=$(awk '/^URIs:/ {print $2; exit}' "$sources" 2>/dev/null || true)
-suites=$(awk '/^Suites:/ {$1=""; print; exit}' "$sources" 2>/dev/null || true)
-signed=$(awk '/^Signed-By:/ {print $2; exit}' "$sources" 2>/dev/null || true)
-uri=${uri:-http://deb.debian.org/debian}
-suites=${suites:-bookworm}
-signed=${signed:-/usr/share/keyrings/debian-archive-keyring.gpg}
-cat >"$work/apt/sources.list.d/qt-source.sources" <<EOF
-Types: deb-src
-URIs: $uri
-Suites: $suites
-Components: main
-Signed-By: $signed
-EOF
-apt_options=(
-  -o Dir::Etc::SourceList=/dev/null
-  -o Dir::Etc::SourceParts="$work/apt/sources.list.d"
-  -o Dir::State::Lists="$work/apt/lists"
-  -o Dir::Cache="$work/apt/cache"
-  -o Debug::NoLocking=1
-)
-# As root apt would hand the download to its _apt user, which cannot write
-# into this private folder.
-[ "$(id -u)" -eq 0 ] && apt_options+=(-o APT::Sandbox::User=root)
-
-echo "windows-qt: fetching the source of Qt $version (qt6-base $host) from $uri"
-apt-get "${apt_options[@]}" -qq update ||
-  die "apt could not read the source index from $uri; no Qt source, nothing built"
-(cd "$work/download" && apt-get "${apt_options[@]}" -q source --download-only "qt6-base=$host") ||
-  die "apt could not fetch the source package qt6-base $host; nothing built"
-dsc=$(ls "$work/download"/qt6-base_*.dsc 2>/dev/null | head -n 1)
-[ -n "$dsc" ] || die "the download holds no qt6-base .dsc"
-
-# apt has checked every file against the signed index; dpkg-source unpacks
-# the upstream tarball and applies Debian's patches.
-echo "windows-qt: unpacking"
-dpkg-source --no-check -x "$dsc" "$work/src" >/dev/null || die "could not unpack $dsc"
+source "$checkout/scripts/debian-source.sh"
+debian_source qt6-base "$host" "$work" || die "no Qt source, nothing built"
 
 # Qt remembers the tool chain file it was built with; a copy of ours beside
 # it keeps the path valid wherever the checkout goes.

@@ -14,9 +14,14 @@
 // drawing; for instruction counts (callgrind) run "window" twice with the same
 // folder, the first run records the pages' room.
 #include <benchmark/benchmark.h>
+#ifdef _WIN32
+#include <QProcess>
+#include <vector>
+#else
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +40,12 @@
 
 #include "app/Unit1.h"
 #include "bench/app/BenchSupport.h"
+
+#ifdef _WIN32
+// After the program's headers: <windows.h> turns the names of the
+// platform's methods into macros.
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -97,6 +108,19 @@ double RealWindow(double* allPages = nullptr, bool exitThen = false) {
 
 // Runs this program with "once WHICH CACHE_DIR" and returns its seconds.
 double Process(const char* which, const std::string& cacheDir) {
+#ifdef _WIN32
+  std::vector<wchar_t> self(32768);
+  const DWORD n = ::GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
+  if (n == 0 || n >= self.size()) std::abort();
+  const auto start = Clock::now();
+  QProcess child;
+  child.start(QString::fromWCharArray(self.data(), static_cast<int>(n)),
+              {"once", which, QString::fromStdString(cacheDir)});
+  if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit ||
+      child.exitCode() != 0)
+    std::abort();
+  return Since(start);
+#else
   std::string self(4096, '\0');
   const ssize_t n = readlink("/proc/self/exe", self.data(), self.size() - 1);
   if (n <= 0) std::abort();
@@ -110,6 +134,7 @@ double Process(const char* which, const std::string& cacheDir) {
   if (waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
     std::abort();
   return Since(start);
+#endif
 }
 
 void StartupVsFloor(benchmark::State& state) {

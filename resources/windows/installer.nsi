@@ -7,7 +7,7 @@
 ; The program keeps the settings of an installed copy in %LOCALAPPDATA%; the
 ; uninstaller removes the files it installed, its shortcut and its entry, and
 ; nothing else: never the user's settings, backups or the emulator's files.
-Unicode true
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

@@ -1,7 +1,6 @@
 // The Win32 platform layer against the system's own calls (Wine's, when the
 // suite runs under Wine): profile files, starting programs, finding windows.
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,8 +16,12 @@
 #include "platform/ProfileFile.h"
 #include "tests/platform/QtPrinters.h"
 
+// After the program's headers: <windows.h> turns the names of the
+// platform's methods into macros.
+#include <windows.h>
 #undef FindWindow
 #undef MessageBox
+#undef WriteProfileString
 
 namespace {
 
@@ -159,9 +162,9 @@ TEST(Win32FindWindow, FindsATopLevelWindowByItsExactTitle) {
   const QString title = "Quib - 8-bit or die!";
   EXPECT_FALSE(SystemPlatform().FindWindow("AllegroWindow", title));
 
-  const std::wstring near = (title + " (not quite)").toStdWString();
-  HWND window = ::CreateWindowExW(0, L"AllegroWindow", near.c_str(), WS_OVERLAPPEDWINDOW, 0, 0, 200,
-                                  100, nullptr, nullptr, instance, nullptr);
+  const std::wstring almost = (title + " (not quite)").toStdWString();
+  HWND window = ::CreateWindowExW(0, L"AllegroWindow", almost.c_str(), WS_OVERLAPPEDWINDOW, 0, 0,
+                                  200, 100, nullptr, nullptr, instance, nullptr);
   ASSERT_NE(window, nullptr);
   EXPECT_FALSE(SystemPlatform().FindWindow("AllegroWindow", title));
   const std::wstring exact = title.toStdWString();
