@@ -113,6 +113,8 @@ TChangesForm::TChangesForm(QWidget* parent, Hooks hooks)
 
   edtDiff_ = new QPlainTextEdit(this);
   edtDiff_->setObjectName("edtDiff");
+  edtDiff_->setAccessibleName("Differences");
+  edtDiff_->setAccessibleDescription(explanation->text());
   edtDiff_->setReadOnly(true);
   edtDiff_->setLineWrapMode(QPlainTextEdit::NoWrap);
   edtDiff_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -274,6 +276,8 @@ TRestoreForm::TRestoreForm(QWidget* parent, std::vector<backups::BackupSet> sets
 
   lvBackups_ = new QTreeWidget(this);
   lvBackups_->setObjectName("lvBackups");
+  lvBackups_->setAccessibleName("Backup sets");
+  lvBackups_->setAccessibleDescription(label->text());
   lvBackups_->setRootIsDecorated(false);
   lvBackups_->setHeaderLabels({"Time", "Files", "Size"});
   for (const backups::BackupSet& set : sets_) {

@@ -33,6 +33,7 @@
 #include "app/PageControl.h"
 #include "app/PageSize.h"
 #include "app/Text.h"
+#include "controls/Accessible.h"
 #include "imaging/PictureReader.h"
 
 namespace {
@@ -94,12 +95,14 @@ void ShareButtonWidth(std::initializer_list<QPushButton*> buttons) {
 }
 
 // A tab strip without its tabs yet: they are added with its page.
-QTabBar* MakeTabStrip(QWidget* parent, const char* name) {
+QTabBar* MakeTabStrip(QWidget* parent, const char* name, const QString& accessibleName) {
   auto* bar = new QTabBar(parent);
   bar->setObjectName(name);
+  bar->setAccessibleName(accessibleName);
   bar->setDrawBase(true);
   bar->setExpanding(false);
   bar->setIconSize(QSize(16, 16));
+  accessible::MarkTabStrip(bar);
   return bar;
 }
 
@@ -150,6 +153,7 @@ void TForm1::BuildWindow() {
   layout->setSpacing(0);
   PageControl = new TPageControl(this);
   PageControl->setObjectName("PageControl");
+  PageControl->setAccessibleName("Pages");
   for (const PageInfo& info : kPages) {
     auto* page = new QWidget;
     page->setObjectName(info.name);
@@ -170,7 +174,7 @@ void TForm1::BuildWindow() {
     return b;
   };
   // What Apply would write, at the row's left end.
-  ChangesButton = makeButton("ChangesButton", "&Changes...");
+  ChangesButton = makeButton("ChangesButton", "Chan&ges...");
   ChangesButton->setToolTip("Shows what Apply would change in each file, and restores backups");
   buttons->addStretch(1);
   OKButton = makeButton("OKButton", "OK");
@@ -219,10 +223,10 @@ void TForm1::BuildWindow() {
   });
   connect(PageControl, &TPageControl::changedByUser, this, [this] { PageControlChange(); });
 
-  tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS");
-  tcSoundOS = MakeTabStrip(PageWidget("Sound"), "tcSoundOS");
-  tcBlitterOS = MakeTabStrip(PageWidget("Blitters"), "tcBlitterOS");
-  tcSoundFormat = MakeTabStrip(PageWidget("SoundLogging"), "tcSoundFormat");
+  tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS", "Emulator build");
+  tcSoundOS = MakeTabStrip(PageWidget("Sound"), "tcSoundOS", "Emulator build");
+  tcBlitterOS = MakeTabStrip(PageWidget("Blitters"), "tcBlitterOS", "Emulator build");
+  tcSoundFormat = MakeTabStrip(PageWidget("SoundLogging"), "tcSoundFormat", "Log format");
   strips_ = {{tcGUIOS, {"&Quib", "Quib&W"}, -1},
              {tcSoundOS, {"&Quib", "Quib&W"}, -1},
              {tcBlitterOS, {"&Quib", "Quib&W", "Quib&Nix"}, -1},
@@ -701,6 +705,7 @@ void TForm1::BuildPages(const std::vector<QString>& tabs) {
     fresh.push_back(built_[i]);
   }
   if (fresh.empty()) return;
+  KeepButtonRowLast();
   pages_.clear();
   for (Page* page : built_)
     if (page != nullptr) pages_.push_back(page);
@@ -729,6 +734,20 @@ void TForm1::BuildPages(const std::vector<QString>& tabs) {
   const KeyIndex quibIndex(QuibDoc.get()), quibwIndex(QuibWDoc.get());
   for (int step = kFirstFillStep; step <= kLastFillStep; ++step)
     for (Page* page : fresh) page->Fill(static_cast<FillStep>(step));
+}
+
+void TForm1::KeepButtonRowLast() {
+  // A page built now puts its controls at the end of the Tab chain; the
+  // button row stays after every page, as it stands below them.
+  const std::array<QWidget*, 5> row{ChangesButton, OKButton, CancelButton, ApplyButton, RunButton};
+  QWidget* last = previousInFocusChain();
+  while (last != this && (last->focusPolicy() == Qt::NoFocus ||
+                          std::find(row.begin(), row.end(), last) != row.end()))
+    last = last->previousInFocusChain();
+  for (QWidget* button : row) {
+    setTabOrder(last, button);
+    last = button;
+  }
 }
 
 void TForm1::BuildAllPages() {

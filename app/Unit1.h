@@ -203,6 +203,7 @@ class TForm1 : public QWidget {
   // complete before filling them, and fills them when a load has filled the
   // others.
   void BuildPages(const std::vector<QString>& tabs);
+  void KeepButtonRowLast();
   // The room the pages need: the largest minimum size of any page, and never
   // less than the window's designed size.
   QSize PagesRoom() const;

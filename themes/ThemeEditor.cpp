@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "blitters/BlitterNameForm.h"
+#include "controls/Accessible.h"
 #include "controls/ExTrackBar.h"
 #include "platform/Platform.h"
 #include "store/Cp1252.h"
@@ -60,11 +61,14 @@ constexpr int kStoredNameRole = Qt::UserRole + 1;
 TColourSwatch::TColourSwatch(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setFixedSize(49, 18);
+  // A screen reader reads the colour as it is written in the theme file.
+  accessible::SetValue(this, QAccessible::Button, ToQString(ThemeColourToStr(colour_)));
 }
 
 void TColourSwatch::SetColour(ThemeColour colour) {
   if (colour == colour_) return;
   colour_ = colour;
+  accessible::SetValue(this, QAccessible::Button, ToQString(ThemeColourToStr(colour_)));
   update();
 }
 
@@ -109,6 +113,8 @@ TThemeEditorForm::TThemeEditorForm(QWidget* owner, ThemeEditorHost host)
   InitThemeEditorResources();
   if (owner != nullptr) setFont(owner->font());
   ui_->setupUi(this);
+  // The tabs take the focus for the page control: they carry its name.
+  ui_->PageControl->tabBar()->setAccessibleName(ui_->PageControl->accessibleName());
   // A fixed dialog frame with only the system menu; not modal.
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "app/Unit1.h"
 
@@ -16,7 +17,17 @@ MiscPage::MiscPage(TForm1& form) : Page(form, form.PageWidget("Miscellaneous")) 
   group_ = new QGroupBox(page_);
   ui.setupUi(group_);
   static_cast<QVBoxLayout*>(page_->layout())->insertWidget(0, group_);
-  QWidget::setTabOrder(ui.MarioIsAFatPlumber, form.edtLocation);
+  // Tab goes through this group first, then through the configurator's
+  // settings below it.
+  std::vector<QWidget*> settings;
+  for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
+    if (w->focusPolicy() != Qt::NoFocus && form.ConfiguratorSettings->isAncestorOf(w))
+      settings.push_back(w);
+  QWidget* previous = ui.MarioIsAFatPlumber;
+  for (QWidget* w : settings) {
+    QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
 
   bind_.Check(ui.NESSucks, "nes_sucks", form.Shared(), "NESSucksClick");
   connect(ui.MarioIsAFatPlumber, &QCheckBox::toggled, this,

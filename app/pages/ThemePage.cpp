@@ -13,6 +13,7 @@
 #include "app/Text.h"
 #include "app/Unit1.h"
 #include "app/pages/AboutPage.h"
+#include "controls/Accessible.h"
 #include "themes/ThemeEditor.h"
 #include "ui_ThemePage.h"
 
@@ -28,6 +29,8 @@ const char* const kUncommentQuestion =
 ThemePage::ThemePage(TForm1& form)
     : Page(form, form.PageWidget("Theme")), ui_(std::make_unique<Ui::ThemePage>()) {
   ui_->setupUi(page_);
+  // A screen reader reads the name of the theme the preview shows.
+  accessible::SetValue(ui_->ThemePreview, QAccessible::Graphic, QString());
   ui_->LinkRow->addWidget(AboutPage::MakeLink(form, page_, "Label47", "Quib themes page",
                                               QString::fromLatin1(links::kQuibThemesPage)));
   ui_->LinkRow->addStretch(1);
@@ -146,8 +149,10 @@ void ThemePage::DrawThemePreview(const TQuibTheme& theme, bool askMissingPicture
   }
   waiting_.reset();
   if (const auto picture =
-          preview::DrawThemePreview(lock_, theme, PreviewContext(askMissingPicture)))
+          preview::DrawThemePreview(lock_, theme, PreviewContext(askMissingPicture))) {
     ui_->ThemePreview->setPixmap(QPixmap::fromImage(*picture));
+    accessible::SetValue(ui_->ThemePreview, QAccessible::Graphic, ui_->ThemesCombo->currentText());
+  }
 }
 
 bool ThemePage::eventFilter(QObject* watched, QEvent* event) {
