@@ -1,62 +1,92 @@
-// What a screen reader finds: every control Tab can reach is in the
-// accessibility tree of its window, with a name and a role that says what it
-// is; the controls we draw ourselves tell their value and announce changes.
+// Every window without a mouse and with a screen reader: the walks of
+// tests/access/Walk.h over every page and dialog, access keys pressed, and
+// what the controls we draw ourselves tell a screen reader.
 #include <QAccessible>
-#include <QAccessibleInterface>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QTabBar>
+#include <QTest>
+#include <algorithm>
 
+#include "app/PageControl.h"
 #include "controls/Accessible.h"
 #include "controls/ExTrackBar.h"
-#include "tests/access/WalkFixture.h"
+#include "tests/access/Walk.h"
+#include "themes/ThemeEditor.h"
 
 namespace {
 
-// The widgets met walking the window's accessibility tree, with their
-// interfaces.
-void Walk(QAccessibleInterface* iface, std::map<QObject*, QAccessibleInterface*>& found,
-          int depth = 0) {
-  if (iface == nullptr || depth > 64) return;
-  if (iface->object() != nullptr && !found.count(iface->object())) found[iface->object()] = iface;
-  for (int i = 0; i < iface->childCount(); ++i) Walk(iface->child(i), found, depth + 1);
-}
-
-std::vector<std::string> NameFaults(QWidget* window) {
-  std::vector<std::string> faults;
-  std::map<QObject*, QAccessibleInterface*> found;
-  Walk(QAccessible::queryAccessibleInterface(window), found);
-  for (QWidget* control : walk::Controls(window)) {
-    // A control that hands its focus to a part of it (a tab widget to its
-    // tabs) is read as that part.
-    while (control->focusProxy() != nullptr) control = control->focusProxy();
-    const auto at = found.find(control);
-    if (at == found.end()) {
-      faults.push_back("not in the accessibility tree: " + walk::Describe(control));
-      continue;
-    }
-    QAccessibleInterface* iface = at->second;
-    if (iface->text(QAccessible::Name).trimmed().isEmpty())
-      faults.push_back("no name: " + walk::Describe(control));
-    const QAccessible::Role role = iface->role();
-    if (role == QAccessible::NoRole || role == QAccessible::Client || role == QAccessible::Pane)
-      faults.push_back("no role: " + walk::Describe(control));
-  }
-  return faults;
-}
-
-std::string Lines(const std::vector<std::string>& faults) {
-  std::string out;
-  for (const std::string& fault : faults) out += "\n  " + fault;
-  return out;
-}
-
-TEST_F(WalkTest, EveryReachableControlHasANameAndARole) {
-  for (const walk::Surface& surface : Surfaces()) {
+TEST_F(WalkTest, EveryPageAndDialogPassesTheWalks) {
+  const std::vector<walk::Surface> surfaces = Surfaces();
+  ASSERT_EQ(surfaces.size(), 13u + 5u + 4u);
+  const std::pair<const char*, std::function<walk::Faults(QWidget*)>> walks[] = {
+      {"access keys", walk::AccessKeyFaults},
+      {"Tab order", walk::TabChainFaults},
+      {"accessibility tree", walk::AccessibleFaults}};
+  for (const walk::Surface& surface : surfaces) {
     ASSERT_NE(surface.window, nullptr) << surface.name;
     Show(surface);
-    const auto faults = NameFaults(surface.window);
-    EXPECT_TRUE(faults.empty()) << surface.name << Lines(faults);
+    for (const auto& [what, check] : walks) {
+      walk::Faults faults = check(surface.window);
+      // The colour chooser's "HTML" and "Hue" have always shared Alt+H: the
+      // key moves between the two fields.
+      if (surface.name == "colour chooser")
+        std::erase_if(faults, [](const std::string& f) { return f.starts_with("Alt+H given"); });
+      EXPECT_TRUE(faults.empty()) << surface.name << ", " << what << walk::Lines(faults);
+    }
+  }
+}
+
+// Access keys do what their captions promise, from the page they stand on:
+// the Changes window opens from every page, a label's key takes the focus to
+// its field, a check box's key ticks it.
+TEST_F(WalkTest, AccessKeysWork) {
+  ASSERT_GT(Surfaces().size(), 13u);
+  auto* chooser = form()->findChild<TColourChooserForm*>();
+  ASSERT_NE(chooser, nullptr);
+  struct Case {
+    const char* page;  // of the main window; nullptr: the colour chooser
+    Qt::Key key;
+    const char* focused;  // the control that has the focus then
+  };
+  const Case cases[] = {
+      {"GUI", Qt::Key_C, "FBClose"},
+      {"GUI", Qt::Key_R, "GUIRes"},
+      {"Miscellaneous", Qt::Key_Q, "edtLocation"},
+      {"Sound", Qt::Key_C, "Soundcard"},
+      {nullptr, Qt::Key_G, "tbGreen"},
+      {nullptr, Qt::Key_L, "tbLum"},
+  };
+  for (const Case& c : cases) {
+    QWidget* window = c.page != nullptr ? static_cast<QWidget*>(form()) : chooser;
+    // Only this window and the main window are open (an open modal window
+    // would take the keys).
+    for (QWidget* other : QApplication::topLevelWidgets())
+      if (other != window && other != form()) other->hide();
+    if (c.page != nullptr) ShowPage(c.page);
+    ASSERT_TRUE(walk::Activate(window)) << c.focused;
+    auto* box = window->findChild<QCheckBox*>(c.focused);
+    const bool ticked = box != nullptr && box->isChecked();
+    QTest::keyClick(window, c.key, Qt::AltModifier);
+    QTest::qWait(150);  // a button's key clicks it as it is drawn pressed
+    ASSERT_NE(QApplication::focusWidget(), nullptr) << c.focused;
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), c.focused);
+    if (box != nullptr) {
+      EXPECT_NE(box->isChecked(), ticked) << c.focused;
+    }
+  }
+  for (QWidget* other : QApplication::topLevelWidgets())
+    if (other != form()) other->hide();
+  for (const char* page : {"GUI", "Emulation", "Input", "Sound", "Blitters", "TabSheet1"}) {
+    for (auto* changes : form()->findChildren<TChangesForm*>()) changes->close();
+    ShowPage(page);
+    ASSERT_TRUE(walk::Activate(form()));
+    QTest::keyClick(form(), Qt::Key_G, Qt::AltModifier);
+    QTest::qWait(150);
+    const auto open = form()->findChildren<TChangesForm*>();
+    EXPECT_TRUE(std::any_of(open.begin(), open.end(), [](QWidget* w) { return w->isVisible(); }))
+        << page;
   }
 }
 
