@@ -1,6 +1,7 @@
 #include "themes/ThemeEditor.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -21,6 +22,7 @@
 #include "platform/Platform.h"
 #include "store/Cp1252.h"
 #include "themes/ColourChooser.h"
+#include "themes/ColourMath.h"
 #include "ui_ThemeEditor.h"
 
 static void InitThemeEditorResources() { Q_INIT_RESOURCE(themeeditor); }
@@ -94,6 +96,16 @@ void TColourSwatch::mousePressEvent(QMouseEvent* event) {
 
 void TColourSwatch::keyPressEvent(QKeyEvent* event) {
   if (Editor == nullptr || Editor->Dragging()) return QWidget::keyPressEvent(event);
+  // Copy and paste carry a colour from swatch to swatch as a drag does,
+  // without a mouse: as its "#RRGGBB" text, to and from any program.
+  if (event->matches(QKeySequence::Copy)) {
+    QGuiApplication::clipboard()->setText(ToQString(ThemeColourToStr(colour_)));
+    return;
+  }
+  if (event->matches(QKeySequence::Paste)) {
+    Editor->PasteColour(this, QGuiApplication::clipboard()->text());
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
@@ -471,6 +483,15 @@ void TThemeEditorForm::CancelDrag() {
 void TThemeEditorForm::DropColour(TColourSwatch* target, TColourSwatch* source) {
   target->SetColour(source->Colour());
   StoreSwatches();
+}
+
+bool TThemeEditorForm::PasteColour(TColourSwatch* target, const QString& text) {
+  const QString trimmed = text.trimmed();
+  const auto rgb = trimmed.startsWith('#') ? ParseHtmlColour(trimmed.toStdString()) : std::nullopt;
+  if (!rgb) return false;
+  target->SetColour(PackColour(*rgb));
+  StoreSwatches();
+  return true;
 }
 
 void TThemeEditorForm::ColourEndDrag(TColourSwatch* source, TColourSwatch* target) {

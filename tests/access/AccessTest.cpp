@@ -3,6 +3,7 @@
 // what the controls we draw ourselves tell a screen reader.
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QTabBar>
@@ -175,6 +176,30 @@ TEST_F(WalkTest, OwnControlsTellTheirValueAndAnnounceItsChanges) {
 
 // The page control's tabs are children a screen reader lists and presses,
 // the pages after them.
+// A swatch's colour goes to another without a mouse: Ctrl+C, Ctrl+V. A text
+// that is no colour changes nothing.
+TEST_F(WalkTest, SwatchColoursAreCopiedAndPastedWithTheKeyboard) {
+  ASSERT_GT(Surfaces().size(), 13u);
+  TThemeEditorForm* editor = Themes()->ThemeEditor();
+  auto* from = editor->findChild<TColourSwatch*>("csMenuTop");
+  auto* to = editor->findChild<TColourSwatch*>("csListboxBackground");
+  from->SetColour(0x123456);
+  to->SetColour(0x000000);
+  QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "#563412");
+  QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(to->Colour(), 0x123456u);
+  EXPECT_EQ(editor->Theme()->WidgetListboxBackgroundColor, 0x123456u);  // stored at once
+  for (const char* text : {"#12345", "123456 ", "#12345G", "red"}) {
+    QGuiApplication::clipboard()->setText(text);
+    QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(to->Colour(), 0x123456u) << text;
+  }
+  QGuiApplication::clipboard()->setText(" #a0B0c0\n");
+  QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(to->Colour(), 0xC0B0A0u);
+}
+
 TEST_F(WalkTest, PageTabsAreListedAndPressed) {
   ASSERT_NE(Start(), nullptr);
   TPageControl* pages = form()->PageControl;
