@@ -176,6 +176,8 @@ void SetListener(Listener listener) { TheListener() = std::move(listener); }
 
 void AnnounceValue(QObject* object, const QVariant& value) {
   if (TheListener()) TheListener()(object, value);
+  // Without a screen reader nothing listens: no interface is made for it.
+  if (!QAccessible::isActive()) return;
   QAccessibleValueChangeEvent event(object, value);
   QAccessible::updateAccessibility(&event);
 }

@@ -198,6 +198,16 @@ TEST_F(WalkTest, SwatchColoursAreCopiedAndPastedWithTheKeyboard) {
   QGuiApplication::clipboard()->setText(" #a0B0c0\n");
   QTest::keyClick(to, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(to->Colour(), 0xC0B0A0u);
+  // A screen reader's press on a swatch edits its colour, as Space does.
+  int asked = 0;
+  TColourChooserForm::ModalHook = [&asked](TColourChooserForm&) {
+    ++asked;
+    return int(QDialog::Rejected);
+  };
+  QAccessible::queryAccessibleInterface(to)->actionInterface()->doAction(
+      QAccessibleActionInterface::pressAction());
+  TColourChooserForm::ModalHook = nullptr;
+  EXPECT_EQ(asked, 1);
 }
 
 TEST_F(WalkTest, PageTabsAreListedAndPressed) {
