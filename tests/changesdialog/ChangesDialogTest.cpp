@@ -138,6 +138,44 @@ TEST_F(ChangesDialogTest, ReadsTheDiskWhenOpenedAndOnRefresh) {
           .isValid());
 }
 
+TEST_F(ChangesDialogTest, LongFileShowsEveryChangeInTheWindowAndCountsTheRest) {
+  // 15,000 padding lines that Apply normalises, loaded as the program's own.
+  std::string cfg = ReadFile("quib.cfg");
+  for (int i = 0; i < 15000; ++i)
+    cfg += "pad_" + std::to_string(i) + " = " + std::to_string(i) + "\r\n";
+  WriteFile("quib.cfg", cfg);
+  ASSERT_TRUE(form()->Guarded([this] { form()->UndoButtonClick(); }));
+  TChangesForm* dialog = OpenChanges();
+  ASSERT_NE(dialog, nullptr);
+
+  // Apply adds a key the file lacks at its end, too.
+  EXPECT_TRUE(BlockWith(dialog, "quib.cfg: at least 15002 lines change; the first 1908 are shown")
+                  .isValid());
+  EXPECT_TRUE(BlockWith(dialog,
+                        "(15119 lines on disk, 15120 to be written): lines 1 to 2026 of "
+                        "both are compared and every change there is shown.")
+                  .isValid());
+  EXPECT_TRUE(BlockWith(dialog, "counted, not shown: 13093 removed, 13094 added.").isValid());
+  // The window ends at line 2026, the padding's line 1906.
+  EXPECT_TRUE(BlockWith(dialog, "+ pad_1906=1906").isValid());
+  int shownPadding = 0;
+  for (QTextBlock b = DiffView(dialog)->document()->begin(); b.isValid(); b = b.next())
+    shownPadding += b.text().contains("- pad_") ? 1 : 0;
+  EXPECT_EQ(shownPadding, 1907);
+  int changed = 0, shown = 0;
+  for (const auto& diff : dialog->Diffs()) {
+    changed += changes::ChangedLines(diff);
+    shown += changes::ShownChangedLines(diff);
+  }
+  EXPECT_GE(changed, 15002);
+  EXPECT_EQ(Summary(dialog), QString("%1 of 5 files change: at least %2 lines change; the first "
+                                     "%3 are shown.")
+                                 .arg(std::count_if(dialog->Diffs().begin(), dialog->Diffs().end(),
+                                                    [](const auto& d) { return !d.unchanged; }))
+                                 .arg(changed)
+                                 .arg(shown));
+}
+
 TEST_F(ChangesDialogTest, RestoreWritesTheSetBackAfterBackingUpAndReloads) {
   std::vector<std::string> original;
   for (const char* name : {"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp", "quib.thm"})
