@@ -206,18 +206,18 @@ void TChangesForm::Fill(const std::vector<changes::FileDiff>& diffs) {
     for (const changes::EndingChange& ending : diff.endings)
       out.Line("  " + ToQ(changes::DescribeEndings(ending)), noteText, none, false, true);
     if (diff.partial) {
+      // Three short lines, so that they fit the window's width.
       const QString compared = diff.oldCompared == diff.newCompared
-                                   ? "lines 1 to " + Number(diff.oldCompared) + " of both are"
-                                   : "lines 1 to " + Number(diff.oldCompared) +
-                                         " on disk and 1 to " + Number(diff.newCompared) +
-                                         " written are";
-      out.Line("  Too long to compare in full (" + Number(diff.oldLines) + " lines on disk, " +
-                   Number(diff.newLines) + " to be written): " + compared +
-                   " compared and every change there is shown.",
-               noteText, none, false, true);
-      out.Line("  The lines after them are lined up one against one and counted, not shown: " +
-                   Number(diff.moreRemoved) + " removed, " + Number(diff.moreAdded) + " added.",
-               noteText, none, false, true);
+                                   ? Number(diff.oldCompared) + " of both"
+                                   : Number(diff.oldCompared) + " on disk, 1 to " +
+                                         Number(diff.newCompared) + " written";
+      for (const QString& note :
+           {"Too long to compare in full (" + Number(diff.oldLines) + " lines on disk, " +
+                Number(diff.newLines) + " to be written).",
+            "Compared: lines 1 to " + compared + "; every change there is shown.",
+            "After them, lined up one against one: " + Number(diff.moreRemoved) + " removed, " +
+                Number(diff.moreAdded) + " added (not shown)."})
+        out.Line("  " + note, noteText, none, false, true);
     }
     for (const changes::Hunk& hunk : diff.hunks) {
       if (shown >= kMaxShownLines) {
