@@ -158,22 +158,11 @@ TEST_F(ChangesDialogTest, LongFileShowsEveryChangeInTheWindowAndCountsTheRest) {
       BlockWith(dialog, "one against one: 13093 removed, 13094 added (not shown).").isValid());
   // The window ends at line 2026, the padding's line 1906.
   EXPECT_TRUE(BlockWith(dialog, "+ pad_1906=1906").isValid());
-  int shownPadding = 0;
-  for (QTextBlock b = DiffView(dialog)->document()->begin(); b.isValid(); b = b.next())
-    shownPadding += b.text().contains("- pad_") ? 1 : 0;
-  EXPECT_EQ(shownPadding, 1907);
-  int changed = 0, shown = 0;
-  for (const auto& diff : dialog->Diffs()) {
-    changed += changes::ChangedLines(diff);
-    shown += changes::ShownChangedLines(diff);
-  }
-  EXPECT_GE(changed, 15002);
-  EXPECT_EQ(Summary(dialog), QString("%1 of 5 files change: at least %2 lines change; the first "
-                                     "%3 are shown.")
-                                 .arg(std::count_if(dialog->Diffs().begin(), dialog->Diffs().end(),
-                                                    [](const auto& d) { return !d.unchanged; }))
-                                 .arg(changed)
-                                 .arg(shown));
+  EXPECT_FALSE(DiffView(dialog)->document()->toPlainText().contains("pad_1907"));
+  // With the 52 lines the sample's other files change.
+  EXPECT_EQ(Summary(dialog),
+            "4 of 5 files change: at least 15054 lines change; the first 1960 are "
+            "shown.");
 }
 
 TEST_F(ChangesDialogTest, RestoreWritesTheSetBackAfterBackingUpAndReloads) {
