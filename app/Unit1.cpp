@@ -243,7 +243,7 @@ bool TForm1::FormCreate() {
   {
     StripPictures strips;
     strips.LoadImageStrip("Tabs", ImageLists[0], 0);
-    SetTabImages(PageControl, ImageLists[0]);
+    SetPageImages(PageControl, ImageLists[0]);
     const std::pair<QTabBar*, const char*> bars[] = {{tcBlitterOS, "OSes"},
                                                      {tcSoundOS, "OSes"},
                                                      {tcGUIOS, "OSes"},
