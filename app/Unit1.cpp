@@ -32,6 +32,7 @@
 #include "app/Page.h"
 #include "app/PageControl.h"
 #include "app/PageSize.h"
+#include "app/Recovery.h"
 #include "app/Text.h"
 #include "imaging/PictureReader.h"
 
@@ -794,6 +795,9 @@ void TForm1::FormShow() {
     roomChecked_ = true;
     page_size::Store(platform::Current().UserCacheDir(), roomKey_, appliedRoom_);
   }
+  // An Apply the program could not finish (it ended, or the power went)
+  // is settled before the files are read.
+  Guarded([this] { SettleUnfinishedApply(*this); });
   Guarded([this] { LoadSettings(); });
   if (closed_) return;
   if (ThemesComboChange) Guarded([this] { ThemesComboChange(); });
@@ -916,15 +920,13 @@ std::vector<save_set::Entry> TForm1::FilesToSave() const {
   return entries;
 }
 
-bool TForm1::ConfirmOverwritingChangedFiles(const std::vector<save_set::Entry>& entries) {
+bool TForm1::ConfirmOverwritingChangedFiles(const std::vector<std::filesystem::path>& changedFiles,
+                                            std::map<std::filesystem::path, FileStamp>& expected) {
+  if (changedFiles.empty()) return true;
   QStringList changed;
-  for (const save_set::Entry& entry : entries) {
-    const auto stamp = stamps_.find(entry.path);
-    if (stamp == stamps_.end() || !StillAsLoaded(entry.path, stamp->second))
-      changed << QDir::toNativeSeparators(
-          QFile::decodeName(QByteArray::fromStdString(entry.path.string())));
-  }
-  if (changed.isEmpty()) return true;
+  for (const std::filesystem::path& path : changedFiles)
+    changed << QDir::toNativeSeparators(
+        QFile::decodeName(QByteArray::fromStdString(path.string())));
   platform::MessageRequest request;
   request.caption = "Settings files changed on disk";
   request.text =
@@ -938,8 +940,21 @@ bool TForm1::ConfirmOverwritingChangedFiles(const std::vector<save_set::Entry>& 
   request.icon = platform::Icon::Warning;
   request.buttons = platform::Buttons::YesNo;
   request.defaultButton = platform::Answer::No;
-  return platform::Current().MessageBox(isVisible() ? this : nullptr, request) ==
-         platform::Answer::Yes;
+  if (platform::Current().MessageBox(isVisible() ? this : nullptr, request) !=
+      platform::Answer::Yes)
+    return false;
+  // What the user agreed to overwrite is what the files hold now; a later
+  // change is asked about again.
+  for (const std::filesystem::path& path : changedFiles) {
+    FileStamp now;
+    try {
+      ReadFileBytes(path, &now);
+      expected[path] = now;
+    } catch (const FileError&) {
+      expected.erase(path);
+    }
+  }
+  return true;
 }
 
 void TForm1::RememberSaved(const save_set::PreparedSet& prepared,
@@ -963,25 +978,41 @@ bool TForm1::SaveSettings() {
             .toStdString());
   }
   // 1. What is saved, and whether someone else changed those files since.
-  std::vector<save_set::Entry> entries = FilesToSave();
-  if (!ConfirmOverwritingChangedFiles(entries)) return false;
-  // 2. Every file written and flushed beside its target; a failure here
-  //    removes them all and replaces nothing.
-  save_set::PreparedSet prepared(std::move(entries));
-  // 3. The files about to be replaced are kept as a backup set, complete
-  //    and flushed; a backup that cannot be written stops here. Then every
-  //    file is replaced, in order.
-  std::vector<std::filesystem::path> all;
-  for (std::size_t i = 0; i < prepared.size(); ++i) all.push_back(prepared.entry(i).path);
-  backups::Store store = BackupStoreOf(*this);
-  try {
-    backups::CommitWithBackup(prepared, store);
-  } catch (const save_set::SaveSetError& error) {
-    RememberSaved(prepared, error.saved());
-    throw;
+  const std::vector<save_set::Entry> entries = FilesToSave();
+  std::map<std::filesystem::path, FileStamp> expected = stamps_;
+  std::vector<std::filesystem::path> changed;
+  for (const save_set::Entry& entry : entries) {
+    const auto stamp = stamps_.find(entry.path);
+    if (stamp == stamps_.end() || !StillAsLoaded(entry.path, stamp->second))
+      changed.push_back(entry.path);
   }
-  RememberSaved(prepared, all);
-  return true;
+  if (!ConfirmOverwritingChangedFiles(changed, expected)) return false;
+  backups::Store store = BackupStoreOf(*this);
+  for (;;) {
+    // 2. Every file written and flushed beside its target; a failure here
+    //    removes them all and replaces nothing.
+    save_set::PreparedSet prepared(entries);
+    // 3. One save per emulator folder at a time. The files about to be
+    //    replaced are kept as a backup set, complete and flushed, and each
+    //    must still hold what was loaded or agreed to (else the user is asked
+    //    again); then every file is replaced in order, and a failure puts
+    //    back the files already replaced.
+    std::vector<std::filesystem::path> all;
+    for (std::size_t i = 0; i < prepared.size(); ++i) all.push_back(prepared.entry(i).path);
+    backups::SaveHooks hooks;
+    hooks.loaded = &expected;
+    try {
+      backups::CommitWithBackup(prepared, store, hooks);
+    } catch (const backups::ChangedOnDiskError& error) {
+      if (!ConfirmOverwritingChangedFiles(error.files(), expected)) return false;
+      continue;
+    } catch (const save_set::SaveSetError& error) {
+      RememberSaved(prepared, error.saved());
+      throw;
+    }
+    RememberSaved(prepared, all);
+    return true;
+  }
 }
 
 bool TForm1::ApplyButtonClick() {

@@ -222,9 +222,12 @@ class TForm1 : public QWidget {
   void AddStripTabs(QWidget* page);
   void SetStripIcons(QTabBar* tabs, int slot);
   void ReadProgramSettings();
-  // Asks whether files changed on disk since they were read may be
-  // overwritten; true when none changed or the user said Yes.
-  bool ConfirmOverwritingChangedFiles(const std::vector<save_set::Entry>& entries);
+  // Asks whether these files, changed on disk since they were read, may be
+  // overwritten; true when none changed or the user said Yes. On Yes their
+  // stamps in `expected` become what they hold now, so that the last look
+  // before replacing lets them pass.
+  bool ConfirmOverwritingChangedFiles(const std::vector<std::filesystem::path>& changed,
+                                      std::map<std::filesystem::path, FileStamp>& expected);
   // Notes what the saved files hold now.
   void RememberSaved(const save_set::PreparedSet& prepared,
                      const std::vector<std::filesystem::path>& saved);

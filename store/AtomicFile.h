@@ -69,6 +69,13 @@ class PendingFile {
   std::uint64_t device_ = 0, inode_ = 0;  // the file prepared for a write in place
 };
 
+#ifdef _WIN32
+// After a failed ReplaceFileW(target, ..., backup): when the target is gone
+// and the backup holds the old file, moves it back. True when the target
+// exists afterwards.
+bool RecoverFailedReplace(const std::filesystem::path& target, const std::filesystem::path& backup);
+#endif
+
 // The reason text of a system error number, ending in a full stop.
 inline std::string SystemReason(int err) {
   std::string text = std::generic_category().message(err);

@@ -82,7 +82,7 @@ struct Dir {
                     "it, or move it away, and try again.");
 }
 
-[[noreturn]] void RefuseOwner(const fs::path& path, const char* what) {
+[[noreturn, maybe_unused]] void RefuseOwner(const fs::path& path, const char* what) {
   throw BackupError(std::string("The backup ") + what + " " + Quoted(path) +
                     " belongs to another user. Backups are kept only in folders of your own: "
                     "remove it, or move it away, and try again.");
