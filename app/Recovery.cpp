@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "app/ChangesDialog.h"
 #include "app/Unit1.h"
@@ -31,6 +33,10 @@ void SettleUnfinishedApply(TForm1& form) {
   } catch (const backups::BackupError&) {
     return;  // no folder for backups at all: Apply says so when it is used
   }
+  // Nothing was ever saved from this folder: nothing to look at (and no
+  // backup folder to make for it).
+  std::error_code missing;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(store->Folder(), missing))) return;
   std::vector<backups::UnfinishedApply> found;
   try {
     // Under the lock, so that an Apply running in another Configurator is

@@ -285,7 +285,8 @@ Dir OpenFolder(const Dir* parent, const fs::path& name, bool create, const char*
   }
   if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) RefuseLink(dir.path, what);
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
-    throw BackupError("Cannot open the backup folder " + Quoted(dir.path) + ". It is a file.");
+    throw BackupError(std::string(create ? "Cannot create" : "Cannot open") +
+                      " the backup folder " + Quoted(dir.path) + ". It is a file.");
   return dir;
 }
 
