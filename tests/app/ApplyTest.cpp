@@ -264,30 +264,4 @@ TEST_F(ApplyTest, ApplyWhileAnotherConfiguratorSavesTheFolderSaysSo) {
   EXPECT_TRUE(HasLine("quib.cfg", "fb_width=999"));
 }
 
-// A replacement the system refuses half-way (an append-only file) is
-// reported through the window's message: nothing saved, files put back.
-TEST_F(ApplyTest, AReplacementRefusedHalfWayIsReportedAndPutBack) {
-  if (::geteuid() != 0) GTEST_SKIP() << "append-only files need root";
-  WriteIni();
-  TForm1* form = Start();
-  ASSERT_NE(form, nullptr);
-  WriteValue(*form->QuibDoc, "fb_width", "999");
-  const std::string cfg = ReadFile("quib.cfg");
-  const std::string inp = (EmuDir() + "quib.inp").toStdString();
-  ASSERT_EQ(std::system(("chattr +a '" + inp + "'").c_str()), 0) << "chattr +a failed";
-  platform_.clearCalls();
-  QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
-  std::system(("chattr -a '" + inp + "'").c_str());
-  ASSERT_EQ(Captions(), std::vector<QString>{"Quib Configurator"});
-  const QString text = platform_.messages()[0].text;
-  EXPECT_TRUE(
-      text.startsWith("Nothing was saved: Cannot create file \"" + EmuDir() + "quib.inp\"."));
-  EXPECT_TRUE(text.endsWith("The files already replaced were put back.")) << text.toStdString();
-  EXPECT_EQ(ReadFile("quib.cfg"), cfg);
-  // Nothing was saved, so the next Apply asks nothing about changed files.
-  platform_.clearCalls();
-  Apply();
-  EXPECT_EQ(Captions(), std::vector<QString>{"Settings saved"});
-}
-
 }  // namespace
