@@ -236,11 +236,7 @@ void TChangesForm::RestoreClick() {
   try {
     sets = hooks_.store().List();
   } catch (const std::exception& error) {
-    platform::MessageRequest request;
-    request.caption = "Restore";
-    request.text = QString::fromLocal8Bit(error.what());
-    request.icon = platform::Icon::Error;
-    platform::Current().MessageBox(this, request);
+    platform::Message(this, "Restore", QString::fromLocal8Bit(error.what()), platform::Icon::Error);
     return;
   }
   auto* form = new TRestoreForm(this, std::move(sets), [this](const backups::BackupSet& set) {
@@ -313,16 +309,13 @@ void TRestoreForm::RestoreClick() {
   QStringList names;
   for (const backups::SetFile& file : set.files) names << QString::fromStdString(file.name);
 
-  platform::MessageRequest request;
-  request.caption = "Restore";
-  request.text = "Write back the files kept at " + QString::fromStdString(set.DisplayTime()) +
-                 "?\r" + names.join(", ") +
-                 "\r\rThe files there now are backed up first. Every page is then loaded again "
-                 "from the files: changes not yet applied are lost.";
-  request.icon = platform::Icon::Question;
-  request.buttons = platform::Buttons::YesNo;
-  request.defaultButton = platform::Answer::No;
-  if (platform::Current().MessageBox(this, request) != platform::Answer::Yes) return;
+  const QString text = "Write back the files kept at " + QString::fromStdString(set.DisplayTime()) +
+                       "?\r" + names.join(", ") +
+                       "\r\rThe files there now are backed up first. Every page is then loaded "
+                       "again from the files: changes not yet applied are lost.";
+  if (platform::Message(this, "Restore", text, platform::Icon::Question, platform::Buttons::YesNo,
+                        platform::Answer::No) != platform::Answer::Yes)
+    return;
   if (restore_(set)) accept();
 }
 

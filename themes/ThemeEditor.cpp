@@ -511,11 +511,9 @@ bool TThemeEditorForm::NameListed(const std::string& name, int except) const {
 }
 
 void TThemeEditorForm::NameExistsMessage() {
-  platform::MessageRequest request;
-  request.caption = "Name already exists!";
-  request.text = "The name you chose already exists! Please choose another name.";
-  request.icon = platform::Icon::Error;
-  platform::Current().MessageBox(this, request);
+  platform::Message(this, "Name already exists!",
+                    "The name you chose already exists! Please choose another name.",
+                    platform::Icon::Error);
 }
 
 void TThemeEditorForm::btnSaveClick() {
@@ -557,13 +555,11 @@ void TThemeEditorForm::btnDeleteClick() {
   if (host_.ThemeDoc == nullptr || !host_.SelectedName || host_.ThemesCombo == nullptr) return;
   if (host_.ThemesCombo->currentIndex() < 0) return;
   const std::string name = host_.SelectedName();
-  platform::MessageRequest request;
-  request.caption = "Please confirm theme deletion";
-  request.text = "Are you sure you want to delete this theme:\r" + ToQString(name);
-  request.icon = platform::Icon::Question;
-  request.buttons = platform::Buttons::YesNo;
-  request.defaultButton = platform::Answer::No;
-  if (platform::Current().MessageBox(this, request) != platform::Answer::Yes) return;
+  if (platform::Message(this, "Please confirm theme deletion",
+                        "Are you sure you want to delete this theme:\r" + ToQString(name),
+                        platform::Icon::Question, platform::Buttons::YesNo,
+                        platform::Answer::No) != platform::Answer::Yes)
+    return;
   if (!DeleteThemeBlock(*host_.ThemeDoc, name)) return;
   if (host_.ListThemes) host_.ListThemes();
   if (host_.ThemesComboChange) host_.ThemesComboChange();
