@@ -40,17 +40,26 @@ QString FileHeading(const changes::FileDiff& diff, bool changedOnDisk) {
       ToQ(diff.name) + (changedOnDisk ? " (changed on disk since it was loaded): " : ": ");
   if (diff.unchanged) return text + "unchanged";
   if (!diff.onDisk) return text + "new file, " + Number(diff.newLines) + " lines";
-  if (diff.added == 0 && diff.removed == 0 && !diff.partial) return text + "line ends only";
+  if (diff.partial)
+    return text + ToQ(changes::DescribeShare(changes::ChangedLines(diff),
+                                             changes::ShownChangedLines(diff)));
+  if (diff.added == 0 && diff.removed == 0) return text + "line ends only";
   return text + Number(diff.added) + (diff.added == 1 ? " line" : " lines") + " added, " +
          Number(diff.removed) + " removed";
 }
 
-// Appends one line of the diff view with its colours.
+// Appends one line of the diff view with its colours. The lines form one edit,
+// so that the view lays them out once they are all there (and then only those
+// on screen) rather than line by line.
 class DiffWriter {
  public:
   explicit DiffWriter(QPlainTextEdit* edit) : cursor_(edit->document()) {
     cursor_.movePosition(QTextCursor::End);
+    cursor_.beginEditBlock();
   }
+  ~DiffWriter() { cursor_.endEditBlock(); }
+  DiffWriter(const DiffWriter&) = delete;
+  DiffWriter& operator=(const DiffWriter&) = delete;
   void Line(const QString& text, const QColor& foreground, const QColor& background,
             bool bold = false, bool italic = false) {
     QTextBlockFormat block;
@@ -163,14 +172,6 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
   }
   lblSummary_->setText(ToQ(changes::Summary(diffs)));
 
-  const QColor none;
-  // Every coloured line sets both colours, so that it reads on a dark palette too.
-  const QColor headingText(0x1f, 0x23, 0x28), headingBack(0xe4, 0xe7, 0xeb);
-  const QColor noteText(0x80, 0x80, 0x80);
-  const QColor hunkText(0x05, 0x50, 0xae), hunkBack(0xdd, 0xf4, 0xff);
-  const QColor removedText(0x82, 0x07, 0x1e), removedBack(0xff, 0xeb, 0xe9);
-  const QColor addedText(0x11, 0x63, 0x29), addedBack(0xda, 0xfb, 0xe1);
-
   // A new document is filled before it is shown, which is far quicker than
   // filling the one on screen.
   auto* document = new QTextDocument(edtDiff_);
@@ -180,6 +181,18 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
   // The view deletes only the document it made itself.
   delete shownDocument_;
   shownDocument_ = document;
+  Fill(diffs);
+  edtDiff_->moveCursor(QTextCursor::Start);
+}
+
+void TChangesForm::Fill(const std::vector<changes::FileDiff>& diffs) {
+  const QColor none;
+  // Every coloured line sets both colours, so that it reads on a dark palette too.
+  const QColor headingText(0x1f, 0x23, 0x28), headingBack(0xe4, 0xe7, 0xeb);
+  const QColor noteText(0x80, 0x80, 0x80);
+  const QColor hunkText(0x05, 0x50, 0xae), hunkBack(0xdd, 0xf4, 0xff);
+  const QColor removedText(0x82, 0x07, 0x1e), removedBack(0xff, 0xeb, 0xe9);
+  const QColor addedText(0x11, 0x63, 0x29), addedBack(0xda, 0xfb, 0xe1);
   DiffWriter out(edtDiff_);
 
   int shown = 0, hidden = 0;
@@ -192,11 +205,20 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
              headingBack, true);
     for (const changes::EndingChange& ending : diff.endings)
       out.Line("  " + ToQ(changes::DescribeEndings(ending)), noteText, none, false, true);
-    if (diff.partial)
-      out.Line("  Too long to compare in full (" + Number(diff.oldLines) + " lines on disk, " +
-                   Number(diff.newLines) +
-                   " to be written): only the first changes are shown and counted.",
-               noteText, none, false, true);
+    if (diff.partial) {
+      // Three short lines, so that they fit the window's width.
+      const QString compared = diff.oldCompared == diff.newCompared
+                                   ? Number(diff.oldCompared) + " of both"
+                                   : Number(diff.oldCompared) + " on disk, 1 to " +
+                                         Number(diff.newCompared) + " written";
+      for (const QString& note :
+           {"Too long to compare in full (" + Number(diff.oldLines) + " lines on disk, " +
+                Number(diff.newLines) + " to be written).",
+            "Compared: lines 1 to " + compared + "; every change there is shown.",
+            "After them, lined up one against one: " + Number(diff.moreRemoved) + " removed, " +
+                Number(diff.moreAdded) + " added (not shown)."})
+        out.Line("  " + note, noteText, none, false, true);
+    }
     for (const changes::Hunk& hunk : diff.hunks) {
       if (shown >= kMaxShownLines) {
         hidden += static_cast<int>(hunk.lines.size()) + 1;
@@ -228,7 +250,6 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
   if (hidden > 0)
     out.Line(Number(hidden) + " more lines of differences are not shown.", noteText, none, false,
              true);
-  edtDiff_->moveCursor(QTextCursor::Start);
 }
 
 void TChangesForm::RestoreClick() {
