@@ -49,19 +49,19 @@ struct PageInfo {
   const char* name;
 };
 // The pages in tab order, with their component names.
-constexpr PageInfo kPages[] = {{"About", "About"},
-                               {"Donate", "TabSheet2"},
-                               {"Blitter", "Blitters"},
-                               {"Debugging", "TabSheet1"},
-                               {"Emulation", "Emulation"},
-                               {"GUI", "GUI"},
-                               {"Input", "Input"},
-                               {"Messages", "Messages"},
-                               {"Miscellaneous", "Miscellaneous"},
-                               {"Screenshots", "Screenshots"},
-                               {"Sound", "Sound"},
-                               {"Sound logging", "SoundLogging"},
-                               {"Theme", "Theme"}};
+constexpr PageInfo kPages[] = {{QT_TRANSLATE_NOOP("TForm1", "About"), "About"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Donate"), "TabSheet2"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Blitter"), "Blitters"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Debugging"), "TabSheet1"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Emulation"), "Emulation"},
+                               {QT_TRANSLATE_NOOP("TForm1", "GUI"), "GUI"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Input"), "Input"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Messages"), "Messages"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Miscellaneous"), "Miscellaneous"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Screenshots"), "Screenshots"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Sound"), "Sound"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Sound logging"), "SoundLogging"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Theme"), "Theme"}};
 
 // Integers of the program's settings file: decimal, or hexadecimal after
 // "0x"; anything else gives the default.
@@ -153,7 +153,7 @@ void TForm1::BuildWindow() {
   for (const PageInfo& info : kPages) {
     auto* page = new QWidget;
     page->setObjectName(info.name);
-    PageControl->addPage(page, info.caption);
+    PageControl->addPage(page, tr(info.caption));
   }
   layout->addWidget(PageControl, 1);
 
@@ -170,13 +170,13 @@ void TForm1::BuildWindow() {
     return b;
   };
   // What Apply would write, at the row's left end.
-  ChangesButton = makeButton("ChangesButton", "&Changes...");
-  ChangesButton->setToolTip("Shows what Apply would change in each file, and restores backups");
+  ChangesButton = makeButton("ChangesButton", tr("&Changes..."));
+  ChangesButton->setToolTip(tr("Shows what Apply would change in each file, and restores backups"));
   buttons->addStretch(1);
-  OKButton = makeButton("OKButton", "OK");
-  CancelButton = makeButton("CancelButton", "Cancel");
-  ApplyButton = makeButton("ApplyButton", "Apply");
-  RunButton = makeButton("RunButton", "Apply && run");
+  OKButton = makeButton("OKButton", tr("OK"));
+  CancelButton = makeButton("CancelButton", tr("Cancel"));
+  ApplyButton = makeButton("ApplyButton", tr("Apply"));
+  RunButton = makeButton("RunButton", tr("Apply && run"));
   OKButton->setDefault(true);
   layout->addWidget(buttonRow);
 
@@ -235,13 +235,13 @@ void TForm1::BuildConfiguratorSettings() {
   QWidget* misc = PageWidget("Miscellaneous");
   auto* pageLayout = new QVBoxLayout(misc);
   pageLayout->setContentsMargins(8, 8, 8, 8);
-  ConfiguratorSettings = new QGroupBox("Configurator settings", misc);
+  ConfiguratorSettings = new QGroupBox(tr("Configurator settings"), misc);
   ConfiguratorSettings->setObjectName("ConfiguratorSettings");
   pageLayout->addWidget(ConfiguratorSettings);
   pageLayout->addStretch(1);
 
   auto* grid = new QGridLayout(ConfiguratorSettings);
-  auto* label = new QLabel("&Quib location:", ConfiguratorSettings);
+  auto* label = new QLabel(tr("&Quib location:"), ConfiguratorSettings);
   label->setObjectName("Label37");
   edtLocation = new QLineEdit(ConfiguratorSettings);
   edtLocation->setObjectName("edtLocation");
@@ -250,24 +250,24 @@ void TForm1::BuildConfiguratorSettings() {
   QuibPathButton = new QPushButton("...", ConfiguratorSettings);
   QuibPathButton->setObjectName("QuibPathButton");
   QuibPathButton->setFixedWidth(QuibPathButton->fontMetrics().horizontalAdvance("...") + 20);
-  QuibPathButton->setToolTip("Locate Quib");
+  QuibPathButton->setToolTip(tr("Locate Quib"));
   auto* locationRow = new QHBoxLayout;
   locationRow->addWidget(edtLocation, 1);
   locationRow->addWidget(QuibPathButton);
   grid->addWidget(label, 0, 0);
   grid->addLayout(locationRow, 0, 1, 1, 3);
 
-  btnRunQuib = new QPushButton("&Run Quib", ConfiguratorSettings);
+  btnRunQuib = new QPushButton(tr("&Run Quib"), ConfiguratorSettings);
   btnRunQuib->setObjectName("btnRunQuib");
   btnRunQuib->setProperty("tag", 0);
-  btnRunQuibW = new QPushButton("Run Qu&ibW", ConfiguratorSettings);
+  btnRunQuibW = new QPushButton(tr("Run Qu&ibW"), ConfiguratorSettings);
   btnRunQuibW->setObjectName("btnRunQuibW");
   btnRunQuibW->setProperty("tag", 1);
-  cbLoadRomOnRun = new QCheckBox("Load ROM on run", ConfiguratorSettings);
+  cbLoadRomOnRun = new QCheckBox(tr("Load ROM on run"), ConfiguratorSettings);
   cbLoadRomOnRun->setObjectName("cbLoadRomOnRun");
   cbLoadRomOnRun->setToolTip(
-      "When ticked, the run buttons first ask for a game file to load.\n"
-      "Cancelling that question starts the emulator without a game.");
+      tr("When ticked, the run buttons first ask for a game file to load.\n"
+         "Cancelling that question starts the emulator without a game."));
   auto* runRow = new QHBoxLayout;
   runRow->addWidget(btnRunQuib);
   runRow->addWidget(btnRunQuibW);
@@ -275,15 +275,15 @@ void TForm1::BuildConfiguratorSettings() {
   runRow->addStretch(1);
   grid->addLayout(runRow, 1, 0, 1, 4);
 
-  UndoButton = new QPushButton("&Undo changes", ConfiguratorSettings);
+  UndoButton = new QPushButton(tr("&Undo changes"), ConfiguratorSettings);
   UndoButton->setObjectName("UndoButton");
-  UndoButton->setToolTip("Reads every settings file again, discarding changes not yet applied");
-  ResetWarningsButton = new QPushButton("Reset &warnings", ConfiguratorSettings);
+  UndoButton->setToolTip(tr("Reads every settings file again, discarding changes not yet applied"));
+  ResetWarningsButton = new QPushButton(tr("Reset &warnings"), ConfiguratorSettings);
   ResetWarningsButton->setObjectName("ResetWarningsButton");
-  ResetWarningsButton->setToolTip("Shows again every message you chose not to see");
-  rgPreferSettingsFrom = new QGroupBox("Prefer settings &from", ConfiguratorSettings);
+  ResetWarningsButton->setToolTip(tr("Shows again every message you chose not to see"));
+  rgPreferSettingsFrom = new QGroupBox(tr("Prefer settings &from"), ConfiguratorSettings);
   rgPreferSettingsFrom->setObjectName("rgPreferSettingsFrom");
-  rgPreferSettingsFrom->setToolTip("If only one is available, this setting will be ignored");
+  rgPreferSettingsFrom->setToolTip(tr("If only one is available, this setting will be ignored"));
   auto* preferLayout = new QHBoxLayout(rgPreferSettingsFrom);
   auto* group = new QButtonGroup(rgPreferSettingsFrom);
   for (const char* item : {"Quib", "QuibW"}) {
@@ -418,7 +418,7 @@ bool TForm1::Guarded(const std::function<void()>& handler) {
 // ---------------------------------------------------------------------------
 // Start-up
 
-QString TForm1::SettingsFile() const {
+QString TForm1::SettingsFile() {
   auto& p = platform::Current();
   const QString exeDir = p.ExecutableDir();
   const QString beside = exeDir + "Quib Configurator.ini";
@@ -529,9 +529,9 @@ void TForm1::AddStripTabs(QWidget* page) {
 
 void TForm1::LocateQuib() {
   platform::OpenFileRequest request;
-  request.title = "Please locate Quib or QuibW (or press Cancel)";
+  request.title = tr("Please locate Quib or QuibW (or press Cancel)");
   request.fileName = "Quib*.exe";
-  request.filter = "Quib|quib.exe;quibw.exe|All files|*.*";
+  request.filter = "Quib|quib.exe;quibw.exe|" + tr("All files") + "|*.*";
   request.initialDir = QuibPath;
   request.mustExist = true;
   request.hideReadOnly = true;
@@ -589,9 +589,9 @@ bool TForm1::FormCreate() {
   if (!startDir_.isEmpty()) QuibPath = startDir_;
   if (QuibPath.isEmpty()) LocateQuib();
   if (QuibPath.isEmpty()) {
-    Message("Error",
-            "You need to locate Quib so this program can load its settings files.\r"
-            "This program will now close.",
+    Message(tr("Error"),
+            tr("You need to locate Quib so this program can load its settings files.\r"
+               "This program will now close."),
             platform::Icon::Error, platform::Buttons::Ok, true);
     return false;
   }
@@ -824,19 +824,19 @@ void TForm1::LoadSettings() {
       (QuibCfgPresent || QuibWCfgPresent);
   if (!filesPresent) {
     const platform::Answer answer =
-        Message("Error",
-                "One or more of the required configuration files was not found.\r\r"
-                "The required files are:\r"
-                "Either quib.cfg (for Quib) or quibw.cfg (for QuibW)\r"
-                "quib.blt (blitters)\r"
-                "quib.inp (input)\r"
-                "quib.msg (messages)\r"
-                "quib.thm (themes)\r\r"
-                "Do you want to relocate Quib?",
+        Message(tr("Error"),
+                tr("One or more of the required configuration files was not found.\r\r"
+                   "The required files are:\r"
+                   "Either quib.cfg (for Quib) or quibw.cfg (for QuibW)\r"
+                   "quib.blt (blitters)\r"
+                   "quib.inp (input)\r"
+                   "quib.msg (messages)\r"
+                   "quib.thm (themes)\r\r"
+                   "Do you want to relocate Quib?"),
                 platform::Icon::Error, platform::Buttons::YesNo, true);
     if (answer == platform::Answer::Yes) {
       LocateQuib();
-      Message("Restart required", "Please restart the program to try again.",
+      Message(tr("Restart required"), tr("Please restart the program to try again."),
               platform::Icon::Information);
     }
     close();
@@ -879,13 +879,14 @@ void TForm1::LoadSettings() {
   if (preferred == nullptr) return;
 
   if (!(preferred == QuibDoc.get() ? quibNotes : quibwNotes).marked) {
-    Message("Version mismatch",
-            "Quib Configurator has detected that you are running it on a version of Quib other "
-            "than the one it was designed for.\r\n"
-            "It will continue to run but please note that it is not guaranteed to work well or "
-            "at all. It will not destroy your Quib settings.\r\n"
-            "You might want to see if a new version of Quib Configurator has been released yet.",
-            platform::Icon::Warning);
+    Message(
+        tr("Version mismatch"),
+        tr("Quib Configurator has detected that you are running it on a version of Quib other "
+           "than the one it was designed for.\r\n"
+           "It will continue to run but please note that it is not guaranteed to work well or "
+           "at all. It will not destroy your Quib settings.\r\n"
+           "You might want to see if a new version of Quib Configurator has been released yet."),
+        platform::Icon::Warning);
   }
 
   // The fill reads many keys of the settings files, which only the store
@@ -926,15 +927,14 @@ bool TForm1::ConfirmOverwritingChangedFiles(const std::vector<save_set::Entry>& 
   }
   if (changed.isEmpty()) return true;
   platform::MessageRequest request;
-  request.caption = "Settings files changed on disk";
+  request.caption = tr("Settings files changed on disk");
   request.text =
-      (changed.size() == 1 ? QString("This file was changed on disk after it was loaded:")
-                           : QString("These files were changed on disk after they were "
-                                     "loaded:")) +
-      "\r" + changed.join("\r") +
-      "\r\rDo you want to overwrite the changes made there with your settings?\r\r"
-      "Choose No to cancel this Apply; \"Undo changes\" on the Miscellaneous page "
-      "then loads the files as they are now.";
+      (changed.size() == 1 ? tr("This file was changed on disk after it was loaded:")
+                           : tr("These files were changed on disk after they were loaded:")) +
+      "\r" + changed.join("\r") + "\r\r" +
+      tr("Do you want to overwrite the changes made there with your settings?\r\r"
+         "Choose No to cancel this Apply; \"Undo changes\" on the Miscellaneous page "
+         "then loads the files as they are now.");
   request.icon = platform::Icon::Warning;
   request.buttons = platform::Buttons::YesNo;
   request.defaultButton = platform::Answer::No;
@@ -958,7 +958,8 @@ bool TForm1::SaveSettings() {
   // could not all be read) would replace its files with other contents.
   if (loadedPath_.isEmpty() || loadedPath_ != QuibPath) {
     throw std::runtime_error(
-        ("Nothing was saved: the settings files in \"" + QuibPath + "\" could not all be read")
+        tr("Nothing was saved: the settings files in \"%1\" could not all be read")
+            .arg(QuibPath)
             .toLocal8Bit()
             .toStdString());
   }
@@ -987,7 +988,7 @@ bool TForm1::SaveSettings() {
 bool TForm1::ApplyButtonClick() {
   if (!SaveSettings()) return false;
   if (ShowMessageWhenApplying &&
-      Message("Settings saved", "Settings saved.\r\rDo you want to see this message again?",
+      Message(tr("Settings saved"), tr("Settings saved.\r\rDo you want to see this message again?"),
               platform::Icon::Information, platform::Buttons::YesNo) == platform::Answer::No)
     ShowMessageWhenApplying = false;
   return true;
@@ -1068,13 +1069,13 @@ void TForm1::btnRunQuibClick(int tag) {
   QString game;
   if (cbLoadRomOnRun->isChecked()) {
     platform::OpenFileRequest request;
-    request.title = "Load ROM...";
-    request.filter =
-        "All roms (*.sms;*.gg;*.sg;*.sc;*.sf7;*.rom;*.col;*.zip)|"
-        "*.sms;*.gg;*.sg;*.sc;*.sf7;*.rom;*.col;*.zip|Master System (*.sms)|*.sms|"
-        "Game Gear (*.gg)|*.gg|SG-1000 (*.sg)|*.sg|SC-3000 (*.sc)|*.sc|"
-        "SF-7000 (*.sf7)|*.sf7|ColecoVision (*.rom;*.col)|*.rom;*.col|"
-        "Zipped roms (*.zip)|*.zip|All files (*.*)|*.*";
+    request.title = tr("Load ROM...");
+    request.filter = tr("All roms") +
+                     " (*.sms;*.gg;*.sg;*.sc;*.sf7;*.rom;*.col;*.zip)|"
+                     "*.sms;*.gg;*.sg;*.sc;*.sf7;*.rom;*.col;*.zip|Master System (*.sms)|*.sms|"
+                     "Game Gear (*.gg)|*.gg|SG-1000 (*.sg)|*.sg|SC-3000 (*.sc)|*.sc|"
+                     "SF-7000 (*.sf7)|*.sf7|ColecoVision (*.rom;*.col)|*.rom;*.col|" +
+                     tr("Zipped roms") + " (*.zip)|*.zip|" + tr("All files") + " (*.*)|*.*";
     if (RomDialogFileName.isEmpty()) {
       request.initialDir = LastRomPath;
     } else {
@@ -1100,9 +1101,9 @@ void TForm1::RunButtonClick() {
 
 void TForm1::CheckQuibRunning() {
   if (platform::Current().FindWindow("AllegroWindow", "Quib - 8-bit or die!")) {
-    Message("Quib is running",
-            "It looks like Quib is running - your settings will be overwritten when it quits. "
-            "Try not to use Quib Configurator when Quib is running to avoid confusion.",
+    Message(tr("Quib is running"),
+            tr("It looks like Quib is running - your settings will be overwritten when it quits. "
+               "Try not to use Quib Configurator when Quib is running to avoid confusion."),
             platform::Icon::Error);
   }
 }

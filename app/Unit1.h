@@ -96,7 +96,7 @@ class TForm1 : public QWidget {
   // Where "Quib Configurator.ini" lives: in the user's configuration folder,
   // unless a writable one already sits beside the executable; on Windows
   // beside the executable unless that folder cannot be written.
-  QString SettingsFile() const;
+  static QString SettingsFile();
   // An emulator directory named on the command line, given before
   // FormCreate: it is used instead of the stored one, as if located with the
   // "..." button. A file stands for its directory.
