@@ -869,7 +869,7 @@ but stop &apos;tearing&apos;</source>
     </message>
     <message>
         <source>&amp;Use virtual long filenames</source>
-        <translation>仮想長いファイル名を使う(&amp;U)</translation>
+        <translation>仮想ロングファイル名を使う(&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Close file browser after load</source>
