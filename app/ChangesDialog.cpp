@@ -299,11 +299,8 @@ void TChangesForm::RestoreClick() {
   try {
     sets = hooks_.store().List();
   } catch (const std::exception& error) {
-    platform::MessageRequest request;
-    request.caption = tr("Restore");
-    request.text = QString::fromLocal8Bit(error.what());
-    request.icon = platform::Icon::Error;
-    platform::Current().MessageBox(this, request);
+    platform::Message(this, tr("Restore"), QString::fromLocal8Bit(error.what()),
+                      platform::Icon::Error);
     return;
   }
   auto* form = new TRestoreForm(this, std::move(sets), [this](const backups::BackupSet& set) {
@@ -376,16 +373,13 @@ void TRestoreForm::RestoreClick() {
   QStringList names;
   for (const backups::SetFile& file : set.files) names << QString::fromStdString(file.name);
 
-  platform::MessageRequest request;
-  request.caption = tr("Restore");
-  request.text = tr("Write back the files kept at %1?\r%2\r\rThe files there now are backed up "
-                    "first. Every page is then loaded again from the files: changes not yet "
-                    "applied are lost.")
-                     .arg(QString::fromStdString(set.DisplayTime()), names.join(", "));
-  request.icon = platform::Icon::Question;
-  request.buttons = platform::Buttons::YesNo;
-  request.defaultButton = platform::Answer::No;
-  if (platform::Current().MessageBox(this, request) != platform::Answer::Yes) return;
+  const QString text =
+      tr("Write back the files kept at %1?\r%2\r\rThe files there now are backed up first. "
+         "Every page is then loaded again from the files: changes not yet applied are lost.")
+          .arg(QString::fromStdString(set.DisplayTime()), names.join(", "));
+  if (platform::Message(this, tr("Restore"), text, platform::Icon::Question,
+                        platform::Buttons::YesNo, platform::Answer::No) != platform::Answer::Yes)
+    return;
   if (restore_(set)) accept();
 }
 

@@ -49,7 +49,6 @@ int TPageControl::rowCount() const {
 
 void TPageControl::setCurrentIndex(int index) {
   if (index < 0 || index >= count() || index == current_) return;
-  emit currentAboutToChange(index);
   current_ = index;
   stack_->setCurrentIndex(index);
   Relayout();
@@ -60,6 +59,10 @@ void TPageControl::SelectByUser(int index) {
   if (index < 0 || index >= count() || index == current_) return;
   setCurrentIndex(index);
   emit changedByUser(index);
+}
+
+void TPageControl::SelectNeighbour(int step) {
+  if (count() > 0) SelectByUser((current_ + step % count() + count()) % count());
 }
 
 void TPageControl::setTabIcon(int index, const QIcon& icon) {
@@ -238,12 +241,11 @@ void TPageControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void TPageControl::keyPressEvent(QKeyEvent* event) {
-  const bool ctrl = event->modifiers() & Qt::ControlModifier;
-  if ((ctrl && event->key() == Qt::Key_Tab) || (hasFocus() && event->key() == Qt::Key_Right)) {
-    SelectByUser((current_ + 1) % count());
-  } else if ((ctrl && event->key() == Qt::Key_Backtab) ||
-             (hasFocus() && event->key() == Qt::Key_Left)) {
-    SelectByUser((current_ + count() - 1) % count());
+  // Ctrl+Tab is the window's shortcut, wherever the focus is.
+  if (hasFocus() && event->key() == Qt::Key_Right) {
+    SelectNeighbour(1);
+  } else if (hasFocus() && event->key() == Qt::Key_Left) {
+    SelectNeighbour(-1);
   } else {
     QWidget::keyPressEvent(event);
   }

@@ -28,13 +28,14 @@ class TPageControl : public QWidget {
   QRect tabRect(int index) const;
   int tabAt(const QPoint& pos) const;
   int rowCount() const;
+  // Selects the next page (step 1) or the one before (step -1), round the
+  // end, as the user does.
+  void SelectNeighbour(int step);
 
  signals:
   // The user selected another page (not emitted for setCurrentIndex).
   void changedByUser(int index);
   void currentChanged(int index);
-  // Another page is about to be selected (before it is shown).
-  void currentAboutToChange(int index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

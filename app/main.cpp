@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/Language.h"
+#include "app/ProgramSettings.h"
 #include "app/Unit1.h"
 #include "platform/Platform.h"
 #include "platform/Process.h"
@@ -86,7 +87,7 @@ std::optional<int> ParseArguments(int argc, char* argv[], Options& options) {
     if (args[i] == "--language" && i + 1 < args.size()) commandLine = args[i + 1];
     if (args[i].startsWith("--language=")) commandLine = args[i].mid(11);
   }
-  const QString stored = platform::Current().ReadProfileString(TForm1::SettingsFile(), "Settings",
+  const QString stored = platform::Current().ReadProfileString(ProgramSettingsFile(), "Settings",
                                                                "Language", QString());
   const QString code = language::Choose(commandLine, stored, QLocale::system().uiLanguages());
   language::Install(code);

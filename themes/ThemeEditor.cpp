@@ -516,11 +516,9 @@ bool TThemeEditorForm::NameListed(const std::string& name, int except) const {
 }
 
 void TThemeEditorForm::NameExistsMessage() {
-  platform::MessageRequest request;
-  request.caption = tr("Name already exists!");
-  request.text = tr("The name you chose already exists! Please choose another name.");
-  request.icon = platform::Icon::Error;
-  platform::Current().MessageBox(this, request);
+  platform::Message(this, tr("Name already exists!"),
+                    tr("The name you chose already exists! Please choose another name."),
+                    platform::Icon::Error);
 }
 
 void TThemeEditorForm::btnSaveClick() {
@@ -562,13 +560,11 @@ void TThemeEditorForm::btnDeleteClick() {
   if (host_.ThemeDoc == nullptr || !host_.SelectedName || host_.ThemesCombo == nullptr) return;
   if (host_.ThemesCombo->currentIndex() < 0) return;
   const std::string name = host_.SelectedName();
-  platform::MessageRequest request;
-  request.caption = tr("Please confirm theme deletion");
-  request.text = tr("Are you sure you want to delete this theme:\r%1").arg(ToQString(name));
-  request.icon = platform::Icon::Question;
-  request.buttons = platform::Buttons::YesNo;
-  request.defaultButton = platform::Answer::No;
-  if (platform::Current().MessageBox(this, request) != platform::Answer::Yes) return;
+  if (platform::Message(this, tr("Please confirm theme deletion"),
+                        tr("Are you sure you want to delete this theme:\r%1").arg(ToQString(name)),
+                        platform::Icon::Question, platform::Buttons::YesNo,
+                        platform::Answer::No) != platform::Answer::Yes)
+    return;
   if (!DeleteThemeBlock(*host_.ThemeDoc, name)) return;
   if (host_.ListThemes) host_.ListThemes();
   if (host_.ThemesComboChange) host_.ThemesComboChange();

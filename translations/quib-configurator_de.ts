@@ -577,6 +577,63 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     </message>
 </context>
 <context>
+    <name>ConfiguratorSettings</name>
+    <message>
+        <source>Configurator settings</source>
+        <translation>Einstellungen des Konfigurators</translation>
+    </message>
+    <message>
+        <source>&amp;Quib location:</source>
+        <translation>&amp;Quib-Ordner:</translation>
+    </message>
+    <message>
+        <source>Locate Quib</source>
+        <translation>Quib suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Run Quib</source>
+        <translation>Quib sta&amp;rten</translation>
+    </message>
+    <message>
+        <source>Run Qu&amp;ibW</source>
+        <translation>Qu&amp;ibW starten</translation>
+    </message>
+    <message>
+        <source>When ticked, the run buttons first ask for a game file to load.
+Cancelling that question starts the emulator without a game.</source>
+        <translation>Wenn angekreuzt, fragen die Start-Schaltflächen zuerst nach einer Spieldatei.
+Wer die Frage abbricht, startet den Emulator ohne Spiel.</translation>
+    </message>
+    <message>
+        <source>Load ROM on run</source>
+        <translation>Beim Start ROM laden</translation>
+    </message>
+    <message>
+        <source>Reads every settings file again, discarding changes not yet applied</source>
+        <translation>Liest alle Einstellungsdateien neu ein und verwirft noch nicht übernommene Änderungen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo changes</source>
+        <translation>Änderungen &amp;verwerfen</translation>
+    </message>
+    <message>
+        <source>Shows again every message you chose not to see</source>
+        <translation>Zeigt wieder jede Meldung, die Sie ausgeblendet haben</translation>
+    </message>
+    <message>
+        <source>Reset &amp;warnings</source>
+        <translation>&amp;Warnungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>If only one is available, this setting will be ignored</source>
+        <translation>Ist nur eine vorhanden, wird diese Einstellung ignoriert</translation>
+    </message>
+    <message>
+        <source>Prefer settings &amp;from</source>
+        <translation>Einstellungen bevorzugt &amp;aus</translation>
+    </message>
+</context>
+<context>
     <name>DebuggingPage</name>
     <message>
         <source>Video</source>
@@ -1362,60 +1419,6 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
     <message>
         <source>Apply &amp;&amp; run</source>
         <translation>Übernehmen &amp;&amp; starten</translation>
-    </message>
-    <message>
-        <source>Configurator settings</source>
-        <translation>Einstellungen des Konfigurators</translation>
-    </message>
-    <message>
-        <source>&amp;Quib location:</source>
-        <translation>&amp;Quib-Ordner:</translation>
-    </message>
-    <message>
-        <source>Locate Quib</source>
-        <translation>Quib suchen</translation>
-    </message>
-    <message>
-        <source>&amp;Run Quib</source>
-        <translation>Quib sta&amp;rten</translation>
-    </message>
-    <message>
-        <source>Run Qu&amp;ibW</source>
-        <translation>Qu&amp;ibW starten</translation>
-    </message>
-    <message>
-        <source>Load ROM on run</source>
-        <translation>Beim Start ROM laden</translation>
-    </message>
-    <message>
-        <source>When ticked, the run buttons first ask for a game file to load.
-Cancelling that question starts the emulator without a game.</source>
-        <translation>Wenn angekreuzt, fragen die Start-Schaltflächen zuerst nach einer Spieldatei.
-Wer die Frage abbricht, startet den Emulator ohne Spiel.</translation>
-    </message>
-    <message>
-        <source>&amp;Undo changes</source>
-        <translation>Änderungen &amp;verwerfen</translation>
-    </message>
-    <message>
-        <source>Reads every settings file again, discarding changes not yet applied</source>
-        <translation>Liest alle Einstellungsdateien neu ein und verwirft noch nicht übernommene Änderungen</translation>
-    </message>
-    <message>
-        <source>Reset &amp;warnings</source>
-        <translation>&amp;Warnungen zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Shows again every message you chose not to see</source>
-        <translation>Zeigt wieder jede Meldung, die Sie ausgeblendet haben</translation>
-    </message>
-    <message>
-        <source>Prefer settings &amp;from</source>
-        <translation>Einstellungen bevorzugt &amp;aus</translation>
-    </message>
-    <message>
-        <source>If only one is available, this setting will be ignored</source>
-        <translation>Ist nur eine vorhanden, wird diese Einstellung ignoriert</translation>
     </message>
     <message>
         <source>Please locate Quib or QuibW (or press Cancel)</source>

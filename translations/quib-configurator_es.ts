@@ -577,6 +577,63 @@ Pulse este botón para que estén todos disponibles</translation>
     </message>
 </context>
 <context>
+    <name>ConfiguratorSettings</name>
+    <message>
+        <source>Configurator settings</source>
+        <translation>Ajustes del configurador</translation>
+    </message>
+    <message>
+        <source>&amp;Quib location:</source>
+        <translation>Ubicación de &amp;Quib:</translation>
+    </message>
+    <message>
+        <source>Locate Quib</source>
+        <translation>Buscar Quib</translation>
+    </message>
+    <message>
+        <source>&amp;Run Quib</source>
+        <translation>&amp;Ejecutar Quib</translation>
+    </message>
+    <message>
+        <source>Run Qu&amp;ibW</source>
+        <translation>Ejecutar Qu&amp;ibW</translation>
+    </message>
+    <message>
+        <source>When ticked, the run buttons first ask for a game file to load.
+Cancelling that question starts the emulator without a game.</source>
+        <translation>Si está marcada, los botones de ejecutar piden primero un archivo de juego.
+Si se cancela, el emulador se inicia sin juego.</translation>
+    </message>
+    <message>
+        <source>Load ROM on run</source>
+        <translation>Cargar ROM al ejecutar</translation>
+    </message>
+    <message>
+        <source>Reads every settings file again, discarding changes not yet applied</source>
+        <translation>Vuelve a leer todos los archivos de ajustes y descarta los cambios no aplicados</translation>
+    </message>
+    <message>
+        <source>&amp;Undo changes</source>
+        <translation>&amp;Deshacer cambios</translation>
+    </message>
+    <message>
+        <source>Shows again every message you chose not to see</source>
+        <translation>Vuelve a mostrar todos los mensajes que eligió no ver</translation>
+    </message>
+    <message>
+        <source>Reset &amp;warnings</source>
+        <translation>Restablecer a&amp;visos</translation>
+    </message>
+    <message>
+        <source>If only one is available, this setting will be ignored</source>
+        <translation>Si solo hay uno disponible, este ajuste se ignora</translation>
+    </message>
+    <message>
+        <source>Prefer settings &amp;from</source>
+        <translation>Preferir a&amp;justes de</translation>
+    </message>
+</context>
+<context>
     <name>DebuggingPage</name>
     <message>
         <source>Video</source>
@@ -1362,60 +1419,6 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
     <message>
         <source>Apply &amp;&amp; run</source>
         <translation>Aplicar &amp;&amp; ejecutar</translation>
-    </message>
-    <message>
-        <source>Configurator settings</source>
-        <translation>Ajustes del configurador</translation>
-    </message>
-    <message>
-        <source>&amp;Quib location:</source>
-        <translation>Ubicación de &amp;Quib:</translation>
-    </message>
-    <message>
-        <source>Locate Quib</source>
-        <translation>Buscar Quib</translation>
-    </message>
-    <message>
-        <source>&amp;Run Quib</source>
-        <translation>&amp;Ejecutar Quib</translation>
-    </message>
-    <message>
-        <source>Run Qu&amp;ibW</source>
-        <translation>Ejecutar Qu&amp;ibW</translation>
-    </message>
-    <message>
-        <source>Load ROM on run</source>
-        <translation>Cargar ROM al ejecutar</translation>
-    </message>
-    <message>
-        <source>When ticked, the run buttons first ask for a game file to load.
-Cancelling that question starts the emulator without a game.</source>
-        <translation>Si está marcada, los botones de ejecutar piden primero un archivo de juego.
-Si se cancela, el emulador se inicia sin juego.</translation>
-    </message>
-    <message>
-        <source>&amp;Undo changes</source>
-        <translation>&amp;Deshacer cambios</translation>
-    </message>
-    <message>
-        <source>Reads every settings file again, discarding changes not yet applied</source>
-        <translation>Vuelve a leer todos los archivos de ajustes y descarta los cambios no aplicados</translation>
-    </message>
-    <message>
-        <source>Reset &amp;warnings</source>
-        <translation>Restablecer a&amp;visos</translation>
-    </message>
-    <message>
-        <source>Shows again every message you chose not to see</source>
-        <translation>Vuelve a mostrar todos los mensajes que eligió no ver</translation>
-    </message>
-    <message>
-        <source>Prefer settings &amp;from</source>
-        <translation>Preferir a&amp;justes de</translation>
-    </message>
-    <message>
-        <source>If only one is available, this setting will be ignored</source>
-        <translation>Si solo hay uno disponible, este ajuste se ignora</translation>
     </message>
     <message>
         <source>Please locate Quib or QuibW (or press Cancel)</source>

@@ -577,6 +577,63 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     </message>
 </context>
 <context>
+    <name>ConfiguratorSettings</name>
+    <message>
+        <source>Configurator settings</source>
+        <translation>Réglages du configurateur</translation>
+    </message>
+    <message>
+        <source>&amp;Quib location:</source>
+        <translation>Emplacement de &amp;Quib :</translation>
+    </message>
+    <message>
+        <source>Locate Quib</source>
+        <translation>Trouver Quib</translation>
+    </message>
+    <message>
+        <source>&amp;Run Quib</source>
+        <translation>&amp;Lancer Quib</translation>
+    </message>
+    <message>
+        <source>Run Qu&amp;ibW</source>
+        <translation>Lancer Qu&amp;ibW</translation>
+    </message>
+    <message>
+        <source>When ticked, the run buttons first ask for a game file to load.
+Cancelling that question starts the emulator without a game.</source>
+        <translation>Si la case est cochée, les boutons de lancement demandent d&apos;abord un fichier de jeu.
+Annuler cette question lance l&apos;émulateur sans jeu.</translation>
+    </message>
+    <message>
+        <source>Load ROM on run</source>
+        <translation>Charger une ROM au lancement</translation>
+    </message>
+    <message>
+        <source>Reads every settings file again, discarding changes not yet applied</source>
+        <translation>Relit tous les fichiers de réglages et abandonne les modifications non appliquées</translation>
+    </message>
+    <message>
+        <source>&amp;Undo changes</source>
+        <translation>&amp;Annuler les modifications</translation>
+    </message>
+    <message>
+        <source>Shows again every message you chose not to see</source>
+        <translation>Réaffiche tous les messages que vous avez choisi de masquer</translation>
+    </message>
+    <message>
+        <source>Reset &amp;warnings</source>
+        <translation>Réinitialiser les a&amp;vertissements</translation>
+    </message>
+    <message>
+        <source>If only one is available, this setting will be ignored</source>
+        <translation>Si un seul est disponible, ce réglage est ignoré</translation>
+    </message>
+    <message>
+        <source>Prefer settings &amp;from</source>
+        <translation>Réglages de pré&amp;férence depuis</translation>
+    </message>
+</context>
+<context>
     <name>DebuggingPage</name>
     <message>
         <source>Video</source>
@@ -1362,60 +1419,6 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
     <message>
         <source>Apply &amp;&amp; run</source>
         <translation>Appliquer &amp;&amp; lancer</translation>
-    </message>
-    <message>
-        <source>Configurator settings</source>
-        <translation>Réglages du configurateur</translation>
-    </message>
-    <message>
-        <source>&amp;Quib location:</source>
-        <translation>Emplacement de &amp;Quib :</translation>
-    </message>
-    <message>
-        <source>Locate Quib</source>
-        <translation>Trouver Quib</translation>
-    </message>
-    <message>
-        <source>&amp;Run Quib</source>
-        <translation>&amp;Lancer Quib</translation>
-    </message>
-    <message>
-        <source>Run Qu&amp;ibW</source>
-        <translation>Lancer Qu&amp;ibW</translation>
-    </message>
-    <message>
-        <source>Load ROM on run</source>
-        <translation>Charger une ROM au lancement</translation>
-    </message>
-    <message>
-        <source>When ticked, the run buttons first ask for a game file to load.
-Cancelling that question starts the emulator without a game.</source>
-        <translation>Si la case est cochée, les boutons de lancement demandent d&apos;abord un fichier de jeu.
-Annuler cette question lance l&apos;émulateur sans jeu.</translation>
-    </message>
-    <message>
-        <source>&amp;Undo changes</source>
-        <translation>&amp;Annuler les modifications</translation>
-    </message>
-    <message>
-        <source>Reads every settings file again, discarding changes not yet applied</source>
-        <translation>Relit tous les fichiers de réglages et abandonne les modifications non appliquées</translation>
-    </message>
-    <message>
-        <source>Reset &amp;warnings</source>
-        <translation>Réinitialiser les a&amp;vertissements</translation>
-    </message>
-    <message>
-        <source>Shows again every message you chose not to see</source>
-        <translation>Réaffiche tous les messages que vous avez choisi de masquer</translation>
-    </message>
-    <message>
-        <source>Prefer settings &amp;from</source>
-        <translation>Réglages de pré&amp;férence depuis</translation>
-    </message>
-    <message>
-        <source>If only one is available, this setting will be ignored</source>
-        <translation>Si un seul est disponible, ce réglage est ignoré</translation>
     </message>
     <message>
         <source>Please locate Quib or QuibW (or press Cancel)</source>

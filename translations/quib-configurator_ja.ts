@@ -577,6 +577,63 @@ Click on this button to make them all available</source>
     </message>
 </context>
 <context>
+    <name>ConfiguratorSettings</name>
+    <message>
+        <source>Configurator settings</source>
+        <translation>Configurator の設定</translation>
+    </message>
+    <message>
+        <source>&amp;Quib location:</source>
+        <translation>Quib の場所(&amp;Q):</translation>
+    </message>
+    <message>
+        <source>Locate Quib</source>
+        <translation>Quib を指定</translation>
+    </message>
+    <message>
+        <source>&amp;Run Quib</source>
+        <translation>Quib を実行(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Run Qu&amp;ibW</source>
+        <translation>QuibW を実行(&amp;I)</translation>
+    </message>
+    <message>
+        <source>When ticked, the run buttons first ask for a game file to load.
+Cancelling that question starts the emulator without a game.</source>
+        <translation>チェックすると、実行ボタンはまず読み込むゲームファイルを尋ねます。
+キャンセルすると、ゲームなしでエミュレーターが起動します。</translation>
+    </message>
+    <message>
+        <source>Load ROM on run</source>
+        <translation>実行時に ROM を読み込む</translation>
+    </message>
+    <message>
+        <source>Reads every settings file again, discarding changes not yet applied</source>
+        <translation>すべての設定ファイルを読み直し、まだ適用していない変更を破棄します</translation>
+    </message>
+    <message>
+        <source>&amp;Undo changes</source>
+        <translation>変更を元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Shows again every message you chose not to see</source>
+        <translation>表示しないよう選んだメッセージをすべて再び表示します</translation>
+    </message>
+    <message>
+        <source>Reset &amp;warnings</source>
+        <translation>警告をリセット(&amp;W)</translation>
+    </message>
+    <message>
+        <source>If only one is available, this setting will be ignored</source>
+        <translation>一方しかない場合、この設定は無視されます</translation>
+    </message>
+    <message>
+        <source>Prefer settings &amp;from</source>
+        <translation>優先する設定(&amp;F)</translation>
+    </message>
+</context>
+<context>
     <name>DebuggingPage</name>
     <message>
         <source>Video</source>
@@ -1362,60 +1419,6 @@ if your sound card takes a long time to initialise, decrease it</source>
     <message>
         <source>Apply &amp;&amp; run</source>
         <translation>適用 &amp;&amp; 実行</translation>
-    </message>
-    <message>
-        <source>Configurator settings</source>
-        <translation>Configurator の設定</translation>
-    </message>
-    <message>
-        <source>&amp;Quib location:</source>
-        <translation>Quib の場所(&amp;Q):</translation>
-    </message>
-    <message>
-        <source>Locate Quib</source>
-        <translation>Quib を指定</translation>
-    </message>
-    <message>
-        <source>&amp;Run Quib</source>
-        <translation>Quib を実行(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Run Qu&amp;ibW</source>
-        <translation>QuibW を実行(&amp;I)</translation>
-    </message>
-    <message>
-        <source>Load ROM on run</source>
-        <translation>実行時に ROM を読み込む</translation>
-    </message>
-    <message>
-        <source>When ticked, the run buttons first ask for a game file to load.
-Cancelling that question starts the emulator without a game.</source>
-        <translation>チェックすると、実行ボタンはまず読み込むゲームファイルを尋ねます。
-キャンセルすると、ゲームなしでエミュレーターが起動します。</translation>
-    </message>
-    <message>
-        <source>&amp;Undo changes</source>
-        <translation>変更を元に戻す(&amp;U)</translation>
-    </message>
-    <message>
-        <source>Reads every settings file again, discarding changes not yet applied</source>
-        <translation>すべての設定ファイルを読み直し、まだ適用していない変更を破棄します</translation>
-    </message>
-    <message>
-        <source>Reset &amp;warnings</source>
-        <translation>警告をリセット(&amp;W)</translation>
-    </message>
-    <message>
-        <source>Shows again every message you chose not to see</source>
-        <translation>表示しないよう選んだメッセージをすべて再び表示します</translation>
-    </message>
-    <message>
-        <source>Prefer settings &amp;from</source>
-        <translation>優先する設定(&amp;F)</translation>
-    </message>
-    <message>
-        <source>If only one is available, this setting will be ignored</source>
-        <translation>一方しかない場合、この設定は無視されます</translation>
     </message>
     <message>
         <source>Please locate Quib or QuibW (or press Cancel)</source>

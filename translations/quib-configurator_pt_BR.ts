@@ -577,6 +577,63 @@ Clique neste botão para deixar todos disponíveis</translation>
     </message>
 </context>
 <context>
+    <name>ConfiguratorSettings</name>
+    <message>
+        <source>Configurator settings</source>
+        <translation>Configurações do configurador</translation>
+    </message>
+    <message>
+        <source>&amp;Quib location:</source>
+        <translation>Local do &amp;Quib:</translation>
+    </message>
+    <message>
+        <source>Locate Quib</source>
+        <translation>Localizar o Quib</translation>
+    </message>
+    <message>
+        <source>&amp;Run Quib</source>
+        <translation>&amp;Executar Quib</translation>
+    </message>
+    <message>
+        <source>Run Qu&amp;ibW</source>
+        <translation>Executar Qu&amp;ibW</translation>
+    </message>
+    <message>
+        <source>When ticked, the run buttons first ask for a game file to load.
+Cancelling that question starts the emulator without a game.</source>
+        <translation>Quando marcada, os botões de executar pedem primeiro um arquivo de jogo.
+Cancelar essa pergunta inicia o emulador sem jogo.</translation>
+    </message>
+    <message>
+        <source>Load ROM on run</source>
+        <translation>Carregar ROM ao executar</translation>
+    </message>
+    <message>
+        <source>Reads every settings file again, discarding changes not yet applied</source>
+        <translation>Lê de novo todos os arquivos de configuração e descarta as alterações ainda não aplicadas</translation>
+    </message>
+    <message>
+        <source>&amp;Undo changes</source>
+        <translation>&amp;Desfazer alterações</translation>
+    </message>
+    <message>
+        <source>Shows again every message you chose not to see</source>
+        <translation>Volta a mostrar todas as mensagens que você escolheu não ver</translation>
+    </message>
+    <message>
+        <source>Reset &amp;warnings</source>
+        <translation>Redefinir a&amp;visos</translation>
+    </message>
+    <message>
+        <source>If only one is available, this setting will be ignored</source>
+        <translation>Se só houver um disponível, esta configuração é ignorada</translation>
+    </message>
+    <message>
+        <source>Prefer settings &amp;from</source>
+        <translation>Preferir con&amp;figurações de</translation>
+    </message>
+</context>
+<context>
     <name>DebuggingPage</name>
     <message>
         <source>Video</source>
@@ -1362,60 +1419,6 @@ se a placa de som demorar para inicializar, diminua</translation>
     <message>
         <source>Apply &amp;&amp; run</source>
         <translation>Aplicar &amp;&amp; executar</translation>
-    </message>
-    <message>
-        <source>Configurator settings</source>
-        <translation>Configurações do configurador</translation>
-    </message>
-    <message>
-        <source>&amp;Quib location:</source>
-        <translation>Local do &amp;Quib:</translation>
-    </message>
-    <message>
-        <source>Locate Quib</source>
-        <translation>Localizar o Quib</translation>
-    </message>
-    <message>
-        <source>&amp;Run Quib</source>
-        <translation>&amp;Executar Quib</translation>
-    </message>
-    <message>
-        <source>Run Qu&amp;ibW</source>
-        <translation>Executar Qu&amp;ibW</translation>
-    </message>
-    <message>
-        <source>Load ROM on run</source>
-        <translation>Carregar ROM ao executar</translation>
-    </message>
-    <message>
-        <source>When ticked, the run buttons first ask for a game file to load.
-Cancelling that question starts the emulator without a game.</source>
-        <translation>Quando marcada, os botões de executar pedem primeiro um arquivo de jogo.
-Cancelar essa pergunta inicia o emulador sem jogo.</translation>
-    </message>
-    <message>
-        <source>&amp;Undo changes</source>
-        <translation>&amp;Desfazer alterações</translation>
-    </message>
-    <message>
-        <source>Reads every settings file again, discarding changes not yet applied</source>
-        <translation>Lê de novo todos os arquivos de configuração e descarta as alterações ainda não aplicadas</translation>
-    </message>
-    <message>
-        <source>Reset &amp;warnings</source>
-        <translation>Redefinir a&amp;visos</translation>
-    </message>
-    <message>
-        <source>Shows again every message you chose not to see</source>
-        <translation>Volta a mostrar todas as mensagens que você escolheu não ver</translation>
-    </message>
-    <message>
-        <source>Prefer settings &amp;from</source>
-        <translation>Preferir con&amp;figurações de</translation>
-    </message>
-    <message>
-        <source>If only one is available, this setting will be ignored</source>
-        <translation>Se só houver um disponível, esta configuração é ignorada</translation>
     </message>
     <message>
         <source>Please locate Quib or QuibW (or press Cancel)</source>

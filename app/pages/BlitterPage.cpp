@@ -38,13 +38,7 @@ void SelectItem(QComboBox* combo, int index) {
 
 // A Yes/No question with No as the default button.
 bool Confirm(TForm1& form, const QString& caption, const QString& text, platform::Icon icon) {
-  platform::MessageRequest request;
-  request.caption = caption;
-  request.text = text;
-  request.icon = icon;
-  request.buttons = platform::Buttons::YesNo;
-  request.defaultButton = platform::Answer::No;
-  return platform::Current().MessageBox(form.isVisible() ? &form : nullptr, request) ==
+  return form.Message(caption, text, icon, platform::Buttons::YesNo, platform::Answer::No) ==
          platform::Answer::Yes;
 }
 

@@ -1,9 +1,9 @@
 #include "app/pages/MiscPage.h"
 
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/ConfiguratorSettings.h"
 #include "app/Unit1.h"
 
 namespace {
@@ -15,7 +15,12 @@ constexpr const char* kMarioKey = "mario_is_a_fat_plumber";
 MiscPage::MiscPage(TForm1& form) : Page(form, form.PageWidget("Miscellaneous")) {
   group_ = new QGroupBox(page_);
   ui.setupUi(group_);
-  static_cast<QVBoxLayout*>(page_->layout())->insertWidget(0, group_);
+  // This page's group above the window's "Configurator settings".
+  auto* layout = new QVBoxLayout(page_);
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->addWidget(group_);
+  layout->addWidget(form.ConfiguratorSettings);
+  layout->addStretch(1);
   QWidget::setTabOrder(ui.MarioIsAFatPlumber, form.edtLocation);
 
   bind_.Check(ui.NESSucks, "nes_sucks", form.Shared(), "NESSucksClick");

@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -329,11 +327,7 @@ class TranslatedSave : public AppTest, public ::testing::WithParamInterface<cons
   // applies, in one language.
   std::map<QString, std::string> EditAndApply(const char* code) {
     language::Install(code);
-    // Each run starts as the first did: the same settings, no recorded room.
-    WriteIni("Preferred cfg file=0");
-    const QString cache = platform::Current().UserCacheDir();
-    if (!cache.isEmpty()) QFile::remove(QDir(cache).filePath("page-size"));
-    LoadingFinished = false;  // as in a new process
+    WriteIni("Preferred cfg file=0");  // each run starts as the first did
     if (Start() == nullptr) return {};
     ShowPage("Emulation");
     Choose(Find<QComboBox>("SpriteFlickerCombo"), 2);

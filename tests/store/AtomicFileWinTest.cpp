@@ -19,8 +19,8 @@ namespace {
 
 class WindowsFiles : public ::testing::Test {
  protected:
+  StoreWrites writes_;
   void SetUp() override {
-    LoadingFinished = true;
     dir_ = fs::temp_directory_path() /
            ("quib-win-" + std::to_string(::GetCurrentProcessId()) + "-" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -32,7 +32,6 @@ class WindowsFiles : public ::testing::Test {
     for (const auto& entry : fs::recursive_directory_iterator(dir_, ec))
       ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     fs::remove_all(dir_, ec);
-    LoadingFinished = false;
   }
 
   static void Put(const fs::path& p, const std::string& bytes) {

@@ -18,8 +18,7 @@ namespace {
 // Runs every test with writes allowed unless it says otherwise.
 class Store : public ::testing::Test {
  protected:
-  void SetUp() override { LoadingFinished = true; }
-  void TearDown() override { LoadingFinished = false; }
+  StoreWrites writes_;
 };
 
 class StoreFiles : public Store {
