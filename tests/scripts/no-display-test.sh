@@ -13,7 +13,8 @@ run() {  # run <expected status> <args...>: output in $out, errors in $err
   local expected=$1
   shift
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$scratch" \
-    XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache" LANGUAGE= LC_ALL=C.UTF-8 \
+    XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache" LANGUAGE= \
+    LC_ALL="${locale:-C.UTF-8}" \
     "$program" "$@" >"$scratch/out" 2>"$scratch/err"
   status=$?
   out=$(cat "$scratch/out")
@@ -36,6 +37,17 @@ for args in "" "/nonexistent/emulator" "--language fr"; do
   grep -q 'DISPLAY' <<<"$err" && grep -q 'xvfb-run' <<<"$err" ||
     fail "start ($args) without a display does not name DISPLAY and xvfb-run: $err"
 done
+
+# The language: the command line's, else the settings file's, else the system's.
+run 0 --language de --help
+grep -q 'Bearbeitet die Einstellungsdateien' <<<"$out" || fail "--language de --help: $out"
+mkdir -p "$scratch/config/quib-configurator"
+printf '[Settings]\r\nLanguage=fr\r\n' >"$scratch/config/quib-configurator/Quib Configurator.ini"
+run 0 --help
+grep -q 'Modifie les fichiers' <<<"$out" || fail "Language=fr in the settings file: $out"
+locale=ja_JP.UTF-8 run 0 --language system --help
+grep -q '設定ファイルを編集します' <<<"$out" || fail "--language system under ja_JP: $out"
+rm "$scratch/config/quib-configurator/Quib Configurator.ini"
 
 run 2 --language xx
 grep -q '"xx"' <<<"$err" || fail "an unknown language is not named: $err"
