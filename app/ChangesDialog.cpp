@@ -35,13 +35,27 @@ std::optional<std::string> ReadDisk(const std::filesystem::path& path) {
 
 QString Number(int n) { return QLocale::c().toString(n); }
 
+QString LineCount(int count) {
+  return count == 1 ? TChangesForm::tr("1 line") : TChangesForm::tr("%1 lines").arg(Number(count));
+}
+
+// changes::DescribeShare in the window's language.
+QString ShareText(int changed, int shown) {
+  return (changed == 1 ? TChangesForm::tr("at least 1 line changes")
+                       : TChangesForm::tr("at least %1 lines change").arg(Number(changed))) +
+         (shown == 1 ? TChangesForm::tr("; the first 1 is shown")
+                     : TChangesForm::tr("; the first %1 are shown").arg(Number(shown)));
+}
+
 QString FileHeading(const changes::FileDiff& diff, bool changedOnDisk) {
   QString what;
   if (diff.unchanged)
     what = TChangesForm::tr("unchanged");
   else if (!diff.onDisk)
     what = TChangesForm::tr("new file, %1 lines").arg(Number(diff.newLines));
-  else if (diff.added == 0 && diff.removed == 0 && !diff.partial)
+  else if (diff.partial)
+    what = ShareText(changes::ChangedLines(diff), changes::ShownChangedLines(diff));
+  else if (diff.added == 0 && diff.removed == 0)
     what = TChangesForm::tr("line ends only");
   else if (diff.added == 1)
     what = TChangesForm::tr("1 line added, %1 removed").arg(Number(diff.removed));
@@ -51,10 +65,6 @@ QString FileHeading(const changes::FileDiff& diff, bool changedOnDisk) {
   return (changedOnDisk ? TChangesForm::tr("%1 (changed on disk since it was loaded): %2")
                         : TChangesForm::tr("%1: %2"))
       .arg(ToQ(diff.name), what);
-}
-
-QString LineCount(int count) {
-  return count == 1 ? TChangesForm::tr("1 line") : TChangesForm::tr("%1 lines").arg(Number(count));
 }
 
 QString EndingName(changes::Ending ending) {
@@ -87,32 +97,42 @@ QString EndingsText(const changes::EndingChange& change) {
 
 // changes::Summary in the window's language.
 QString SummaryText(const std::vector<changes::FileDiff>& files) {
-  int changed = 0, added = 0, removed = 0;
+  int changed = 0, added = 0, removed = 0, changedLines = 0, shownLines = 0;
   bool partial = false;
   for (const changes::FileDiff& file : files) {
     if (file.unchanged) continue;
     ++changed;
     added += file.added;
     removed += file.removed;
+    changedLines += changes::ChangedLines(file);
+    shownLines += changes::ShownChangedLines(file);
     partial = partial || file.partial;
   }
   const int total = static_cast<int>(files.size());
   if (changed == 0)
     return total == 1 ? TChangesForm::tr("The file stays as it is.")
                       : TChangesForm::tr("All %1 files stay as they are.").arg(total);
-  QString text = (total == 1 ? TChangesForm::tr("%1 of %2 file changes: %3 added, %4 removed")
-                             : TChangesForm::tr("%1 of %2 files change: %3 added, %4 removed"))
-                     .arg(Number(changed), Number(total), LineCount(added), Number(removed));
-  if (partial) text += TChangesForm::tr(" (in the parts compared)");
-  return text + TChangesForm::tr(".");
+  const QString what =
+      partial ? ShareText(changedLines, shownLines)
+              : TChangesForm::tr("%1 added, %2 removed").arg(LineCount(added), Number(removed));
+  return (total == 1 ? TChangesForm::tr("%1 of %2 file changes: %3")
+                     : TChangesForm::tr("%1 of %2 files change: %3"))
+             .arg(Number(changed), Number(total), what) +
+         TChangesForm::tr(".");
 }
 
-// Appends one line of the diff view with its colours.
+// Appends one line of the diff view with its colours. The lines form one edit,
+// so that the view lays them out once they are all there (and then only those
+// on screen) rather than line by line.
 class DiffWriter {
  public:
   explicit DiffWriter(QPlainTextEdit* edit) : cursor_(edit->document()) {
     cursor_.movePosition(QTextCursor::End);
+    cursor_.beginEditBlock();
   }
+  ~DiffWriter() { cursor_.endEditBlock(); }
+  DiffWriter(const DiffWriter&) = delete;
+  DiffWriter& operator=(const DiffWriter&) = delete;
   void Line(const QString& text, const QColor& foreground, const QColor& background,
             bool bold = false, bool italic = false) {
     QTextBlockFormat block;
@@ -226,14 +246,6 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
   }
   lblSummary_->setText(SummaryText(diffs));
 
-  const QColor none;
-  // Every coloured line sets both colours, so that it reads on a dark palette too.
-  const QColor headingText(0x1f, 0x23, 0x28), headingBack(0xe4, 0xe7, 0xeb);
-  const QColor noteText(0x80, 0x80, 0x80);
-  const QColor hunkText(0x05, 0x50, 0xae), hunkBack(0xdd, 0xf4, 0xff);
-  const QColor removedText(0x82, 0x07, 0x1e), removedBack(0xff, 0xeb, 0xe9);
-  const QColor addedText(0x11, 0x63, 0x29), addedBack(0xda, 0xfb, 0xe1);
-
   // A new document is filled before it is shown, which is far quicker than
   // filling the one on screen.
   auto* document = new QTextDocument(edtDiff_);
@@ -243,6 +255,18 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
   // The view deletes only the document it made itself.
   delete shownDocument_;
   shownDocument_ = document;
+  Fill(diffs);
+  edtDiff_->moveCursor(QTextCursor::Start);
+}
+
+void TChangesForm::Fill(const std::vector<changes::FileDiff>& diffs) {
+  const QColor none;
+  // Every coloured line sets both colours, so that it reads on a dark palette too.
+  const QColor headingText(0x1f, 0x23, 0x28), headingBack(0xe4, 0xe7, 0xeb);
+  const QColor noteText(0x80, 0x80, 0x80);
+  const QColor hunkText(0x05, 0x50, 0xae), hunkBack(0xdd, 0xf4, 0xff);
+  const QColor removedText(0x82, 0x07, 0x1e), removedBack(0xff, 0xeb, 0xe9);
+  const QColor addedText(0x11, 0x63, 0x29), addedBack(0xda, 0xfb, 0xe1);
   DiffWriter out(edtDiff_);
 
   int shown = 0, hidden = 0;
@@ -255,11 +279,23 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
              headingBack, true);
     for (const changes::EndingChange& ending : diff.endings)
       out.Line("  " + EndingsText(ending), noteText, none, false, true);
-    if (diff.partial)
-      out.Line("  " + tr("Too long to compare in full (%1 lines on disk, %2 to be written): only "
-                         "the first changes are shown and counted.")
-                          .arg(Number(diff.oldLines), Number(diff.newLines)),
-               noteText, none, false, true);
+    if (diff.partial) {
+      // Three short lines, so that they fit the window's width.
+      const QString compared =
+          diff.oldCompared == diff.newCompared
+              ? tr("Compared: lines 1 to %1 of both; every change there is shown.")
+                    .arg(Number(diff.oldCompared))
+              : tr("Compared: lines 1 to %1 on disk, 1 to %2 written; every change there is "
+                   "shown.")
+                    .arg(Number(diff.oldCompared), Number(diff.newCompared));
+      for (const QString& note :
+           {tr("Too long to compare in full (%1 lines on disk, %2 to be written).")
+                .arg(Number(diff.oldLines), Number(diff.newLines)),
+            compared,
+            tr("After them, lined up one against one: %1 removed, %2 added (not shown).")
+                .arg(Number(diff.moreRemoved), Number(diff.moreAdded))})
+        out.Line("  " + note, noteText, none, false, true);
+    }
     for (const changes::Hunk& hunk : diff.hunks) {
       if (shown >= kMaxShownLines) {
         hidden += static_cast<int>(hunk.lines.size()) + 1;
@@ -291,7 +327,6 @@ void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
   if (hidden > 0)
     out.Line(tr("%1 more lines of differences are not shown.").arg(Number(hidden)), noteText, none,
              false, true);
-  edtDiff_->moveCursor(QTextCursor::Start);
 }
 
 void TChangesForm::RestoreClick() {

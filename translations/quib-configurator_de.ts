@@ -1286,18 +1286,6 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
         <translation>Alle %1 Dateien bleiben, wie sie sind.</translation>
     </message>
     <message>
-        <source>%1 of %2 file changes: %3 added, %4 removed</source>
-        <translation>%1 von %2 Datei ändert sich: %3 hinzugefügt, %4 entfernt</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3 added, %4 removed</source>
-        <translation>%1 von %2 Dateien ändern sich: %3 hinzugefügt, %4 entfernt</translation>
-    </message>
-    <message>
-        <source> (in the parts compared)</source>
-        <translation> (in den verglichenen Teilen)</translation>
-    </message>
-    <message>
         <source>.</source>
         <translation>.</translation>
     </message>
@@ -1330,16 +1318,56 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
         <translation>Übernehmen würde nichts schreiben: Nicht alle Einstellungsdateien konnten gelesen werden.</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written): only the first changes are shown and counted.</source>
-        <translation>Zu lang für einen vollständigen Vergleich (%1 Zeilen auf der Festplatte, %2 zu schreiben): Nur die ersten Änderungen werden gezeigt und gezählt.</translation>
-    </message>
-    <message>
         <source>%1 more lines of differences are not shown.</source>
         <translation>%1 weitere Zeilen mit Unterschieden werden nicht gezeigt.</translation>
     </message>
     <message>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>at least 1 line changes</source>
+        <translation>mindestens 1 Zeile ändert sich</translation>
+    </message>
+    <message>
+        <source>at least %1 lines change</source>
+        <translation>mindestens %1 Zeilen ändern sich</translation>
+    </message>
+    <message>
+        <source>; the first 1 is shown</source>
+        <translation>; die erste wird gezeigt</translation>
+    </message>
+    <message>
+        <source>; the first %1 are shown</source>
+        <translation>; die ersten %1 werden gezeigt</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed</source>
+        <translation>%1 hinzugefügt, %2 entfernt</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file changes: %3</source>
+        <translation>%1 von %2 Datei ändert sich: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files change: %3</source>
+        <translation>%1 von %2 Dateien ändern sich: %3</translation>
+    </message>
+    <message>
+        <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
+        <translation>Verglichen: Zeilen 1 bis %1 beider Seiten; jede Änderung darin wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>Compared: lines 1 to %1 on disk, 1 to %2 written; every change there is shown.</source>
+        <translation>Verglichen: Zeilen 1 bis %1 auf der Festplatte, 1 bis %2 zu schreiben; jede Änderung darin wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
+        <translation>Zu lang für einen vollständigen Vergleich (%1 Zeilen auf der Festplatte, %2 zu schreiben).</translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
+        <translation>Danach Zeile für Zeile gegenübergestellt: %1 entfernt, %2 hinzugefügt (nicht gezeigt).</translation>
     </message>
 </context>
 <context>

@@ -1286,18 +1286,6 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
         <translation>Los %1 archivos quedan como están.</translation>
     </message>
     <message>
-        <source>%1 of %2 file changes: %3 added, %4 removed</source>
-        <translation>Cambia %1 de %2 archivo: %3 añadidas, %4 eliminadas</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3 added, %4 removed</source>
-        <translation>Cambian %1 de %2 archivos: %3 añadidas, %4 eliminadas</translation>
-    </message>
-    <message>
-        <source> (in the parts compared)</source>
-        <translation> (en las partes comparadas)</translation>
-    </message>
-    <message>
         <source>.</source>
         <translation>.</translation>
     </message>
@@ -1330,16 +1318,56 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
         <translation>Aplicar no escribiría nada: no se pudieron leer todos los archivos de ajustes.</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written): only the first changes are shown and counted.</source>
-        <translation>Demasiado largo para compararlo entero (%1 líneas en el disco, %2 por escribir): solo se muestran y cuentan los primeros cambios.</translation>
-    </message>
-    <message>
         <source>%1 more lines of differences are not shown.</source>
         <translation>No se muestran %1 líneas más de diferencias.</translation>
     </message>
     <message>
         <source>Restore</source>
         <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>at least 1 line changes</source>
+        <translation>cambia al menos 1 línea</translation>
+    </message>
+    <message>
+        <source>at least %1 lines change</source>
+        <translation>cambian al menos %1 líneas</translation>
+    </message>
+    <message>
+        <source>; the first 1 is shown</source>
+        <translation>; se muestra la primera</translation>
+    </message>
+    <message>
+        <source>; the first %1 are shown</source>
+        <translation>; se muestran las %1 primeras</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed</source>
+        <translation>%1 añadidas, %2 eliminadas</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file changes: %3</source>
+        <translation>Cambia %1 de %2 archivo: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files change: %3</source>
+        <translation>Cambian %1 de %2 archivos: %3</translation>
+    </message>
+    <message>
+        <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
+        <translation>Comparado: líneas 1 a %1 de ambos; se muestra cada cambio en ellas.</translation>
+    </message>
+    <message>
+        <source>Compared: lines 1 to %1 on disk, 1 to %2 written; every change there is shown.</source>
+        <translation>Comparado: líneas 1 a %1 en el disco, 1 a %2 por escribir; se muestra cada cambio en ellas.</translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
+        <translation>Demasiado largo para compararlo entero (%1 líneas en el disco, %2 por escribir).</translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
+        <translation>Después, enfrentadas una a una: %1 eliminadas, %2 añadidas (no se muestran).</translation>
     </message>
 </context>
 <context>

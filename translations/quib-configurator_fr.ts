@@ -1286,18 +1286,6 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
         <translation>Les %1 fichiers restent tels quels.</translation>
     </message>
     <message>
-        <source>%1 of %2 file changes: %3 added, %4 removed</source>
-        <translation>%1 fichier sur %2 change : %3 ajoutée(s), %4 supprimée(s)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3 added, %4 removed</source>
-        <translation>%1 fichiers sur %2 changent : %3 ajoutée(s), %4 supprimée(s)</translation>
-    </message>
-    <message>
-        <source> (in the parts compared)</source>
-        <translation> (dans les parties comparées)</translation>
-    </message>
-    <message>
         <source>.</source>
         <translation>.</translation>
     </message>
@@ -1330,16 +1318,56 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
         <translation>Appliquer n&apos;écrirait rien : les fichiers de réglages n&apos;ont pas tous pu être lus.</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written): only the first changes are shown and counted.</source>
-        <translation>Trop long pour être comparé en entier (%1 lignes sur le disque, %2 à écrire) : seules les premières modifications sont affichées et comptées.</translation>
-    </message>
-    <message>
         <source>%1 more lines of differences are not shown.</source>
         <translation>%1 lignes de différences supplémentaires ne sont pas affichées.</translation>
     </message>
     <message>
         <source>Restore</source>
         <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>at least 1 line changes</source>
+        <translation>au moins 1 ligne change</translation>
+    </message>
+    <message>
+        <source>at least %1 lines change</source>
+        <translation>au moins %1 lignes changent</translation>
+    </message>
+    <message>
+        <source>; the first 1 is shown</source>
+        <translation> ; la première est affichée</translation>
+    </message>
+    <message>
+        <source>; the first %1 are shown</source>
+        <translation> ; les %1 premières sont affichées</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed</source>
+        <translation>%1 ajoutée(s), %2 supprimée(s)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file changes: %3</source>
+        <translation>%1 fichier sur %2 change : %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files change: %3</source>
+        <translation>%1 fichiers sur %2 changent : %3</translation>
+    </message>
+    <message>
+        <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
+        <translation>Comparé : lignes 1 à %1 des deux côtés ; chaque modification y est affichée.</translation>
+    </message>
+    <message>
+        <source>Compared: lines 1 to %1 on disk, 1 to %2 written; every change there is shown.</source>
+        <translation>Comparé : lignes 1 à %1 sur le disque, 1 à %2 à écrire ; chaque modification y est affichée.</translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
+        <translation>Trop long pour être comparé en entier (%1 lignes sur le disque, %2 à écrire).</translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
+        <translation>Au-delà, mises en regard une à une : %1 supprimée(s), %2 ajoutée(s) (non affichées).</translation>
     </message>
 </context>
 <context>

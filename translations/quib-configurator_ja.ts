@@ -1286,18 +1286,6 @@ if your sound card takes a long time to initialise, decrease it</source>
         <translation>%1 個のファイルはすべてそのままです。</translation>
     </message>
     <message>
-        <source>%1 of %2 file changes: %3 added, %4 removed</source>
-        <translation>%2 個中 %1 個のファイルが変わります: %3 追加、%4 行削除</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3 added, %4 removed</source>
-        <translation>%2 個中 %1 個のファイルが変わります: %3 追加、%4 行削除</translation>
-    </message>
-    <message>
-        <source> (in the parts compared)</source>
-        <translation> (比較した部分)</translation>
-    </message>
-    <message>
         <source>.</source>
         <translation>。</translation>
     </message>
@@ -1330,16 +1318,56 @@ if your sound card takes a long time to initialise, decrease it</source>
         <translation>「適用」しても何も書き込まれません: 設定ファイルをすべて読み込めませんでした。</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written): only the first changes are shown and counted.</source>
-        <translation>長すぎるため全体は比較できません (ディスク上 %1 行、書き込み %2 行)。最初の変更だけを表示して数えます。</translation>
-    </message>
-    <message>
         <source>%1 more lines of differences are not shown.</source>
         <translation>残り %1 行の差分は表示されません。</translation>
     </message>
     <message>
         <source>Restore</source>
         <translation>復元</translation>
+    </message>
+    <message>
+        <source>at least 1 line changes</source>
+        <translation>少なくとも 1 行が変わります</translation>
+    </message>
+    <message>
+        <source>at least %1 lines change</source>
+        <translation>少なくとも %1 行が変わります</translation>
+    </message>
+    <message>
+        <source>; the first 1 is shown</source>
+        <translation>。最初の 1 行を表示します</translation>
+    </message>
+    <message>
+        <source>; the first %1 are shown</source>
+        <translation>。最初の %1 行を表示します</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed</source>
+        <translation>%1 追加、%2 行削除</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file changes: %3</source>
+        <translation>%2 個中 %1 個のファイルが変わります: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files change: %3</source>
+        <translation>%2 個中 %1 個のファイルが変わります: %3</translation>
+    </message>
+    <message>
+        <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
+        <translation>比較範囲: 両方の 1～%1 行目。その中の変更はすべて表示します。</translation>
+    </message>
+    <message>
+        <source>Compared: lines 1 to %1 on disk, 1 to %2 written; every change there is shown.</source>
+        <translation>比較範囲: ディスク上の 1～%1 行目と書き込む 1～%2 行目。その中の変更はすべて表示します。</translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
+        <translation>長すぎるため全体は比較できません (ディスク上 %1 行、書き込み %2 行)。</translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
+        <translation>それ以降は 1 行ずつ対応させて: %1 行削除、%2 行追加 (表示なし)。</translation>
     </message>
 </context>
 <context>

@@ -1286,18 +1286,6 @@ se a placa de som demorar para inicializar, diminua</translation>
         <translation>Os %1 arquivos ficam como estão.</translation>
     </message>
     <message>
-        <source>%1 of %2 file changes: %3 added, %4 removed</source>
-        <translation>%1 de %2 arquivo muda: %3 adicionadas, %4 removidas</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3 added, %4 removed</source>
-        <translation>%1 de %2 arquivos mudam: %3 adicionadas, %4 removidas</translation>
-    </message>
-    <message>
-        <source> (in the parts compared)</source>
-        <translation> (nas partes comparadas)</translation>
-    </message>
-    <message>
         <source>.</source>
         <translation>.</translation>
     </message>
@@ -1330,16 +1318,56 @@ se a placa de som demorar para inicializar, diminua</translation>
         <translation>Aplicar não gravaria nada: não foi possível ler todos os arquivos de configuração.</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written): only the first changes are shown and counted.</source>
-        <translation>Longo demais para comparar por inteiro (%1 linhas no disco, %2 a gravar): só as primeiras alterações são mostradas e contadas.</translation>
-    </message>
-    <message>
         <source>%1 more lines of differences are not shown.</source>
         <translation>Mais %1 linhas de diferenças não são mostradas.</translation>
     </message>
     <message>
         <source>Restore</source>
         <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>at least 1 line changes</source>
+        <translation>pelo menos 1 linha muda</translation>
+    </message>
+    <message>
+        <source>at least %1 lines change</source>
+        <translation>pelo menos %1 linhas mudam</translation>
+    </message>
+    <message>
+        <source>; the first 1 is shown</source>
+        <translation>; a primeira é mostrada</translation>
+    </message>
+    <message>
+        <source>; the first %1 are shown</source>
+        <translation>; as %1 primeiras são mostradas</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed</source>
+        <translation>%1 adicionadas, %2 removidas</translation>
+    </message>
+    <message>
+        <source>%1 of %2 file changes: %3</source>
+        <translation>%1 de %2 arquivo muda: %3</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files change: %3</source>
+        <translation>%1 de %2 arquivos mudam: %3</translation>
+    </message>
+    <message>
+        <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
+        <translation>Comparado: linhas 1 a %1 dos dois lados; toda alteração nelas é mostrada.</translation>
+    </message>
+    <message>
+        <source>Compared: lines 1 to %1 on disk, 1 to %2 written; every change there is shown.</source>
+        <translation>Comparado: linhas 1 a %1 no disco, 1 a %2 a gravar; toda alteração nelas é mostrada.</translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
+        <translation>Longo demais para comparar por inteiro (%1 linhas no disco, %2 a gravar).</translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
+        <translation>Depois, confrontadas uma a uma: %1 removidas, %2 adicionadas (não mostradas).</translation>
     </message>
 </context>
 <context>
