@@ -630,7 +630,7 @@ Annuler cette question lance l&apos;émulateur sans jeu.</translation>
     </message>
     <message>
         <source>Prefer settings &amp;from</source>
-        <translation>Réglages de pré&amp;férence depuis</translation>
+        <translation>Préférer les réglages &amp;de</translation>
     </message>
 </context>
 <context>
