@@ -158,13 +158,13 @@ std::vector<save_set::Entry> EmulatorDocuments::Entries(const QString& dir) cons
   return entries;
 }
 
-QStringList EmulatorDocuments::ChangedOnDisk(const std::vector<save_set::Entry>& entries) const {
-  QStringList changed;
+std::vector<std::filesystem::path> EmulatorDocuments::ChangedOnDisk(
+    const std::vector<save_set::Entry>& entries) const {
+  std::vector<std::filesystem::path> changed;
   for (const save_set::Entry& entry : entries) {
     const auto stamp = stamps_.find(entry.path);
     if (stamp == stamps_.end() || !StillAsLoaded(entry.path, stamp->second))
-      changed << QDir::toNativeSeparators(
-          QFile::decodeName(QByteArray::fromStdString(entry.path.string())));
+      changed.push_back(entry.path);
   }
   return changed;
 }
@@ -178,20 +178,52 @@ void EmulatorDocuments::RememberSaved(const save_set::PreparedSet& prepared,
   }
 }
 
-void EmulatorDocuments::Save(std::vector<save_set::Entry> entries, backups::Store& backups) {
-  // Every file written and flushed beside its target; a failure here removes
-  // them all and replaces nothing.
-  save_set::PreparedSet prepared(std::move(entries));
-  // The files about to be replaced are kept as a backup set, complete and
-  // flushed; a backup that cannot be written stops here. Then every file is
-  // replaced, in order.
-  std::vector<std::filesystem::path> all;
-  for (std::size_t i = 0; i < prepared.size(); ++i) all.push_back(prepared.entry(i).path);
-  try {
-    backups::CommitWithBackup(prepared, backups);
-  } catch (const save_set::SaveSetError& error) {
-    RememberSaved(prepared, error.saved());
-    throw;
+bool EmulatorDocuments::Save(const std::vector<save_set::Entry>& entries, backups::Store& backups,
+                             const std::function<bool(const QStringList&)>& confirm) {
+  // What each file must still hold when it is replaced: what was read, or
+  // what the user agreed to overwrite.
+  std::map<std::filesystem::path, FileStamp> expected = stamps_;
+  auto overwrite = [&](const std::vector<std::filesystem::path>& changed) {
+    QStringList names;
+    for (const std::filesystem::path& path : changed)
+      names << QDir::toNativeSeparators(
+          QFile::decodeName(QByteArray::fromStdString(path.string())));
+    if (!confirm(names)) return false;
+    for (const std::filesystem::path& path : changed) {
+      FileStamp now;
+      try {
+        ReadFileBytes(path, &now);
+        expected[path] = now;
+      } catch (const FileError&) {
+        expected.erase(path);
+      }
+    }
+    return true;
+  };
+  if (const auto changed = ChangedOnDisk(entries); !changed.empty() && !overwrite(changed))
+    return false;
+  for (;;) {
+    // Every file written and flushed beside its target; a failure here
+    // removes them all and replaces nothing.
+    save_set::PreparedSet prepared(entries);
+    // The files about to be replaced are kept as a backup set, complete and
+    // flushed, and each must still hold what is expected (else the user is
+    // asked again); a backup that cannot be written stops here. Then every
+    // file is replaced, in order, and a failure puts back the ones before.
+    std::vector<std::filesystem::path> all;
+    for (std::size_t i = 0; i < prepared.size(); ++i) all.push_back(prepared.entry(i).path);
+    backups::SaveHooks hooks;
+    hooks.loaded = &expected;
+    try {
+      backups::CommitWithBackup(prepared, backups, hooks);
+    } catch (const backups::ChangedOnDiskError& error) {
+      if (!overwrite(error.files())) return false;
+      continue;
+    } catch (const save_set::SaveSetError& error) {
+      RememberSaved(prepared, error.saved());
+      throw;
+    }
+    RememberSaved(prepared, all);
+    return true;
   }
-  RememberSaved(prepared, all);
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -93,14 +94,19 @@ class EmulatorDocuments {
 
   // The files Apply writes into the directory, with their bytes, in order.
   std::vector<save_set::Entry> Entries(const QString& dir) const;
-  // The entries' files that changed on disk since they were read or saved,
-  // as the user reads their names.
-  QStringList ChangedOnDisk(const std::vector<save_set::Entry>& entries) const;
-  // Saves the entries all or none: every file is written beside its target,
-  // the files about to be replaced are kept in the backup store, then each is
-  // replaced. What the saved files hold is noted, also when a failure leaves
-  // some of them saved.
-  void Save(std::vector<save_set::Entry> entries, backups::Store& backups);
+  // The entries' files that changed on disk since they were read or saved.
+  std::vector<std::filesystem::path> ChangedOnDisk(
+      const std::vector<save_set::Entry>& entries) const;
+  // Saves the entries all or none, one saver per directory at a time: every
+  // file is written beside its target, the files about to be replaced are
+  // kept in the backup store, then each is replaced (and a failure puts back
+  // the ones replaced before it). A file changed on disk since it was read,
+  // found before or at the last look just before replacing, is shown to
+  // `confirm` (by the names the user reads); false cancels the save, true
+  // overwrites it as it is now. Returns whether it saved. What the saved
+  // files hold is noted, also when a failure leaves some of them saved.
+  bool Save(const std::vector<save_set::Entry>& entries, backups::Store& backups,
+            const std::function<bool(const QStringList&)>& confirm);
 
  private:
   void RememberSaved(const save_set::PreparedSet& prepared,

@@ -38,3 +38,9 @@ void SetTabImages(Tabs* tabs, const ImageList& list) {
     tabs->setTabIcon(i, cell < list.size() ? QIcon(list[cell]) : QIcon());
   }
 }
+
+// The same for the page tabs.
+template <typename Pages>
+void SetPageImages(Pages* control, const ImageList& list) {
+  SetTabImages(control, list);
+}

@@ -23,6 +23,7 @@
 #include "app/Page.h"
 #include "app/PageControl.h"
 #include "app/ProgramSettings.h"
+#include "app/Recovery.h"
 
 namespace {
 
@@ -243,7 +244,7 @@ bool TForm1::FormCreate() {
   {
     StripPictures strips;
     strips.LoadImageStrip("Tabs", ImageLists[0], 0);
-    SetTabImages(PageControl, ImageLists[0]);
+    SetPageImages(PageControl, ImageLists[0]);
     const std::pair<QTabBar*, const char*> bars[] = {{tcBlitterOS, "OSes"},
                                                      {tcSoundOS, "OSes"},
                                                      {tcGUIOS, "OSes"},
@@ -329,6 +330,9 @@ void TForm1::FormShow() {
   PageControl->resize(kWindowWidth - 8, kPageHeight + 60);
   PageControl->setFixedWidth(kWindowWidth - 8);
   FitPages();
+  // An Apply the program could not finish (it ended, or the power went)
+  // is settled before the files are read.
+  Guarded([this] { SettleUnfinishedApply(*this); });
   Guarded([this] { LoadSettings(); });
   if (closed_) return;
   if (ThemesComboChange) Guarded([this] { ThemesComboChange(); });
@@ -382,17 +386,15 @@ bool TForm1::SaveSettings() {
             .toLocal8Bit()
             .toStdString());
   }
-  // What is saved, and whether someone else changed those files since.
-  std::vector<save_set::Entry> entries = FilesToSave();
-  const QStringList changed = ChangedOnDisk(entries);
-  if (!changed.isEmpty() &&
-      Message(tr("Settings files changed on disk"), ChangedOnDiskQuestion(changed),
-              platform::Icon::Warning, platform::Buttons::YesNo,
-              platform::Answer::No) != platform::Answer::Yes)
-    return false;
+  // What is saved; a file someone else changed since it was read is
+  // overwritten only after a question, asked again for a change made while
+  // the question was open.
   backups::Store store = BackupStoreOf(*this);
-  Save(std::move(entries), store);
-  return true;
+  return Save(FilesToSave(), store, [this](const QStringList& changed) {
+    return Message(tr("Settings files changed on disk"), ChangedOnDiskQuestion(changed),
+                   platform::Icon::Warning, platform::Buttons::YesNo,
+                   platform::Answer::No) == platform::Answer::Yes;
+  });
 }
 
 bool TForm1::ApplyButtonClick() {

@@ -21,14 +21,15 @@ what="the build tools and Qt 6"
 # fuzzers, a virtual display and ImageMagick for screenshots, a Japanese font
 # for the layout test of the Japanese window, the desktop file
 # and AppStream validators, dpkg-dev and file for the package, locales for the tests that
-# run under a decimal-comma locale, MinGW-w64 and Wine for the Windows check.
+# run under a decimal-comma locale, MinGW-w64 and Wine for the Windows check,
+# e2fsprogs (chattr) for the saving tests' append-only files.
 if [ "${1:-}" = "--test" ]; then
   packages+=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
     desktop-file-utils appstream dpkg-dev file locales
-    g++-mingw-w64-x86-64-posix wine64
+    g++-mingw-w64-x86-64-posix wine64 e2fsprogs
   )
   what="the build tools, Qt 6 and the test tools"
 fi

@@ -1095,6 +1095,29 @@ ein paar NES-ROMs spielen?</translation>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
+        <translation>Das Übernehmen von %1 wurde nicht abgeschlossen (das Programm wurde beendet oder der Strom fiel aus). </translation>
+    </message>
+    <message>
+        <source>It had replaced:</source>
+        <translation>Es hatte bereits ersetzt:</translation>
+    </message>
+    <message>
+        <source>These files hold neither their old nor their new settings:</source>
+        <translation>Diese Dateien enthalten weder ihre alten noch ihre neuen Einstellungen:</translation>
+    </message>
+    <message>
+        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
+        <translation>Möchten Sie den Ordner des Emulators auf den Stand vor diesem Übernehmen zurücksetzen?<byte value="xd"/><byte value="xd"/>Ja schreibt die davor gesicherten Dateien zurück (ihr jetziger Inhalt wird ebenfalls gesichert); Nein lässt die Dateien, wie sie jetzt sind.</translation>
+    </message>
+    <message>
+        <source>Apply not finished</source>
+        <translation>Übernehmen nicht abgeschlossen</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotsPage</name>
     <message>
         <source>Screenshot &amp;filename:</source>

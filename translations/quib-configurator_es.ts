@@ -1095,6 +1095,29 @@ jugar algunas ROM de NES?</translation>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
+        <translation>El Aplicar hecho el %1 no terminó (el programa se cerró o se fue la luz). </translation>
+    </message>
+    <message>
+        <source>It had replaced:</source>
+        <translation>Había reemplazado:</translation>
+    </message>
+    <message>
+        <source>These files hold neither their old nor their new settings:</source>
+        <translation>Estos archivos no tienen ni sus ajustes antiguos ni los nuevos:</translation>
+    </message>
+    <message>
+        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
+        <translation>¿Quiere devolver la carpeta del emulador a como estaba antes de ese Aplicar?<byte value="xd"/><byte value="xd"/>Sí vuelve a escribir los archivos guardados antes (lo que contienen ahora también se guarda como copia); No deja los archivos como están ahora.</translation>
+    </message>
+    <message>
+        <source>Apply not finished</source>
+        <translation>Aplicar sin terminar</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotsPage</name>
     <message>
         <source>Screenshot &amp;filename:</source>

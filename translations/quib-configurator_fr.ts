@@ -1095,6 +1095,29 @@ jouer quelques ROM NES ?</translation>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
+        <translation>L&apos;application faite le %1 ne s&apos;est pas terminée (le programme s&apos;est arrêté, ou le courant a été coupé). </translation>
+    </message>
+    <message>
+        <source>It had replaced:</source>
+        <translation>Il avait remplacé :</translation>
+    </message>
+    <message>
+        <source>These files hold neither their old nor their new settings:</source>
+        <translation>Ces fichiers ne contiennent ni leurs anciens ni leurs nouveaux réglages :</translation>
+    </message>
+    <message>
+        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
+        <translation>Voulez-vous remettre le dossier de l&apos;émulateur dans l&apos;état d&apos;avant cette application ?<byte value="xd"/><byte value="xd"/>Oui réécrit les fichiers conservés avant elle (leur contenu actuel est aussi sauvegardé) ; Non laisse les fichiers tels qu&apos;ils sont.</translation>
+    </message>
+    <message>
+        <source>Apply not finished</source>
+        <translation>Application inachevée</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotsPage</name>
     <message>
         <source>Screenshot &amp;filename:</source>

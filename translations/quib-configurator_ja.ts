@@ -1095,6 +1095,29 @@ play some NES roms?</source>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
+        <translation>%1 の「適用」は完了しませんでした (プログラムが終了したか、電源が切れました)。</translation>
+    </message>
+    <message>
+        <source>It had replaced:</source>
+        <translation>置き換え済みのファイル:</translation>
+    </message>
+    <message>
+        <source>These files hold neither their old nor their new settings:</source>
+        <translation>次のファイルには古い設定も新しい設定も入っていません:</translation>
+    </message>
+    <message>
+        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
+        <translation>エミュレーターのフォルダーを、その「適用」の前の状態に戻しますか?<byte value="xd"/><byte value="xd"/>「はい」を選ぶと、その前に保存したファイルを書き戻します (現在の内容もバックアップとして残します)。「いいえ」を選ぶと、ファイルは今のままです。</translation>
+    </message>
+    <message>
+        <source>Apply not finished</source>
+        <translation>「適用」が完了していません</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotsPage</name>
     <message>
         <source>Screenshot &amp;filename:</source>

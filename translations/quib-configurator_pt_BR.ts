@@ -1095,6 +1095,29 @@ rodar algumas ROMs de NES?</translation>
     </message>
 </context>
 <context>
+    <name>Recovery</name>
+    <message>
+        <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
+        <translation>O Aplicar feito em %1 não terminou (o programa foi encerrado ou a energia caiu). </translation>
+    </message>
+    <message>
+        <source>It had replaced:</source>
+        <translation>Ele já tinha substituído:</translation>
+    </message>
+    <message>
+        <source>These files hold neither their old nor their new settings:</source>
+        <translation>Estes arquivos não têm nem as configurações antigas nem as novas:</translation>
+    </message>
+    <message>
+        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
+        <translation>Deseja voltar a pasta do emulador ao estado de antes desse Aplicar?<byte value="xd"/><byte value="xd"/>Sim grava de volta os arquivos guardados antes dele (o que eles têm agora também fica guardado como backup); Não mantém os arquivos como estão agora.</translation>
+    </message>
+    <message>
+        <source>Apply not finished</source>
+        <translation>Aplicar não concluído</translation>
+    </message>
+</context>
+<context>
     <name>ScreenshotsPage</name>
     <message>
         <source>Screenshot &amp;filename:</source>
