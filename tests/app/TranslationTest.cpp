@@ -305,6 +305,27 @@ TEST_F(PseudoTranslation, EveryVisibleTextGoesThroughTranslation) {
                               " \"" + text + "\"";
       }
   });
+
+  // The questions and notes the pages ask through message boxes (answered No
+  // where they would change something).
+  platform_.clearCalls();
+  ShowPage("Blitters");
+  for (const char* button : {"UncommentBlittersButton", "DeleteBlitterButton"}) {
+    platform_.queueAnswer(platform::Answer::No);
+    Click(Find<QPushButton>(button));
+  }
+  ShowPage("Theme");
+  platform_.queueAnswer(platform::Answer::No);
+  Click(Find<QPushButton>("UncommentThemes"));
+  ShowPage("Miscellaneous");
+  Click(Find<QCheckBox>("MarioIsAFatPlumber"));
+  Apply();
+  const std::vector<platform::MessageRequest> messages = platform_.messages();
+  EXPECT_GE(messages.size(), 5u);
+  for (const platform::MessageRequest& message : messages)
+    for (const QString& text : {message.caption, message.text})
+      if (!text.startsWith('[') || !text.endsWith(']')) untranslated << "message \"" + text + "\"";
+
   QCoreApplication::removeTranslator(&marking);
   untranslated.removeDuplicates();
   EXPECT_GT(marked, 300);
