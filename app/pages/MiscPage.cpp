@@ -69,14 +69,14 @@ void MiscPage::MarioIsAFatPlumberClick() {
   // the program showing what the file says.
   if (!LoadingFinished || !form_.isVisible() || !ticked || !form_.ShowNESWarning) return;
   const platform::Answer answer = form_.Message(
-      "Warning",
-      "Please remember that Quib's NES support is unofficial and unsupported.\r"
-      "It will only play a few NES games.\r"
-      "There are better NES emulators available.\r"
-      "PLEASE DO NOT E-MAIL THE AUTHOR OF QUIB OR THE AUTHOR OF QUIB CONFIGURATOR ABOUT NES "
-      "EMULATION.\r"
-      "\r"
-      "Show this message again?",
+      tr("Warning"),
+      tr("Please remember that Quib's NES support is unofficial and unsupported.\r"
+         "It will only play a few NES games.\r"
+         "There are better NES emulators available.\r"
+         "PLEASE DO NOT E-MAIL THE AUTHOR OF QUIB OR THE AUTHOR OF QUIB CONFIGURATOR ABOUT NES "
+         "EMULATION.\r"
+         "\r"
+         "Show this message again?"),
       platform::Icon::Information, platform::Buttons::YesNo);
   if (answer == platform::Answer::No) form_.ShowNESWarning = false;
 }

@@ -19,10 +19,11 @@
 
 namespace {
 
-const char* const kUncommentQuestion =
+const char* const kUncommentQuestion = QT_TRANSLATE_NOOP(
+    "ThemePage",
     "This is an automated function and may not correctly uncomment all of the themes.\r"
     "It works fine on my standard Quib.thm but could possibly mess up a modified file.\r"
-    "Do you want to continue?";
+    "Do you want to continue?");
 
 }  // namespace
 
@@ -31,7 +32,7 @@ ThemePage::ThemePage(TForm1& form)
   ui_->setupUi(page_);
   // A screen reader reads the name of the theme the preview shows.
   accessible::SetValue(ui_->ThemePreview, QAccessible::Graphic, QString());
-  ui_->LinkRow->addWidget(AboutPage::MakeLink(form, page_, "Label47", "Quib themes page",
+  ui_->LinkRow->addWidget(AboutPage::MakeLink(form, page_, "Label47", tr("Quib themes page"),
                                               QString::fromLatin1(links::kQuibThemesPage)));
   ui_->LinkRow->addStretch(1);
 
@@ -164,7 +165,7 @@ bool ThemePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ThemePage::UncommentThemesClick() {
-  if (form_.Message("Warning", kUncommentQuestion, platform::Icon::Warning,
+  if (form_.Message(tr("Warning"), tr(kUncommentQuestion), platform::Icon::Warning,
                     platform::Buttons::YesNo) == platform::Answer::No)
     return;
   Document& doc = form_.ThemeDoc;
