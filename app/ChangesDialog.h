@@ -55,6 +55,8 @@ class TChangesForm : public QDialog {
  private:
   void RestoreClick();
   void Show(const std::vector<changes::FileDiff>& diffs);
+  // Writes the diffs into the view's document.
+  void Fill(const std::vector<changes::FileDiff>& diffs);
 
   Hooks hooks_;
   std::vector<changes::FileDiff> diffs_;

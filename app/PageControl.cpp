@@ -2,20 +2,38 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <algorithm>
 
+#include "controls/Accessible.h"
+
 namespace {
 constexpr int kIconSize = 16;
 constexpr int kTabPadding = 14;
+
+// A screen reader sees the tabs as a tab list, the pages after them.
+QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String("TPageControl")) return nullptr;
+  QPointer<TPageControl> control(static_cast<TPageControl*>(object));
+  return new accessible::TabList(
+      control, {[control] { return control ? control->count() : 0; },
+                [control](int i) { return control ? control->tabText(i) : QString(); },
+                [control](int i) { return control ? control->tabRect(i) : QRect(); },
+                [control] { return control ? control->currentIndex() : -1; },
+                [control](int i) {
+                  if (control) control->selectTab(i);
+                }});
+}
 }  // namespace
 
 TPageControl::TPageControl(QWidget* parent) : QWidget(parent), stack_(new QStackedWidget(this)) {
   setFocusPolicy(Qt::TabFocus);
   setAttribute(Qt::WA_Hover);
+  QAccessible::installFactory(&AccessibleFactory);
 }
 
 int TPageControl::addPage(QWidget* page, const QString& caption) {
@@ -49,17 +67,23 @@ int TPageControl::rowCount() const {
 
 void TPageControl::setCurrentIndex(int index) {
   if (index < 0 || index >= count() || index == current_) return;
-  emit currentAboutToChange(index);
   current_ = index;
   stack_->setCurrentIndex(index);
   Relayout();
+  accessible::AnnounceValue(this, tabText(index));
   emit currentChanged(index);
 }
+
+void TPageControl::selectTab(int index) { SelectByUser(index); }
 
 void TPageControl::SelectByUser(int index) {
   if (index < 0 || index >= count() || index == current_) return;
   setCurrentIndex(index);
   emit changedByUser(index);
+}
+
+void TPageControl::SelectNeighbour(int step) {
+  if (count() > 0) SelectByUser((current_ + step % count() + count()) % count());
 }
 
 void TPageControl::setTabIcon(int index, const QIcon& icon) {
@@ -238,12 +262,11 @@ void TPageControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void TPageControl::keyPressEvent(QKeyEvent* event) {
-  const bool ctrl = event->modifiers() & Qt::ControlModifier;
-  if ((ctrl && event->key() == Qt::Key_Tab) || (hasFocus() && event->key() == Qt::Key_Right)) {
-    SelectByUser((current_ + 1) % count());
-  } else if ((ctrl && event->key() == Qt::Key_Backtab) ||
-             (hasFocus() && event->key() == Qt::Key_Left)) {
-    SelectByUser((current_ + count() - 1) % count());
+  // Ctrl+Tab is the window's shortcut, wherever the focus is.
+  if (hasFocus() && event->key() == Qt::Key_Right) {
+    SelectNeighbour(1);
+  } else if (hasFocus() && event->key() == Qt::Key_Left) {
+    SelectNeighbour(-1);
   } else {
     QWidget::keyPressEvent(event);
   }

@@ -22,19 +22,22 @@ class TPageControl : public QWidget {
   int currentIndex() const { return current_; }
   // Selects a page; an index outside the pages changes nothing.
   void setCurrentIndex(int index);
+  // Selects a page as a click on its tab does (for a screen reader's press).
+  void selectTab(int index);
   void setTabIcon(int index, const QIcon& icon);
   QString tabText(int index) const;
   // The area of a tab in this widget's coordinates (for hit tests).
   QRect tabRect(int index) const;
   int tabAt(const QPoint& pos) const;
   int rowCount() const;
+  // Selects the next page (step 1) or the one before (step -1), round the
+  // end, as the user does.
+  void SelectNeighbour(int step);
 
  signals:
   // The user selected another page (not emitted for setCurrentIndex).
   void changedByUser(int index);
   void currentChanged(int index);
-  // Another page is about to be selected (before it is shown).
-  void currentAboutToChange(int index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

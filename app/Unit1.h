@@ -1,52 +1,35 @@
-// The main window: start-up, locating the emulator, loading every setting into
-// the pages, applying, undoing and closing, and running the emulator. It owns
+// The main window: the frame and its shortcuts, start-up, the loader that
+// fills every page, the commands (apply, undo, run) and the close. It holds
 // the module state every page works with (the emulator directory, the warning
-// switches and the documents).
+// switches) and, as the emulator's documents, the five files.
 #pragma once
 
-#include <QImage>
-#include <QPixmap>
-#include <QStringList>
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <exception>
 #include <filesystem>
 #include <functional>
-#include <map>
-#include <memory>
-#include <optional>
-#include <utility>
 #include <vector>
 
 #include "app/Binding.h"
+#include "app/EmulatorFiles.h"
+#include "app/RunEmulator.h"
+#include "app/TabPictures.h"
 #include "platform/Platform.h"
-#include "store/SaveSet.h"
-#include "store/ZIniReader.h"
 #include "themes/QuibTheme.h"
 
+class ConfiguratorSettingsGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QTabBar;
 class TPageControl;
 class Page;
-class TForm1;
 
-// A page class of the window (one per page or page group): the pages, by
-// component name, it puts its controls on, and how it is made.
-struct PageMaker {
-  using Make = std::function<Page*(TForm1&)>;
-  std::vector<const char*> tabs;
-  Make make;
-};
-
-// A list of 16 by 16 images with magenta as the transparent colour.
-using ImageList = std::vector<QPixmap>;
-
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public EmulatorDocuments {
   Q_OBJECT
 
  public:
@@ -59,30 +42,17 @@ class TForm1 : public QWidget {
   bool MissingPictureWarning = true;
   bool ShowMessageWhenApplying = true;
   bool ShowNESWarning = true;
-  bool QuibCfgPresent = false;
-  bool QuibWCfgPresent = false;
-  std::unique_ptr<Document> QuibDoc;    // quib.cfg, only when QuibCfgPresent
-  std::unique_ptr<Document> QuibWDoc;   // quibw.cfg, only when QuibWCfgPresent
-  Document BlitterDoc;                  // quib.blt
-  Document InputDoc;                    // quib.inp
-  Document ThemeDoc;                    // quib.thm
-  Document CurrentBlock;                // the blitter block being edited
   int CurrentBlitterOS = 0;             // build of the blitter tab shown
   TQuibTheme CurrentTheme;              // the theme built at the last selection
   std::array<ImageList, 5> ImageLists;  // 0: page tabs, 1..4: the tab strips
-  std::array<bool, 5> ImageListUsed{};
 
   // The preferred document: Quib or QuibW, as "Prefer settings from" says,
   // falling back to the one that exists; nullptr when no item is selected.
-  Document* PreferredDocument();
-  // The settings document of a build (0 Quib, 1 QuibW); nullptr when absent.
-  Document* BuildDocument(int build);
-  void WriteValueToBoth(std::string_view key, std::string_view value);
-  void WriteIntegerToBoth(std::string_view key, std::int32_t number);
+  Document* PreferredDocument() { return PreferredOf(PreferIndex()); }
   // Shared keys: read from the preferred document, written into both.
   KeyScope Shared();
   // A file of the emulator directory, as a path for the store.
-  std::filesystem::path QuibFile(const char* name) const;
+  std::filesystem::path QuibFile(const char* name) const { return EmulatorFile(QuibPath, name); }
 
   // ---- Start-up and loading ------------------------------------------------
   // Returns false when the program must end (no emulator directory).
@@ -90,19 +60,11 @@ class TForm1 : public QWidget {
   void FormShow();
   void LocateQuib();
   void LoadSettings();
-  void LoadImageStrip(const QString& name, ImageList& list, int row);
-  void SetPageImages(TPageControl* control, const ImageList& list);
-  void SetTabImages(QTabBar* tabs, const QString& strip);
-  // Where "Quib Configurator.ini" lives: in the user's configuration folder,
-  // unless a writable one already sits beside the executable; on Windows
-  // beside the executable unless that folder cannot be written.
   QString SettingsFile() const;
   // An emulator directory named on the command line, given before
   // FormCreate: it is used instead of the stored one, as if located with the
   // "..." button. A file stands for its directory.
   void SetStartDirectory(const QString& path);
-  // The user's readme the About page opens: beside the executable, else where
-  // an installation puts it (share/doc/quib-configurator/ beside bin/).
   QString ReadmeFile() const;
 
   // ---- Commands ------------------------------------------------------------
@@ -128,8 +90,11 @@ class TForm1 : public QWidget {
   // general error handler does and stops the handler. Returns false then.
   bool Guarded(const std::function<void()>& handler);
   void ShowException(const std::exception& error);
+  // A message box over the window (once shown). A Yes/No box defaults to Yes
+  // unless another default button is given.
   platform::Answer Message(const QString& caption, const QString& text, platform::Icon icon,
                            platform::Buttons buttons = platform::Buttons::Ok,
+                           platform::Answer defaultButton = platform::Answer::Yes,
                            bool foreground = false);
 
   // ---- Controls ------------------------------------------------------------
@@ -144,8 +109,8 @@ class TForm1 : public QWidget {
   QTabBar* tcSoundOS = nullptr;
   QTabBar* tcBlitterOS = nullptr;
   QTabBar* tcSoundFormat = nullptr;
-  // "Configurator settings" on the Miscellaneous page.
-  QGroupBox* ConfiguratorSettings = nullptr;
+  // "Configurator settings" on the Miscellaneous page, and its controls.
+  ConfiguratorSettingsGroup* ConfiguratorSettings = nullptr;
   QLineEdit* edtLocation = nullptr;
   QPushButton* QuibPathButton = nullptr;
   QPushButton* btnRunQuib = nullptr;
@@ -156,116 +121,39 @@ class TForm1 : public QWidget {
   QGroupBox* rgPreferSettingsFrom = nullptr;
   // The selected item of rgPreferSettingsFrom (-1: none).
   int PreferIndex() const;
-  void SetPreferIndex(int index);
+  TRomOpenDialog RomOpenDialog;
 
   // Hooks of the Theme page and the theme editor, set when they exist.
   std::function<void()> ThemesComboChange;
   std::function<void()> CloseThemeEditor;
 
-  // The game file dialog's memory within one run.
-  QString RomDialogFileName;
-
-  // The page classes built so far, in fill order. Start-up builds the page
-  // shown (and the Theme page, whose choice is checked at once) before the
-  // window is first drawn, and every other page right after; each is filled
-  // from the documents when it is built. Any input, Apply and the Changes
-  // window build what is missing first.
+  // The page classes, in fill order.
   const std::vector<Page*>& Pages() const { return pages_; }
-  // Builds (and fills, when the documents have been loaded) every page class
-  // not built yet.
-  void BuildAllPages();
-  bool AllPagesBuilt() const { return builtCount_ == makers_.size(); }
-  // Called once the window has been drawn for the first time, before the
-  // remaining pages are built (used by the start-up benchmark).
-  std::function<void()> FirstPainted;
-  // The emulator directory the documents were last read from in full; empty
-  // when the last load failed.
-  const QString& LoadedPath() const { return loadedPath_; }
   // The files SaveSettings writes, with their bytes, in the order written.
-  std::vector<save_set::Entry> FilesToSave() const;
-
-  // What each emulator file held when it was last read or saved, by path.
-  const std::map<std::filesystem::path, FileStamp>& LoadedStamps() const { return stamps_; }
+  std::vector<save_set::Entry> FilesToSave() const { return Entries(QuibPath); }
 
  protected:
-  bool event(QEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildWindow();
-  void BuildConfiguratorSettings();
+  void ConnectConfiguratorSettings();
+  void KeepButtonRowLast();
   void FormCloseQuery();
-  // Builds the page classes that put controls on any of these pages (all
-  // that are missing when the list is empty), measures the pages they
-  // complete before filling them, and fills them when a load has filled the
-  // others.
-  void BuildPages(const std::vector<QString>& tabs);
-  // The room the pages need: the largest minimum size of any page, and never
-  // less than the window's designed size.
-  QSize PagesRoom() const;
-  // Gives the pages this room and the window the size that goes with it.
-  void FitPages(QSize room);
-  // After the first drawing: the remaining pages, and the window's size
-  // checked against all of them.
-  void FinishStartUp();
-  // Gives the About page's links their hints (the files they open).
-  void ApplyLabelTips(QWidget* root);
-  // A tab strip's picture with magenta made transparent: a file of that name
-  // beside the program (any letter case), else the built-in one. Each is read
-  // once while the window starts.
-  QImage StripImage(const QString& name);
-  // The tab strips of the pages get their tabs (and pictures) when the page
-  // they stand on is built.
-  void AddStripTabs(QWidget* page);
-  void SetStripIcons(QTabBar* tabs, int slot);
-  void ReadProgramSettings();
-  // Asks whether files changed on disk since they were read may be
-  // overwritten; true when none changed or the user said Yes.
-  bool ConfirmOverwritingChangedFiles(const std::vector<save_set::Entry>& entries);
-  // Notes what the saved files hold now.
-  void RememberSaved(const save_set::PreparedSet& prepared,
-                     const std::vector<std::filesystem::path>& saved);
+  // Gives the pages the room the tallest and widest of them needs, and the
+  // window the size that goes with it.
+  void FitPages();
 
   std::vector<Page*> pages_;
-  std::vector<PageMaker> makers_;
-  std::vector<Page*> built_;  // by maker; nullptr until built
-  std::size_t builtCount_ = 0;
-  std::vector<QSize> pageRoom_;  // by page index; invalid until measured
-  QSize appliedRoom_;            // the room the window was given
-  QString roomKey_;              // what the recorded room depends on
-  std::optional<QSize> recordedRoom_;
-  bool filled_ = false;  // whether a load has filled the pages
-  bool painted_ = false;
-  bool finishing_ = false;
-  bool paintReported_ = false;
-  bool loading_ = false;
-  bool roomChecked_ = false;  // whether the room was measured with every page built
-  // Hints of the About page's links, set at FormCreate (the page may come later).
-  std::vector<std::pair<QString, QString>> labelTips_;
-  struct TabStrip {
-    QTabBar* bar;
-    QStringList captions;  // the tabs still to add
-    int images;            // its image list, -1 before FormCreate
-  };
-  std::vector<TabStrip> strips_;
-  std::map<QString, QImage> stripPictures_;
-  QString stripDir_;
-  std::optional<QStringList> stripFiles_;  // the program folder's pictures, once listed
-  // The emulator directory the documents were last read from, all of them.
-  QString loadedPath_;
   QString startDir_;  // named on the command line, or empty
-  // The directory the settings file recorded at start-up: a directory named on
-  // the command line is used for that run only, so the close records this one
-  // again unless the user located another or none was recorded.
+  // The directory the settings file recorded at start-up (see
+  // DirectoryToRecord).
   QString storedQuibPath_;
-  std::map<std::filesystem::path, FileStamp> stamps_;
-  QList<QRadioButton*> preferButtons_;
   bool shown_ = false;
   bool closed_ = false;
 };
 
-// Every page class that exists, in the order the pages are filled.
-std::vector<PageMaker> PageMakers();
+// Creates every page class that exists, in the order the pages are filled.
+std::vector<Page*> CreatePages(TForm1& form);

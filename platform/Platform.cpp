@@ -47,4 +47,16 @@ void Install(Platform* platform) { installed = platform; }
 
 Platform* Installed() { return installed; }
 
+Answer Message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
+               Buttons buttons, Answer defaultButton, bool foreground) {
+  MessageRequest request;
+  request.caption = caption;
+  request.text = text;
+  request.icon = icon;
+  request.buttons = buttons;
+  request.defaultButton = buttons == Buttons::Ok ? Answer::Ok : defaultButton;
+  request.foreground = foreground;
+  return Current().MessageBox(parent, request);
+}
+
 }  // namespace platform

@@ -75,6 +75,12 @@ class Platform {
 // program amounts to (what WinExec receives on Windows).
 QString CommandLine(const QString& program, const QString& argument);
 
+// A message box through the platform in use. Its default button is Ok for a
+// box with OK alone, else the one given.
+Answer Message(QWidget* parent, const QString& caption, const QString& text, Icon icon,
+               Buttons buttons = Buttons::Ok, Answer defaultButton = Answer::Yes,
+               bool foreground = false);
+
 // The platform in use: the real one unless a test installed another.
 Platform& Current();
 // Installs a platform (nullptr goes back to the real one). Not owned.

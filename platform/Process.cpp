@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -26,6 +27,13 @@ bool ArgumentsPrint(int argc, const char* const argv[]) {
   for (int i = 1; i < argc; ++i)
     if (argv[i] != nullptr && argv[i][0] == '-') return true;
   return false;
+}
+
+void UseDirectWriteText() {
+#ifdef _WIN32
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+    ::_putenv_s("QT_QPA_PLATFORM", "windows:fontengine=directwrite");
+#endif
 }
 
 void UseParentConsoleForOutput(int argc, char* argv[]) {

@@ -16,6 +16,11 @@ void IgnoreFileSizeSignal();
 // pipe stays there. Elsewhere, nothing to do.
 void UseParentConsoleForOutput(int argc, char* argv[]);
 
+// On Windows, unless QT_QPA_PLATFORM says otherwise, Qt draws text with
+// DirectWrite (its default from Qt 6.8): with the GDI engine, Qt 6.4's line
+// edits show no text at all under Wine. Elsewhere, nothing to do.
+void UseDirectWriteText();
+
 // Whether these arguments make the program print and end rather than open its
 // window (an option, or more than one directory).
 bool ArgumentsPrint(int argc, const char* const argv[]);

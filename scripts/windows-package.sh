@@ -25,6 +25,8 @@ out="$build/package"
 stage="$out/quib-configurator-$version"
 rm -rf "$out"
 mkdir -p "$stage/platforms" "$stage/styles" "$stage/imageformats"
+out=$(cd "$out" && pwd) # makensis takes paths from the script's folder
+stage="$out/quib-configurator-$version"
 
 x86_64-w64-mingw32-strip -o "$stage/quib-configurator.exe" "$exe"
 cp resources/readme.txt "$stage/readme.txt"
@@ -81,6 +83,6 @@ rm -f "$remove.dirs"
 
 makensis -V2 -DVERSION="$version" -DFILES="$files" -DREMOVE="$remove" \
   -DICON="$checkout/resources/icons/quib-configurator.ico" \
-  -DOUTFILE="$PWD/$out/quib-configurator-$version-setup.exe" resources/windows/installer.nsi
+  -DOUTFILE="$out/quib-configurator-$version-setup.exe" resources/windows/installer.nsi
 echo "windows-package: $out/quib-configurator-$version-windows-x64.zip ($(du -k "$out/quib-configurator-$version-windows-x64.zip" | cut -f1) KB)"
 echo "windows-package: $out/quib-configurator-$version-setup.exe ($(du -k "$out/quib-configurator-$version-setup.exe" | cut -f1) KB)"

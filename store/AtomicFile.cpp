@@ -6,11 +6,15 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+#include <ctime>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include "store/ZIniReader.h"
 
@@ -60,6 +64,77 @@ int Overwrite(int fd, std::string_view bytes) {
 
 const char kNotRegularReason[] = "It is not a regular file.";
 
+// Opens a new file named like «.quib.cfg.XXXXXX» beside the target, never
+// through a symbolic link. The mode goes through the process's umask as for
+// any new file; the umask itself is left alone. Returns the descriptor or -1
+// with errno set.
+int MakeTemporary(const std::filesystem::path& dir, const std::filesystem::path& target,
+                  mode_t mode, std::string& name) {
+  static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  static std::uint64_t counter = 0;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    std::uint64_t seed = (static_cast<std::uint64_t>(now.tv_nsec) << 20) ^
+                         static_cast<std::uint64_t>(::getpid()) ^
+                         (++counter * 0x9e3779b97f4a7c15ull);
+    std::string leaf = "." + target.filename().string() + ".";
+    for (int i = 0; i < 6; ++i) {
+      seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+      leaf += kLetters[(seed >> 33) % (sizeof kLetters - 1)];
+    }
+    name = (dir / leaf).string();
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+// Gives the new file every extended attribute of the old one (its access
+// control list included). False when one cannot be read or set.
+bool CopyAttributes([[maybe_unused]] const std::filesystem::path& from, [[maybe_unused]] int to) {
+#ifdef __linux__
+  const int source = ::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  if (source < 0) return false;
+  bool ok = true;
+  std::vector<char> names;
+  for (;;) {
+    const ssize_t size = ::flistxattr(source, nullptr, 0);
+    if (size < 0) {
+      ok = errno == ENOTSUP;  // a file system without attributes has none to lose
+      break;
+    }
+    names.resize(static_cast<std::size_t>(size));
+    const ssize_t got = size == 0 ? 0 : ::flistxattr(source, names.data(), names.size());
+    if (got < 0 && errno == ERANGE) continue;
+    if (got < 0) {
+      ok = false;
+      break;
+    }
+    names.resize(static_cast<std::size_t>(got));
+    break;
+  }
+  std::vector<char> value;
+  for (std::size_t at = 0; ok && at < names.size();) {
+    const char* name = names.data() + at;
+    at += std::strlen(name) + 1;
+    ssize_t size = ::fgetxattr(source, name, nullptr, 0);
+    if (size >= 0) {
+      value.resize(static_cast<std::size_t>(size));
+      size = ::fgetxattr(source, name, value.data(), value.size());
+    }
+    ok = size >= 0 && ::fsetxattr(to, name, value.data(), static_cast<std::size_t>(size), 0) == 0;
+  }
+  ::close(source);
+  return ok;
+#else
+  return true;
+#endif
+}
+
+const char kSwappedReason[] = "It was replaced by another file while it was being saved.";
+
 }  // namespace
 
 PendingFile::PendingFile(const std::filesystem::path& path, std::string_view bytes)
@@ -79,24 +154,28 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
   if (exists && ::access(target_.c_str(), W_OK) != 0)
     throw FileError(FileError::Kind::Create, name, SystemReason(errno));
 
-  // The temporary file: a hidden name beside the target, «.quib.cfg.XXXXXX».
-  std::string leaf(1, '.');
-  leaf.append(target_.filename().string()).append(".XXXXXX");
-  std::string tempName = (dir / leaf).string();
-  const int fd = ::mkstemp(tempName.data());
-  if (fd < 0) throw FileError(FileError::Kind::Create, name, SystemReason(errno));
+  // The temporary file: a hidden name beside the target, private until it
+  // has the old file's owner and mode. A folder that takes no new files
+  // leaves an existing file to be written in place.
+  std::string tempName;
+  int fd = MakeTemporary(dir, target_, exists ? 0600 : 0666, tempName);
+  if (fd < 0 && !(exists && (errno == EACCES || errno == EPERM)))
+    throw FileError(FileError::Kind::Create, name, SystemReason(errno));
+  if (fd < 0) tempName.clear();
 
   auto fail = [&](int err, const std::string& reason = {}) {
-    ::close(fd);
-    ::unlink(tempName.c_str());
+    if (fd >= 0) {
+      ::close(fd);
+      ::unlink(tempName.c_str());
+    }
     throw FileError(FileError::Kind::Create, name, reason.empty() ? SystemReason(err) : reason);
   };
 
   // A replacement must be the old file's equal: same owner and group (the
-  // owner first, since a change of owner clears the set-id bits), same mode.
-  // When the file has other hard links, or the temporary file cannot be given
-  // its owner and group, the file is written in place instead.
-  bool inPlace = exists && existing.st_nlink > 1;
+  // owner first, since a change of owner clears the set-id bits), same mode,
+  // same extended attributes. When the file has other hard links, or the
+  // temporary file cannot be given all of that, the file is written in place.
+  bool inPlace = exists && (fd < 0 || existing.st_nlink > 1);
   if (exists && !inPlace) {
     if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
       // Not allowed to give the file away: fine when it is ours already, and
@@ -106,19 +185,31 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
     struct stat made {};
     if (::fstat(fd, &made) != 0) fail(errno);
     inPlace = made.st_uid != existing.st_uid || made.st_gid != existing.st_gid;
+    // The mode, then the attributes: an access control list sets the group
+    // bits to its mask, which the old file's group bits already are. Anything
+    // that comes out other than the old file had is written in place instead.
+    if (!inPlace) {
+      if (::fchmod(fd, existing.st_mode & 07777) != 0) fail(errno);
+      inPlace = !CopyAttributes(target_, fd) || ::fstat(fd, &made) != 0 ||
+                (made.st_mode & 07777) != (existing.st_mode & 07777);
+    }
   }
 
   if (inPlace) {
-    // The temporary file becomes the copy of the old contents, private to
-    // whoever saves (mkstemp made it so); the new bytes wait in memory.
+    // The old contents are kept: in the temporary file when there is one
+    // (emptied of anything set on it above, private to whoever saves), and
+    // in memory for putting them back; the new bytes wait in memory.
     std::string old;
     try {
       old = ReadFileBytes(target_);
     } catch (const FileError& error) {
       fail(0, error.reason());
     }
-    if (const int err = WriteAllAt(fd, old, 0); err != 0) fail(err);
-    if (::fsync(fd) != 0) fail(errno);
+    if (fd >= 0) {
+      if (::fchmod(fd, 0600) != 0) fail(errno);
+      if (const int err = WriteAllAt(fd, old, 0); err != 0) fail(err);
+      if (::fsync(fd) != 0) fail(errno);
+    }
     // The new contents must fit: within the size limit of the process, and
     // on the disk (reserved without changing the file; a file system that
     // cannot reserve is trusted).
@@ -137,26 +228,19 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
       if (reserved != 0 && err != EOPNOTSUPP && err != ENOSYS) fail(err);
     }
 #endif
-    if (::close(fd) != 0) {
+    if (fd >= 0 && ::close(fd) != 0) {
       const int err = errno;
       ::unlink(tempName.c_str());
       throw FileError(FileError::Kind::Create, name, SystemReason(err));
     }
     inPlace_ = true;
     bytes_.assign(bytes);
+    old_ = std::move(old);
+    device_ = static_cast<std::uint64_t>(existing.st_dev);
+    inode_ = static_cast<std::uint64_t>(existing.st_ino);
     temp_ = tempName;
     return;
   }
-
-  mode_t mode;
-  if (exists) {
-    mode = existing.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  if (::fchmod(fd, mode) != 0) fail(errno);
 
   if (const int err = WriteAllAt(fd, bytes, 0); err != 0) fail(err);
   if (::fsync(fd) != 0) fail(errno);
@@ -171,8 +255,8 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
 PendingFile::~PendingFile() { Discard(); }
 
 void PendingFile::Commit() {
-  if (temp_.empty()) return;
   if (!inPlace_) {
+    if (temp_.empty()) return;
     if (::rename(temp_.c_str(), target_.c_str()) != 0) {
       const int err = errno;
       Discard();
@@ -190,17 +274,24 @@ void PendingFile::Commit() {
     }
     return;
   }
+  if (inode_ == 0) return;  // written or discarded already
 
-  // Written in place: on failure the old contents go back from the copy.
-  int fd = ::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-  struct stat info {};
-  int err = fd < 0 ? errno : ::fstat(fd, &info) != 0 ? errno : 0;
-  if (err != 0 || !S_ISREG(info.st_mode)) {
+  // Written in place, into the very file prepared: on failure the old
+  // contents go back.
+  auto sameFile = [this](int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+           static_cast<std::uint64_t>(info.st_dev) == device_ &&
+           static_cast<std::uint64_t>(info.st_ino) == inode_;
+  };
+  int fd = ::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+  int err = fd < 0 ? errno : 0;
+  if (err != 0 || !sameFile(fd)) {
     // Nothing was written yet.
     if (fd >= 0) ::close(fd);
     Discard();
     throw FileError(FileError::Kind::Create, path_.string(),
-                    err != 0 ? SystemReason(err) : kNotRegularReason);
+                    err != 0 ? SystemReason(err) : kSwappedReason);
   }
   err = Overwrite(fd, bytes_);
   if (err == 0) {
@@ -212,25 +303,30 @@ void PendingFile::Commit() {
     }
     err = errno;
   }
-  bool restored = false;
-  try {
-    const std::string old = ReadFileBytes(temp_);
-    if (fd < 0) fd = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
-    restored = fd >= 0 && Overwrite(fd, old) == 0;
-  } catch (const FileError&) {
+  if (fd < 0) {
+    fd = ::open(target_.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0 && !sameFile(fd)) {
+      ::close(fd);
+      fd = -1;
+    }
   }
+  const bool restored = fd >= 0 && Overwrite(fd, old_) == 0;
   if (fd >= 0) ::close(fd);
   std::string reason = SystemReason(err);
-  if (restored) {
-    Discard();
-  } else {
-    reason += " Its old contents are kept in \"" + temp_.string() + "\".";
+  if (!restored) {
+    damaged_ = true;
+    reason += temp_.empty() ? std::string(" Its old contents could not be put back.")
+                            : " Its old contents are kept in \"" + temp_.string() + "\".";
     temp_.clear();
   }
+  Discard();
   throw FileError(FileError::Kind::Create, path_.string(), reason);
 }
 
 void PendingFile::Discard() noexcept {
+  bytes_.clear();
+  old_.clear();
+  device_ = inode_ = 0;
   if (temp_.empty()) return;
   ::unlink(temp_.c_str());
   temp_.clear();

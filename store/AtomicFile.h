@@ -4,6 +4,7 @@
 // set of files can be prepared in full before any of them is replaced.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -15,12 +16,14 @@ namespace atomic_file {
 // A temporary file, written and flushed, waiting to replace its target.
 // Destroying it without Commit removes the temporary file.
 //
-// The replacement keeps the owner, group and mode of the file it replaces.
-// Where a new file cannot be given them (another user's file that we may
-// write but not give away) or where the file has further hard links that a
-// replacement would split off, the file is instead written in place: the
-// temporary file then holds a copy of the old contents, which is put back if
-// the write fails and removed once it succeeded.
+// The replacement keeps the owner, group, mode, extended attributes and
+// access control list of the file it replaces. Where a new file cannot be
+// given all of them (another user's file that we may write but not give away,
+// an attribute we may not set), where the file has further hard links that a
+// replacement would split off, or where its folder takes no new files, the
+// file is instead written in place: its old contents are then kept (in the
+// temporary file when the folder allows one, else in memory), put back if the
+// write fails, and the copy is removed once the write succeeded.
 class PendingFile {
  public:
   // Writes bytes to a temporary file beside the file that `path` names (a
@@ -43,9 +46,14 @@ class PendingFile {
   const std::filesystem::path& temp() const { return temp_; }
   // Whether Commit writes into the target instead of replacing it.
   bool inPlace() const { return inPlace_; }
+  // Whether a failed Commit left the target neither as it was nor as meant:
+  // a write in place whose old contents could not be put back.
+  bool damaged() const { return damaged_; }
 
   // Puts the temporary file in place of the target. Throws FileError(Create)
-  // naming path() and leaves the target as it was on failure.
+  // naming path(); the target is then as it was, unless damaged() says
+  // otherwise. A file written in place must still be the one prepared (same
+  // device and inode), else nothing is written.
   void Commit();
   // Removes the temporary file, if any. Never throws.
   void Discard() noexcept;
@@ -55,8 +63,18 @@ class PendingFile {
   std::filesystem::path target_;
   std::filesystem::path temp_;
   bool inPlace_ = false;
-  std::string bytes_;  // the new contents, kept for a write in place
+  bool damaged_ = false;
+  std::string bytes_;                     // the new contents, kept for a write in place
+  std::string old_;                       // the old contents, kept for a write in place
+  std::uint64_t device_ = 0, inode_ = 0;  // the file prepared for a write in place
 };
+
+#ifdef _WIN32
+// After a failed ReplaceFileW(target, ..., backup): when the target is gone
+// and the backup holds the old file, moves it back. True when the target
+// exists afterwards.
+bool RecoverFailedReplace(const std::filesystem::path& target, const std::filesystem::path& backup);
+#endif
 
 // The reason text of a system error number, ending in a full stop.
 inline std::string SystemReason(int err) {
@@ -71,7 +89,11 @@ inline PendingFile::PendingFile(PendingFile&& other) noexcept
       target_(std::move(other.target_)),
       temp_(std::exchange(other.temp_, {})),
       inPlace_(std::exchange(other.inPlace_, false)),
-      bytes_(std::move(other.bytes_)) {}
+      damaged_(std::exchange(other.damaged_, false)),
+      bytes_(std::move(other.bytes_)),
+      old_(std::move(other.old_)),
+      device_(other.device_),
+      inode_(other.inode_) {}
 
 inline PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
   if (this != &other) {
@@ -80,7 +102,11 @@ inline PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
     target_ = std::move(other.target_);
     temp_ = std::exchange(other.temp_, {});
     inPlace_ = std::exchange(other.inPlace_, false);
+    damaged_ = std::exchange(other.damaged_, false);
     bytes_ = std::move(other.bytes_);
+    old_ = std::move(other.old_);
+    device_ = other.device_;
+    inode_ = other.inode_;
   }
   return *this;
 }

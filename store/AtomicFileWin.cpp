@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <system_error>
 #include <utility>
 
@@ -81,7 +82,42 @@ bool Exists(const std::filesystem::path& path) {
   return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Writes all of bytes at the start of the open file, cuts it there and
+// flushes it. Returns 0 or the Windows error code.
+DWORD Overwrite(HANDLE file, std::string_view bytes) {
+  LARGE_INTEGER start{};
+  if (!::SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) return ::GetLastError();
+  const char* data = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+    DWORD wrote = 0;
+    if (!::WriteFile(file, data, chunk, &wrote, nullptr)) return ::GetLastError();
+    if (wrote == 0) return ERROR_WRITE_FAULT;
+    data += wrote;
+    left -= wrote;
+  }
+  if (!::SetEndOfFile(file) || !::FlushFileBuffers(file)) return ::GetLastError();
+  return 0;
+}
+
+// The volume and file index of the file, and its number of links.
+bool Identify(HANDLE file, std::uint64_t& volume, std::uint64_t& index, DWORD& links) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!::GetFileInformationByHandle(file, &info)) return false;
+  volume = info.dwVolumeSerialNumber;
+  index = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+  links = info.nNumberOfLinks;
+  return true;
+}
+
 }  // namespace
+
+bool RecoverFailedReplace(const std::filesystem::path& target,
+                          const std::filesystem::path& backup) {
+  if (Exists(target) || !Exists(backup)) return Exists(target);
+  return ::MoveFileExW(backup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+}
 
 PendingFile::PendingFile(const std::filesystem::path& path, std::string_view bytes)
     : path_(path), target_(ResolveSaveTarget(path)) {
@@ -91,6 +127,26 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
   if (attributes != INVALID_FILE_ATTRIBUTES) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) Fail(path_, ERROR_ACCESS_DENIED);
     if (attributes & FILE_ATTRIBUTE_READONLY) Fail(path_, ERROR_ACCESS_DENIED);
+    // A file with further hard links is written in place, so that every
+    // name keeps showing the same file; a replacement would split them.
+    HANDLE existing = ::CreateFileW(target_.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    DWORD links = 1;
+    if (existing != INVALID_HANDLE_VALUE) {
+      if (!Identify(existing, device_, inode_, links)) links = 1;
+      ::CloseHandle(existing);
+    }
+    if (links > 1) {
+      try {
+        old_ = ReadFileBytes(target_);
+      } catch (const FileError& error) {
+        throw FileError(FileError::Kind::Create, native_file::DisplayName(path_), error.reason());
+      }
+      inPlace_ = true;
+      bytes_.assign(bytes);
+      bytes = old_;  // the temporary file keeps the old contents meanwhile
+    }
   }
 
   HANDLE file = INVALID_HANDLE_VALUE;
@@ -129,9 +185,52 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
   temp_ = temp;
 }
 
+namespace {
+
+// Names the copy that holds a file's old contents, for a message.
+std::string KeptIn(const std::filesystem::path& copy) {
+  return " Its old contents are kept in \"" + native_file::DisplayName(copy) + "\".";
+}
+
+}  // namespace
+
 PendingFile::~PendingFile() { Discard(); }
 
 void PendingFile::Commit() {
+  if (inPlace_) {
+    if (inode_ == 0 && device_ == 0) return;  // written or discarded already
+    // Into the very file prepared; on failure the old contents go back.
+    HANDLE file = ::CreateFileW(target_.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+      const DWORD code = ::GetLastError();
+      Discard();
+      Fail(path_, code);
+    }
+    std::uint64_t volume = 0, index = 0;
+    DWORD links = 0;
+    if (!Identify(file, volume, index, links) || volume != device_ || index != inode_) {
+      ::CloseHandle(file);
+      Discard();
+      throw FileError(FileError::Kind::Create, native_file::DisplayName(path_),
+                      "It was replaced by another file while it was being saved.");
+    }
+    const DWORD code = Overwrite(file, bytes_);
+    if (code == 0) {
+      ::CloseHandle(file);
+      Discard();
+      return;
+    }
+    std::string reason = WindowsReason(code);
+    if (Overwrite(file, old_) != 0) {
+      damaged_ = true;
+      reason += KeptIn(temp_);
+      temp_.clear();
+    }
+    ::CloseHandle(file);
+    Discard();
+    throw FileError(FileError::Kind::Create, native_file::DisplayName(path_), reason);
+  }
   if (temp_.empty()) return;
   if (!Exists(target_)) {
     if (!::MoveFileExW(temp_.c_str(), target_.c_str(),
@@ -164,10 +263,16 @@ void PendingFile::Commit() {
                       nullptr)) {
     DWORD code = ::GetLastError();
     if (code == ERROR_UNABLE_TO_REMOVE_REPLACED) code = WhyNotRemovable(target_);
-    // The old file went to the backup name but the new one could not take
-    // its place: put the old one back.
-    if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && !Exists(target_))
-      ::MoveFileExW(backup.c_str(), target_.c_str(), MOVEFILE_WRITE_THROUGH);
+    // The two steps of ReplaceFileW: the old file goes to the backup name,
+    // then the new one takes its place. When the second step fails
+    // (ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, or _MOVE_REPLACEMENT with the
+    // target gone) the old file is put back under its name.
+    if (!RecoverFailedReplace(target_, backup)) {
+      damaged_ = true;
+      const std::string reason = WindowsReason(code) + KeptIn(backup);
+      Discard();
+      throw FileError(FileError::Kind::Create, native_file::DisplayName(path_), reason);
+    }
     Discard();
     Fail(path_, code);
   }
@@ -179,6 +284,9 @@ void PendingFile::Commit() {
 }
 
 void PendingFile::Discard() noexcept {
+  bytes_.clear();
+  old_.clear();
+  device_ = inode_ = 0;
   if (temp_.empty()) return;
   ::DeleteFileW(temp_.c_str());
   temp_.clear();

@@ -31,7 +31,7 @@ PreparedSet::PreparedSet(std::vector<Entry> entries) : entries_(std::move(entrie
   }
 }
 
-void PreparedSet::CommitAll() {
+void PreparedSet::CommitAll(const std::function<void(std::size_t)>& afterEach) {
   if (committed_) return;
   committed_ = true;
   std::vector<std::filesystem::path> saved;
@@ -40,20 +40,26 @@ void PreparedSet::CommitAll() {
       files_[i].Commit();
       saved.push_back(entries_[i].path);
     } catch (const FileError& error) {
-      std::vector<std::filesystem::path> notSaved;
+      std::vector<std::filesystem::path> notSaved, damaged;
+      if (files_[i].damaged()) damaged.push_back(entries_[i].path);
       for (std::size_t j = i; j < files_.size(); ++j) {
         files_[j].Discard();
         notSaved.push_back(entries_[j].path);
       }
       std::string text;
-      if (saved.empty()) {
+      if (saved.empty() && damaged.empty()) {
         text = std::string("Nothing was saved: ") + error.what();
       } else {
-        text = std::string("Not all settings files were saved: ") + error.what() +
-               "\r\nSaved: " + QuotedList(saved) + ".\r\nNot saved: " + QuotedList(notSaved) + ".";
+        text = std::string("Not all settings files were saved: ") + error.what();
+        if (!saved.empty()) text += "\r\nSaved: " + QuotedList(saved) + ".";
+        text += "\r\nNot saved: " + QuotedList(notSaved) + ".";
+        if (!damaged.empty())
+          text += "\r\n" + QuotedList(damaged) + " may hold part of the new settings.";
       }
-      throw SaveSetError(text, std::move(saved), std::move(notSaved));
+      throw SaveSetError(text, std::move(saved), std::move(notSaved), std::move(damaged),
+                         error.what());
     }
+    if (afterEach) afterEach(i);
   }
 }
 

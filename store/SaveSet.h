@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,17 +22,29 @@ struct Entry {
 
 // A set that was not saved, or not in full. what() is the text for the user;
 // saved() and notSaved() list the paths either way, in the set's order.
+// damaged() names a file left neither old nor new (a write in place whose old
+// contents could not be put back), also listed as not saved; cause() is the
+// error that stopped the save.
 class SaveSetError : public std::runtime_error {
  public:
   SaveSetError(const std::string& text, std::vector<std::filesystem::path> saved,
-               std::vector<std::filesystem::path> notSaved)
-      : std::runtime_error(text), saved_(std::move(saved)), notSaved_(std::move(notSaved)) {}
+               std::vector<std::filesystem::path> notSaved,
+               std::vector<std::filesystem::path> damaged = {}, std::string cause = {})
+      : std::runtime_error(text),
+        saved_(std::move(saved)),
+        notSaved_(std::move(notSaved)),
+        damaged_(std::move(damaged)),
+        cause_(std::move(cause)) {}
   const std::vector<std::filesystem::path>& saved() const { return saved_; }
   const std::vector<std::filesystem::path>& notSaved() const { return notSaved_; }
+  const std::vector<std::filesystem::path>& damaged() const { return damaged_; }
+  const std::string& cause() const { return cause_; }
 
  private:
   std::vector<std::filesystem::path> saved_;
   std::vector<std::filesystem::path> notSaved_;
+  std::vector<std::filesystem::path> damaged_;
+  std::string cause_;
 };
 
 class PreparedSet {
@@ -48,11 +61,13 @@ class PreparedSet {
   // (symbolic links followed).
   const atomic_file::PendingFile& file(std::size_t i) const { return files_[i]; }
 
-  // Replaces every file in order. When the first replacement fails nothing
-  // was saved; when a later one fails the error names the files saved and
-  // the files not saved. Either way SaveSetError is thrown and every file
-  // not replaced stays as it was. Does nothing once done.
-  void CommitAll();
+  // Replaces every file in order. When the first replacement fails and left
+  // its file as it was, nothing was saved; otherwise the error names the
+  // files saved and the files not saved (and a damaged one). Either way
+  // SaveSetError is thrown and every file not replaced stays as it was.
+  // afterEach, when given, is called after each file replaced (its index).
+  // Does nothing once done.
+  void CommitAll(const std::function<void(std::size_t)>& afterEach = {});
 
  private:
   std::vector<Entry> entries_;

@@ -20,7 +20,36 @@
 #include "store/Cp1252.h"
 #include "store/NativeFile.h"
 
-bool LoadingFinished = false;
+namespace {
+
+// The store writes while some StoreWrites scope is open and no fill runs.
+int openWriteScopes = 0;
+int runningFills = 0;
+bool storeMayWrite = false;
+
+void Update() { storeMayWrite = openWriteScopes > 0 && runningFills == 0; }
+
+}  // namespace
+
+const bool& LoadingFinished = storeMayWrite;
+
+StoreWrites::StoreWrites() {
+  ++openWriteScopes;
+  Update();
+}
+StoreWrites::~StoreWrites() {
+  --openWriteScopes;
+  Update();
+}
+
+FillGuard::FillGuard() {
+  ++runningFills;
+  Update();
+}
+FillGuard::~FillGuard() {
+  --runningFills;
+  Update();
+}
 
 namespace {
 

@@ -16,22 +16,28 @@
 // One emulator file: its lines without line breaks, Windows-1252 bytes as read.
 using Document = std::vector<std::string>;
 
-// While false, WriteValue, WriteInteger and DeleteKey change nothing. False
-// until the main window's first showing is complete and during every fill.
-extern bool LoadingFinished;
+// While false, WriteValue, WriteInteger and DeleteKey change nothing. It is
+// true only while a StoreWrites scope is open (the main window's documents
+// open one once its first showing is complete) and no fill runs (FillGuard).
+extern const bool& LoadingFinished;
 
-// Clears LoadingFinished for the lifetime of a fill and puts back the value it
-// found on every exit path. Fills nest; the flag comes back only at the
-// outermost one.
+// Lets the store write for its lifetime, except while a fill runs.
+class StoreWrites {
+ public:
+  StoreWrites();
+  ~StoreWrites();
+  StoreWrites(const StoreWrites&) = delete;
+  StoreWrites& operator=(const StoreWrites&) = delete;
+};
+
+// Clears LoadingFinished for the lifetime of a fill, on every exit path. Fills
+// nest; the flag comes back only when the outermost one ends.
 class FillGuard {
  public:
-  FillGuard() : saved_(LoadingFinished) { LoadingFinished = false; }
-  ~FillGuard() { LoadingFinished = saved_; }
+  FillGuard();
+  ~FillGuard();
   FillGuard(const FillGuard&) = delete;
   FillGuard& operator=(const FillGuard&) = delete;
-
- private:
-  bool saved_;
 };
 
 // A document that could not be read or written. what() is the text shown to

@@ -44,6 +44,9 @@ class EndingCounter {
     if (from.ending != to.ending)
       ++counts_[static_cast<std::size_t>(from.ending) * 4 + static_cast<std::size_t>(to.ending)];
   }
+  void Add(const EndingCounter& other) {
+    for (std::size_t i = 0; i < counts_.size(); ++i) counts_[i] += other.counts_[i];
+  }
   std::vector<EndingChange> Result() const {
     std::vector<EndingChange> out;
     for (std::size_t i = 0; i < counts_.size(); ++i)
@@ -57,48 +60,58 @@ class EndingCounter {
 };
 
 // Runs of the edit script that dtl finds between old[oldBegin, oldEnd) and
-// new[newBegin, newEnd); shared lines go to the ending counter.
+// new[newBegin, newEnd): the lines between runs are a longest common
+// subsequence of the two; they go to the ending counter. With `discard`, the
+// lines whose text the other range lacks are set aside before dtl runs: no
+// common subsequence can hold them, so the result is the same, found far
+// quicker where most lines differ (dtl's time grows with the lines times the
+// changes).
 std::vector<Run> CompareRange(const std::vector<Line>& oldLines, const std::vector<Line>& newLines,
                               std::size_t oldBegin, std::size_t oldEnd, std::size_t newBegin,
-                              std::size_t newEnd, EndingCounter& endings) {
+                              std::size_t newEnd, bool discard, EndingCounter& endings) {
+  std::unordered_set<std::string_view> oldTexts, newTexts;
+  if (discard) {
+    for (std::size_t i = oldBegin; i < oldEnd; ++i) oldTexts.insert(oldLines[i].text);
+    for (std::size_t i = newBegin; i < newEnd; ++i) newTexts.insert(newLines[i].text);
+  }
+  // The lines dtl compares, and where each stands.
   Texts a, b;
+  std::vector<std::size_t> aAt, bAt;
   a.reserve(oldEnd - oldBegin);
+  aAt.reserve(oldEnd - oldBegin);
   b.reserve(newEnd - newBegin);
-  for (std::size_t i = oldBegin; i < oldEnd; ++i) a.push_back(oldLines[i].text);
-  for (std::size_t i = newBegin; i < newEnd; ++i) b.push_back(newLines[i].text);
+  bAt.reserve(newEnd - newBegin);
+  for (std::size_t i = oldBegin; i < oldEnd; ++i)
+    if (!discard || newTexts.count(oldLines[i].text) > 0) {
+      a.push_back(oldLines[i].text);
+      aAt.push_back(i);
+    }
+  for (std::size_t i = newBegin; i < newEnd; ++i)
+    if (!discard || oldTexts.count(newLines[i].text) > 0) {
+      b.push_back(newLines[i].text);
+      bAt.push_back(i);
+    }
 
   std::vector<Run> runs;
-  if (a.empty() && b.empty()) return runs;
-  dtl::Diff<std::string_view, Texts> diff(a, b);
-  diff.compose();
-
-  std::size_t o = oldBegin, n = newBegin;
-  bool open = false;
-  for (const auto& [text, info] : diff.getSes().getSequence()) {
-    if (info.type == dtl::SES_COMMON) {
-      endings.Add(oldLines[o], newLines[n]);
-      if (open) {
-        runs.back().oldEnd = o;
-        runs.back().newEnd = n;
-        open = false;
+  std::size_t o = oldBegin, n = newBegin;  // the first lines not yet in a run or shared
+  if (!a.empty() || !b.empty()) {
+    dtl::Diff<std::string_view, Texts> diff(a, b);
+    diff.compose();
+    std::size_t x = 0, y = 0;
+    for (const auto& [text, info] : diff.getSes().getSequence()) {
+      if (info.type == dtl::SES_DELETE) {
+        ++x;
+      } else if (info.type == dtl::SES_ADD) {
+        ++y;
+      } else {
+        if (aAt[x] > o || bAt[y] > n) runs.push_back({o, aAt[x], n, bAt[y]});
+        endings.Add(oldLines[aAt[x]], newLines[bAt[y]]);
+        o = aAt[x++] + 1;
+        n = bAt[y++] + 1;
       }
-      ++o;
-      ++n;
-      continue;
     }
-    if (!open) {
-      runs.push_back({o, o, n, n});
-      open = true;
-    }
-    if (info.type == dtl::SES_DELETE)
-      ++o;
-    else
-      ++n;
   }
-  if (open) {
-    runs.back().oldEnd = o;
-    runs.back().newEnd = n;
-  }
+  if (oldEnd > o || newEnd > n) runs.push_back({o, oldEnd, n, newEnd});
   return runs;
 }
 
@@ -120,6 +133,36 @@ std::size_t UnmatchedLines(const std::vector<Line>& oldLines, std::size_t oldBeg
   for (std::size_t i = newBegin; i < newEnd && count <= limit; ++i)
     count += oldTexts.count(newLines[i].text) == 0 ? 1 : 0;
   return count;
+}
+
+// The lines of old[oldBegin, oldEnd) and new[newBegin, newEnd) set one against
+// one, from the start with the longer side's extra lines at the end, or from
+// the end with them at the start: a line removed and one added where the two
+// differ, and the extra lines removed or added. Either way turns the one range
+// into the other, so no comparison finds more changes than this counts.
+struct LinedUp {
+  std::size_t removed = 0, added = 0;
+  EndingCounter endings;  // of the lines set against an equal line
+};
+
+LinedUp LineUp(const std::vector<Line>& oldLines, std::size_t oldBegin, std::size_t oldEnd,
+               const std::vector<Line>& newLines, std::size_t newBegin, std::size_t newEnd,
+               bool fromEnd) {
+  const std::size_t oldCount = oldEnd - oldBegin, newCount = newEnd - newBegin;
+  const std::size_t paired = std::min(oldCount, newCount);
+  const std::size_t o = fromEnd ? oldEnd - paired : oldBegin;
+  const std::size_t n = fromEnd ? newEnd - paired : newBegin;
+  LinedUp result;
+  std::size_t differing = 0;
+  for (std::size_t k = 0; k < paired; ++k) {
+    if (oldLines[o + k].text == newLines[n + k].text)
+      result.endings.Add(oldLines[o + k], newLines[n + k]);
+    else
+      ++differing;
+  }
+  result.removed = differing + oldCount - paired;
+  result.added = differing + newCount - paired;
+  return result;
 }
 
 // Groups runs whose shared lines between them are few enough for their
@@ -179,7 +222,7 @@ std::vector<Hunk> MakeHunks(const std::vector<Line>& oldLines, const std::vector
 }  // namespace
 
 FileDiff DiffFile(std::string name, std::optional<std::string_view> disk, std::string_view written,
-                  std::size_t compareLimit, std::size_t changeLimit) {
+                  std::size_t compareLimit, std::size_t changeLimit, std::size_t windowLines) {
   FileDiff result;
   result.name = std::move(name);
   result.onDisk = disk.has_value();
@@ -189,6 +232,8 @@ FileDiff DiffFile(std::string name, std::optional<std::string_view> disk, std::s
   const std::vector<Line> newLines = SplitLines(written);
   result.oldLines = static_cast<int>(oldLines.size());
   result.newLines = static_cast<int>(newLines.size());
+  result.oldCompared = result.oldLines;
+  result.newCompared = result.newLines;
   if (result.unchanged) return result;
 
   // The lines both sides share at the start and at the end need no search.
@@ -211,18 +256,28 @@ FileDiff DiffFile(std::string name, std::optional<std::string_view> disk, std::s
   std::vector<Run> runs;
   if (oldEnd - head <= compareLimit && newEnd - head <= compareLimit &&
       UnmatchedLines(oldLines, head, oldEnd, newLines, head, newEnd, changeLimit) <= changeLimit) {
-    runs = CompareRange(oldLines, newLines, head, oldEnd, head, newEnd, endings);
+    runs = CompareRange(oldLines, newLines, head, oldEnd, head, newEnd, false, endings);
     result.hunks = MakeHunks(oldLines, newLines, runs, oldLines.size(), newLines.size());
   } else {
-    // Only a window at the first difference is compared; its last group of
-    // changes may continue beyond the window and is left out when another
-    // group comes before it.
+    // Only a window from the first difference on is compared, and every
+    // change in it is shown, the last ones too: they turn the window on disk
+    // into the window written, whatever follows. The rest is lined up.
     result.partial = true;
-    const std::size_t oldWindow = std::min(oldEnd, head + kWindowLines);
-    const std::size_t newWindow = std::min(newEnd, head + kWindowLines);
-    runs = CompareRange(oldLines, newLines, head, oldWindow, head, newWindow, endings);
+    const std::size_t oldWindow = std::min(oldEnd, head + windowLines);
+    const std::size_t newWindow = std::min(newEnd, head + windowLines);
+    runs = CompareRange(oldLines, newLines, head, oldWindow, head, newWindow, true, endings);
     result.hunks = MakeHunks(oldLines, newLines, runs, oldWindow, newWindow);
-    if (result.hunks.size() > 1) result.hunks.pop_back();
+    result.oldCompared = static_cast<int>(oldWindow);
+    result.newCompared = static_cast<int>(newWindow);
+
+    LinedUp rest = LineUp(oldLines, oldWindow, oldEnd, newLines, newWindow, newEnd, false);
+    if (oldEnd - oldWindow != newEnd - newWindow) {
+      LinedUp fromEnd = LineUp(oldLines, oldWindow, oldEnd, newLines, newWindow, newEnd, true);
+      if (fromEnd.removed < rest.removed) rest = fromEnd;
+    }
+    endings.Add(rest.endings);
+    result.moreRemoved = static_cast<int>(rest.removed);
+    result.moreAdded = static_cast<int>(rest.added);
   }
   for (const Hunk& hunk : result.hunks)
     for (const DiffLine& line : hunk.lines) {
@@ -269,24 +324,36 @@ std::string HunkHeader(const Hunk& hunk) {
          std::to_string(hunk.newStart) + "," + std::to_string(hunk.newCount) + " @@";
 }
 
+int ChangedLines(const FileDiff& diff) {
+  return std::max(diff.removed + diff.moreRemoved, diff.added + diff.moreAdded);
+}
+
+int ShownChangedLines(const FileDiff& diff) { return std::max(diff.removed, diff.added); }
+
+std::string DescribeShare(int changed, int shown) {
+  return "at least " + Lines(changed) + (changed == 1 ? " changes" : " change") + "; the first " +
+         std::to_string(shown) + (shown == 1 ? " is shown" : " are shown");
+}
+
 std::string Summary(const std::vector<FileDiff>& files) {
-  int changed = 0, added = 0, removed = 0;
+  int changed = 0, added = 0, removed = 0, changedLines = 0, shownLines = 0;
   bool partial = false;
   for (const FileDiff& file : files) {
     if (file.unchanged) continue;
     ++changed;
     added += file.added;
     removed += file.removed;
+    changedLines += ChangedLines(file);
+    shownLines += ShownChangedLines(file);
     partial = partial || file.partial;
   }
   if (changed == 0)
     return files.size() == 1 ? "The file stays as it is."
                              : "All " + std::to_string(files.size()) + " files stay as they are.";
-  std::string text = std::to_string(changed) + " of " + std::to_string(files.size()) +
-                     (files.size() == 1 ? " file changes: " : " files change: ") + Lines(added) +
-                     " added, " + std::to_string(removed) + " removed";
-  if (partial) text += " (in the parts compared)";
-  return text + ".";
+  const std::string text = std::to_string(changed) + " of " + std::to_string(files.size()) +
+                           (files.size() == 1 ? " file changes: " : " files change: ");
+  if (partial) return text + DescribeShare(changedLines, shownLines) + ".";
+  return text + Lines(added) + " added, " + std::to_string(removed) + " removed.";
 }
 
 }  // namespace changes

@@ -22,7 +22,8 @@ inline constexpr std::size_t kCompareLimit = 200000;
 // the comparison grows with the lines times the changes; beyond this, more
 // lines would change than the window shows anyway.
 inline constexpr std::size_t kChangeLimit = 20000;
-// How many lines of each side are compared when a file is over a limit.
+// How many lines of each side, from the first difference on, are compared when
+// a file is over a limit.
 inline constexpr std::size_t kWindowLines = 2000;
 
 enum class Ending { CrLf, Lf, Cr, None };
@@ -69,19 +70,35 @@ struct FileDiff {
   bool unchanged = false;  // the bytes written would be the same as on disk
   int oldLines = 0;
   int newLines = 0;
+  // The lines added and removed in the hunks.
   int added = 0;
   int removed = 0;
   std::vector<EndingChange> endings;
   std::vector<Hunk> hunks;
-  // Too long to compare in full: the hunks are the first changes only, and
-  // added and removed count those.
+  // Too long to compare in full: only the first oldCompared lines on disk and
+  // newCompared lines written are compared. The hunks show every change
+  // between them (they turn the one into the other); the lines past them are
+  // lined up one against one and counted in moreRemoved and moreAdded, which
+  // is never fewer than a full comparison would find there.
   bool partial = false;
+  int oldCompared = 0;  // oldLines unless partial
+  int newCompared = 0;  // newLines unless partial
+  int moreRemoved = 0;
+  int moreAdded = 0;
 };
 
 // Compares a file's bytes on disk (nothing: no such file) with the bytes that
 // would replace them.
 FileDiff DiffFile(std::string name, std::optional<std::string_view> disk, std::string_view written,
-                  std::size_t compareLimit = kCompareLimit, std::size_t changeLimit = kChangeLimit);
+                  std::size_t compareLimit = kCompareLimit, std::size_t changeLimit = kChangeLimit,
+                  std::size_t windowLines = kWindowLines);
+
+// The lines that change (the more of those removed and those added), the
+// lines past the compared part included; and those of them the hunks show.
+int ChangedLines(const FileDiff& diff);
+int ShownChangedLines(const FileDiff& diff);
+// "at least 15001 lines change; the first 1905 are shown".
+std::string DescribeShare(int changed, int shown);
 
 // "LF line ends become CR LF: 12 lines".
 std::string DescribeEndings(const EndingChange& change);

@@ -82,36 +82,36 @@ AboutPage::AboutPage(TForm1& form) : Page(form, form.PageWidget("About")) {
   big.setPointSizeF(big.pointSizeF() * 1.4);
   title->setFont(big);
   column->addWidget(title);
-  column->addWidget(Text(about, "for Quib and QuibW 0.72 WIP"));
+  column->addWidget(Text(about, tr("for Quib and QuibW 0.72 WIP")));
 
   auto* credits = Row(column);
-  credits->addWidget(Text(about, "Written by "));
+  credits->addWidget(Text(about, tr("Written by ")));
   credits->addWidget(MakeLink(form, about, "Email1", links::kAuthorName, links::kAuthorMail));
   credits->addStretch(1);
   auto* quibCredits = Row(column);
-  quibCredits->addWidget(Text(about, "Quib itself is the work of "));
+  quibCredits->addWidget(Text(about, tr("Quib itself is the work of ")));
   quibCredits->addWidget(
       MakeLink(form, about, "Label32", links::kQuibAuthorName, links::kQuibAuthorMail));
   quibCredits->addStretch(1);
   column->addSpacing(10);
 
   auto* linkRow = Row(column);
-  linkRow->addWidget(Text(about, "Links: "));
-  linkRow->addWidget(MakeLink(form, about, "URL1", "My website", links::kAuthorWebsite));
+  linkRow->addWidget(Text(about, tr("Links: ")));
+  linkRow->addWidget(MakeLink(form, about, "URL1", tr("My website"), links::kAuthorWebsite));
   linkRow->addWidget(Text(about, " - "));
   linkRow->addWidget(
       MakeLink(form, about, "Label39", links::kCommunityName, links::kCommunitySite));
   linkRow->addWidget(Text(about, " - "));
-  linkRow->addWidget(MakeLink(form, about, "URL3", "Quib homepage", links::kQuibHomepage));
+  linkRow->addWidget(MakeLink(form, about, "URL3", tr("Quib homepage"), links::kQuibHomepage));
   linkRow->addStretch(1);
 
   // The file targets are set at start-up, once the folders are known.
   auto* docRow = Row(column);
-  docRow->addWidget(Text(about, "Documentation: "));
+  docRow->addWidget(Text(about, tr("Documentation: ")));
   docRow->addWidget(MakeLink(form, about, "lblReadme", "readme.txt", QString()));
   docRow->addStretch(1);
   auto* quibRow = Row(column);
-  quibRow->addWidget(Text(about, "Quib: "));
+  quibRow->addWidget(Text(about, tr("Quib: ")));
   quibRow->addWidget(MakeLink(form, about, "lblQuibTxt", "Quib.txt", QString()));
   quibRow->addWidget(Text(about, " - "));
   quibRow->addWidget(MakeLink(form, about, "lblQuibWTxt", "QuibW.txt", QString()));
@@ -119,7 +119,7 @@ AboutPage::AboutPage(TForm1& form) : Page(form, form.PageWidget("About")) {
   column->addSpacing(10);
 
   QLabel* thanks =
-      Text(about, "Thanks to everyone who tested it, drew themes and sent in blitters.");
+      Text(about, tr("Thanks to everyone who tested it, drew themes and sent in blitters."));
   thanks->setWordWrap(true);
   column->addWidget(thanks);
   column->addStretch(1);

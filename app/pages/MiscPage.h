@@ -1,6 +1,7 @@
 // The Miscellaneous page's "Sega fanboy settings": two joke settings shared by
 // both builds, one of which switches on the emulator's unofficial NES support
-// and warns about it. The page's other group belongs to the main window.
+// and warns about it. The page's other group, "Configurator settings", is
+// the main window's; the page lays out both.
 #pragma once
 
 #include "app/Page.h"

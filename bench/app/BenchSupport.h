@@ -51,11 +51,6 @@ class Sample {
                              "[Settings]\r\nQuib path=" + emuDir_ + "\r\n");
   }
   const QString& EmuDir() const { return emuDir_; }
-  // Lets the window record the room its pages need (in this folder, or in
-  // the sample's temporary folder), as it does in the user's cache folder.
-  void KeepPageRoom(const QString& dir = QString()) {
-    platform_.setUserCacheDir(dir.isEmpty() ? temp_.path() + "/cache/" : dir + "/");
-  }
 
  private:
   QTemporaryDir temp_;

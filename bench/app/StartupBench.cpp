@@ -1,18 +1,21 @@
 // Start-up of the real window on the sample directory (created, loaded,
-// shown, to the end of its first drawing, offscreen) against a floor built in
-// the same binary: a bare window with a 13-tab QTabWidget, 5 ordinary widgets
-// per tab and 4 buttons, shown and painted once. The room the pages need is
-// recorded by the first start, as on a user's machine.
+// shown, to the end of its first drawing, offscreen) against two floors built
+// in the same binary:
+//   pages: the same page layouts from the same .ui files in a plain tab
+//          widget with the same button row; no bindings, no fills, no
+//          pictures. The price any window that builds its pages at once pays.
+//   bare:  a bare window with a 13-tab QTabWidget, 5 ordinary widgets per tab
+//          and 4 buttons.
+// Each is shown and drawn once.
 //
-// StartupVsFloor: what a user waits for, a whole process from its start to
-// the first drawing of its window, the real one and the floor alternately;
-// "ratio" is the ratio of their medians. WarmStartupVsFloor: the two windows
-// again and again in one process (the toolkit and fonts already loaded);
-// "all_pages_ms" is the real window until every page is built as well.
+// StartupVsFloors: what a user waits for, a whole process from its start to
+// the first drawing of its window, the three alternately; "ratio" is the
+// window against the pages floor, "ratio_bare" against the bare one.
+// WarmStartupVsFloors: the same again and again in one process (the toolkit
+// and fonts already loaded).
 //
-// "once floor|window CACHE_DIR" is one such process, which ends at the first
-// drawing; for instruction counts (callgrind) run "window" twice with the same
-// folder, the first run records the pages' room.
+// "once bare|pages|window" is one such process, which ends at the first
+// drawing: for instruction counts run each under valgrind --tool=callgrind.
 #include <benchmark/benchmark.h>
 #ifdef _WIN32
 #include <QProcess>
@@ -25,12 +28,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <chrono>
 #include <cstdlib>
@@ -46,6 +49,19 @@
 // platform's methods into macros.
 #include <windows.h>
 #endif
+#include "ui_BlitterPage.h"
+#include "ui_ConfiguratorSettings.h"
+#include "ui_DebuggingPage.h"
+#include "ui_DonatePage.h"
+#include "ui_EmulationPage.h"
+#include "ui_GuiPage.h"
+#include "ui_InputPage.h"
+#include "ui_MessagesPage.h"
+#include "ui_MiscPage.h"
+#include "ui_ScreenshotsPage.h"
+#include "ui_SoundLoggingPage.h"
+#include "ui_SoundPage.h"
+#include "ui_ThemePage.h"
 
 namespace {
 
@@ -55,31 +71,13 @@ double Since(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Both return the seconds to the end of the first drawing; exitThen ends the
+// Each returns the seconds to the end of the first drawing; exitThen ends the
 // process there.
-double FloorWindow(bool exitThen = false) {
+template <typename Build>
+double Timed(Build build, bool exitThen) {
   const auto start = Clock::now();
   QWidget window;
-  window.setWindowTitle("Floor");
-  auto* layout = new QVBoxLayout(&window);
-  auto* tabs = new QTabWidget(&window);
-  for (int t = 0; t < 13; ++t) {
-    auto* page = new QWidget;
-    auto* column = new QVBoxLayout(page);
-    column->addWidget(new QLabel(QString("Label %1").arg(t), page));
-    column->addWidget(new QCheckBox("Check box", page));
-    column->addWidget(new QLineEdit("Text", page));
-    auto* combo = new QComboBox(page);
-    combo->addItems({"One", "Two", "Three"});
-    column->addWidget(combo);
-    column->addWidget(new QPushButton("Button", page));
-    tabs->addTab(page, QString("Page %1").arg(t));
-  }
-  layout->addWidget(tabs);
-  auto* row = new QHBoxLayout;
-  for (const char* caption : {"OK", "Cancel", "Apply", "Apply && run"})
-    row->addWidget(new QPushButton(caption, &window));
-  layout->addLayout(row);
+  build(window);
   window.show();
   QApplication::processEvents();
   const double seconds = Since(start);
@@ -87,35 +85,103 @@ double FloorWindow(bool exitThen = false) {
   return seconds;
 }
 
-double RealWindow(double* allPages = nullptr, bool exitThen = false) {
+double BareWindow(bool exitThen = false) {
+  return Timed(
+      [](QWidget& window) {
+        window.setWindowTitle("Floor");
+        auto* layout = new QVBoxLayout(&window);
+        auto* tabs = new QTabWidget(&window);
+        for (int t = 0; t < 13; ++t) {
+          auto* page = new QWidget;
+          auto* column = new QVBoxLayout(page);
+          column->addWidget(new QLabel(QString("Label %1").arg(t), page));
+          column->addWidget(new QCheckBox("Check box", page));
+          column->addWidget(new QLineEdit("Text", page));
+          auto* combo = new QComboBox(page);
+          combo->addItems({"One", "Two", "Three"});
+          column->addWidget(combo);
+          column->addWidget(new QPushButton("Button", page));
+          tabs->addTab(page, QString("Page %1").arg(t));
+        }
+        layout->addWidget(tabs);
+        auto* row = new QHBoxLayout;
+        for (const char* caption : {"OK", "Cancel", "Apply", "Apply && run"})
+          row->addWidget(new QPushButton(caption, &window));
+        layout->addLayout(row);
+      },
+      exitThen);
+}
+
+// One page laid out by its .ui file.
+template <typename Ui>
+QWidget* UiPage() {
+  auto* page = new QWidget;
+  Ui ui;
+  ui.setupUi(page);
+  return page;
+}
+
+double PagesWindow(bool exitThen = false) {
+  return Timed(
+      [](QWidget& window) {
+        window.setWindowTitle("Floor");
+        auto* layout = new QVBoxLayout(&window);
+        auto* tabs = new QTabWidget(&window);
+        auto* misc = new QWidget;
+        auto* miscColumn = new QVBoxLayout(misc);
+        for (QGroupBox* group : {new QGroupBox(misc), new QGroupBox(misc)})
+          miscColumn->addWidget(group);
+        Ui::MiscPage().setupUi(static_cast<QGroupBox*>(miscColumn->itemAt(0)->widget()));
+        Ui::ConfiguratorSettings().setupUi(
+            static_cast<QGroupBox*>(miscColumn->itemAt(1)->widget()));
+        const std::pair<const char*, QWidget*> pages[] = {
+            {"About", new QWidget},  // built in code, not from a .ui file
+            {"Donate", UiPage<Ui::DonatePage>()},
+            {"Blitter", UiPage<Ui::BlitterPage>()},
+            {"Debugging", UiPage<Ui::DebuggingPage>()},
+            {"Emulation", UiPage<Ui::EmulationPage>()},
+            {"GUI", UiPage<Ui::GuiPage>()},
+            {"Input", UiPage<Ui::InputPage>()},
+            {"Messages", UiPage<Ui::MessagesPage>()},
+            {"Miscellaneous", misc},
+            {"Screenshots", UiPage<Ui::ScreenshotsPage>()},
+            {"Sound", UiPage<Ui::SoundPage>()},
+            {"Sound logging", UiPage<Ui::SoundLoggingPage>()},
+            {"Theme", UiPage<Ui::ThemePage>()}};
+        for (const auto& [caption, page] : pages) tabs->addTab(page, caption);
+        layout->addWidget(tabs);
+        auto* row = new QHBoxLayout;
+        row->addWidget(new QPushButton("&Changes...", &window));
+        row->addStretch(1);
+        for (const char* caption : {"OK", "Cancel", "Apply", "Apply && run"})
+          row->addWidget(new QPushButton(caption, &window));
+        layout->addLayout(row);
+      },
+      exitThen);
+}
+
+double RealWindow(bool exitThen = false) {
   const auto start = Clock::now();
-  double seconds = 0;
   auto form = std::make_unique<TForm1>();
-  form->FirstPainted = [&] {
-    seconds = Since(start);
-    if (exitThen) std::_Exit(0);
-  };
   if (!form->FormCreate()) std::abort();
   form->show();
   QApplication::processEvents();
-  if (!form->AllPagesBuilt()) std::abort();
-  if (allPages != nullptr) *allPages = Since(start);
+  const double seconds = Since(start);
+  if (exitThen) std::_Exit(0);
   form->close();
   QApplication::processEvents();
-  LoadingFinished = false;
   return seconds;
 }
 
-// Runs this program with "once WHICH CACHE_DIR" and returns its seconds.
-double Process(const char* which, const std::string& cacheDir) {
+// Runs this program with "once WHICH" and returns its seconds.
+double Process(const char* which) {
 #ifdef _WIN32
   std::vector<wchar_t> self(32768);
   const DWORD n = ::GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
   if (n == 0 || n >= self.size()) std::abort();
   const auto start = Clock::now();
   QProcess child;
-  child.start(QString::fromWCharArray(self.data(), static_cast<int>(n)),
-              {"once", which, QString::fromStdString(cacheDir)});
+  child.start(QString::fromWCharArray(self.data(), static_cast<int>(n)), {"once", which});
   if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit ||
       child.exitCode() != 0)
     std::abort();
@@ -125,8 +191,8 @@ double Process(const char* which, const std::string& cacheDir) {
   const ssize_t n = readlink("/proc/self/exe", self.data(), self.size() - 1);
   if (n <= 0) std::abort();
   self.resize(static_cast<std::size_t>(n));
-  std::string once = "once", kind = which, dir = cacheDir;
-  char* argv[] = {self.data(), once.data(), kind.data(), dir.data(), nullptr};
+  std::string once = "once", kind = which;
+  char* argv[] = {self.data(), once.data(), kind.data(), nullptr};
   const auto start = Clock::now();
   pid_t child = 0;
   if (posix_spawn(&child, self.c_str(), nullptr, nullptr, argv, environ) != 0) std::abort();
@@ -137,53 +203,50 @@ double Process(const char* which, const std::string& cacheDir) {
 #endif
 }
 
-void StartupVsFloor(benchmark::State& state) {
-  QTemporaryDir cache;
-  const std::string dir = QFile::encodeName(cache.path()).toStdString();
-  Process("window", dir);  // records the pages' room
-  std::vector<double> floor, real;
+template <typename Run>
+void Compare(benchmark::State& state, Run run) {
+  std::vector<double> bare, pages, real;
   for (auto _ : state) {
-    floor.push_back(Process("floor", dir));
-    real.push_back(Process("window", dir));
+    bare.push_back(run("bare"));
+    pages.push_back(run("pages"));
+    real.push_back(run("window"));
   }
-  const double f = bench::Median(floor), r = bench::Median(real);
-  state.counters["floor_ms"] = f * 1e3;
+  const double b = bench::Median(bare), p = bench::Median(pages), r = bench::Median(real);
+  state.counters["bare_ms"] = b * 1e3;
+  state.counters["pages_ms"] = p * 1e3;
   state.counters["window_ms"] = r * 1e3;
-  state.counters["ratio"] = f > 0 ? r / f : 0;
+  state.counters["ratio"] = p > 0 ? r / p : 0;
+  state.counters["ratio_bare"] = b > 0 ? r / b : 0;
 }
-BENCHMARK(StartupVsFloor)->Unit(benchmark::kMillisecond)->Iterations(20);
 
-void WarmStartupVsFloor(benchmark::State& state) {
+double InProcess(const std::string& which) {
+  if (which == "bare") return BareWindow();
+  if (which == "pages") return PagesWindow();
+  return RealWindow();
+}
+
+void StartupVsFloors(benchmark::State& state) { Compare(state, Process); }
+BENCHMARK(StartupVsFloors)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void WarmStartupVsFloors(benchmark::State& state) {
   bench::App();
   bench::Sample sample;
-  sample.KeepPageRoom();
-  RealWindow();  // records the pages' room
-  std::vector<double> floor, real, all;
-  for (auto _ : state) {
-    floor.push_back(FloorWindow());
-    double allPages = 0;
-    real.push_back(RealWindow(&allPages));
-    all.push_back(allPages);
-  }
-  const double f = bench::Median(floor), r = bench::Median(real);
-  state.counters["floor_ms"] = f * 1e3;
-  state.counters["window_ms"] = r * 1e3;
-  state.counters["all_pages_ms"] = bench::Median(all) * 1e3;
-  state.counters["ratio"] = f > 0 ? r / f : 0;
+  Compare(state, InProcess);
 }
-BENCHMARK(WarmStartupVsFloor)->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK(WarmStartupVsFloors)->Unit(benchmark::kMillisecond)->Iterations(40);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::strcmp(argv[1], "once") == 0) {
+  if (argc == 3 && std::strcmp(argv[1], "once") == 0) {
     bench::App();
-    bench::Sample sample;  // made for both, so that the counts differ by the windows alone
-    sample.KeepPageRoom(argv[3]);
-    if (std::strcmp(argv[2], "floor") == 0)
-      FloorWindow(true);
+    bench::Sample sample;  // made for all three, so that the counts differ by the windows alone
+    if (std::strcmp(argv[2], "bare") == 0)
+      BareWindow(true);
+    else if (std::strcmp(argv[2], "pages") == 0)
+      PagesWindow(true);
     else
-      RealWindow(nullptr, true);
+      RealWindow(true);
     return 0;
   }
   benchmark::Initialize(&argc, argv);

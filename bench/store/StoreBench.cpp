@@ -65,9 +65,10 @@ void StoreOperations(benchmark::State& state) {
       reads.push_back(Seconds(t));
 
       t = std::chrono::steady_clock::now();
-      LoadingFinished = true;
-      for (int k = 0; k < kKeys; ++k) WriteInteger(doc, keys[static_cast<std::size_t>(k)], k + 1);
-      LoadingFinished = false;
+      {
+        const StoreWrites writable;
+        for (int k = 0; k < kKeys; ++k) WriteInteger(doc, keys[static_cast<std::size_t>(k)], k + 1);
+      }
       writes.push_back(Seconds(t));
     }
 

@@ -57,7 +57,6 @@ void StartShowAndApply() {
   platform.setExecutableDir(Dirs().exeDir);
   platform.setProfileText(Dirs().exeDir + "Quib Configurator.ini",
                           "[Settings]\r\nQuib path=" + Dirs().emuDir + "\r\n");
-  LoadingFinished = false;
   auto form = std::make_unique<TForm1>();
   if (form->FormCreate()) {
     form->show();
@@ -76,7 +75,6 @@ void StartShowAndApply() {
     QApplication::processEvents();
   }
   form.reset();
-  LoadingFinished = false;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "blitters/BlitterBlocks.h"
@@ -106,6 +107,7 @@ void CheckOnlyBlockChanged(const Document& before, const Document& after, int h)
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const StoreWrites writes;
   Input in(data, size);
   Document doc;
   const int lines = in.Byte() % 24;
@@ -117,7 +119,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t op = in.Byte();
     const int build = op % 4 == 3 ? -1 : op % 3;
     const std::string name = Name(in, doc, build);
-    LoadingFinished = in.Byte() % 8 != 0;
+    // Most steps are a user's edit, some run as a fill.
+    std::optional<FillGuard> fill;
+    if (in.Byte() % 8 == 0) fill.emplace();
     const int h = FindBlitterHeader(doc, name, build);
     const bool editable = LoadingFinished && h >= 0;
     if (in.Byte() % 2 == 0) block = LoadBlitterBlock(doc, name, build);
@@ -242,6 +246,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                              (op >> 2) % 11 == 4 || (op >> 2) % 11 == 10))
       Check(doc == before && block == blockBefore);
   }
-  LoadingFinished = false;
   return 0;
 }

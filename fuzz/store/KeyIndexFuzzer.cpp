@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     index.emplace(&indexed);
   }
 
-  LoadingFinished = true;
+  const StoreWrites writes;
   while (!in.Empty()) {
     const int op = in.Byte() % 5;
     const std::string key = in.Text(4);
@@ -127,6 +127,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string name = line.substr(0, line.find('='));
     if (FindKey(indexed, name) != FindKey(plain, name)) std::abort();
   }
-  LoadingFinished = false;
   return 0;
 }

@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Document twice = doc;
   NormalizeLines(twice);
   if (twice != doc) std::abort();
-  LoadingFinished = true;
+  const StoreWrites writes;
   while (opsSize > 0) {
     const std::uint8_t op = ops[0] % 4;
     ++ops;
@@ -99,6 +99,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
   }
-  LoadingFinished = false;
   return 0;
 }

@@ -62,7 +62,7 @@ std::string TakeName(FuzzedDataProvider& input, const Document& doc) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  LoadingFinished = true;
+  const StoreWrites writes;
   FuzzedDataProvider input(data, size);
   const std::size_t opsBytes = input.ConsumeIntegralInRange<std::size_t>(0, 64);
   const std::string text = input.ConsumeBytesAsString(input.remaining_bytes() -
@@ -123,6 +123,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   UncommentThemeLines(doc);
   (void)HasCommentedThemes(doc);
   CheckWhole(doc);
-  LoadingFinished = false;
   return 0;
 }

@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include "app/PageControl.h"
-#include "app/PageSize.h"
 
 namespace {
 
@@ -44,18 +43,11 @@ void CopyDir(const QString& from, const QString& to) {
 
 AppTest::AppTest() {
   App();
-  LoadingFinished = false;
   emuDir_ = temp_.path() + "/Quib Emulator/";
   exeDir_ = temp_.path() + "/program/";
   CopyDir(QString(QUIB_SOURCE_DIR) + "/samples/emulator", emuDir_);
   QDir().mkpath(exeDir_);
   platform_.setExecutableDir(exeDir_);
-  // A room recorded for the pages, as after an earlier start, but not the
-  // room they need: the window starts with the page shown and builds the
-  // others after its first drawing, then takes its true size.
-  const QString cacheDir = temp_.path() + "/cache/";
-  platform_.setUserCacheDir(cacheDir);
-  page_size::Store(cacheDir, page_size::Key(), QSize(548, 272));
   // Backups and every other per-user state go to the temporary folder, never
   // to the real user's.
   stateDir_ = temp_.path() + "/state/";
@@ -71,7 +63,6 @@ AppTest::AppTest() {
 
 AppTest::~AppTest() {
   form_.reset();
-  LoadingFinished = false;
   for (const auto& [name, value] : savedEnv_) {
     if (value)
       qputenv(name, *value);

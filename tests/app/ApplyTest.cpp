@@ -1,12 +1,17 @@
 // Apply against the disk: files changed by someone else since loading, files
 // that are not regular files, and sets that cannot be saved in full.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
+#include <functional>
 
+#include "store/Backups.h"
 #include "tests/app/AppFixture.h"
+#include "tests/support/ChildProcess.h"
 
 namespace {
 
@@ -19,6 +24,11 @@ class ApplyTest : public AppTest {
     std::vector<QString> out;
     for (const auto& m : platform_.messages()) out.push_back(m.caption);
     return out;
+  }
+  // The backup store of the test's emulator folder, where the program keeps it.
+  backups::Store StoreOf(const AppTest&) const {
+    return backups::Store(StateDir().toStdString() + "quib-configurator/backups",
+                          EmuDir().toStdString());
   }
 };
 
@@ -129,6 +139,136 @@ TEST_F(ApplyTest, AFailedUndoLeavesNothingToSave) {
   ASSERT_EQ(Captions(), std::vector<QString>{"Quib Configurator"});
   EXPECT_TRUE(platform_.messages()[0].text.startsWith("Nothing was saved"));
   EXPECT_EQ(ReadFile("quib.cfg"), cfg);
+}
+
+// Hidden files in the emulator folder: our temporary files.
+std::vector<std::string> HiddenFiles(const QString& dir) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.toStdString()))
+    if (entry.path().filename().string()[0] == '.') names.push_back(entry.path().filename());
+  return names;
+}
+
+// An Apply cut off after its second replacement (the process ends there, as
+// when the power goes) is offered to be put back at the next start; either
+// answer leaves no temporary file behind and settles it for good.
+TEST_F(ApplyTest, AnApplyCutShortIsSettledAtTheNextStart) {
+  for (const bool putBack : {true, false}) {
+    SCOPED_TRACE(putBack);
+    WriteIni();
+    const std::string cfg = ReadFile("quib.cfg"), blt = ReadFile("quib.blt");
+    ASSERT_EQ(test_support::InChild([&]() -> std::string {
+                auto store = StoreOf(*this);
+                std::vector<save_set::Entry> files;
+                for (const char* name : {"quib.cfg", "quib.blt", "quib.inp", "quib.thm"})
+                  files.push_back({(EmuDir() + name).toStdString(), "new\r\n"});
+                save_set::PreparedSet prepared(files);
+                backups::SaveHooks hooks;
+                hooks.afterReplace = [](std::size_t i) {
+                  if (i == 1) ::_exit(0);
+                };
+                backups::CommitWithBackup(prepared, store, hooks);
+                return "finished";
+              }),
+              "");
+    ASSERT_EQ(HiddenFiles(EmuDir()).size(), 2u);
+    platform_.clearCalls();
+    platform_.queueAnswer(putBack ? Answer::Yes : Answer::No);
+    TForm1* form = Start();
+    ASSERT_NE(form, nullptr);
+    ASSERT_FALSE(platform_.messages().empty());
+    const platform::MessageRequest question = platform_.messages()[0];
+    EXPECT_EQ(question.caption, "Apply not finished");
+    EXPECT_EQ(question.buttons, platform::Buttons::YesNo);
+    EXPECT_TRUE(question.text.contains("It had replaced:\r" + EmuDir() + "quib.cfg\r" + EmuDir() +
+                                       "quib.blt\r\r"))
+        << question.text.toStdString();
+    EXPECT_FALSE(question.text.contains("quib.inp"));
+    EXPECT_EQ(ReadFile("quib.cfg"), putBack ? cfg : "new\r\n");
+    EXPECT_EQ(ReadFile("quib.blt"), putBack ? blt : "new\r\n");
+    EXPECT_TRUE(HiddenFiles(EmuDir()).empty());
+    EXPECT_TRUE(StoreOf(*this).Unfinished().empty());
+    if (putBack) {
+      EXPECT_EQ(Line(*form->QuibDoc, "fb_width"), "fb_width=360");
+    }
+    Close();
+    // Settled: the next start asks nothing.
+    platform_.clearCalls();
+    ASSERT_NE(Start(), nullptr);
+    for (const QString& caption : Captions()) EXPECT_NE(caption, "Apply not finished");
+    Close();
+    WriteFile("quib.cfg", cfg);
+    WriteFile("quib.blt", blt);
+  }
+}
+
+// A platform double that lets something happen while a question is open.
+struct DoubleWithHook : platform::ScopedDouble {
+  std::function<void(const platform::MessageRequest&)> onMessage;
+  Answer MessageBox(QWidget* parent, const platform::MessageRequest& request) override {
+    if (onMessage) onMessage(request);
+    return ScopedDouble::MessageBox(parent, request);
+  }
+};
+
+// A file changed on disk while the user answers whether another may be
+// overwritten is noticed at the last look before replacing, and asked about.
+TEST_F(ApplyTest, AChangeMadeDuringTheQuestionIsAskedAboutAgain) {
+  for (const bool overwrite : {false, true}) {
+    SCOPED_TRACE(overwrite);
+    WriteIni();
+    const std::string cfg = ReadFile("quib.cfg"), thm = ReadFile("quib.thm");
+    DoubleWithHook platform;
+    platform.setExecutableDir(ExeDir());
+    platform.setProfileText(IniPath(), platform_.profileText(IniPath()).value_or(""));
+    TForm1* form = Start();
+    ASSERT_NE(form, nullptr);
+    WriteValue(*form->QuibDoc, "fb_width", "999");
+    WriteFile("quib.thm", ReadFile("quib.thm") + "; added by hand\r\n");
+    bool edited = false;
+    platform.onMessage = [&](const platform::MessageRequest&) {
+      if (!std::exchange(edited, true)) Replace("quib.cfg", "fb_width = 360", "fb_width = 400");
+    };
+    platform.queueAnswer(Answer::Yes);
+    platform.queueAnswer(overwrite ? Answer::Yes : Answer::No);
+    platform.queueAnswer(Answer::Yes);
+    QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
+    const auto messages = platform.messages();
+    ASSERT_GE(messages.size(), 2u);
+    EXPECT_EQ(messages[1].caption, "Settings files changed on disk");
+    EXPECT_TRUE(messages[1].text.contains(EmuDir() + "quib.cfg"));
+    EXPECT_FALSE(messages[1].text.contains("quib.thm"));
+    EXPECT_EQ(HasLine("quib.cfg", "fb_width=999"), overwrite);
+    EXPECT_EQ(HasLine("quib.cfg", "fb_width = 400"), !overwrite);
+    EXPECT_EQ(messages.size(), overwrite ? 3u : 2u);
+    Close();
+    WriteFile("quib.cfg", cfg);
+    WriteFile("quib.thm", thm);
+  }
+}
+
+// Another Configurator saving the same folder holds its lock: Apply waits a
+// moment, then says so and saves nothing.
+TEST_F(ApplyTest, ApplyWhileAnotherConfiguratorSavesTheFolderSaysSo) {
+  WriteIni();
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  WriteValue(*form->QuibDoc, "fb_width", "999");
+  const std::string cfg = ReadFile("quib.cfg");
+  const backups::Store store = StoreOf(*this);
+  {
+    const backups::SaveLock other(store);
+    platform_.clearCalls();
+    QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
+    ASSERT_EQ(Captions(), std::vector<QString>{"Quib Configurator"});
+    EXPECT_TRUE(platform_.messages()[0].text.startsWith(
+        "Nothing was saved: another Quib Configurator is saving the files in"));
+    EXPECT_EQ(ReadFile("quib.cfg"), cfg);
+  }
+  platform_.clearCalls();
+  Apply();
+  EXPECT_EQ(Captions(), std::vector<QString>{"Settings saved"});
+  EXPECT_TRUE(HasLine("quib.cfg", "fb_width=999"));
 }
 
 }  // namespace

@@ -11,8 +11,7 @@ constexpr int kUnix = 2;
 // Every test edits as the user would, after the first showing.
 class Blitters : public ::testing::Test {
  protected:
-  void SetUp() override { LoadingFinished = true; }
-  void TearDown() override { LoadingFinished = false; }
+  StoreWrites writes_;
 };
 
 using Names = std::vector<std::string>;

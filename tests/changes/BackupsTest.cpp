@@ -7,14 +7,17 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <random>
 #include <string>
 
 #include "store/AtomicFile.h"
 #include "store/Backups.h"
+#include "store/FileStamp.h"
 #include "store/SaveSet.h"
 #include "store/ZIniReader.h"
 
@@ -54,7 +57,10 @@ class Backups : public ::testing::Test {
     fs::create_directories(temp_ / "Quib Emulator");
     root_ = temp_ / "state";
   }
-  ~Backups() override { fs::remove_all(temp_); }
+  ~Backups() override {
+    std::error_code ec;
+    fs::remove_all(temp_, ec);
+  }
 
   fs::path Emu(const char* name) const { return temp_ / "Quib Emulator" / name; }
   void Write(const fs::path& path, const std::string& bytes) const {
@@ -100,8 +106,9 @@ TEST_F(Backups, CreateKeepsTheBytesOfEveryExistingFileUnderTheUtcTime) {
   const backups::BackupSet set =
       store.Create({Emu("quib.cfg"), Emu("quibw.cfg"), Emu("quib.inp")}, kTime);
   EXPECT_EQ(set.stamp, "2026-12-07T23-59-12.042Z");
+  EXPECT_EQ(set.sequence, 1u);
   EXPECT_EQ(set.DisplayTime(), "2026-12-07 23:59:12 UTC");
-  EXPECT_EQ(set.folder, store.Folder() / set.stamp);
+  EXPECT_EQ(set.folder, store.Folder() / "0000000001-2026-12-07T23-59-12.042Z");
   EXPECT_EQ(store.Folder().parent_path(), root_);
   ASSERT_EQ(set.files.size(), 2u);  // no quibw.cfg on disk
   EXPECT_EQ(set.files[0].name, "quib.cfg");
@@ -109,7 +116,7 @@ TEST_F(Backups, CreateKeepsTheBytesOfEveryExistingFileUnderTheUtcTime) {
   EXPECT_EQ(set.files[1].name, "quib.inp");
   EXPECT_EQ(set.bytes, cfg.size());
   EXPECT_EQ(Read(set.folder / "quib.cfg"), cfg);
-  EXPECT_EQ(Entries(store), std::vector<std::string>{set.stamp});  // nothing partial left
+  EXPECT_EQ(Entries(store), std::vector<std::string>{set.folder.filename().string()});
 
   const auto contents = store.Read(set);
   ASSERT_EQ(contents.size(), 2u);
@@ -118,21 +125,68 @@ TEST_F(Backups, CreateKeepsTheBytesOfEveryExistingFileUnderTheUtcTime) {
   EXPECT_EQ(contents[1].bytes, "");
 }
 
-TEST_F(Backups, SetsMadeInTheSameMillisecondGetTheirOwnFoldersAndListNewestFirst) {
+// Sets are ordered by the number each is given when made, never by the
+// clock: a clock set back makes no set older than it is, and pruning never
+// removes the set just made.
+TEST_F(Backups, SetsListTheLastMadeFirstWhateverTheClockSays) {
   Write(Emu("quib.cfg"), "1");
   auto store = MakeStore();
+  // A set of an older version, named by its time alone, counts as made first.
+  fs::create_directories(store.Folder() / "2030-01-01T00-00-00.000Z");
+  Write(store.Folder() / "2030-01-01T00-00-00.000Z" / "quib.cfg", "0");
   const auto first = store.Create({Emu("quib.cfg")}, kTime);
   Write(Emu("quib.cfg"), "2");
-  const auto second = store.Create({Emu("quib.cfg")}, kTime);
-  const auto older = store.Create({Emu("quib.cfg")}, kTime - 1h);
-  EXPECT_NE(first.stamp, second.stamp);
+  const auto second = store.Create({Emu("quib.cfg")}, kTime);  // the same millisecond
+  Write(Emu("quib.cfg"), "3");
+  const auto backInTime = store.Create({Emu("quib.cfg")}, kTime - 24h);
+  EXPECT_NE(first.folder, second.folder);
   const auto sets = store.List();
-  ASSERT_EQ(sets.size(), 3u);
-  EXPECT_EQ(sets[0].stamp, second.stamp);
-  EXPECT_EQ(sets[1].stamp, first.stamp);
-  EXPECT_EQ(sets[2].stamp, older.stamp);
-  EXPECT_EQ(store.Read(sets[0])[0].bytes, "2");
-  EXPECT_EQ(store.Read(sets[1])[0].bytes, "1");
+  ASSERT_EQ(sets.size(), 4u);
+  EXPECT_EQ(sets[0].folder, backInTime.folder);
+  EXPECT_EQ(sets[0].DisplayTime(), "2026-12-06 23:59:12 UTC");  // as recorded
+  EXPECT_EQ(sets[1].folder, second.folder);
+  EXPECT_EQ(sets[2].folder, first.folder);
+  EXPECT_EQ(sets[3].stamp, "2030-01-01T00-00-00.000Z");
+  EXPECT_EQ(store.Read(sets[0])[0].bytes, "3");
+  EXPECT_EQ(store.Read(sets[1])[0].bytes, "2");
+
+  store.Prune(2);
+  ASSERT_EQ(store.List().size(), 2u);
+  EXPECT_EQ(store.List()[0].folder, backInTime.folder);
+  store.Prune(0, &backInTime);
+  ASSERT_EQ(store.List().size(), 1u);
+  EXPECT_EQ(store.List()[0].folder, backInTime.folder);
+}
+
+fs::path U8(const std::string& text) { return fs::path(std::u8string(text.begin(), text.end())); }
+
+// Folder names have a limit of 255 bytes (or UTF-16 units) on every common
+// file system; an emulator folder may use up most of it.
+TEST_F(Backups, FolderKeysFitTheNameLimitWhateverTheEmulatorFolderIsCalled) {
+  const std::string longName(250, 'q');
+  const std::string letters = std::string(119, 'a') + "\xc3\xa9\xc3\xa9";  // é across the cut
+  for (const std::string& name : {longName, letters, longName + "x"}) {
+    const std::string key = backups::FolderKey(temp_ / U8(name)).string();
+    EXPECT_LE(key.size(), backups::kKeyNameBytes + 9) << key;
+    EXPECT_EQ(key.find_first_not_of("0123456789abcdef", key.size() - 8), std::string::npos);
+    EXPECT_EQ(key[key.size() - 9], '-');
+  }
+  EXPECT_EQ(backups::FolderKey(temp_ / U8(letters)).string().substr(119, 1), "-");
+  EXPECT_NE(backups::FolderKey(temp_ / longName), backups::FolderKey(temp_ / (longName + "x")));
+
+#ifdef _WIN32
+  // Windows limits the whole path to 260 characters first.
+  const fs::path emulator = temp_ / std::string(180, 'q');
+#else
+  const fs::path emulator = temp_ / longName;
+#endif
+  fs::create_directories(emulator);
+  Write(emulator / "quib.cfg", "old");
+  backups::Store store(root_, emulator);
+  backups::SaveWithBackup({{emulator / "quib.cfg", "new"}}, store);
+  EXPECT_EQ(Read(emulator / "quib.cfg"), "new");
+  ASSERT_EQ(store.List().size(), 1u);
+  EXPECT_EQ(store.Read(store.List()[0])[0].bytes, "old");
 }
 
 TEST_F(Backups, PruneKeepsTheNewestTwentyAndRemovesOnlyStaleUnfinishedSets) {
@@ -250,31 +304,91 @@ TEST_F(SaveWithBackup, ReplacesEveryFileAfterKeepingTheOldOnes) {
   EXPECT_EQ(store.Read(store.List()[0])[0].bytes, "new cfg\r\n");
 }
 
-TEST_F(SaveWithBackup, FailureAtTheFirstReplacementRemovesTheSetAndALaterOneKeepsIt) {
-  for (const std::size_t broken : {0u, 1u}) {
+// Whichever replacement fails, the folder ends as it was: the files already
+// replaced are put back from the set, which then goes.
+TEST_F(SaveWithBackup, AFailedReplacementPutsBackTheFilesAlreadyReplaced) {
+  for (const std::size_t broken : {0u, 1u, 2u}) {
     SCOPED_TRACE(broken);
     auto store = MakeStore();
-    for (const auto& set : store.List()) store.Remove(set);
-    // The temporary file that replaces the broken one disappears as soon as
-    // it is made: the backup is written after every file is prepared.
     std::vector<save_set::Entry> files = NewFiles();
+    files.push_back({Emu("quib.thm"), "new thm\r\n"});  // a file that did not exist
+    std::swap(files[0], files[2]);
     backups::SaveHooks hooks;
     hooks.afterBackup = [&](const save_set::PreparedSet& prepared) {
       fs::remove(prepared.file(broken).temp());
     };
     save_set::PreparedSet prepared(files);
-    EXPECT_THROW(backups::CommitWithBackup(prepared, store, hooks), save_set::SaveSetError);
-    EXPECT_EQ(Read(Emu("quib.inp")), "old inp\n");
-    if (broken == 0) {
-      EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
-      EXPECT_TRUE(store.List().empty());
-    } else {
-      EXPECT_EQ(Read(Emu("quib.cfg")), "new cfg\r\n");
-      ASSERT_EQ(store.List().size(), 1u);
-      EXPECT_EQ(store.Read(store.List()[0])[0].bytes, "old cfg\n");
-      Write(Emu("quib.cfg"), "old cfg\n");
+    try {
+      backups::CommitWithBackup(prepared, store, hooks);
+      FAIL() << "saved";
+    } catch (const save_set::SaveSetError& error) {
+      const std::string text = error.what();
+      EXPECT_EQ(text.rfind("Nothing was saved: Cannot create file ", 0), 0u) << text;
+      EXPECT_EQ(text.find(" The files already replaced were put back."),
+                broken == 0
+                    ? std::string::npos
+                    : text.size() - std::strlen(" The files already replaced were put back."))
+          << text;
+      EXPECT_TRUE(error.saved().empty());
     }
+    EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
+    EXPECT_EQ(Read(Emu("quib.inp")), "old inp\n");
+    EXPECT_FALSE(fs::exists(Emu("quib.thm")));
+    EXPECT_TRUE(store.List().empty());
+    EXPECT_TRUE(store.Unfinished().empty());
   }
+}
+
+// The last look: a file changed after the question and before replacing is
+// noticed while it is read for the backup, and nothing is saved.
+TEST_F(SaveWithBackup, AFileChangedJustBeforeReplacingStopsTheSave) {
+  std::map<fs::path, FileStamp> loaded;
+  for (const char* name : {"quib.cfg", "quib.inp"}) {
+    FileStamp stamp;
+    ReadFileBytes(Emu(name), &stamp);
+    loaded[Emu(name)] = stamp;
+  }
+  save_set::PreparedSet prepared(NewFiles());
+  Write(Emu("quib.inp"), "edited meanwhile\n");
+  auto store = MakeStore();
+  backups::SaveHooks hooks;
+  hooks.loaded = &loaded;
+  try {
+    backups::CommitWithBackup(prepared, store, hooks);
+    FAIL() << "saved";
+  } catch (const backups::ChangedOnDiskError& error) {
+    EXPECT_EQ(error.files(), std::vector<fs::path>{Emu("quib.inp")});
+    EXPECT_EQ(std::string(error.what()).rfind("Nothing was saved: ", 0), 0u);
+  }
+  EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
+  EXPECT_EQ(Read(Emu("quib.inp")), "edited meanwhile\n");
+  EXPECT_TRUE(store.List().empty());
+}
+
+// One saver at a time: a second save of the same folder waits, then says why.
+TEST_F(SaveWithBackup, ASecondSaverOfTheSameFolderWaitsThenIsTurnedAway) {
+  auto store = MakeStore();
+  {
+    const backups::SaveLock held(store);
+    save_set::PreparedSet prepared(NewFiles());
+    backups::SaveHooks hooks;
+    hooks.lockWait = std::chrono::milliseconds(100);
+    try {
+      backups::CommitWithBackup(prepared, store, hooks);
+      FAIL() << "saved";
+    } catch (const backups::BusyError& error) {
+      EXPECT_NE(std::string(error.what()).find("another Quib Configurator is saving the files in"),
+                std::string::npos)
+          << error.what();
+    }
+    EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
+    // Another emulator folder is not held up.
+    fs::create_directories(temp_ / "Other");
+    backups::Store other(root_, temp_ / "Other");
+    backups::SaveWithBackup({{temp_ / "Other" / "quib.cfg", "x"}}, other);
+  }
+  backups::SaveWithBackup(NewFiles(), store);
+  EXPECT_EQ(Read(Emu("quib.cfg")), "new cfg\r\n");
 }
 
 }  // namespace

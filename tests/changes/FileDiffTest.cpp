@@ -3,10 +3,12 @@
 // CR LF line ends) and on a file too long to compare in full.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "app/changes/FileDiff.h"
 #include "store/ZIniReader.h"
+#include "tests/support/DiffChecks.h"
 
 namespace {
 
@@ -167,30 +169,101 @@ TEST(FileDiff, DiffOfAShuffledFileRebuildsTheNewLines) {
   EXPECT_EQ(diff.removed, 4);
 }
 
-TEST(FileDiff, FileOverTheLimitShowsOnlyTheFirstChanges) {
-  // A limit of 50 lines stands for the real one: with the shared start and
-  // end set aside, 200 lines differ in the middle.
+TEST(FileDiff, FileOverTheLimitShowsEveryChangeInTheWindowAndCountsTheRest) {
+  // Limits of 50 lines and a window of 100 stand for the real ones: with the
+  // shared start and end set aside, 200 lines differ in the middle.
   Document oldDoc = ParseDocument(Numbered(1, 300));
   Document newDoc = oldDoc;
   for (int i = 10; i < 210; i += 20) newDoc[i] = "edited" + std::to_string(i);
-  const auto diff =
-      DiffFile("quib.thm", DocumentBytes(oldDoc), DocumentBytes(newDoc), /*compareLimit=*/50);
+  const std::string disk = DocumentBytes(oldDoc), written = DocumentBytes(newDoc);
+  const auto diff = DiffFile("quib.thm", disk, written, /*compareLimit=*/50, 20000, 100);
   EXPECT_TRUE(diff.partial);
   EXPECT_EQ(diff.oldLines, 300);
-  ASSERT_FALSE(diff.hunks.empty());
+  EXPECT_EQ(diff.oldCompared, 110);  // lines 1 to 10 are shared, then the window
+  ASSERT_EQ(diff.hunks.size(), 5u);  // lines 11, 31, 51, 71 and 91
   EXPECT_EQ(changes::HunkHeader(diff.hunks[0]), "@@ -8,7 +8,7 @@");
-  EXPECT_EQ(diff.added, diff.removed);
-  EXPECT_EQ(diff.added, static_cast<int>(diff.hunks.size()));
-  EXPECT_NE(changes::Summary({diff}).find("in the parts compared"), std::string::npos);
+  EXPECT_EQ(diff.added, 5);
+  EXPECT_EQ(diff.moreAdded, 5);  // 111, 131, ... 191
+  EXPECT_EQ(changes::Summary({diff}),
+            "1 of 1 file changes: at least 10 lines change; the first 5 are shown.");
   // So is a file with more lines that cannot be matched than the other limit:
   // here ten lines change each way.
-  EXPECT_FALSE(
-      DiffFile("quib.thm", DocumentBytes(oldDoc), DocumentBytes(newDoc), 1000, 20).partial);
-  EXPECT_TRUE(DiffFile("quib.thm", DocumentBytes(oldDoc), DocumentBytes(newDoc), 1000, 19).partial);
+  EXPECT_FALSE(DiffFile("quib.thm", disk, written, 1000, 20).partial);
+  EXPECT_TRUE(DiffFile("quib.thm", disk, written, 1000, 19).partial);
   // The same change under the limits is compared in full.
-  const auto full = DiffFile("quib.thm", DocumentBytes(oldDoc), DocumentBytes(newDoc));
+  const auto full = DiffFile("quib.thm", disk, written);
   EXPECT_FALSE(full.partial);
   EXPECT_EQ(full.hunks.size(), 10u);
+}
+
+TEST(FileDiff, NormalisedPaddingOverTheLimitsIsShownAndCountedInFull) {
+  // quib.cfg with padding lines that Apply normalises, every one of them: over
+  // the limit of unmatched lines, and over the limit of lines compared.
+  const std::string sample =
+      ReadFileBytes(std::string(QUIB_SOURCE_DIR) + "/samples/emulator/quib.cfg");
+  for (const int padding : {15000, 1000000}) {
+    SCOPED_TRACE(padding);
+    std::string disk = sample;
+    for (int i = 0; i < padding; ++i)
+      disk += "pad_" + std::to_string(i) + " = " + std::to_string(i) + "\r\n";
+    Document doc = ParseDocument(disk);
+    NormalizeLines(doc);  // "fb_width = 360" on line 27 too
+    const auto diff = DiffFile("quib.cfg", disk, DocumentBytes(doc));
+    EXPECT_TRUE(diff.partial);
+    // The window runs from line 27 to 2026: the padding shown starts at 120.
+    ASSERT_EQ(diff.hunks.size(), 2u);
+    EXPECT_EQ(changes::HunkHeader(diff.hunks[1]), "@@ -117,1910 +117,1910 @@");
+    EXPECT_EQ(diff.added, 1908);
+    EXPECT_EQ(diff.moreRemoved, padding - 1907);
+    EXPECT_EQ(changes::ChangedLines(diff), padding + 1);
+    EXPECT_EQ(changes::Summary({diff}), "1 of 1 file changes: at least " +
+                                            std::to_string(padding + 1) +
+                                            " lines change; the first 1908 are shown.");
+    if (padding == 15000) {
+      EXPECT_EQ(diffchecks::DiffFault(disk, DocumentBytes(doc), diff), "");
+    }
+  }
+}
+
+TEST(FileDiff, RandomLargePairsAroundEveryLimitHoldToTheChecks) {
+  // Files of up to 400 lines against limits and windows of 1 to 120 lines, so
+  // that every pair falls on either side of each; the edits are those Apply
+  // makes (lines rewritten in place, appended, dropped) and moves.
+  std::mt19937 random(22);
+  auto pick = [&](int from, int to) {
+    return std::uniform_int_distribution<int>(from, to)(random);
+  };
+  for (int round = 0; round < 300; ++round) {
+    SCOPED_TRACE(round);
+    Document oldDoc;
+    const int lines = pick(0, 400);
+    for (int i = 0; i < lines; ++i)
+      oldDoc.push_back(pick(0, 9) == 0 ? "" : "k" + std::to_string(i) + " = 1");
+    Document newDoc = oldDoc;
+    const bool inPlace = pick(0, 1) == 0;  // only lines rewritten where they stand
+    for (int edits = pick(1, 120); edits > 0 && !newDoc.empty(); --edits) {
+      const auto at = newDoc.begin() + pick(0, static_cast<int>(newDoc.size()) - 1);
+      const int kind = inPlace ? 0 : pick(0, 3);
+      if (kind == 0) *at = "n" + std::to_string(pick(0, 1000)) + "=1";
+      if (kind == 1) newDoc.insert(at, "added=1");
+      if (kind == 2) newDoc.erase(at);
+      if (kind == 3) newDoc.push_back(*at);  // a line moved, in effect
+    }
+    const std::string disk = DocumentBytes(oldDoc);
+    const std::string written =
+        pick(0, 1) == 0 ? DocumentBytes(newDoc) : DocumentBytes(newDoc) + "x";
+    const auto compareLimit = static_cast<std::size_t>(pick(1, 400));
+    const auto changeLimit = static_cast<std::size_t>(pick(1, 400));
+    const auto window = static_cast<std::size_t>(pick(1, 120));
+    const auto diff = DiffFile("quib.cfg", disk, written, compareLimit, changeLimit, window);
+    EXPECT_EQ(diffchecks::DiffFault(disk, written, diff), "");
+    if (inPlace) {
+      // Nothing moved: the lines counted are exactly those that change.
+      const auto oldLines = changes::SplitLines(disk), newLines = changes::SplitLines(written);
+      const int common = diffchecks::CommonLines(oldLines, diff.oldLines, newLines, diff.newLines);
+      EXPECT_EQ(changes::ChangedLines(diff), std::max(diff.oldLines, diff.newLines) - common);
+    }
+  }
 }
 
 TEST(FileDiff, LongFileWithAFewChangesIsComparedInFull) {

@@ -62,7 +62,7 @@ TEST_F(ChangesDialogTest, ButtonSitsAtTheLeftEndOfTheRowAsHighAsOk) {
   auto* changes = Find<QPushButton>("ChangesButton");
   auto* ok = Find<QPushButton>("OKButton");
   auto* run = Find<QPushButton>("RunButton");
-  EXPECT_EQ(changes->text(), "&Changes...");
+  EXPECT_EQ(changes->text(), "Chan&ges...");
   EXPECT_EQ(changes->parentWidget(), ok->parentWidget());
   EXPECT_EQ(changes->x(), 0);
   EXPECT_EQ(changes->height(), ok->height());
@@ -136,6 +136,33 @@ TEST_F(ChangesDialogTest, ReadsTheDiskWhenOpenedAndOnRefresh) {
   EXPECT_TRUE(
       BlockWith(again, "quibw.cfg (changed on disk since it was loaded): 0 lines added, 2 removed")
           .isValid());
+}
+
+TEST_F(ChangesDialogTest, LongFileShowsEveryChangeInTheWindowAndCountsTheRest) {
+  // 15,000 padding lines that Apply normalises, loaded as the program's own.
+  std::string cfg = ReadFile("quib.cfg");
+  for (int i = 0; i < 15000; ++i)
+    cfg += "pad_" + std::to_string(i) + " = " + std::to_string(i) + "\r\n";
+  WriteFile("quib.cfg", cfg);
+  ASSERT_TRUE(form()->Guarded([this] { form()->UndoButtonClick(); }));
+  TChangesForm* dialog = OpenChanges();
+  ASSERT_NE(dialog, nullptr);
+
+  // Apply adds a key the file lacks at its end, too.
+  EXPECT_TRUE(BlockWith(dialog, "quib.cfg: at least 15002 lines change; the first 1908 are shown")
+                  .isValid());
+  EXPECT_TRUE(BlockWith(dialog, "(15119 lines on disk, 15120 to be written).").isValid());
+  EXPECT_TRUE(BlockWith(dialog, "Compared: lines 1 to 2026 of both; every change there is shown.")
+                  .isValid());
+  EXPECT_TRUE(
+      BlockWith(dialog, "one against one: 13093 removed, 13094 added (not shown).").isValid());
+  // The window ends at line 2026, the padding's line 1906.
+  EXPECT_TRUE(BlockWith(dialog, "+ pad_1906=1906").isValid());
+  EXPECT_FALSE(DiffView(dialog)->document()->toPlainText().contains("pad_1907"));
+  // With the 52 lines the sample's other files change.
+  EXPECT_EQ(Summary(dialog),
+            "4 of 5 files change: at least 15054 lines change; the first 1960 are "
+            "shown.");
 }
 
 TEST_F(ChangesDialogTest, RestoreWritesTheSetBackAfterBackingUpAndReloads) {

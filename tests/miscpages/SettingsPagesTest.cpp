@@ -210,11 +210,12 @@ TEST_F(SettingsPages, MarioLineIsAppendedToThePreferredDocumentOnly) {
 
   // Every load reads the file again and adds the line once more, even one
   // started while LoadingFinished is false.
-  LoadingFinished = false;
-  form->LoadSettings();
+  {
+    FillGuard fill;
+    form->LoadSettings();
+  }
   EXPECT_EQ(Count(*form->QuibDoc, "mario_is_a_fat_plumber=0"), 1);
   EXPECT_EQ(form->QuibDoc->back(), "mario_is_a_fat_plumber=0");
-  LoadingFinished = true;
   ShowPage("Miscellaneous");
   Click(Find<QPushButton>("UndoButton"));
   EXPECT_EQ(Count(*form->QuibDoc, "mario_is_a_fat_plumber=0"), 1);

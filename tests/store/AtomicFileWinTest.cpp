@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "store/AtomicFile.h"
+#include "store/Backups.h"
 #include "store/Cp1252.h"
 #include "store/SaveSet.h"
 #include "store/ZIniReader.h"
@@ -19,8 +20,8 @@ namespace {
 
 class WindowsFiles : public ::testing::Test {
  protected:
+  StoreWrites writes_;
   void SetUp() override {
-    LoadingFinished = true;
     dir_ = fs::temp_directory_path() /
            ("quib-win-" + std::to_string(::GetCurrentProcessId()) + "-" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -32,7 +33,6 @@ class WindowsFiles : public ::testing::Test {
     for (const auto& entry : fs::recursive_directory_iterator(dir_, ec))
       ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     fs::remove_all(dir_, ec);
-    LoadingFinished = false;
   }
 
   static void Put(const fs::path& p, const std::string& bytes) {
@@ -261,6 +261,68 @@ TEST_F(WindowsFiles, SavingIntoAFolderThatIsMissingOrAFolderFails) {
   fs::create_directories(dir_ / "quib.cfg");
   EXPECT_THROW(SaveDocument(Document{"a"}, dir_ / "quib.cfg"), FileError);
   EXPECT_TRUE(fs::is_directory(dir_ / "quib.cfg"));
+}
+
+// A file with a second name is written in place, so both names keep showing
+// one file (a replacement would split them).
+TEST_F(WindowsFiles, HardLinkedFileIsWrittenInPlaceAndStaysLinked) {
+  const fs::path p = dir_ / "quib.cfg";
+  Put(p, "old contents\r\n");
+  ASSERT_TRUE(::CreateHardLinkW((dir_ / "linked.cfg").c_str(), p.c_str(), nullptr));
+  {
+    atomic_file::PendingFile pending(p, "new\r\n");
+    EXPECT_TRUE(pending.inPlace());
+    EXPECT_EQ(Get(pending.temp()), "old contents\r\n");
+    pending.Commit();
+  }
+  EXPECT_EQ(Get(p), "new\r\n");
+  EXPECT_EQ(Get(dir_ / "linked.cfg"), "new\r\n");
+  EXPECT_EQ(Names().size(), 2u);
+}
+
+// ReplaceFileW may fail after moving the old file to the backup name; the
+// old file then goes back under its own name.
+TEST_F(WindowsFiles, AReplacementFailedInItsSecondStepPutsTheOldFileBack) {
+  const fs::path p = dir_ / "quib.cfg";
+  const fs::path backup = dir_ / "quib.cfg.~backup.tmp";
+  Put(backup, "old\r\n");
+  EXPECT_TRUE(atomic_file::RecoverFailedReplace(p, backup));
+  EXPECT_EQ(Get(p), "old\r\n");
+  EXPECT_EQ(Names(), std::vector<std::wstring>{L"quib.cfg"});
+  Put(backup, "other\r\n");  // the target is there: nothing is moved
+  EXPECT_TRUE(atomic_file::RecoverFailedReplace(p, backup));
+  EXPECT_EQ(Get(p), "old\r\n");
+  EXPECT_FALSE(atomic_file::RecoverFailedReplace(dir_ / "none.cfg", dir_ / "no-backup.tmp"));
+}
+
+// A file the emulator holds open without letting it be renamed stops an
+// Apply half-way: the files replaced before it are put back.
+TEST_F(WindowsFiles, AFileHeldOpenHalfWayThroughAnApplyLeavesEveryFileAsItWas) {
+  const fs::path emulator = dir_ / "emulator";
+  fs::create_directories(emulator);
+  std::vector<save_set::Entry> entries;
+  for (const char* name : {"quib.cfg", "quib.blt", "quib.thm"}) {
+    Put(emulator / name, "old\r\n");
+    entries.push_back({emulator / name, "new\r\n"});
+  }
+  HANDLE held =
+      ::CreateFileW((emulator / "quib.blt").c_str(), GENERIC_READ,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  backups::Store store(dir_ / "state", emulator);
+  try {
+    backups::SaveWithBackup(entries, store);
+    ADD_FAILURE() << "saved";
+  } catch (const save_set::SaveSetError& e) {
+    const std::string text = e.what();
+    EXPECT_EQ(text.rfind("Nothing was saved:", 0), 0u) << text;
+    EXPECT_NE(text.find("The files already replaced were put back."), std::string::npos) << text;
+  }
+  ::CloseHandle(held);
+  for (const char* name : {"quib.cfg", "quib.blt", "quib.thm"})
+    EXPECT_EQ(Get(emulator / name), "old\r\n") << name;
+  EXPECT_EQ(std::distance(fs::directory_iterator(emulator), fs::directory_iterator()), 3);
+  EXPECT_TRUE(store.List().empty());
 }
 
 }  // namespace

@@ -16,8 +16,7 @@ namespace {
 
 class KeyIndexTest : public ::testing::Test {
  protected:
-  void SetUp() override { LoadingFinished = true; }
-  void TearDown() override { LoadingFinished = false; }
+  StoreWrites writes_;
 };
 
 // Every key the document names (and a few it does not), found with and

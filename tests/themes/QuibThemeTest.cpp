@@ -7,8 +7,7 @@ namespace {
 // Writes go through the store, which needs the loading flag.
 class Writable : public ::testing::Test {
  protected:
-  void SetUp() override { LoadingFinished = true; }
-  void TearDown() override { LoadingFinished = false; }
+  StoreWrites writes_;
 };
 
 ThemeColour Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
@@ -324,7 +323,7 @@ TEST_F(Writable, EmptyPictureAndNoEffectRemoveTheirLines) {
 }
 
 TEST(WriteTheme, NothingChangesBeforeLoadingFinished) {
-  LoadingFinished = false;
+  ASSERT_FALSE(LoadingFinished);
   Document lines = {"authors=A"};
   TQuibTheme t;
   t.Authors = "B";

@@ -6,8 +6,7 @@ namespace {
 
 class Blocks : public ::testing::Test {
  protected:
-  void SetUp() override { LoadingFinished = true; }
-  void TearDown() override { LoadingFinished = false; }
+  StoreWrites writes_;
 };
 
 TEST(ThemeList, HeadersInOrderAndCommentedOnesSkipped) {

@@ -1,0 +1,118 @@
+// The emulator's documents: the five files the window edits, which settings
+// files were there at start-up, what each file held when it was last read or
+// saved, and how long the store may write into them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "store/Backups.h"
+#include "store/SaveSet.h"
+#include "store/ZIniReader.h"
+
+// The files the window reads and Apply writes, in the order they are written.
+// quib.msg is only read, by the Messages page.
+inline constexpr std::array<const char*, 5> kEmulatorFiles = {"quib.cfg", "quibw.cfg", "quib.blt",
+                                                              "quib.inp", "quib.thm"};
+
+// What the user is told when a load finds files missing, or the preferred
+// settings file without the version mark.
+extern const char* const kRequiredFilesMissing;
+extern const char* const kVersionMismatch;
+// The question before an Apply overwrites files changed on disk.
+QString ChangedOnDiskQuestion(const QStringList& files);
+
+// A file of the emulator directory (which ends with its separator), as a path
+// for the store.
+std::filesystem::path EmulatorFile(const QString& dir, const char* name);
+
+class EmulatorDocuments {
+ public:
+  EmulatorDocuments() = default;
+  EmulatorDocuments(const EmulatorDocuments&) = delete;
+  EmulatorDocuments& operator=(const EmulatorDocuments&) = delete;
+
+  bool QuibCfgPresent = false;
+  bool QuibWCfgPresent = false;
+  std::unique_ptr<Document> QuibDoc;   // quib.cfg, only when QuibCfgPresent
+  std::unique_ptr<Document> QuibWDoc;  // quibw.cfg, only when QuibWCfgPresent
+  Document BlitterDoc;                 // quib.blt
+  Document InputDoc;                   // quib.inp
+  Document ThemeDoc;                   // quib.thm
+  Document CurrentBlock;               // the blitter block being edited
+
+  // Notes which settings files the directory holds, once at start-up, and
+  // makes every document (those of the settings files present) empty.
+  void CreateDocuments(const QString& dir);
+  // Releases every document; the store writes nothing into them afterwards.
+  void ReleaseDocuments();
+  // The document of each of kEmulatorFiles; nullptr for a settings file that
+  // was not there at start-up, and for both once released.
+  Document* DocumentOf(std::size_t file);
+  const Document* DocumentOf(std::size_t file) const;
+
+  // The document "Prefer settings from" names (0 Quib, 1 QuibW), falling back
+  // to the one that exists; nullptr for any other item.
+  Document* PreferredOf(int item);
+  // The settings document of a build (0 Quib, 1 QuibW); nullptr when absent.
+  Document* BuildDocument(int build);
+  // A shared key goes into every settings document there is.
+  void WriteValueToBoth(std::string_view key, std::string_view value);
+  void WriteIntegerToBoth(std::string_view key, std::int32_t number);
+
+  // From now until the documents are released, the store writes whatever a
+  // user's change asks (except while a fill runs, see FillGuard).
+  void AllowWrites();
+
+  // Whether the directory holds every file a load needs.
+  bool RequiredFilesPresent(const QString& dir) const;
+  // What a load learnt of the settings files on the way.
+  struct Loaded {
+    bool quibMarked = false, quibwMarked = false;  // whether the version mark is there
+    LineNames quibNames, quibwNames;               // for the fill's key indexes
+  };
+  // Reads every file of the directory before any document changes: a file
+  // that cannot be read throws (FileError) with every document as the last
+  // complete load left it, and nothing may be saved until a load succeeds.
+  // What each file held is noted, so that a save can tell whether someone
+  // else changed it since.
+  Loaded Load(const QString& dir);
+  // The directory the documents were last read from in full; empty when the
+  // last load failed.
+  const QString& LoadedPath() const { return loadedPath_; }
+  // What each emulator file held when it was last read or saved, by path.
+  const std::map<std::filesystem::path, FileStamp>& LoadedStamps() const { return stamps_; }
+
+  // The files Apply writes into the directory, with their bytes, in order.
+  std::vector<save_set::Entry> Entries(const QString& dir) const;
+  // The entries' files that changed on disk since they were read or saved.
+  std::vector<std::filesystem::path> ChangedOnDisk(
+      const std::vector<save_set::Entry>& entries) const;
+  // Saves the entries all or none, one saver per directory at a time: every
+  // file is written beside its target, the files about to be replaced are
+  // kept in the backup store, then each is replaced (and a failure puts back
+  // the ones replaced before it). A file changed on disk since it was read,
+  // found before or at the last look just before replacing, is shown to
+  // `confirm` (by the names the user reads); false cancels the save, true
+  // overwrites it as it is now. Returns whether it saved. What the saved
+  // files hold is noted, also when a failure leaves some of them saved.
+  bool Save(const std::vector<save_set::Entry>& entries, backups::Store& backups,
+            const std::function<bool(const QStringList&)>& confirm);
+
+ private:
+  void RememberSaved(const save_set::PreparedSet& prepared,
+                     const std::vector<std::filesystem::path>& saved);
+
+  QString loadedPath_;
+  std::map<std::filesystem::path, FileStamp> stamps_;
+  std::optional<StoreWrites> writes_;
+};
