@@ -51,10 +51,12 @@ QStringList WithoutQtOptions(const QStringList& args, bool& display) {
   return kept;
 }
 
+#if !defined(_WIN32) && !defined(__APPLE__)
 bool Given(const char* variable) {
   const char* value = std::getenv(variable);
   return value != nullptr && *value != '\0';
 }
+#endif
 
 // Whether Qt can find a display. Without one its platform plugin ends the
 // program with an abort, so the lack is told before the window exists.

@@ -2,7 +2,7 @@
 # Builds the whole program for 64-bit Windows with MinGW-w64 against the Qt
 # that scripts/windows-qt.sh built (every test suite and benchmark too), and
 # runs every GoogleTest suite under Wine with Qt's offscreen platform.
-#   scripts/windows-build.sh [build-dir]        (default: build-windows-qt)
+#   scripts/windows-build.sh [build-dir [ctest options]]   (default: build-windows-qt)
 #   QUIB_QT_MINGW_DIR   the Qt for Windows (as scripts/windows-qt.sh)
 # Wine runs in a scratch prefix with a home of its own inside the build
 # folder: nothing of the user's home, menus or file associations changes.
@@ -10,6 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 checkout=$PWD
 build=${1:-build-windows-qt}
+shift || true
 qt=${QUIB_QT_MINGW_DIR:-$HOME/.cache/quib-configurator-build/qt-6.4.2-mingw64}
 [ -f "$qt/quib-stamp.txt" ] || {
   echo "windows-build: no Qt for Windows in $qt; build it with scripts/windows-qt.sh" >&2
@@ -47,4 +48,4 @@ cmake --build "$build" -j "${QUIB_JOBS:-$(nproc)}"
 wine_session "$build"
 # The suites run offscreen, one at a time: Wine's start of a process is slow
 # enough that running them side by side gains little on two cores.
-(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600)
+(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 "$@")

@@ -54,7 +54,11 @@ TEST_F(StartUp, TheOldPageSizeRecordIsRemovedAndNothingThereIsOpened) {
     SCOPED_TRACE(c.what);
     QFile::remove(record);
     if (c.fifo) {
+#ifdef _WIN32
+      continue;  // Windows has no FIFOs
+#else
       ASSERT_EQ(mkfifo(QFile::encodeName(record).constData(), 0600), 0);
+#endif
     } else {
       QFile file(record);
       ASSERT_TRUE(file.open(QIODevice::WriteOnly));
