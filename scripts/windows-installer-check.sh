@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installer scripts/windows-package.sh made, under Wine in a scratch
 # prefix on a virtual display: a silent install for the current user, the
-# installed program's --version and its window, then a silent uninstall that
+# installed program's window, then a silent uninstall that
 # must leave no installed file, shortcut or uninstall entry, and the user's
 # settings file where the program put it.
 #   scripts/windows-installer-check.sh [windows-build]   (default: build-windows-qt)
@@ -36,8 +36,8 @@ dir="$local_app/Programs/Quib Configurator"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\QuibConfigurator'
 shortcut="$app_data/Microsoft/Windows/Start Menu/Programs/Quib Configurator.lnk"
 
+echo "windows-installer-check: silent install"
 "$wine" "$setup" /S
-"$wineserver" -w
 [ -f "$dir/quib-configurator.exe" ] || fail "the silent install put no program into $dir"
 # Exactly the portable copy's files, and the uninstaller.
 diff <(cd "$stage" && find . -type f | sort) \
@@ -51,10 +51,9 @@ for field in "DisplayName.*Quib Configurator" "DisplayVersion.*$version" \
   grep -q "$field" <<<"$entry" || fail "the uninstall entry lacks $field: $entry"
 done
 
-version_line=$("$wine" "$dir/quib-configurator.exe" --version 2>/dev/null | tr -d '\r')
-[ "$version_line" = "Quib Configurator $version" ] ||
-  fail "--version printed '$version_line'"
-
+echo "windows-installer-check: the installed program"
+# (--version is not checked here: a GUI program that Wine starts from a Linux
+# shell finds no console to print into; see the README.)
 # The window shows; Escape (Cancel) closes it, and the settings of an
 # installed copy go to the user's local application data.
 cp -r samples/emulator "$root/emulator"
@@ -79,11 +78,16 @@ settings="$local_app/quib-configurator/Quib Configurator.ini"
 [ -f "$settings" ] || fail "no settings file in $local_app/quib-configurator"
 [ -e "$dir/Quib Configurator.ini" ] && fail "an installed copy wrote its settings beside itself"
 
+echo "windows-installer-check: silent uninstall"
+# The uninstaller goes on in a copy of itself: wait for the folder to go.
 "$wine" "$dir/uninstall.exe" /S
-"$wineserver" -w
+for _ in $(seq 1 120); do
+  [ -e "$dir" ] || break
+  sleep 0.5
+done
 left=$( (cd "$local_app/Programs" 2>/dev/null && find "Quib Configurator" 2>/dev/null) || true)
 [ -z "$left" ] || fail "the uninstaller left: $left"
 [ -e "$shortcut" ] && fail "the uninstaller left the shortcut"
 "$wine" reg query "$key" >/dev/null 2>&1 && fail "the uninstaller left its entry"
 [ -f "$settings" ] || fail "the uninstaller removed the user's settings"
-echo "windows-installer-check: installed, started (--version, window), uninstalled; settings kept"
+echo "windows-installer-check: installed, window shown, uninstalled; settings kept"
