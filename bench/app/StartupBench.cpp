@@ -38,6 +38,7 @@
 
 #include "app/Unit1.h"
 #include "bench/app/BenchSupport.h"
+#include "ui_AboutPage.h"
 #include "ui_BlitterPage.h"
 #include "ui_ConfiguratorSettings.h"
 #include "ui_DebuggingPage.h"
@@ -124,7 +125,7 @@ double PagesWindow(bool exitThen = false) {
         Ui::ConfiguratorSettings().setupUi(
             static_cast<QGroupBox*>(miscColumn->itemAt(1)->widget()));
         const std::pair<const char*, QWidget*> pages[] = {
-            {"About", new QWidget},  // built in code, not from a .ui file
+            {"About", UiPage<Ui::AboutPage>()},
             {"Donate", UiPage<Ui::DonatePage>()},
             {"Blitter", UiPage<Ui::BlitterPage>()},
             {"Debugging", UiPage<Ui::DebuggingPage>()},
