@@ -35,17 +35,90 @@ std::optional<std::string> ReadDisk(const std::filesystem::path& path) {
 
 QString Number(int n) { return QLocale::c().toString(n); }
 
+QString LineCount(int count) {
+  return count == 1 ? TChangesForm::tr("1 line") : TChangesForm::tr("%1 lines").arg(Number(count));
+}
+
+// changes::DescribeShare in the window's language.
+QString ShareText(int changed, int shown) {
+  return (changed == 1 ? TChangesForm::tr("at least 1 line changes")
+                       : TChangesForm::tr("at least %1 lines change").arg(Number(changed))) +
+         (shown == 1 ? TChangesForm::tr("; the first 1 is shown")
+                     : TChangesForm::tr("; the first %1 are shown").arg(Number(shown)));
+}
+
 QString FileHeading(const changes::FileDiff& diff, bool changedOnDisk) {
-  QString text =
-      ToQ(diff.name) + (changedOnDisk ? " (changed on disk since it was loaded): " : ": ");
-  if (diff.unchanged) return text + "unchanged";
-  if (!diff.onDisk) return text + "new file, " + Number(diff.newLines) + " lines";
-  if (diff.partial)
-    return text + ToQ(changes::DescribeShare(changes::ChangedLines(diff),
-                                             changes::ShownChangedLines(diff)));
-  if (diff.added == 0 && diff.removed == 0) return text + "line ends only";
-  return text + Number(diff.added) + (diff.added == 1 ? " line" : " lines") + " added, " +
-         Number(diff.removed) + " removed";
+  QString what;
+  if (diff.unchanged)
+    what = TChangesForm::tr("unchanged");
+  else if (!diff.onDisk)
+    what = TChangesForm::tr("new file, %1 lines").arg(Number(diff.newLines));
+  else if (diff.partial)
+    what = ShareText(changes::ChangedLines(diff), changes::ShownChangedLines(diff));
+  else if (diff.added == 0 && diff.removed == 0)
+    what = TChangesForm::tr("line ends only");
+  else if (diff.added == 1)
+    what = TChangesForm::tr("1 line added, %1 removed").arg(Number(diff.removed));
+  else
+    what = TChangesForm::tr("%1 lines added, %2 removed")
+               .arg(Number(diff.added), Number(diff.removed));
+  return (changedOnDisk ? TChangesForm::tr("%1 (changed on disk since it was loaded): %2")
+                        : TChangesForm::tr("%1: %2"))
+      .arg(ToQ(diff.name), what);
+}
+
+QString EndingName(changes::Ending ending) {
+  switch (ending) {
+    case changes::Ending::CrLf:
+      return "CR LF";
+    case changes::Ending::Lf:
+      return "LF";
+    case changes::Ending::Cr:
+      return "CR";
+    case changes::Ending::None:
+      break;
+  }
+  return {};
+}
+
+// changes::DescribeEndings in the window's language.
+QString EndingsText(const changes::EndingChange& change) {
+  QString text;
+  if (change.from == changes::Ending::None)
+    text = TChangesForm::tr("Missing line ends become %1: %2");
+  else if (change.to == changes::Ending::None)
+    text = TChangesForm::tr("%1 line ends are dropped: %2");
+  else
+    text = TChangesForm::tr("%1 line ends become %3: %2");
+  const QString from = EndingName(change.from == changes::Ending::None ? change.to : change.from);
+  text = text.arg(from, LineCount(change.lines));
+  return text.contains("%3") ? text.arg(EndingName(change.to)) : text;
+}
+
+// changes::Summary in the window's language.
+QString SummaryText(const std::vector<changes::FileDiff>& files) {
+  int changed = 0, added = 0, removed = 0, changedLines = 0, shownLines = 0;
+  bool partial = false;
+  for (const changes::FileDiff& file : files) {
+    if (file.unchanged) continue;
+    ++changed;
+    added += file.added;
+    removed += file.removed;
+    changedLines += changes::ChangedLines(file);
+    shownLines += changes::ShownChangedLines(file);
+    partial = partial || file.partial;
+  }
+  const int total = static_cast<int>(files.size());
+  if (changed == 0)
+    return total == 1 ? TChangesForm::tr("The file stays as it is.")
+                      : TChangesForm::tr("All %1 files stay as they are.").arg(total);
+  const QString what =
+      partial ? ShareText(changedLines, shownLines)
+              : TChangesForm::tr("%1 added, %2 removed").arg(LineCount(added), Number(removed));
+  return (total == 1 ? TChangesForm::tr("%1 of %2 file changes: %3")
+                     : TChangesForm::tr("%1 of %2 files change: %3"))
+             .arg(Number(changed), Number(total), what) +
+         TChangesForm::tr(".");
 }
 
 // Appends one line of the diff view with its colours. The lines form one edit,
@@ -106,7 +179,7 @@ std::vector<changes::FileDiff> CompareWithDisk(const std::vector<PlannedFile>& f
 TChangesForm::TChangesForm(QWidget* parent, Hooks hooks)
     : QDialog(parent), hooks_(std::move(hooks)) {
   setObjectName("ChangesForm");
-  setWindowTitle("Changes");
+  setWindowTitle(tr("Changes"));
   resize(760, 520);
 
   auto* layout = new QVBoxLayout(this);
@@ -116,26 +189,28 @@ TChangesForm::TChangesForm(QWidget* parent, Hooks hooks)
   bold.setBold(true);
   lblSummary_->setFont(bold);
   layout->addWidget(lblSummary_);
-  auto* explanation =
-      new QLabel("What Apply would change in each file, compared with the file on disk now.", this);
+  auto* explanation = new QLabel(
+      tr("What Apply would change in each file, compared with the file on disk now."), this);
   layout->addWidget(explanation);
 
   edtDiff_ = new QPlainTextEdit(this);
   edtDiff_->setObjectName("edtDiff");
+  edtDiff_->setAccessibleName("Differences");
+  edtDiff_->setAccessibleDescription(explanation->text());
   edtDiff_->setReadOnly(true);
   edtDiff_->setLineWrapMode(QPlainTextEdit::NoWrap);
   edtDiff_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   layout->addWidget(edtDiff_, 1);
 
   auto* buttons = new QHBoxLayout;
-  btnRestore_ = new QPushButton("&Restore...", this);
+  btnRestore_ = new QPushButton(tr("&Restore..."), this);
   btnRestore_->setObjectName("btnRestore");
-  btnRestore_->setToolTip("Writes back a set of files kept before an earlier Apply");
+  btnRestore_->setToolTip(tr("Writes back a set of files kept before an earlier Apply"));
   btnRestore_->setAutoDefault(false);
-  auto* refresh = new QPushButton("Re&fresh", this);
+  auto* refresh = new QPushButton(tr("Re&fresh"), this);
   refresh->setObjectName("btnRefresh");
   refresh->setAutoDefault(false);
-  auto* close = new QPushButton("Close", this);
+  auto* close = new QPushButton(tr("Close"), this);
   close->setObjectName("btnClose");
   close->setDefault(true);
   buttons->addWidget(btnRestore_);
@@ -166,11 +241,12 @@ void TChangesForm::Refresh() {
 
 void TChangesForm::Show(const std::vector<changes::FileDiff>& diffs) {
   if (diffs.empty()) {
-    lblSummary_->setText("Apply would write nothing: the settings files could not all be read.");
+    lblSummary_->setText(
+        tr("Apply would write nothing: the settings files could not all be read."));
     edtDiff_->clear();
     return;
   }
-  lblSummary_->setText(ToQ(changes::Summary(diffs)));
+  lblSummary_->setText(SummaryText(diffs));
 
   // A new document is filled before it is shown, which is far quicker than
   // filling the one on screen.
@@ -204,19 +280,22 @@ void TChangesForm::Fill(const std::vector<changes::FileDiff>& diffs) {
     out.Line(FileHeading(diff, f < changedOnDisk_.size() && changedOnDisk_[f]), headingText,
              headingBack, true);
     for (const changes::EndingChange& ending : diff.endings)
-      out.Line("  " + ToQ(changes::DescribeEndings(ending)), noteText, none, false, true);
+      out.Line("  " + EndingsText(ending), noteText, none, false, true);
     if (diff.partial) {
       // Three short lines, so that they fit the window's width.
-      const QString compared = diff.oldCompared == diff.newCompared
-                                   ? Number(diff.oldCompared) + " of both"
-                                   : Number(diff.oldCompared) + " on disk, 1 to " +
-                                         Number(diff.newCompared) + " written";
+      const QString compared =
+          diff.oldCompared == diff.newCompared
+              ? tr("Compared: lines 1 to %1 of both; every change there is shown.")
+                    .arg(Number(diff.oldCompared))
+              : tr("Compared: lines 1 to %1 on disk, 1 to %2 written; every change there is "
+                   "shown.")
+                    .arg(Number(diff.oldCompared), Number(diff.newCompared));
       for (const QString& note :
-           {"Too long to compare in full (" + Number(diff.oldLines) + " lines on disk, " +
-                Number(diff.newLines) + " to be written).",
-            "Compared: lines 1 to " + compared + "; every change there is shown.",
-            "After them, lined up one against one: " + Number(diff.moreRemoved) + " removed, " +
-                Number(diff.moreAdded) + " added (not shown)."})
+           {tr("Too long to compare in full (%1 lines on disk, %2 to be written).")
+                .arg(Number(diff.oldLines), Number(diff.newLines)),
+            compared,
+            tr("After them, lined up one against one: %1 removed, %2 added (not shown).")
+                .arg(Number(diff.moreRemoved), Number(diff.moreAdded))})
         out.Line("  " + note, noteText, none, false, true);
     }
     for (const changes::Hunk& hunk : diff.hunks) {
@@ -248,8 +327,8 @@ void TChangesForm::Fill(const std::vector<changes::FileDiff>& diffs) {
     }
   }
   if (hidden > 0)
-    out.Line(Number(hidden) + " more lines of differences are not shown.", noteText, none, false,
-             true);
+    out.Line(tr("%1 more lines of differences are not shown.").arg(Number(hidden)), noteText, none,
+             false, true);
 }
 
 void TChangesForm::RestoreClick() {
@@ -257,7 +336,8 @@ void TChangesForm::RestoreClick() {
   try {
     sets = hooks_.store().List();
   } catch (const std::exception& error) {
-    platform::Message(this, "Restore", QString::fromLocal8Bit(error.what()), platform::Icon::Error);
+    platform::Message(this, tr("Restore"), QString::fromLocal8Bit(error.what()),
+                      platform::Icon::Error);
     return;
   }
   auto* form = new TRestoreForm(this, std::move(sets), [this](const backups::BackupSet& set) {
@@ -276,14 +356,14 @@ TRestoreForm::TRestoreForm(QWidget* parent, std::vector<backups::BackupSet> sets
                            std::function<bool(const backups::BackupSet&)> restore)
     : QDialog(parent), sets_(std::move(sets)), restore_(std::move(restore)) {
   setObjectName("RestoreForm");
-  setWindowTitle("Restore");
+  setWindowTitle(tr("Restore"));
   resize(620, 360);
 
   auto* layout = new QVBoxLayout(this);
-  auto* label = new QLabel(sets_.empty() ? QString("No files have been backed up yet: a backup "
-                                                   "is made each time Apply replaces them.")
-                                         : QString("Before each Apply the files it replaced were "
-                                                   "kept. Choose the set to write back:"),
+  auto* label = new QLabel(sets_.empty() ? tr("No files have been backed up yet: a backup "
+                                              "is made each time Apply replaces them.")
+                                         : tr("Before each Apply the files it replaced were "
+                                              "kept. Choose the set to write back:"),
                            this);
   label->setObjectName("lblRestore");
   label->setWordWrap(true);
@@ -291,8 +371,10 @@ TRestoreForm::TRestoreForm(QWidget* parent, std::vector<backups::BackupSet> sets
 
   lvBackups_ = new QTreeWidget(this);
   lvBackups_->setObjectName("lvBackups");
+  lvBackups_->setAccessibleName("Backup sets");
+  lvBackups_->setAccessibleDescription(label->text());
   lvBackups_->setRootIsDecorated(false);
-  lvBackups_->setHeaderLabels({"Time", "Files", "Size"});
+  lvBackups_->setHeaderLabels({tr("Time"), tr("Files"), tr("Size")});
   for (const backups::BackupSet& set : sets_) {
     QStringList names;
     for (const backups::SetFile& file : set.files) names << QString::fromStdString(file.name);
@@ -309,10 +391,10 @@ TRestoreForm::TRestoreForm(QWidget* parent, std::vector<backups::BackupSet> sets
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  btnRestoreSet_ = new QPushButton("&Restore", this);
+  btnRestoreSet_ = new QPushButton(tr("&Restore"), this);
   btnRestoreSet_->setObjectName("btnRestoreSet");
   btnRestoreSet_->setEnabled(!sets_.empty());
-  auto* cancel = new QPushButton("Cancel", this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   cancel->setObjectName("btnCancel");
   buttons->addWidget(btnRestoreSet_);
   buttons->addWidget(cancel);
@@ -330,12 +412,12 @@ void TRestoreForm::RestoreClick() {
   QStringList names;
   for (const backups::SetFile& file : set.files) names << QString::fromStdString(file.name);
 
-  const QString text = "Write back the files kept at " + QString::fromStdString(set.DisplayTime()) +
-                       "?\r" + names.join(", ") +
-                       "\r\rThe files there now are backed up first. Every page is then loaded "
-                       "again from the files: changes not yet applied are lost.";
-  if (platform::Message(this, "Restore", text, platform::Icon::Question, platform::Buttons::YesNo,
-                        platform::Answer::No) != platform::Answer::Yes)
+  const QString text =
+      tr("Write back the files kept at %1?\r%2\r\rThe files there now are backed up first. "
+         "Every page is then loaded again from the files: changes not yet applied are lost.")
+          .arg(QString::fromStdString(set.DisplayTime()), names.join(", "));
+  if (platform::Message(this, tr("Restore"), text, platform::Icon::Question,
+                        platform::Buttons::YesNo, platform::Answer::No) != platform::Answer::Yes)
     return;
   if (restore_(set)) accept();
 }

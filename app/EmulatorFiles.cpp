@@ -1,5 +1,6 @@
 #include "app/EmulatorFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,30 +8,36 @@
 #include <utility>
 
 const char* const kRequiredFilesMissing =
-    "One or more of the required configuration files was not found.\r\r"
-    "The required files are:\r"
-    "Either quib.cfg (for Quib) or quibw.cfg (for QuibW)\r"
-    "quib.blt (blitters)\r"
-    "quib.inp (input)\r"
-    "quib.msg (messages)\r"
-    "quib.thm (themes)\r\r"
-    "Do you want to relocate Quib?";
+    QT_TRANSLATE_NOOP("TForm1",
+                      "One or more of the required configuration files was not found.\r\r"
+                      "The required files are:\r"
+                      "Either quib.cfg (for Quib) or quibw.cfg (for QuibW)\r"
+                      "quib.blt (blitters)\r"
+                      "quib.inp (input)\r"
+                      "quib.msg (messages)\r"
+                      "quib.thm (themes)\r\r"
+                      "Do you want to relocate Quib?");
 
-const char* const kVersionMismatch =
+const char* const kVersionMismatch = QT_TRANSLATE_NOOP(
+    "TForm1",
     "Quib Configurator has detected that you are running it on a version of Quib other "
     "than the one it was designed for.\r\n"
     "It will continue to run but please note that it is not guaranteed to work well or "
     "at all. It will not destroy your Quib settings.\r\n"
-    "You might want to see if a new version of Quib Configurator has been released yet.";
+    "You might want to see if a new version of Quib Configurator has been released yet.");
 
 QString ChangedOnDiskQuestion(const QStringList& files) {
-  return (files.size() == 1 ? QString("This file was changed on disk after it was loaded:")
-                            : QString("These files were changed on disk after they were "
-                                      "loaded:")) +
-         "\r" + files.join("\r") +
-         "\r\rDo you want to overwrite the changes made there with your settings?\r\r"
-         "Choose No to cancel this Apply; \"Undo changes\" on the Miscellaneous page "
-         "then loads the files as they are now.";
+  return (files.size() == 1
+              ? QCoreApplication::translate("TForm1",
+                                            "This file was changed on disk after it was loaded:")
+              : QCoreApplication::translate(
+                    "TForm1", "These files were changed on disk after they were loaded:")) +
+         "\r" + files.join("\r") + "\r\r" +
+         QCoreApplication::translate(
+             "TForm1",
+             "Do you want to overwrite the changes made there with your settings?\r\r"
+             "Choose No to cancel this Apply; \"Undo changes\" on the Miscellaneous page "
+             "then loads the files as they are now.");
 }
 
 std::filesystem::path EmulatorFile(const QString& dir, const char* name) {

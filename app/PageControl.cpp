@@ -2,20 +2,38 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
 #include <algorithm>
 
+#include "controls/Accessible.h"
+
 namespace {
 constexpr int kIconSize = 16;
 constexpr int kTabPadding = 14;
+
+// A screen reader sees the tabs as a tab list, the pages after them.
+QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object) {
+  if (className != QLatin1String("TPageControl")) return nullptr;
+  QPointer<TPageControl> control(static_cast<TPageControl*>(object));
+  return new accessible::TabList(
+      control, {[control] { return control ? control->count() : 0; },
+                [control](int i) { return control ? control->tabText(i) : QString(); },
+                [control](int i) { return control ? control->tabRect(i) : QRect(); },
+                [control] { return control ? control->currentIndex() : -1; },
+                [control](int i) {
+                  if (control) control->selectTab(i);
+                }});
+}
 }  // namespace
 
 TPageControl::TPageControl(QWidget* parent) : QWidget(parent), stack_(new QStackedWidget(this)) {
   setFocusPolicy(Qt::TabFocus);
   setAttribute(Qt::WA_Hover);
+  QAccessible::installFactory(&AccessibleFactory);
 }
 
 int TPageControl::addPage(QWidget* page, const QString& caption) {
@@ -52,8 +70,11 @@ void TPageControl::setCurrentIndex(int index) {
   current_ = index;
   stack_->setCurrentIndex(index);
   Relayout();
+  accessible::AnnounceValue(this, tabText(index));
   emit currentChanged(index);
 }
+
+void TPageControl::selectTab(int index) { SelectByUser(index); }
 
 void TPageControl::SelectByUser(int index) {
   if (index < 0 || index >= count() || index == current_) return;

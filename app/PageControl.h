@@ -22,6 +22,8 @@ class TPageControl : public QWidget {
   int currentIndex() const { return current_; }
   // Selects a page; an index outside the pages changes nothing.
   void setCurrentIndex(int index);
+  // Selects a page as a click on its tab does (for a screen reader's press).
+  void selectTab(int index);
   void setTabIcon(int index, const QIcon& icon);
   QString tabText(int index) const;
   // The area of a tab in this widget's coordinates (for hit tests).

@@ -1,5 +1,6 @@
 #include "app/ProgramSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -122,9 +123,11 @@ QString DirectoryToRecord(const QString& quibPath, const QString& commandLineDir
 
 std::optional<QString> AskForEmulatorDirectory(QWidget* parent, const QString& current) {
   platform::OpenFileRequest request;
-  request.title = "Please locate Quib or QuibW (or press Cancel)";
+  request.title =
+      QCoreApplication::translate("TForm1", "Please locate Quib or QuibW (or press Cancel)");
   request.fileName = "Quib*.exe";
-  request.filter = "Quib|quib.exe;quibw.exe|All files|*.*";
+  request.filter =
+      "Quib|quib.exe;quibw.exe|" + QCoreApplication::translate("TForm1", "All files") + "|*.*";
   request.initialDir = current;
   request.mustExist = true;
   request.hideReadOnly = true;

@@ -1,5 +1,6 @@
 #include "app/Recovery.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -55,19 +56,26 @@ void SettleUnfinishedApply(TForm1& form) {
     store->Keep(apply);  // it stopped before replacing anything
     return;
   }
-  QString text = "The Apply made at " + QString::fromStdString(apply.set.DisplayTime()) +
-                 " did not finish (the program ended, or the power went). ";
+  QString text = QCoreApplication::translate(
+                     "Recovery",
+                     "The Apply made at %1 did not finish (the program ended, or the power "
+                     "went). ")
+                     .arg(QString::fromStdString(apply.set.DisplayTime()));
   if (!apply.replaced.empty())
-    text += "It had replaced:\r" + ShownList(apply.replaced).join("\r") + "\r";
+    text += QCoreApplication::translate("Recovery", "It had replaced:") + "\r" +
+            ShownList(apply.replaced).join("\r") + "\r";
   if (!apply.partly.empty())
-    text += "These files hold neither their old nor their new settings:\r" +
-            ShownList(apply.partly).join("\r") + "\r";
+    text += QCoreApplication::translate(
+                "Recovery", "These files hold neither their old nor their new settings:") +
+            "\r" + ShownList(apply.partly).join("\r") + "\r";
   text +=
-      "\rDo you want to put the emulator's folder back as it was before that Apply?\r\r"
-      "Yes writes back the files kept before it (what they hold now is kept as a backup "
-      "too); No keeps the files as they are now.";
+      "\r" + QCoreApplication::translate(
+                 "Recovery",
+                 "Do you want to put the emulator's folder back as it was before that Apply?\r\r"
+                 "Yes writes back the files kept before it (what they hold now is kept as a backup "
+                 "too); No keeps the files as they are now.");
   platform::MessageRequest request;
-  request.caption = "Apply not finished";
+  request.caption = QCoreApplication::translate("Recovery", "Apply not finished");
   request.text = text;
   request.icon = platform::Icon::Warning;
   request.buttons = platform::Buttons::YesNo;

@@ -1,5 +1,6 @@
 #include "app/RunEmulator.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -8,13 +9,14 @@
 
 std::optional<QString> TRomOpenDialog::Execute(QWidget* parent, QString& lastRomPath) {
   platform::OpenFileRequest request;
-  request.title = "Load ROM...";
-  request.filter =
-      "All roms (*.sms;*.gg;*.sg;*.sc;*.sf7;*.rom;*.col;*.zip)|"
-      "*.sms;*.gg;*.sg;*.sc;*.sf7;*.rom;*.col;*.zip|Master System (*.sms)|*.sms|"
-      "Game Gear (*.gg)|*.gg|SG-1000 (*.sg)|*.sg|SC-3000 (*.sc)|*.sc|"
-      "SF-7000 (*.sf7)|*.sf7|ColecoVision (*.rom;*.col)|*.rom;*.col|"
-      "Zipped roms (*.zip)|*.zip|All files (*.*)|*.*";
+  request.title = QCoreApplication::translate("TForm1", "Load ROM...");
+  request.filter = QCoreApplication::translate("TForm1", "All roms") +
+                   " (*.sms;*.gg;*.sg;*.sc;*.sf7;*.rom;*.col;*.zip)|"
+                   "*.sms;*.gg;*.sg;*.sc;*.sf7;*.rom;*.col;*.zip|Master System (*.sms)|*.sms|"
+                   "Game Gear (*.gg)|*.gg|SG-1000 (*.sg)|*.sg|SC-3000 (*.sc)|*.sc|"
+                   "SF-7000 (*.sf7)|*.sf7|ColecoVision (*.rom;*.col)|*.rom;*.col|" +
+                   QCoreApplication::translate("TForm1", "Zipped roms") + " (*.zip)|*.zip|" +
+                   QCoreApplication::translate("TForm1", "All files") + " (*.*)|*.*";
   if (fileName_.isEmpty()) {
     request.initialDir = lastRomPath;
   } else {
@@ -39,6 +41,7 @@ bool QuibIsRunning() {
   return platform::Current().FindWindow("AllegroWindow", "Quib - 8-bit or die!");
 }
 
-const char* const kQuibRunning =
+const char* const kQuibRunning = QT_TRANSLATE_NOOP(
+    "TForm1",
     "It looks like Quib is running - your settings will be overwritten when it quits. "
-    "Try not to use Quib Configurator when Quib is running to avoid confusion.";
+    "Try not to use Quib Configurator when Quib is running to avoid confusion.");

@@ -1,6 +1,7 @@
 #include "app/Text.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include "store/Cp1252.h"
 
@@ -14,7 +15,16 @@ std::string FromQ(const QString& text) {
                                                static_cast<std::size_t>(text.size())));
 }
 
+QString Caption(std::string_view caption) {
+  return QCoreApplication::translate("Captions", std::string(caption).c_str());
+}
+
 void SetItems(QComboBox* combo, std::span<const std::string_view> captions) {
   combo->clear();
-  for (const std::string_view caption : captions) combo->addItem(ToQ(caption));
+  for (const std::string_view caption : captions) combo->addItem(Caption(caption));
+}
+
+void SetValues(QComboBox* combo, std::span<const std::string_view> values) {
+  combo->clear();
+  for (const std::string_view value : values) combo->addItem(ToQ(value));
 }

@@ -13,6 +13,13 @@ QString ToQ(std::string_view text);
 // QString to document text; characters the code page lacks become "?".
 std::string FromQ(const QString& text);
 
-// Replaces a drop-down's items with these captions (document text), so a list
-// is defined once, beside the words and rules that go with it.
+// A caption of the Qt-free tables (marked there with QT_TRANSLATE_NOOP in the
+// scope "Captions") in the window's language.
+QString Caption(std::string_view caption);
+
+// Replaces a drop-down's items with these captions, in the window's language,
+// so a list is defined once, beside the words and rules that go with it.
 void SetItems(QComboBox* combo, std::span<const std::string_view> captions);
+// Replaces a drop-down's items with values the files hold as they are
+// (resolutions, rates, extensions): shown as written, never translated.
+void SetValues(QComboBox* combo, std::span<const std::string_view> values);

@@ -24,6 +24,7 @@
 #include "app/PageControl.h"
 #include "app/ProgramSettings.h"
 #include "app/Recovery.h"
+#include "controls/Accessible.h"
 
 namespace {
 
@@ -36,23 +37,26 @@ struct PageInfo {
   const char* name;
 };
 // The pages in tab order, with their component names.
-constexpr PageInfo kPages[] = {{"About", "About"},
-                               {"Donate", "TabSheet2"},
-                               {"Blitter", "Blitters"},
-                               {"Debugging", "TabSheet1"},
-                               {"Emulation", "Emulation"},
-                               {"GUI", "GUI"},
-                               {"Input", "Input"},
-                               {"Messages", "Messages"},
-                               {"Miscellaneous", "Miscellaneous"},
-                               {"Screenshots", "Screenshots"},
-                               {"Sound", "Sound"},
-                               {"Sound logging", "SoundLogging"},
-                               {"Theme", "Theme"}};
+constexpr PageInfo kPages[] = {{QT_TRANSLATE_NOOP("TForm1", "About"), "About"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Donate"), "TabSheet2"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Blitter"), "Blitters"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Debugging"), "TabSheet1"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Emulation"), "Emulation"},
+                               {QT_TRANSLATE_NOOP("TForm1", "GUI"), "GUI"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Input"), "Input"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Messages"), "Messages"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Miscellaneous"), "Miscellaneous"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Screenshots"), "Screenshots"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Sound"), "Sound"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Sound logging"), "SoundLogging"},
+                               {QT_TRANSLATE_NOOP("TForm1", "Theme"), "Theme"}};
 
-QTabBar* MakeTabStrip(QWidget* parent, const char* name, const QStringList& tabs) {
+QTabBar* MakeTabStrip(QWidget* parent, const char* name, const QString& accessibleName,
+                      const QStringList& tabs) {
   auto* bar = new QTabBar(parent);
   bar->setObjectName(name);
+  accessible::MarkTabStrip(bar);
+  bar->setAccessibleName(accessibleName);
   bar->setDrawBase(true);
   bar->setExpanding(false);
   bar->setIconSize(QSize(16, 16));
@@ -92,10 +96,11 @@ void TForm1::BuildWindow() {
   layout->setSpacing(0);
   PageControl = new TPageControl(this);
   PageControl->setObjectName("PageControl");
+  PageControl->setAccessibleName("Pages");
   for (const PageInfo& info : kPages) {
     auto* page = new QWidget;
     page->setObjectName(info.name);
-    PageControl->addPage(page, info.caption);
+    PageControl->addPage(page, tr(info.caption));
   }
   layout->addWidget(PageControl, 1);
 
@@ -112,13 +117,13 @@ void TForm1::BuildWindow() {
     return b;
   };
   // What Apply would write, at the row's left end.
-  ChangesButton = makeButton("ChangesButton", "&Changes...");
-  ChangesButton->setToolTip("Shows what Apply would change in each file, and restores backups");
+  ChangesButton = makeButton("ChangesButton", tr("Chan&ges..."));
+  ChangesButton->setToolTip(tr("Shows what Apply would change in each file, and restores backups"));
   buttons->addStretch(1);
-  OKButton = makeButton("OKButton", "OK");
-  CancelButton = makeButton("CancelButton", "Cancel");
-  ApplyButton = makeButton("ApplyButton", "Apply");
-  RunButton = makeButton("RunButton", "Apply && run");
+  OKButton = makeButton("OKButton", tr("OK"));
+  CancelButton = makeButton("CancelButton", tr("Cancel"));
+  ApplyButton = makeButton("ApplyButton", tr("Apply"));
+  RunButton = makeButton("RunButton", tr("Apply && run"));
   OKButton->setDefault(true);
   layout->addWidget(buttonRow);
 
@@ -154,15 +159,31 @@ void TForm1::BuildWindow() {
           [this] { Guarded([this] { ShowChanges(*this); }); });
   connect(PageControl, &TPageControl::changedByUser, this, [this] { PageControlChange(); });
 
-  tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS", {"&Quib", "Quib&W"});
-  tcSoundOS = MakeTabStrip(PageWidget("Sound"), "tcSoundOS", {"&Quib", "Quib&W"});
+  const QString build = "Emulator build";
+  tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS", build, {"&Quib", "Quib&W"});
+  tcSoundOS = MakeTabStrip(PageWidget("Sound"), "tcSoundOS", build, {"&Quib", "Quib&W"});
   tcBlitterOS =
-      MakeTabStrip(PageWidget("Blitters"), "tcBlitterOS", {"&Quib", "Quib&W", "Quib&Nix"});
-  tcSoundFormat = MakeTabStrip(PageWidget("SoundLogging"), "tcSoundFormat", {"&VGM", "&WAV"});
+      MakeTabStrip(PageWidget("Blitters"), "tcBlitterOS", build, {"&Quib", "Quib&W", "Quib&Nix"});
+  tcSoundFormat =
+      MakeTabStrip(PageWidget("SoundLogging"), "tcSoundFormat", "Log format", {"&VGM", "&WAV"});
 
   // The Miscellaneous page lays it out with its own group.
   ConfiguratorSettings = new ConfiguratorSettingsGroup(PageWidget("Miscellaneous"));
   ConnectConfiguratorSettings();
+}
+
+void TForm1::KeepButtonRowLast() {
+  // The pages' controls were made after the button row, which stays last in
+  // the Tab order, as it stands below them.
+  const std::array<QWidget*, 5> row{ChangesButton, OKButton, CancelButton, ApplyButton, RunButton};
+  QWidget* last = previousInFocusChain();
+  while (last != this && (last->focusPolicy() == Qt::NoFocus ||
+                          std::find(row.begin(), row.end(), last) != row.end()))
+    last = last->previousInFocusChain();
+  for (QWidget* button : row) {
+    setTabOrder(last, button);
+    last = button;
+  }
 }
 
 void TForm1::ConnectConfiguratorSettings() {
@@ -263,9 +284,9 @@ bool TForm1::FormCreate() {
   if (!startDir_.isEmpty()) QuibPath = startDir_;
   if (QuibPath.isEmpty()) LocateQuib();
   if (QuibPath.isEmpty()) {
-    Message("Error",
-            "You need to locate Quib so this program can load its settings files.\r"
-            "This program will now close.",
+    Message(tr("Error"),
+            tr("You need to locate Quib so this program can load its settings files.\r"
+               "This program will now close."),
             platform::Icon::Error, platform::Buttons::Ok, platform::Answer::Ok, true);
     return false;
   }
@@ -288,6 +309,7 @@ bool TForm1::FormCreate() {
   ConfiguratorSettings->EnableBuilds(QuibCfgPresent, QuibWCfgPresent);
 
   pages_ = CreatePages(*this);
+  KeepButtonRowLast();
   // Every field's text goes into one line of a settings file.
   OneLineValidator::KeepAll(this);
   QString readme = ReadmeFile();
@@ -344,11 +366,12 @@ void TForm1::LoadSettings() {
   if (!isVisible() || closed_) return;
   FillGuard fill;
   if (!RequiredFilesPresent(QuibPath)) {
-    const platform::Answer answer = Message("Error", kRequiredFilesMissing, platform::Icon::Error,
-                                            platform::Buttons::YesNo, platform::Answer::Yes, true);
+    const platform::Answer answer =
+        Message(tr("Error"), tr(kRequiredFilesMissing), platform::Icon::Error,
+                platform::Buttons::YesNo, platform::Answer::Yes, true);
     if (answer == platform::Answer::Yes) {
       LocateQuib();
-      Message("Restart required", "Please restart the program to try again.",
+      Message(tr("Restart required"), tr("Please restart the program to try again."),
               platform::Icon::Information);
     }
     close();
@@ -359,7 +382,7 @@ void TForm1::LoadSettings() {
   Document* preferred = PreferredDocument();
   if (preferred == nullptr) return;
   if (!(preferred == QuibDoc.get() ? loaded.quibMarked : loaded.quibwMarked)) {
-    Message("Version mismatch", kVersionMismatch, platform::Icon::Warning);
+    Message(tr("Version mismatch"), tr(kVersionMismatch), platform::Icon::Warning);
   }
 
   // The fill reads many keys of the settings files, which only the store
@@ -380,7 +403,8 @@ bool TForm1::SaveSettings() {
   // could not all be read) would replace its files with other contents.
   if (LoadedPath().isEmpty() || LoadedPath() != QuibPath) {
     throw std::runtime_error(
-        ("Nothing was saved: the settings files in \"" + QuibPath + "\" could not all be read")
+        tr("Nothing was saved: the settings files in \"%1\" could not all be read")
+            .arg(QuibPath)
             .toLocal8Bit()
             .toStdString());
   }
@@ -389,7 +413,7 @@ bool TForm1::SaveSettings() {
   // the question was open.
   backups::Store store = BackupStoreOf(*this);
   return Save(FilesToSave(), store, [this](const QStringList& changed) {
-    return Message("Settings files changed on disk", ChangedOnDiskQuestion(changed),
+    return Message(tr("Settings files changed on disk"), ChangedOnDiskQuestion(changed),
                    platform::Icon::Warning, platform::Buttons::YesNo,
                    platform::Answer::No) == platform::Answer::Yes;
   });
@@ -398,7 +422,7 @@ bool TForm1::SaveSettings() {
 bool TForm1::ApplyButtonClick() {
   if (!SaveSettings()) return false;
   if (ShowMessageWhenApplying &&
-      Message("Settings saved", "Settings saved.\r\rDo you want to see this message again?",
+      Message(tr("Settings saved"), tr("Settings saved.\r\rDo you want to see this message again?"),
               platform::Icon::Information, platform::Buttons::YesNo) == platform::Answer::No)
     ShowMessageWhenApplying = false;
   return true;
@@ -449,7 +473,7 @@ void TForm1::RunButtonClick() {
 }
 
 void TForm1::CheckQuibRunning() {
-  if (QuibIsRunning()) Message("Quib is running", kQuibRunning, platform::Icon::Error);
+  if (QuibIsRunning()) Message(tr("Quib is running"), tr(kQuibRunning), platform::Icon::Error);
 }
 
 void TForm1::URL1Click(QLabel* label) {

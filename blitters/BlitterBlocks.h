@@ -26,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/logic/Translatable.h"
 #include "store/ZIniReader.h"
 
 // ---- Builds and fixed lists -------------------------------------------------
@@ -49,7 +50,14 @@ inline constexpr std::array<std::string_view, 4> kBlitterColourDepthItems = {"Au
 
 // The image filters: captions of the filter box and the word stored for each.
 inline constexpr std::array<std::string_view, 8> kBlitterFilterCaptions = {
-    "Normal", "Double", "Scanlines", "TV mode", "TV mode (doubled)", "Eagle", "hq2x", "Parallel"};
+    QT_TRANSLATE_NOOP("Captions", "Normal"),
+    QT_TRANSLATE_NOOP("Captions", "Double"),
+    QT_TRANSLATE_NOOP("Captions", "Scanlines"),
+    QT_TRANSLATE_NOOP("Captions", "TV mode"),
+    QT_TRANSLATE_NOOP("Captions", "TV mode (doubled)"),
+    QT_TRANSLATE_NOOP("Captions", "Eagle"),
+    QT_TRANSLATE_NOOP("Captions", "hq2x"),
+    QT_TRANSLATE_NOOP("Captions", "Parallel")};
 inline constexpr std::array<std::string_view, 8> kBlitterFilterWords = {
     "normal", "double", "scanlines", "tvmode", "tvmode_double", "eagle", "hq2x", "parallel"};
 

@@ -1,5 +1,6 @@
 #include "blitters/BlitterNameForm.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -12,6 +13,7 @@ TBlitterNameForm::TBlitterNameForm(QWidget* owner)
     : QDialog(owner), ui_(std::make_unique<Ui::BlitterNameForm>()) {
   ui_->setupUi(this);
   Edit1 = ui_->Edit1;
+  Edit1->setAccessibleName(windowTitle());
   Button1 = ui_->Button1;
   Button2 = ui_->Button2;
   // A fixed dialog frame: no resizing, no help button.
@@ -33,6 +35,13 @@ void TBlitterNameForm::FormCreate() {
 }
 
 TBlitterNameForm::~TBlitterNameForm() = default;
+
+void TBlitterNameForm::changeEvent(QEvent* event) {
+  // The field has no label: the title ("Blitter name", "Theme name") names it.
+  if (event->type() == QEvent::WindowTitleChange && Edit1 != nullptr)
+    Edit1->setAccessibleName(windowTitle());
+  QDialog::changeEvent(event);
+}
 
 int TBlitterNameForm::ShowModal() {
   if (ModalHook) return ModalHook(*this);

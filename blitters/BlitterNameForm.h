@@ -35,6 +35,9 @@ class TBlitterNameForm : public QDialog {
   QPushButton* Button1 = nullptr;  // OK
   QPushButton* Button2 = nullptr;  // Cancel
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   std::unique_ptr<Ui::BlitterNameForm> ui_;
 };

@@ -43,5 +43,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # can see: that package is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins")
+# The program's own translations are compiled into it; Qt's texts of its
+# standard buttons and dialogs in the user's language come with Debian's
+# qt6-translations-l10n.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-image-formats-plugins, qt6-translations-l10n")
 include(CPack)

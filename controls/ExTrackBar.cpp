@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "controls/Accessible.h"
+
 namespace {
 
 // The nearest integer, halves going to the even neighbour (2.5 -> 2, 3.5 -> 4).
@@ -61,6 +63,7 @@ void TExTrackBar::setOrientation(Qt::Orientation orientation) {
 }
 
 void TExTrackBar::Init() {
+  accessible::InstallFactory();
   setOrientation(orientation());
   // A fresh bar shows automatic ticks below (right of) the channel, one per value.
   setTickPosition(TicksBelow);

@@ -10,12 +10,16 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-image-formats-plugins libgl1-mesa-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libdtl-dev
   fonts-dejavu-core
 )
 what="the build tools and Qt 6"
+# (qt6-tools-dev and qt6-l10n-tools build the translations, qt6-translations-l10n
+# holds Qt's own dialog texts in every language.)
 # Testing: GoogleTest and Google Benchmark, clang for the sanitizers and the
-# fuzzers, a virtual display and ImageMagick for screenshots, the desktop file
+# fuzzers, a virtual display and ImageMagick for screenshots, a Japanese font
+# for the layout test of the Japanese window, the desktop file
 # and AppStream validators, dpkg-dev and file for the package, locales for the tests that
 # run under a decimal-comma locale, MinGW-w64 and Wine for the Windows check,
 # e2fsprogs (chattr) for the saving tests' append-only files.
@@ -23,7 +27,7 @@ if [ "${1:-}" = "--test" ]; then
   packages+=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    xvfb xauth x11-utils imagemagick
+    xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
     desktop-file-utils appstream dpkg-dev file locales
     g++-mingw-w64-x86-64-posix wine64 e2fsprogs
   )

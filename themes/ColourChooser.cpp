@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "controls/Accessible.h"
 #include "controls/ExTrackBar.h"
 #include "themes/ColourMath.h"
 #include "ui_ColourChooser.h"
@@ -24,9 +25,14 @@ std::string FieldBytes(const QLineEdit* field) { return field->text().toLatin1()
 
 }  // namespace
 
-TColourShape::TColourShape(QWidget* parent) : QWidget(parent) {}
+TColourShape::TColourShape(QWidget* parent) : QWidget(parent) {
+  accessible::SetValue(this, QAccessible::Graphic, QString::fromStdString(ThemeColourToStr(fill_)));
+}
 
-void TColourShape::SetFillColour(ThemeColour colour) { fill_ = colour; }
+void TColourShape::SetFillColour(ThemeColour colour) {
+  fill_ = colour;
+  accessible::SetValue(this, QAccessible::Graphic, QString::fromStdString(ThemeColourToStr(fill_)));
+}
 
 void TColourShape::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);

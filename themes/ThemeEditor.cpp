@@ -1,6 +1,7 @@
 #include "themes/ThemeEditor.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
@@ -16,10 +17,12 @@
 #include <algorithm>
 
 #include "blitters/BlitterNameForm.h"
+#include "controls/Accessible.h"
 #include "controls/ExTrackBar.h"
 #include "platform/Platform.h"
 #include "store/Cp1252.h"
 #include "themes/ColourChooser.h"
+#include "themes/ColourMath.h"
 #include "ui_ThemeEditor.h"
 
 static void InitThemeEditorResources() { Q_INIT_RESOURCE(themeeditor); }
@@ -60,11 +63,14 @@ constexpr int kStoredNameRole = Qt::UserRole + 1;
 TColourSwatch::TColourSwatch(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setFixedSize(49, 18);
+  // A screen reader reads the colour as it is written in the theme file.
+  accessible::SetValue(this, QAccessible::Button, ToQString(ThemeColourToStr(colour_)));
 }
 
 void TColourSwatch::SetColour(ThemeColour colour) {
   if (colour == colour_) return;
   colour_ = colour;
+  accessible::SetValue(this, QAccessible::Button, ToQString(ThemeColourToStr(colour_)));
   update();
 }
 
@@ -90,6 +96,16 @@ void TColourSwatch::mousePressEvent(QMouseEvent* event) {
 
 void TColourSwatch::keyPressEvent(QKeyEvent* event) {
   if (Editor == nullptr || Editor->Dragging()) return QWidget::keyPressEvent(event);
+  // Copy and paste carry a colour from swatch to swatch as a drag does,
+  // without a mouse: as its "#RRGGBB" text, to and from any program.
+  if (event->matches(QKeySequence::Copy)) {
+    QGuiApplication::clipboard()->setText(ToQString(ThemeColourToStr(colour_)));
+    return;
+  }
+  if (event->matches(QKeySequence::Paste)) {
+    Editor->PasteColour(this, QGuiApplication::clipboard()->text());
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
@@ -109,6 +125,8 @@ TThemeEditorForm::TThemeEditorForm(QWidget* owner, ThemeEditorHost host)
   InitThemeEditorResources();
   if (owner != nullptr) setFont(owner->font());
   ui_->setupUi(this);
+  // The tabs take the focus for the page control: they carry its name.
+  ui_->PageControl->tabBar()->setAccessibleName(ui_->PageControl->accessibleName());
   // A fixed dialog frame with only the system menu; not modal.
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -151,17 +169,22 @@ TThemeEditorForm::TThemeEditorForm(QWidget* owner, ThemeEditorHost host)
   connect(ui_->Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
   connect(ui_->btnDelete, &QPushButton::clicked, this, [this] { btnDeleteClick(); });
 
-  // The five buttons share the row: each as wide as its caption needs.
+  // The five buttons share the row, each in proportion to what its caption
+  // needs and never less (the layout would share it out evenly otherwise,
+  // and a long caption would overlap its neighbour).
+  int index = 0;
   for (QPushButton* button :
        {ui_->btnSave, ui_->btnSaveAs, ui_->btnReset, ui_->Button1, ui_->btnDelete}) {
+    const int need = button->fontMetrics().horizontalAdvance(button->text().remove('&')) + 18;
     button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text().remove('&')) +
-                            18);
+    button->setMinimumWidth(need);
+    ui_->ButtonRow->setStretch(index++, need);
   }
 
   FormCreate();
-  // The client area is 329 by 302 pixels, or what the font needs.
-  const QSize hint = sizeHint();
+  // The client area is 329 by 302 pixels, or what the font and the captions
+  // need (the button row's room is its minimum: the buttons ignore their hints).
+  const QSize hint = sizeHint().expandedTo(minimumSizeHint());
   setFixedSize(std::max(329, hint.width()), std::max(302, hint.height()));
 }
 
@@ -219,7 +242,7 @@ void TThemeEditorForm::FormCreate() {
   std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;
   });
-  names.prepend("<default>");
+  names.prepend(tr("<default>"));
   ui_->cbPictures->clear();
   ui_->cbPictures->addItems(names);
   unlisted_.clear();
@@ -467,6 +490,15 @@ void TThemeEditorForm::DropColour(TColourSwatch* target, TColourSwatch* source) 
   StoreSwatches();
 }
 
+bool TThemeEditorForm::PasteColour(TColourSwatch* target, const QString& text) {
+  const QString trimmed = text.trimmed();
+  const auto rgb = trimmed.startsWith('#') ? ParseHtmlColour(trimmed.toStdString()) : std::nullopt;
+  if (!rgb) return false;
+  target->SetColour(PackColour(*rgb));
+  StoreSwatches();
+  return true;
+}
+
 void TThemeEditorForm::ColourEndDrag(TColourSwatch* source, TColourSwatch* target) {
   if (target != source) return;
   EditColour(source);
@@ -489,9 +521,9 @@ void TThemeEditorForm::EditColour(TColourSwatch* swatch) {
 
 std::string TThemeEditorForm::AskThemeName() {
   TBlitterNameForm dialog(this);
-  dialog.setWindowTitle("Theme name");
-  dialog.Button1->setText("OK");
-  dialog.Button2->setText("Cancel");
+  dialog.setWindowTitle(tr("Theme name"));
+  dialog.Button1->setText(tr("OK"));
+  dialog.Button2->setText(tr("Cancel"));
   if (host_.ThemesCombo != nullptr) dialog.Edit1->setText(host_.ThemesCombo->currentText());
   if (dialog.ShowModal() != QDialog::Accepted) return {};
   // A pasted line break would split the header over two lines of the file:
@@ -511,8 +543,8 @@ bool TThemeEditorForm::NameListed(const std::string& name, int except) const {
 }
 
 void TThemeEditorForm::NameExistsMessage() {
-  platform::Message(this, "Name already exists!",
-                    "The name you chose already exists! Please choose another name.",
+  platform::Message(this, tr("Name already exists!"),
+                    tr("The name you chose already exists! Please choose another name."),
                     platform::Icon::Error);
 }
 
@@ -555,8 +587,8 @@ void TThemeEditorForm::btnDeleteClick() {
   if (host_.ThemeDoc == nullptr || !host_.SelectedName || host_.ThemesCombo == nullptr) return;
   if (host_.ThemesCombo->currentIndex() < 0) return;
   const std::string name = host_.SelectedName();
-  if (platform::Message(this, "Please confirm theme deletion",
-                        "Are you sure you want to delete this theme:\r" + ToQString(name),
+  if (platform::Message(this, tr("Please confirm theme deletion"),
+                        tr("Are you sure you want to delete this theme:\r%1").arg(ToQString(name)),
                         platform::Icon::Question, platform::Buttons::YesNo,
                         platform::Answer::No) != platform::Answer::Yes)
     return;

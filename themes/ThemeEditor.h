@@ -112,6 +112,9 @@ class TThemeEditorForm : public QDialog {
   // Over the page control's tabs the page under the pointer becomes active.
   void PageControlDragOver(QPoint globalPos);
   void DropColour(TColourSwatch* target, TColourSwatch* source);
+  // Ctrl+V on a swatch: it takes a "#RRGGBB" text as a dropped colour (and
+  // the theme is stored and redrawn). Any other text changes nothing: false.
+  bool PasteColour(TColourSwatch* target, const QString& text);
   // The drag of source ended on target (nullptr: on no swatch). Dropping a
   // swatch on itself (a click) edits its colour in the colour chooser.
   void ColourEndDrag(TColourSwatch* source, TColourSwatch* target);

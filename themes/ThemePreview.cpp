@@ -1,5 +1,6 @@
 #include "themes/ThemePreview.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QResource>
 #include <algorithm>
@@ -956,11 +957,13 @@ std::optional<QImage> DrawThemePreview(PreviewLock& lock, const TQuibTheme& them
 
 platform::MessageRequest MissingPictureQuestion(const QString& storedName) {
   platform::MessageRequest request;
-  request.caption = QStringLiteral("Picture not found");
-  request.text = QStringLiteral("This theme should have a background picture:\r") + storedName +
-                 QStringLiteral(
-                     "\rbut it's not there.\rYou may need to download the theme pictures from "
-                     "the Quib website.\r\rShow this message again?");
+  request.caption = QCoreApplication::translate("ThemePreview", "Picture not found");
+  request.text = QCoreApplication::translate(
+                     "ThemePreview",
+                     "This theme should have a background picture:\r%1\rbut it's not there.\r"
+                     "You may need to download the theme pictures from the Quib website.\r\r"
+                     "Show this message again?")
+                     .arg(storedName);
   request.icon = platform::Icon::Information;
   request.buttons = platform::Buttons::YesNo;
   request.defaultButton = platform::Answer::Yes;

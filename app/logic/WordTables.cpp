@@ -5,46 +5,58 @@
 #include <system_error>
 
 #include "app/logic/FileNameTemplate.h"
+#include "app/logic/Translatable.h"
 #include "store/Cp1252.h"
 
 namespace logic {
 namespace {
 
 constexpr std::array<WordEntry, 9> kQuibDrivers = {{
-    {"Autodetect", "auto"},
-    {"Safe", "safe"},
-    {"VGA", "vga"},
-    {"Mode X", "modex"},
-    {"Vesa 1", "vesa1"},
-    {"Vesa 2 (banked)", "vesa2b"},
-    {"Vesa 2 (linear)", "vesa2l"},
-    {"Vesa 3", "vesa3"},
-    {"VBE AF", "vbeaf"},
+    {QT_TRANSLATE_NOOP("Captions", "Autodetect"), "auto"},
+    {QT_TRANSLATE_NOOP("Captions", "Safe"), "safe"},
+    {QT_TRANSLATE_NOOP("Captions", "VGA"), "vga"},
+    {QT_TRANSLATE_NOOP("Captions", "Mode X"), "modex"},
+    {QT_TRANSLATE_NOOP("Captions", "Vesa 1"), "vesa1"},
+    {QT_TRANSLATE_NOOP("Captions", "Vesa 2 (banked)"), "vesa2b"},
+    {QT_TRANSLATE_NOOP("Captions", "Vesa 2 (linear)"), "vesa2l"},
+    {QT_TRANSLATE_NOOP("Captions", "Vesa 3"), "vesa3"},
+    {QT_TRANSLATE_NOOP("Captions", "VBE AF"), "vbeaf"},
 }};
 
 constexpr std::array<WordEntry, 9> kQuibWDrivers = {{
-    {"Autodetect", "auto"},
-    {"Autodetect (windowed)", "auto_win"},
-    {"Safe", "safe"},
-    {"DirectX (auto)", "directx"},
-    {"DirectX (software)", "directx_soft"},
-    {"DirectX (safe)", "directx_safe"},
-    {"DirectX (windowed)", "directx_win"},
-    {"DirectX (windowed overlay)", "directx_ovl"},
-    {"GDI (windowed)", "gdi"},
+    {QT_TRANSLATE_NOOP("Captions", "Autodetect"), "auto"},
+    {QT_TRANSLATE_NOOP("Captions", "Autodetect (windowed)"), "auto_win"},
+    {QT_TRANSLATE_NOOP("Captions", "Safe"), "safe"},
+    {QT_TRANSLATE_NOOP("Captions", "DirectX (auto)"), "directx"},
+    {QT_TRANSLATE_NOOP("Captions", "DirectX (software)"), "directx_soft"},
+    {QT_TRANSLATE_NOOP("Captions", "DirectX (safe)"), "directx_safe"},
+    {QT_TRANSLATE_NOOP("Captions", "DirectX (windowed)"), "directx_win"},
+    {QT_TRANSLATE_NOOP("Captions", "DirectX (windowed overlay)"), "directx_ovl"},
+    {QT_TRANSLATE_NOOP("Captions", "GDI (windowed)"), "gdi"},
 }};
 
 constexpr std::array<WordEntry, 2> kQuibNixDrivers = {{
-    {"Autodetect", "auto"},
-    {"XDFS", "xdfs"},
+    {QT_TRANSLATE_NOOP("Captions", "Autodetect"), "auto"},
+    {QT_TRANSLATE_NOOP("Captions", "XDFS"), "xdfs"},
 }};
 
 constexpr std::array<std::string_view, 8> kQuibSoundCards = {
-    "None",           "Sound Blaster", "Sound Blaster AWE32",  "Pro Audio Spectrum",
-    "Ultrasound Max", "Ultrasound",    "Windows Sound System", "Ensoniq Soundscape"};
-constexpr std::array<std::string_view, 4> kQuibWSoundCards = {"None", "Microsoft Sound Mapper",
-                                                              "DirectX (experimental)", "DirectX"};
-constexpr std::array<std::string_view, 1> kQuibNixSoundCards = {"None"};
+    QT_TRANSLATE_NOOP("Captions", "None"),
+    QT_TRANSLATE_NOOP("Captions", "Sound Blaster"),
+    QT_TRANSLATE_NOOP("Captions", "Sound Blaster AWE32"),
+    QT_TRANSLATE_NOOP("Captions", "Pro Audio Spectrum"),
+    QT_TRANSLATE_NOOP("Captions", "Ultrasound Max"),
+    QT_TRANSLATE_NOOP("Captions", "Ultrasound"),
+    QT_TRANSLATE_NOOP("Captions", "Windows Sound System"),
+    QT_TRANSLATE_NOOP("Captions", "Ensoniq Soundscape")};
+constexpr std::array<std::string_view, 4> kQuibWSoundCards = {
+    QT_TRANSLATE_NOOP(QT_TRANSLATE_NOOP("Captions", "Captions"),
+                      QT_TRANSLATE_NOOP("Captions", "None")),
+    QT_TRANSLATE_NOOP("Captions", "Microsoft Sound Mapper"),
+    QT_TRANSLATE_NOOP("Captions", "DirectX (experimental)"),
+    QT_TRANSLATE_NOOP("Captions", "DirectX")};
+constexpr std::array<std::string_view, 1> kQuibNixSoundCards = {
+    QT_TRANSLATE_NOOP("Captions", "None")};
 
 // Indices of the drivers that the first-letter rule can choose.
 constexpr int kJoyFirstSuffixed = 14;
@@ -83,14 +95,14 @@ void EnableForDriver(JoyControls& c) {
 }  // namespace
 
 const std::array<WordEntry, 3> kSpriteFlickering = {{
-    {"Automatic", "auto"},
-    {"On", "yes"},
-    {"Off", "no"},
+    {QT_TRANSLATE_NOOP("Captions", "Automatic"), "auto"},
+    {QT_TRANSLATE_NOOP("Captions", "On"), "yes"},
+    {QT_TRANSLATE_NOOP("Captions", "Off"), "no"},
 }};
 
 const std::array<WordEntry, 2> kCountries = {{
-    {"Rest of the world", "us/eur"},
-    {"Japan", "jap"},
+    {QT_TRANSLATE_NOOP("Captions", "Rest of the world"), "us/eur"},
+    {QT_TRANSLATE_NOOP("Captions", "Japan"), "jap"},
 }};
 
 const std::array<WordEntry, 2> kTvTypes = {{
@@ -99,32 +111,32 @@ const std::array<WordEntry, 2> kTvTypes = {{
 }};
 
 const std::array<JoyDriver, 20> kJoyDrivers = {{
-    {"None", "none", JoySuffix::None},
-    {"Autodetect", "auto", JoySuffix::None},
-    {"2 button", "2b", JoySuffix::None},
-    {"4 button", "4b", JoySuffix::None},
-    {"6 button", "6b", JoySuffix::None},
-    {"8 button", "8b", JoySuffix::None},
-    {"Dual (2 pads/sticks)", "dual", JoySuffix::None},
-    {"MS Sidewinder", "sidewinder", JoySuffix::None},
-    {"Flight Stick Pro", "fspro", JoySuffix::None},
-    {"Wingman Extreme", "wingex", JoySuffix::None},
-    {"Wingman Warrior", "wingwar", JoySuffix::None},
-    {"Gravis Gamepad Pro", "gamepadpro", JoySuffix::None},
-    {"Gravis GRiP", "grip", JoySuffix::None},
-    {"Gravis GRiP 4", "grip4", JoySuffix::None},
-    {"DB9 (eg. SMS pad)", "db9", JoySuffix::Port},
-    {"PC Engine/Turbo Grafx", "nec", JoySuffix::Port},
-    {"SNES", "snes", JoySuffix::Port},
-    {"PlayStation", "psx", JoySuffix::Port},
-    {"N64", "n64", JoySuffix::Port},
-    {"IfSega", "ifsega", JoySuffix::Card},
+    {QT_TRANSLATE_NOOP("Captions", "None"), "none", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "Autodetect"), "auto", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "2 button"), "2b", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "4 button"), "4b", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "6 button"), "6b", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "8 button"), "8b", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "Dual (2 pads/sticks)"), "dual", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "MS Sidewinder"), "sidewinder", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "Flight Stick Pro"), "fspro", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "Wingman Extreme"), "wingex", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "Wingman Warrior"), "wingwar", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "Gravis Gamepad Pro"), "gamepadpro", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "Gravis GRiP"), "grip", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "Gravis GRiP 4"), "grip4", JoySuffix::None},
+    {QT_TRANSLATE_NOOP("Captions", "DB9 (eg. SMS pad)"), "db9", JoySuffix::Port},
+    {QT_TRANSLATE_NOOP("Captions", "PC Engine/Turbo Grafx"), "nec", JoySuffix::Port},
+    {QT_TRANSLATE_NOOP("Captions", "SNES"), "snes", JoySuffix::Port},
+    {QT_TRANSLATE_NOOP("Captions", "PlayStation"), "psx", JoySuffix::Port},
+    {QT_TRANSLATE_NOOP("Captions", "N64"), "n64", JoySuffix::Port},
+    {QT_TRANSLATE_NOOP("Captions", "IfSega"), "ifsega", JoySuffix::Card},
 }};
 
 const std::array<WordEntry, 3> kFmEngines = {{
-    {"None", "none"},
-    {"OPL", "opl"},
-    {"Digital", "digital"},
+    {QT_TRANSLATE_NOOP("Captions", "None"), "none"},
+    {QT_TRANSLATE_NOOP("Captions", "OPL"), "opl"},
+    {QT_TRANSLATE_NOOP("Captions", "Digital"), "digital"},
 }};
 
 // --- Generic lookups -------------------------------------------------------------

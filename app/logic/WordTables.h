@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/logic/Translatable.h"
+
 namespace logic {
 
 // One item of a list and the word stored for it.
@@ -85,8 +87,11 @@ std::optional<int> TvTypeIndex(std::string_view value);
 
 // 3-D mode (3dglasses_mode, 3dglasses_com_port).
 inline constexpr std::array<std::string_view, 5> kThreeDModes = {
-    "Show both sides", "Show left side", "Show right side", "Use glasses on COM port 1",
-    "Use glasses on COM port 2"};
+    QT_TRANSLATE_NOOP("Captions", "Show both sides"),
+    QT_TRANSLATE_NOOP("Captions", "Show left side"),
+    QT_TRANSLATE_NOOP("Captions", "Show right side"),
+    QT_TRANSLATE_NOOP("Captions", "Use glasses on COM port 1"),
+    QT_TRANSLATE_NOOP("Captions", "Use glasses on COM port 2")};
 // The item for the stored numbers: the mode's index, or for mode 3 the port
 // plus 2; nothing outside the list (no item selected).
 std::optional<int> ThreeDIndex(std::int32_t mode, std::int32_t port);
@@ -176,7 +181,8 @@ bool FmEnabledTicked(std::string_view value);
 // The engine rules: OPL is refused for QuibW on the Windows NT family and
 // turned into Digital, with the message kOplOnNtMessage; the OPL speed field
 // is enabled exactly for OPL. Without a selected engine the rules stop.
-inline constexpr std::string_view kOplOnNtMessage = "OPL is not possible under Windows NT/2000/XP";
+inline constexpr std::string_view kOplOnNtMessage =
+    QT_TRANSLATE_NOOP("Captions", "OPL is not possible under Windows NT/2000/XP");
 struct FmEngineRuleResult {
   std::optional<int> engine;
   bool showNtMessage = false;

@@ -47,9 +47,9 @@ bool Confirm(TForm1& form, const QString& caption, const QString& text, platform
 BlitterPage::BlitterPage(TForm1& form)
     : Page(form, form.PageWidget("Blitters")), ui_(std::make_unique<Ui::BlitterPage>()) {
   ui_->setupUi(page_);
-  SetItems(ui_->BlitterRes, kBlitterResItems);
-  SetItems(ui_->BlitterRefreshRate, kBlitterRefreshRateItems);
-  SetItems(ui_->cbColourDepth, kBlitterColourDepthItems);
+  SetValues(ui_->BlitterRes, kBlitterResItems);
+  SetValues(ui_->BlitterRefreshRate, kBlitterRefreshRateItems);
+  SetValues(ui_->cbColourDepth, kBlitterColourDepthItems);
   SetItems(ui_->BlitterBlitter, kBlitterFilterCaptions);
   ui_->tabLayout->addWidget(form.tcBlitterOS);
   QWidget::setTabOrder(form.tcBlitterOS, ui_->BlittersCombo);
@@ -125,7 +125,7 @@ void BlitterPage::tcBlitterOSChange() {
     const QSignalBlocker block(ui_->BlitterDriver);
     ui_->BlitterDriver->clear();
     for (const logic::WordEntry& entry : Drivers(Build()))
-      ui_->BlitterDriver->addItem(ToQ(entry.caption));
+      ui_->BlitterDriver->addItem(Caption(entry.caption));
     ui_->BlitterDriver->setCurrentIndex(-1);
   }
   FillBlittersCombo();
@@ -247,7 +247,7 @@ void BlitterPage::cbFullscreenStretchClick() {
 std::optional<QString> BlitterPage::AskBlitterName(const QString* current) {
   // The dialog lives for this one question only.
   TBlitterNameForm dialog(&form_);
-  dialog.setWindowTitle("Blitter name");
+  dialog.setWindowTitle(tr("Blitter name"));
   dialog.Button1->setText(form_.OKButton->text());
   dialog.Button2->setText(form_.CancelButton->text());
   if (current != nullptr) dialog.Edit1->setText(*current);
@@ -287,10 +287,10 @@ void BlitterPage::RenameBlitterButtonClick() {
 }
 
 void BlitterPage::DeleteBlitterButtonClick() {
-  if (!Confirm(
-          form_, "Please confirm blitter deletion",
-          "Are you sure you want to delete this blitter:\r" + ui_->BlittersCombo->currentText(),
-          platform::Icon::Question))
+  if (!Confirm(form_, tr("Please confirm blitter deletion"),
+               tr("Are you sure you want to delete this blitter:\r%1")
+                   .arg(ui_->BlittersCombo->currentText()),
+               platform::Icon::Question))
     return;
   const int index =
       DeleteBlitter(form_.BlitterDoc, ShownName(), Build(), ui_->BlittersCombo->currentIndex());
@@ -300,11 +300,11 @@ void BlitterPage::DeleteBlitterButtonClick() {
 }
 
 void BlitterPage::UncommentBlittersButtonClick() {
-  if (!Confirm(form_, "Warning",
-               "This is an automated function and should correctly uncomment all of the "
-               "blitters.\rIt works OK with my standard Quib.blt, but could possibly mess up a "
-               "modified file.\rNote that the uncommented blitters might need some tweaking to "
-               "work as well as possible.\r\rAre you sure you want to continue?",
+  if (!Confirm(form_, tr("Warning"),
+               tr("This is an automated function and should correctly uncomment all of the "
+                  "blitters.\rIt works OK with my standard Quib.blt, but could possibly mess up a "
+                  "modified file.\rNote that the uncommented blitters might need some tweaking to "
+                  "work as well as possible.\r\rAre you sure you want to continue?"),
                platform::Icon::Warning))
     return;
   const int index = UncommentBlitters(form_.BlitterDoc, ShownName(), Build());

@@ -6,7 +6,7 @@
 
 DebuggingPage::DebuggingPage(TForm1& form) : Page(form, form.PageWidget("TabSheet1")) {
   ui.setupUi(page_);
-  SetItems(ui.cbTileViewerSize, logic::kTileViewerSizes);
+  SetValues(ui.cbTileViewerSize, logic::kTileViewerSizes);
   // The item's own text is stored; a value matching no item leaves the
   // selection as it was.
   bind_.Combo(ui.cbTileViewerSize, "tile_viewer_displayed_tiles", form.Shared(),

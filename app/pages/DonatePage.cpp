@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPixmap>
+#include <algorithm>
 
 #include "app/Links.h"
 #include "app/Text.h"
@@ -25,6 +26,10 @@ DonatePage::DonatePage(TForm1& form) : Page(form, form.PageWidget("TabSheet2")) 
   ui.imgPayPal->setCursor(Qt::PointingHandCursor);
   ui.imgPayPal->setToolTip(links::kDonationPage);
   ui.imgPayPal->raise();
+
+  // The box is 296 pixels wide, or as wide as its title needs in the
+  // window's language.
+  ui.GroupBox12->setFixedWidth(std::max(296, ui.GroupBox12->minimumSizeHint().width()));
 
   // The box is high enough for the picture at its lowest with the note below.
   const QMargins margins = ui.GroupBox12Layout->contentsMargins();

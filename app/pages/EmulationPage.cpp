@@ -24,7 +24,7 @@ EmulationPage::EmulationPage(TForm1& form)
   ui.setupUi(page_);
   SetItems(ui.SpriteFlickerCombo, logic::Captions(logic::kSpriteFlickering));
   SetItems(ui.Country, logic::Captions(logic::kCountries));
-  SetItems(ui.TVType, logic::Captions(logic::kTvTypes));
+  SetValues(ui.TVType, logic::Captions(logic::kTvTypes));
   SetItems(ui.ThreeDCombo, logic::kThreeDModes);
   // A new window shows no choice until the documents are read.
   for (QComboBox* combo : {ui.SpriteFlickerCombo, ui.Country, ui.TVType, ui.ThreeDCombo})

@@ -14,8 +14,8 @@ GuiPage::GuiPage(TForm1& form)
     : Page(form, form.PageWidget("GUI")), ui_(std::make_unique<Ui::GuiPage>()) {
   Ui::GuiPage& ui = *ui_;
   ui.setupUi(page_);
-  SetItems(ui.GUIRes, logic::kGuiResolutions);
-  SetItems(ui.GUIRefreshRate, logic::kRefreshRates);
+  SetValues(ui.GUIRes, logic::kGuiResolutions);
+  SetValues(ui.GUIRefreshRate, logic::kRefreshRates);
   // The build tab strip heads the per-build panel inside "Video mode".
   ui.tabStripLayout->insertWidget(0, form.tcGUIOS);
   QWidget::setTabOrder(ui.StartInGUI, form.tcGUIOS);
@@ -36,7 +36,7 @@ GuiPage::GuiPage(TForm1& form)
   // change its layout when the tab changes.
   for (const logic::Build build : {logic::Build::Quib, logic::Build::QuibW})
     for (const std::string_view caption : logic::Captions(logic::VideoDrivers(build)))
-      ui.GUIDriver->addItem(ToQ(caption));
+      ui.GUIDriver->addItem(Caption(caption));
   ui.GUIDriver->setMinimumWidth(ui.GUIDriver->sizeHint().width());
   ui.GUIDriver->clear();
 
@@ -108,7 +108,7 @@ void GuiPage::tcGUIOSChange() {
   // The item list always belongs to the build shown.
   ui.GUIDriver->clear();
   for (const std::string_view caption : logic::Captions(logic::VideoDrivers(TabBuild())))
-    ui.GUIDriver->addItem(ToQ(caption));
+    ui.GUIDriver->addItem(Caption(caption));
   ui.GUIDriver->setCurrentIndex(-1);
   bind_.Fill({ui.GUIDriver});
 

@@ -41,8 +41,8 @@ UpDown::UpDown(QLineEdit* associate, int min, int max, int position, QWidget* pa
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  up_ = ArrowButton(this, Qt::UpArrow, "Up");
-  down_ = ArrowButton(this, Qt::DownArrow, "Down");
+  up_ = ArrowButton(this, Qt::UpArrow, tr("Up"));
+  down_ = ArrowButton(this, Qt::DownArrow, tr("Down"));
   column->addWidget(up_);
   column->addWidget(down_);
   setFixedSize(16, associate->sizeHint().height());
@@ -78,8 +78,8 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event) {
 
 InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
   ui.setupUi(page_);
-  SetItems(ui.LPTCombo, logic::kLptPorts);
-  SetItems(ui.IfSegaCombo, logic::kIfSegaCards);
+  SetValues(ui.LPTCombo, logic::kLptPorts);
+  SetValues(ui.IfSegaCombo, logic::kIfSegaCards);
 
   UpDown1 = new UpDown(ui.MouseSpeedX, 1, 3, 1, ui.gbMouseSpeed);
   UpDown1->setObjectName("UpDown1");
@@ -91,7 +91,7 @@ InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
   ui.mouseGrid->setColumnStretch(3, 1);
 
   for (const logic::JoyDriver& driver : logic::kJoyDrivers)
-    ui.JoyPadDriverCombo->addItem(ToQ(driver.caption));
+    ui.JoyPadDriverCombo->addItem(Caption(driver.caption));
   // The lists start without a selection, the port and card ones disabled.
   ui.JoyPadDriverCombo->setCurrentIndex(-1);
   ui.LPTCombo->setCurrentIndex(-1);

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "app/ConfiguratorSettings.h"
 #include "app/Unit1.h"
@@ -21,7 +22,17 @@ MiscPage::MiscPage(TForm1& form) : Page(form, form.PageWidget("Miscellaneous")) 
   layout->addWidget(group_);
   layout->addWidget(form.ConfiguratorSettings);
   layout->addStretch(1);
-  QWidget::setTabOrder(ui.MarioIsAFatPlumber, form.edtLocation);
+  // Tab goes through this group first, then through the configurator's
+  // settings below it.
+  std::vector<QWidget*> settings;
+  for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
+    if (w->focusPolicy() != Qt::NoFocus && form.ConfiguratorSettings->isAncestorOf(w))
+      settings.push_back(w);
+  QWidget* previous = ui.MarioIsAFatPlumber;
+  for (QWidget* w : settings) {
+    QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
 
   bind_.Check(ui.NESSucks, "nes_sucks", form.Shared(), "NESSucksClick");
   connect(ui.MarioIsAFatPlumber, &QCheckBox::toggled, this,
@@ -58,14 +69,14 @@ void MiscPage::MarioIsAFatPlumberClick() {
   // the program showing what the file says.
   if (!LoadingFinished || !form_.isVisible() || !ticked || !form_.ShowNESWarning) return;
   const platform::Answer answer = form_.Message(
-      "Warning",
-      "Please remember that Quib's NES support is unofficial and unsupported.\r"
-      "It will only play a few NES games.\r"
-      "There are better NES emulators available.\r"
-      "PLEASE DO NOT E-MAIL THE AUTHOR OF QUIB OR THE AUTHOR OF QUIB CONFIGURATOR ABOUT NES "
-      "EMULATION.\r"
-      "\r"
-      "Show this message again?",
+      tr("Warning"),
+      tr("Please remember that Quib's NES support is unofficial and unsupported.\r"
+         "It will only play a few NES games.\r"
+         "There are better NES emulators available.\r"
+         "PLEASE DO NOT E-MAIL THE AUTHOR OF QUIB OR THE AUTHOR OF QUIB CONFIGURATOR ABOUT NES "
+         "EMULATION.\r"
+         "\r"
+         "Show this message again?"),
       platform::Icon::Information, platform::Buttons::YesNo);
   if (answer == platform::Answer::No) form_.ShowNESWarning = false;
 }

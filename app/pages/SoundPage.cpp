@@ -22,7 +22,7 @@ logic::Build TabBuild(int tab) { return tab == 1 ? logic::Build::QuibW : logic::
 
 SoundPage::SoundPage(TForm1& form) : Page(form, form.PageWidget("Sound")) {
   ui.setupUi(page_);
-  SetItems(ui.SamplingRate, logic::kSamplingRates);
+  SetValues(ui.SamplingRate, logic::kSamplingRates);
   SetItems(ui.FMEngine, logic::Captions(logic::kFmEngines));
   ui.soundTabRow->addWidget(form.tcSoundOS);
   ui.soundTabRow->addStretch(1);
@@ -72,7 +72,7 @@ void SoundPage::tcSoundOSChange() {
   const logic::Build build = TabBuild(tab);
 
   ui.Soundcard->clear();
-  for (std::string_view caption : logic::SoundCards(build)) ui.Soundcard->addItem(ToQ(caption));
+  for (std::string_view caption : logic::SoundCards(build)) ui.Soundcard->addItem(Caption(caption));
   ui.Soundcard->setCurrentIndex(
       logic::SoundCardIndex(build, ReadInteger(*doc, kSoundCard)).value_or(-1));
 
@@ -129,7 +129,7 @@ void SoundPage::EngineRules(bool write) {
       selected < 0 ? std::nullopt : std::optional<int>(selected), platform::Current().IsWindowsNT(),
       TabBuild(form_.tcSoundOS->currentIndex()));
   if (rules.showNtMessage) {
-    form_.Message("Error", ToQ(logic::kOplOnNtMessage), platform::Icon::Error);
+    form_.Message(tr("Error"), Caption(logic::kOplOnNtMessage), platform::Icon::Error);
     ui.FMEngine->setCurrentIndex(rules.engine.value_or(-1));
   }
   if (!rules.engine) return;

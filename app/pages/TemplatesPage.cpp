@@ -21,7 +21,7 @@ TemplatesPage::TemplatesPage(TForm1& form)
     : Page(form, form.PageWidget("Screenshots")), soundPage_(form.PageWidget("SoundLogging")) {
   shots.setupUi(page_);
   sound.setupUi(soundPage_);
-  SetItems(shots.Ext, logic::kScreenshotExtensions);
+  SetValues(shots.Ext, logic::kScreenshotExtensions);
   shots.Ext->setCurrentIndex(-1);
   sound.formatTabRow->addWidget(form.tcSoundFormat);
   sound.formatTabRow->addStretch(1);

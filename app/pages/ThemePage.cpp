@@ -13,22 +13,26 @@
 #include "app/Text.h"
 #include "app/Unit1.h"
 #include "app/pages/AboutPage.h"
+#include "controls/Accessible.h"
 #include "themes/ThemeEditor.h"
 #include "ui_ThemePage.h"
 
 namespace {
 
-const char* const kUncommentQuestion =
+const char* const kUncommentQuestion = QT_TRANSLATE_NOOP(
+    "ThemePage",
     "This is an automated function and may not correctly uncomment all of the themes.\r"
     "It works fine on my standard Quib.thm but could possibly mess up a modified file.\r"
-    "Do you want to continue?";
+    "Do you want to continue?");
 
 }  // namespace
 
 ThemePage::ThemePage(TForm1& form)
     : Page(form, form.PageWidget("Theme")), ui_(std::make_unique<Ui::ThemePage>()) {
   ui_->setupUi(page_);
-  ui_->LinkRow->addWidget(AboutPage::MakeLink(form, page_, "Label47", "Quib themes page",
+  // A screen reader reads the name of the theme the preview shows.
+  accessible::SetValue(ui_->ThemePreview, QAccessible::Graphic, QString());
+  ui_->LinkRow->addWidget(AboutPage::MakeLink(form, page_, "Label47", tr("Quib themes page"),
                                               QString::fromLatin1(links::kQuibThemesPage)));
   ui_->LinkRow->addStretch(1);
 
@@ -146,8 +150,10 @@ void ThemePage::DrawThemePreview(const TQuibTheme& theme, bool askMissingPicture
   }
   waiting_.reset();
   if (const auto picture =
-          preview::DrawThemePreview(lock_, theme, PreviewContext(askMissingPicture)))
+          preview::DrawThemePreview(lock_, theme, PreviewContext(askMissingPicture))) {
     ui_->ThemePreview->setPixmap(QPixmap::fromImage(*picture));
+    accessible::SetValue(ui_->ThemePreview, QAccessible::Graphic, ui_->ThemesCombo->currentText());
+  }
 }
 
 bool ThemePage::eventFilter(QObject* watched, QEvent* event) {
@@ -159,7 +165,7 @@ bool ThemePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ThemePage::UncommentThemesClick() {
-  if (form_.Message("Warning", kUncommentQuestion, platform::Icon::Warning,
+  if (form_.Message(tr("Warning"), tr(kUncommentQuestion), platform::Icon::Warning,
                     platform::Buttons::YesNo) == platform::Answer::No)
     return;
   Document& doc = form_.ThemeDoc;

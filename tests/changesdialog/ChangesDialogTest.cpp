@@ -62,7 +62,7 @@ TEST_F(ChangesDialogTest, ButtonSitsAtTheLeftEndOfTheRowAsHighAsOk) {
   auto* changes = Find<QPushButton>("ChangesButton");
   auto* ok = Find<QPushButton>("OKButton");
   auto* run = Find<QPushButton>("RunButton");
-  EXPECT_EQ(changes->text(), "&Changes...");
+  EXPECT_EQ(changes->text(), "Chan&ges...");
   EXPECT_EQ(changes->parentWidget(), ok->parentWidget());
   EXPECT_EQ(changes->x(), 0);
   EXPECT_EQ(changes->height(), ok->height());

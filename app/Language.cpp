@@ -1,0 +1,58 @@
+#include "app/Language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace language {
+
+QString Match(const QString& name) {
+  QString norm = name.trimmed();
+  norm.replace('-', '_');
+  const QString lang = norm.section('_', 0, 0).toLower();
+  if (lang == "en") return "en";
+  // An exact name first ("pt_BR"), then the language alone ("de_AT" is "de").
+  for (const char* shipped : kShipped)
+    if (norm.compare(QLatin1String(shipped), Qt::CaseInsensitive) == 0) return shipped;
+  for (const char* shipped : kShipped)
+    if (QString(shipped).section('_', 0, 0) == lang) return shipped;
+  return {};
+}
+
+QString Choose(const QString& commandLine, const QString& stored, const QStringList& system) {
+  for (const QString& chosen : {commandLine, stored}) {
+    if (chosen.trimmed().compare("system", Qt::CaseInsensitive) == 0) break;
+    const QString code = Match(chosen);
+    if (!code.isEmpty()) return code;
+  }
+  for (const QString& name : system) {
+    const QString code = Match(name);
+    if (!code.isEmpty()) return code;
+  }
+  return "en";
+}
+
+void Install(const QString& code) {
+  QCoreApplication* app = QCoreApplication::instance();
+  for (QTranslator* old :
+       app->findChildren<QTranslator*>("quib_translator", Qt::FindDirectChildrenOnly)) {
+    QCoreApplication::removeTranslator(old);
+    delete old;
+  }
+  if (code == "en") return;
+  // The program's texts are compiled in; Qt's own come with Qt (on Debian
+  // the qt6-translations-l10n package, on Windows what windeployqt copies).
+  const std::pair<QString, QString> sources[] = {
+      {":/i18n", "quib-configurator_" + code},
+      {QLibraryInfo::path(QLibraryInfo::TranslationsPath), "qtbase_" + code}};
+  for (const auto& [folder, name] : sources) {
+    auto* translator = new QTranslator(app);
+    translator->setObjectName("quib_translator");
+    if (translator->load(name, folder))
+      QCoreApplication::installTranslator(translator);
+    else
+      delete translator;
+  }
+}
+
+}  // namespace language
