@@ -141,7 +141,7 @@ double PagesWindow(bool exitThen = false) {
         for (const auto& [caption, page] : pages) tabs->addTab(page, caption);
         layout->addWidget(tabs);
         auto* row = new QHBoxLayout;
-        row->addWidget(new QPushButton("&Changes...", &window));
+        row->addWidget(new QPushButton("Chan&ges...", &window));
         row->addStretch(1);
         for (const char* caption : {"OK", "Cancel", "Apply", "Apply && run"})
           row->addWidget(new QPushButton(caption, &window));
