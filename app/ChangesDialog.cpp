@@ -195,7 +195,7 @@ TChangesForm::TChangesForm(QWidget* parent, Hooks hooks)
 
   edtDiff_ = new QPlainTextEdit(this);
   edtDiff_->setObjectName("edtDiff");
-  edtDiff_->setAccessibleName("Differences");
+  edtDiff_->setAccessibleName(tr("Differences"));
   edtDiff_->setAccessibleDescription(explanation->text());
   edtDiff_->setReadOnly(true);
   edtDiff_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -371,7 +371,7 @@ TRestoreForm::TRestoreForm(QWidget* parent, std::vector<backups::BackupSet> sets
 
   lvBackups_ = new QTreeWidget(this);
   lvBackups_->setObjectName("lvBackups");
-  lvBackups_->setAccessibleName("Backup sets");
+  lvBackups_->setAccessibleName(tr("Backup sets"));
   lvBackups_->setAccessibleDescription(label->text());
   lvBackups_->setRootIsDecorated(false);
   lvBackups_->setHeaderLabels({tr("Time"), tr("Files"), tr("Size")});

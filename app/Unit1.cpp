@@ -96,7 +96,7 @@ void TForm1::BuildWindow() {
   layout->setSpacing(0);
   PageControl = new TPageControl(this);
   PageControl->setObjectName("PageControl");
-  PageControl->setAccessibleName("Pages");
+  PageControl->setAccessibleName(tr("Pages"));
   for (const PageInfo& info : kPages) {
     auto* page = new QWidget;
     page->setObjectName(info.name);
@@ -159,13 +159,13 @@ void TForm1::BuildWindow() {
           [this] { Guarded([this] { ShowChanges(*this); }); });
   connect(PageControl, &TPageControl::changedByUser, this, [this] { PageControlChange(); });
 
-  const QString build = "Emulator build";
+  const QString build = tr("Emulator build");
   tcGUIOS = MakeTabStrip(PageWidget("GUI"), "tcGUIOS", build, {"&Quib", "Quib&W"});
   tcSoundOS = MakeTabStrip(PageWidget("Sound"), "tcSoundOS", build, {"&Quib", "Quib&W"});
   tcBlitterOS =
       MakeTabStrip(PageWidget("Blitters"), "tcBlitterOS", build, {"&Quib", "Quib&W", "Quib&Nix"});
   tcSoundFormat =
-      MakeTabStrip(PageWidget("SoundLogging"), "tcSoundFormat", "Log format", {"&VGM", "&WAV"});
+      MakeTabStrip(PageWidget("SoundLogging"), "tcSoundFormat", tr("Log format"), {"&VGM", "&WAV"});
 
   // The Miscellaneous page lays it out with its own group.
   ConfiguratorSettings = new ConfiguratorSettingsGroup(PageWidget("Miscellaneous"));

@@ -15,8 +15,14 @@ import re
 import sys
 import xml.etree.ElementTree as ET
 
-# The captions of the bottom button row stand beside every page.
-BOTTOM_ROW = {("TForm1", "&Changes...")}
+# The main window's own captions (the bottom button row) stand beside every
+# page.
+BOTTOM_ROW = "TForm1"
+# Captions shown as they are in every language: the tabs of the emulator's
+# builds and log formats on some pages.
+UNTRANSLATED = {"GuiPage": ["&Quib", "Quib&W"], "SoundPage": ["&Quib", "Quib&W"],
+                "BlitterPage": ["&Quib", "Quib&W", "Quib&Nix"],
+                "SoundLoggingPage": ["&VGM", "&WAV"]}
 # Contexts (uic names a .ui file's texts after its form) shown in one window
 # with another: the Configurator settings group lies on the Miscellaneous page.
 SAME_WINDOW = {"ConfiguratorSettings": "MiscPage"}
@@ -67,10 +73,13 @@ def lint(path):
             if len(access_keys(source)) != len(keys):
                 faults.append(f"{where}: access keys differ in {translation!r}")
             entries = [(key, translation) for key in keys]
-            if (name, source) in BOTTOM_ROW:
+            if name == BOTTOM_ROW:
                 bottom += entries
             else:
                 windows.setdefault(SAME_WINDOW.get(name, name), []).extend(entries)
+    for window, captions in UNTRANSLATED.items():
+        windows.setdefault(window, []).extend(
+            (key, caption) for caption in captions for key in access_keys(caption))
     for window, entries in windows.items():
         if window in PAGES:
             entries = entries + bottom

@@ -83,7 +83,7 @@ eingeben, in der Form [Breite]x[Höhe]</translation>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
-        <translation>Bild&amp;wiederholrate</translation>
+        <translation>B&amp;ildwiederholrate</translation>
     </message>
     <message>
         <source>Refresh rates that are multiples of the system speed (50
@@ -574,6 +574,10 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Chosen colour</source>
+        <translation>Gewählte Farbe</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1157,26 @@ enter * for no minimum</source>
         <source>Example: the fifth screenshot from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
         <translation>Beispiel: Das fünfte Bildschirmfoto aus der Datei „Sonic the Hedgehog 2.sms“ heißt dann:</translation>
     </message>
+    <message>
+        <source>Characters of the file name</source>
+        <translation>Zeichen des Dateinamens</translation>
+    </message>
+    <message>
+        <source>Text after the file name</source>
+        <translation>Text nach dem Dateinamen</translation>
+    </message>
+    <message>
+        <source>Digits of the number</source>
+        <translation>Stellen der Nummer</translation>
+    </message>
+    <message>
+        <source>Text after the number</source>
+        <translation>Text nach der Nummer</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Dateiendung</translation>
+    </message>
 </context>
 <context>
     <name>SoundLoggingPage</name>
@@ -1199,6 +1223,22 @@ aber nicht samplegenaue VGMs können keine Samples (Stimmen) speichern</translat
     <message>
         <source>Example: the fifth sound dump from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
         <translation>Beispiel: Der fünfte Tonmitschnitt aus der Datei „Sonic the Hedgehog 2.sms“ heißt dann:</translation>
+    </message>
+    <message>
+        <source>Characters of the file name</source>
+        <translation>Zeichen des Dateinamens</translation>
+    </message>
+    <message>
+        <source>Text after the file name</source>
+        <translation>Text nach dem Dateinamen</translation>
+    </message>
+    <message>
+        <source>Digits of the number</source>
+        <translation>Stellen der Nummer</translation>
+    </message>
+    <message>
+        <source>Text after the number</source>
+        <translation>Text nach der Nummer</translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1432,10 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
         <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
         <translation>Danach Zeile für Zeile gegenübergestellt: %1 entfernt, %2 hinzugefügt (nicht gezeigt).</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1446,10 +1490,6 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
     <message>
         <source>Theme</source>
         <translation>Theme</translation>
-    </message>
-    <message>
-        <source>&amp;Changes...</source>
-        <translation>Än&amp;derungen...</translation>
     </message>
     <message>
         <source>Shows what Apply would change in each file, and restores backups</source>
@@ -1559,6 +1599,22 @@ Sehen Sie am besten nach, ob schon eine neue Version von Quib Configurator ersch
         <source>It looks like Quib is running - your settings will be overwritten when it quits. Try not to use Quib Configurator when Quib is running to avoid confusion.</source>
         <translation>Quib scheint zu laufen – Ihre Einstellungen werden überschrieben, wenn es beendet wird. Verwenden Sie Quib Configurator möglichst nicht, während Quib läuft, damit nichts durcheinandergerät.</translation>
     </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ges...</source>
+        <translation>Än&amp;derungen...</translation>
+    </message>
+    <message>
+        <source>Emulator build</source>
+        <translation>Emulator-Variante</translation>
+    </message>
+    <message>
+        <source>Log format</source>
+        <translation>Mitschnittformat</translation>
+    </message>
 </context>
 <context>
     <name>TRestoreForm</name>
@@ -1597,6 +1653,10 @@ Sehen Sie am besten nach, ob schon eine neue Version von Quib Configurator ersch
     <message>
         <source>Write back the files kept at %1?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>The files there now are backed up first. Every page is then loaded again from the files: changes not yet applied are lost.</source>
         <translation>Die um %1 gesicherten Dateien zurückschreiben?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Die jetzigen Dateien werden vorher gesichert. Danach werden alle Seiten neu aus den Dateien geladen: Noch nicht übernommene Änderungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Backup sets</source>
+        <translation>Sicherungen</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +1880,22 @@ Sehen Sie am besten nach, ob schon eine neue Version von Quib Configurator ersch
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
+    <message>
+        <source>Parts of the interface</source>
+        <translation>Teile der Oberfläche</translation>
+    </message>
+    <message>
+        <source>Picture mode</source>
+        <translation>Bilddarstellung</translation>
+    </message>
+    <message>
+        <source>Gradient start</source>
+        <translation>Verlaufsbeginn</translation>
+    </message>
+    <message>
+        <source>Gradient finish</source>
+        <translation>Verlaufsende</translation>
+    </message>
 </context>
 <context>
     <name>ThemePage</name>
@@ -1862,6 +1938,10 @@ aber nur für die Skalierung des Hintergrundbilds.</translation>
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Theme preview</source>
+        <translation>Theme-Vorschau</translation>
     </message>
 </context>
 <context>

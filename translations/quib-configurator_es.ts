@@ -169,7 +169,7 @@ Mejor que Volteado</translation>
     </message>
     <message>
         <source>&amp;Stretch</source>
-        <translation>&amp;Estirar</translation>
+        <translation>E&amp;stirar</translation>
     </message>
     <message>
         <source>Strecth the image to fill the screen/window</source>
@@ -185,7 +185,7 @@ Mejor que Volteado</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation>Cambiar &amp;nombre</translation>
+        <translation>Cambia&amp;r nombre</translation>
     </message>
     <message>
         <source>Rename the currently selected blitter</source>
@@ -193,7 +193,7 @@ Mejor que Volteado</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation>Elimina&amp;r</translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>Delete the currently selected blitter</source>
@@ -574,6 +574,10 @@ Pulse este botón para que estén todos disponibles</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Chosen colour</source>
+        <translation>Color elegido</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1157,26 @@ escriba * para no fijar mínimo</translation>
         <source>Example: the fifth screenshot from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
         <translation>Ejemplo: la quinta captura del archivo «Sonic the Hedgehog 2.sms» se llamará:</translation>
     </message>
+    <message>
+        <source>Characters of the file name</source>
+        <translation>Caracteres del nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Text after the file name</source>
+        <translation>Texto tras el nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Digits of the number</source>
+        <translation>Cifras del número</translation>
+    </message>
+    <message>
+        <source>Text after the number</source>
+        <translation>Texto tras el número</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extensión</translation>
+    </message>
 </context>
 <context>
     <name>SoundLoggingPage</name>
@@ -1199,6 +1223,22 @@ pero los que no la tienen no pueden guardar muestras (voces)</translation>
     <message>
         <source>Example: the fifth sound dump from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
         <translation>Ejemplo: la quinta grabación de sonido del archivo «Sonic the Hedgehog 2.sms» se llamará:</translation>
+    </message>
+    <message>
+        <source>Characters of the file name</source>
+        <translation>Caracteres del nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Text after the file name</source>
+        <translation>Texto tras el nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Digits of the number</source>
+        <translation>Cifras del número</translation>
+    </message>
+    <message>
+        <source>Text after the number</source>
+        <translation>Texto tras el número</translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1432,10 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
         <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
         <translation>Después, enfrentadas una a una: %1 eliminadas, %2 añadidas (no se muestran).</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Diferencias</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1446,10 +1490,6 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
     <message>
         <source>Theme</source>
         <translation>Tema</translation>
-    </message>
-    <message>
-        <source>&amp;Changes...</source>
-        <translation>Ca&amp;mbios...</translation>
     </message>
     <message>
         <source>Shows what Apply would change in each file, and restores backups</source>
@@ -1559,6 +1599,22 @@ Quizá quiera comprobar si ya ha salido una versión nueva de Quib Configurator.
         <source>It looks like Quib is running - your settings will be overwritten when it quits. Try not to use Quib Configurator when Quib is running to avoid confusion.</source>
         <translation>Parece que Quib se está ejecutando: sus ajustes se sobrescribirán cuando se cierre. Procure no usar Quib Configurator mientras Quib esté en marcha para evitar confusiones.</translation>
     </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ges...</source>
+        <translation>Ca&amp;mbios...</translation>
+    </message>
+    <message>
+        <source>Emulator build</source>
+        <translation>Versión del emulador</translation>
+    </message>
+    <message>
+        <source>Log format</source>
+        <translation>Formato de grabación</translation>
+    </message>
 </context>
 <context>
     <name>TRestoreForm</name>
@@ -1597,6 +1653,10 @@ Quizá quiera comprobar si ya ha salido una versión nueva de Quib Configurator.
     <message>
         <source>Write back the files kept at %1?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>The files there now are backed up first. Every page is then loaded again from the files: changes not yet applied are lost.</source>
         <translation>¿Restaurar los archivos guardados el %1?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Antes se hace una copia de los archivos actuales. Después se vuelven a cargar todas las páginas desde los archivos: se pierden los cambios no aplicados.</translation>
+    </message>
+    <message>
+        <source>Backup sets</source>
+        <translation>Conjuntos de copias de seguridad</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +1880,22 @@ Quizá quiera comprobar si ya ha salido una versión nueva de Quib Configurator.
         <source>&amp;Delete</source>
         <translation>&amp;Eliminar</translation>
     </message>
+    <message>
+        <source>Parts of the interface</source>
+        <translation>Partes de la interfaz</translation>
+    </message>
+    <message>
+        <source>Picture mode</source>
+        <translation>Modo de imagen</translation>
+    </message>
+    <message>
+        <source>Gradient start</source>
+        <translation>Inicio del degradado</translation>
+    </message>
+    <message>
+        <source>Gradient finish</source>
+        <translation>Fin del degradado</translation>
+    </message>
 </context>
 <context>
     <name>ThemePage</name>
@@ -1862,6 +1938,10 @@ pero solo para escalar la imagen de fondo.</translation>
     <message>
         <source>Warning</source>
         <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Theme preview</source>
+        <translation>Vista previa del tema</translation>
     </message>
 </context>
 <context>

@@ -83,7 +83,7 @@ de votre choix, sous la forme [largeur]x[hauteur]</translation>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
-        <translation>Fré&amp;quence de rafraîchissement</translation>
+        <translation>Fréq&amp;uence de rafraîchissement</translation>
     </message>
     <message>
         <source>Refresh rates that are multiples of the system speed (50
@@ -185,7 +185,7 @@ Mieux que Basculé</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation>Re&amp;nommer</translation>
+        <translation>&amp;Renommer</translation>
     </message>
     <message>
         <source>Rename the currently selected blitter</source>
@@ -574,6 +574,10 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Chosen colour</source>
+        <translation>Couleur choisie</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1157,26 @@ saisissez * pour aucun minimum</translation>
         <source>Example: the fifth screenshot from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
         <translation>Exemple : la cinquième capture du fichier « Sonic the Hedgehog 2.sms » s&apos;appellera :</translation>
     </message>
+    <message>
+        <source>Characters of the file name</source>
+        <translation>Caractères du nom de fichier</translation>
+    </message>
+    <message>
+        <source>Text after the file name</source>
+        <translation>Texte après le nom de fichier</translation>
+    </message>
+    <message>
+        <source>Digits of the number</source>
+        <translation>Chiffres du numéro</translation>
+    </message>
+    <message>
+        <source>Text after the number</source>
+        <translation>Texte après le numéro</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extension</translation>
+    </message>
 </context>
 <context>
     <name>SoundLoggingPage</name>
@@ -1199,6 +1223,22 @@ mais les autres ne peuvent pas stocker d&apos;échantillons (voix)</translation>
     <message>
         <source>Example: the fifth sound dump from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
         <translation>Exemple : le cinquième enregistrement sonore du fichier « Sonic the Hedgehog 2.sms » s&apos;appellera :</translation>
+    </message>
+    <message>
+        <source>Characters of the file name</source>
+        <translation>Caractères du nom de fichier</translation>
+    </message>
+    <message>
+        <source>Text after the file name</source>
+        <translation>Texte après le nom de fichier</translation>
+    </message>
+    <message>
+        <source>Digits of the number</source>
+        <translation>Chiffres du numéro</translation>
+    </message>
+    <message>
+        <source>Text after the number</source>
+        <translation>Texte après le numéro</translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1432,10 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
         <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
         <translation>Au-delà, mises en regard une à une : %1 supprimée(s), %2 ajoutée(s) (non affichées).</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Différences</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1446,10 +1490,6 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
     <message>
         <source>Theme</source>
         <translation>Thème</translation>
-    </message>
-    <message>
-        <source>&amp;Changes...</source>
-        <translation>&amp;Modifications...</translation>
     </message>
     <message>
         <source>Shows what Apply would change in each file, and restores backups</source>
@@ -1559,6 +1599,22 @@ Vérifiez si une nouvelle version de Quib Configurator est déjà sortie.</trans
         <source>It looks like Quib is running - your settings will be overwritten when it quits. Try not to use Quib Configurator when Quib is running to avoid confusion.</source>
         <translation>Quib semble être en cours d&apos;exécution : vos réglages seront écrasés quand il se fermera. Évitez d&apos;utiliser Quib Configurator pendant que Quib tourne, pour ne pas tout mélanger.</translation>
     </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ges...</source>
+        <translation>&amp;Modifications...</translation>
+    </message>
+    <message>
+        <source>Emulator build</source>
+        <translation>Version de l&apos;émulateur</translation>
+    </message>
+    <message>
+        <source>Log format</source>
+        <translation>Format d&apos;enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>TRestoreForm</name>
@@ -1597,6 +1653,10 @@ Vérifiez si une nouvelle version de Quib Configurator est déjà sortie.</trans
     <message>
         <source>Write back the files kept at %1?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>The files there now are backed up first. Every page is then loaded again from the files: changes not yet applied are lost.</source>
         <translation>Réécrire les fichiers conservés le %1 ?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Les fichiers actuels sont d&apos;abord sauvegardés. Chaque page est ensuite rechargée depuis les fichiers : les modifications non appliquées sont perdues.</translation>
+    </message>
+    <message>
+        <source>Backup sets</source>
+        <translation>Jeux de sauvegardes</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +1880,22 @@ Vérifiez si une nouvelle version de Quib Configurator est déjà sortie.</trans
         <source>&amp;Delete</source>
         <translation>Su&amp;pprimer</translation>
     </message>
+    <message>
+        <source>Parts of the interface</source>
+        <translation>Éléments de l&apos;interface</translation>
+    </message>
+    <message>
+        <source>Picture mode</source>
+        <translation>Mode d&apos;affichage de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Gradient start</source>
+        <translation>Début du dégradé</translation>
+    </message>
+    <message>
+        <source>Gradient finish</source>
+        <translation>Fin du dégradé</translation>
+    </message>
 </context>
 <context>
     <name>ThemePage</name>
@@ -1862,6 +1938,10 @@ mais seulement pour la mise à l&apos;échelle de l&apos;image de fond.</transla
     <message>
         <source>Warning</source>
         <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Theme preview</source>
+        <translation>Aperçu du thème</translation>
     </message>
 </context>
 <context>

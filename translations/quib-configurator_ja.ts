@@ -575,6 +575,10 @@ Click on this button to make them all available</source>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
+    <message>
+        <source>Chosen colour</source>
+        <translation>選択した色</translation>
+    </message>
 </context>
 <context>
     <name>ConfiguratorSettings</name>
@@ -1153,6 +1157,26 @@ enter * for no minimum</source>
         <source>Example: the fifth screenshot from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
         <translation>例: ファイル「Sonic the Hedgehog 2.sms」の 5 枚目のスクリーンショットの名前:</translation>
     </message>
+    <message>
+        <source>Characters of the file name</source>
+        <translation>ファイル名の文字数</translation>
+    </message>
+    <message>
+        <source>Text after the file name</source>
+        <translation>ファイル名の後に付ける文字</translation>
+    </message>
+    <message>
+        <source>Digits of the number</source>
+        <translation>番号の桁数</translation>
+    </message>
+    <message>
+        <source>Text after the number</source>
+        <translation>番号の後に付ける文字</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>拡張子</translation>
+    </message>
 </context>
 <context>
     <name>SoundLoggingPage</name>
@@ -1199,6 +1223,22 @@ but non-sample-accurate VGMs cannot store samples (voices)</source>
     <message>
         <source>Example: the fifth sound dump from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
         <translation>例: ファイル「Sonic the Hedgehog 2.sms」の 5 番目のサウンド記録の名前:</translation>
+    </message>
+    <message>
+        <source>Characters of the file name</source>
+        <translation>ファイル名の文字数</translation>
+    </message>
+    <message>
+        <source>Text after the file name</source>
+        <translation>ファイル名の後に付ける文字</translation>
+    </message>
+    <message>
+        <source>Digits of the number</source>
+        <translation>番号の桁数</translation>
+    </message>
+    <message>
+        <source>Text after the number</source>
+        <translation>番号の後に付ける文字</translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1432,10 @@ if your sound card takes a long time to initialise, decrease it</source>
         <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
         <translation>それ以降は 1 行ずつ対応させて: %1 行削除、%2 行追加 (表示なし)。</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>差分</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1446,10 +1490,6 @@ if your sound card takes a long time to initialise, decrease it</source>
     <message>
         <source>Theme</source>
         <translation>テーマ</translation>
-    </message>
-    <message>
-        <source>&amp;Changes...</source>
-        <translation>変更内容(&amp;G)...</translation>
     </message>
     <message>
         <source>Shows what Apply would change in each file, and restores backups</source>
@@ -1559,6 +1599,22 @@ Quib Configurator の新しいバージョンが出ていないか確認して�
         <source>It looks like Quib is running - your settings will be overwritten when it quits. Try not to use Quib Configurator when Quib is running to avoid confusion.</source>
         <translation>Quib が実行中のようです。Quib を終了すると設定が上書きされます。混乱を避けるため、Quib の実行中は Quib Configurator を使わないでください。</translation>
     </message>
+    <message>
+        <source>Pages</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ges...</source>
+        <translation>変更内容(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Emulator build</source>
+        <translation>エミュレーターの種類</translation>
+    </message>
+    <message>
+        <source>Log format</source>
+        <translation>記録形式</translation>
+    </message>
 </context>
 <context>
     <name>TRestoreForm</name>
@@ -1597,6 +1653,10 @@ Quib Configurator の新しいバージョンが出ていないか確認して�
     <message>
         <source>Write back the files kept at %1?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>The files there now are backed up first. Every page is then loaded again from the files: changes not yet applied are lost.</source>
         <translation>%1 に保存したファイルを書き戻しますか?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>現在のファイルは先にバックアップされます。その後、すべてのページをファイルから読み込み直すので、まだ適用していない変更は失われます。</translation>
+    </message>
+    <message>
+        <source>Backup sets</source>
+        <translation>バックアップセット</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +1880,22 @@ Quib Configurator の新しいバージョンが出ていないか確認して�
         <source>&amp;Delete</source>
         <translation>削除(&amp;D)</translation>
     </message>
+    <message>
+        <source>Parts of the interface</source>
+        <translation>インターフェースの各部</translation>
+    </message>
+    <message>
+        <source>Picture mode</source>
+        <translation>画像の表示方法</translation>
+    </message>
+    <message>
+        <source>Gradient start</source>
+        <translation>グラデーションの開始</translation>
+    </message>
+    <message>
+        <source>Gradient finish</source>
+        <translation>グラデーションの終了</translation>
+    </message>
 </context>
 <context>
     <name>ThemePage</name>
@@ -1862,6 +1938,10 @@ GUI タブで選んだ解像度を反映しますが、
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>Theme preview</source>
+        <translation>テーマのプレビュー</translation>
     </message>
 </context>
 <context>

@@ -185,7 +185,7 @@ Melhor que Invertido</translation>
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation>Re&amp;nomear</translation>
+        <translation>R&amp;enomear</translation>
     </message>
     <message>
         <source>Rename the currently selected blitter</source>
@@ -574,6 +574,10 @@ Clique neste botão para deixar todos disponíveis</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Chosen colour</source>
+        <translation>Cor escolhida</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1157,26 @@ digite * para não ter mínimo</translation>
         <source>Example: the fifth screenshot from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
         <translation>Exemplo: a quinta captura do arquivo &quot;Sonic the Hedgehog 2.sms&quot; vai se chamar:</translation>
     </message>
+    <message>
+        <source>Characters of the file name</source>
+        <translation>Caracteres do nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Text after the file name</source>
+        <translation>Texto após o nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Digits of the number</source>
+        <translation>Dígitos do número</translation>
+    </message>
+    <message>
+        <source>Text after the number</source>
+        <translation>Texto após o número</translation>
+    </message>
+    <message>
+        <source>Extension</source>
+        <translation>Extensão</translation>
+    </message>
 </context>
 <context>
     <name>SoundLoggingPage</name>
@@ -1199,6 +1223,22 @@ mas os sem essa precisão não guardam amostras (vozes)</translation>
     <message>
         <source>Example: the fifth sound dump from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
         <translation>Exemplo: a quinta gravação de som do arquivo &quot;Sonic the Hedgehog 2.sms&quot; vai se chamar:</translation>
+    </message>
+    <message>
+        <source>Characters of the file name</source>
+        <translation>Caracteres do nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Text after the file name</source>
+        <translation>Texto após o nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Digits of the number</source>
+        <translation>Dígitos do número</translation>
+    </message>
+    <message>
+        <source>Text after the number</source>
+        <translation>Texto após o número</translation>
     </message>
 </context>
 <context>
@@ -1392,6 +1432,10 @@ se a placa de som demorar para inicializar, diminua</translation>
         <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
         <translation>Depois, confrontadas uma a uma: %1 removidas, %2 adicionadas (não mostradas).</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Diferenças</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1446,10 +1490,6 @@ se a placa de som demorar para inicializar, diminua</translation>
     <message>
         <source>Theme</source>
         <translation>Tema</translation>
-    </message>
-    <message>
-        <source>&amp;Changes...</source>
-        <translation>&amp;Mudanças...</translation>
     </message>
     <message>
         <source>Shows what Apply would change in each file, and restores backups</source>
@@ -1559,6 +1599,22 @@ Talvez valha a pena ver se já saiu uma nova versão do Quib Configurator.</tran
         <source>It looks like Quib is running - your settings will be overwritten when it quits. Try not to use Quib Configurator when Quib is running to avoid confusion.</source>
         <translation>Parece que o Quib está em execução – suas configurações serão sobrescritas quando ele for fechado. Evite usar o Quib Configurator com o Quib aberto para não causar confusão.</translation>
     </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Chan&amp;ges...</source>
+        <translation>&amp;Mudanças...</translation>
+    </message>
+    <message>
+        <source>Emulator build</source>
+        <translation>Versão do emulador</translation>
+    </message>
+    <message>
+        <source>Log format</source>
+        <translation>Formato de gravação</translation>
+    </message>
 </context>
 <context>
     <name>TRestoreForm</name>
@@ -1597,6 +1653,10 @@ Talvez valha a pena ver se já saiu uma nova versão do Quib Configurator.</tran
     <message>
         <source>Write back the files kept at %1?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>The files there now are backed up first. Every page is then loaded again from the files: changes not yet applied are lost.</source>
         <translation>Gravar de volta os arquivos guardados em %1?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Os arquivos atuais são copiados antes. Depois, todas as páginas são carregadas de novo dos arquivos: alterações ainda não aplicadas são perdidas.</translation>
+    </message>
+    <message>
+        <source>Backup sets</source>
+        <translation>Conjuntos de backups</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +1880,22 @@ Talvez valha a pena ver se já saiu uma nova versão do Quib Configurator.</tran
         <source>&amp;Delete</source>
         <translation>E&amp;xcluir</translation>
     </message>
+    <message>
+        <source>Parts of the interface</source>
+        <translation>Partes da interface</translation>
+    </message>
+    <message>
+        <source>Picture mode</source>
+        <translation>Modo da imagem</translation>
+    </message>
+    <message>
+        <source>Gradient start</source>
+        <translation>Início do degradê</translation>
+    </message>
+    <message>
+        <source>Gradient finish</source>
+        <translation>Fim do degradê</translation>
+    </message>
 </context>
 <context>
     <name>ThemePage</name>
@@ -1862,6 +1938,10 @@ mas só para a escala da imagem de fundo.</translation>
     <message>
         <source>Warning</source>
         <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Theme preview</source>
+        <translation>Pré-visualização do tema</translation>
     </message>
 </context>
 <context>

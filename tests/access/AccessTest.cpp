@@ -10,6 +10,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "app/Language.h"
 #include "app/PageControl.h"
 #include "controls/Accessible.h"
 #include "controls/ExTrackBar.h"
@@ -38,6 +39,25 @@ TEST_F(WalkTest, EveryPageAndDialogPassesTheWalks) {
     }
   }
 }
+
+// The access keys stay unique in every window in every shipped language (the
+// translations' lint checks the same from the .ts files).
+class TranslatedWalk : public WalkTest, public ::testing::WithParamInterface<const char*> {
+ protected:
+  ~TranslatedWalk() override { language::Install("en"); }
+};
+
+TEST_P(TranslatedWalk, AccessKeysAreUniqueInEveryWindow) {
+  language::Install(GetParam());
+  ASSERT_NE(QCoreApplication::translate("TForm1", "Cancel"), "Cancel");
+  for (const walk::Surface& surface : Surfaces()) {
+    Show(surface);
+    walk::Faults faults = walk::AccessKeyFaults(surface.window);
+    EXPECT_TRUE(faults.empty()) << surface.name << walk::Lines(faults);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslatedWalk, ::testing::ValuesIn(language::kShipped));
 
 // Access keys do what their captions promise, from the page they stand on:
 // the Changes window opens from every page, a label's key takes the focus to

@@ -264,9 +264,10 @@ bool IsData(QWidget* w, const QString& text) {
   return w->objectName().startsWith("imgGame") || w->objectName().startsWith("Image");
 }
 
-// Every text a control shows or offers, tool tips included.
+// Every text a control shows or offers, tool tips and what a screen reader
+// is told included.
 QStringList ShownTexts(QWidget* w) {
-  QStringList texts{TextOf(w), w->toolTip()};
+  QStringList texts{TextOf(w), w->toolTip(), w->accessibleName(), w->accessibleDescription()};
   if (auto* combo = qobject_cast<QComboBox*>(w))
     for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
   if (auto* tabs = qobject_cast<QTabBar*>(w))
