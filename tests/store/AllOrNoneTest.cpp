@@ -67,9 +67,11 @@ class AllOrNone : public ::testing::Test {
     for (const char* name : kNames) files.push_back({dir_ / name, std::string("new ") + name});
     return files;
   }
-  void ExpectAllOld() const {
+  // The folder as SetUp left it: the old bytes and no other file.
+  void ExpectUntouched() const {
     for (const char* name : kNames)
       EXPECT_EQ(Read(dir_ / name), std::string("old ") + name + "\r\n");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"quib.blt", "quib.cfg", "quib.inp", "quib.thm"}));
   }
   backups::Store MakeStore() const { return backups::Store(root_, dir_); }
 
@@ -120,8 +122,7 @@ TEST_F(AllOrNone, ARenameRefusedHalfWayPutsBackTheFilesReplaced) {
       EXPECT_NE(text.find(" The files already replaced were put back."), std::string::npos) << text;
       EXPECT_TRUE(error.saved().empty());
     }
-    ExpectAllOld();
-    EXPECT_EQ(Names(), (std::vector<std::string>{"quib.blt", "quib.cfg", "quib.inp", "quib.thm"}));
+    ExpectUntouched();
     EXPECT_TRUE(store.List().empty());
     if (!undo_.empty()) std::system(("chattr -a '" + blocked.string() + "'").c_str());
     undo_.clear();
@@ -203,45 +204,6 @@ TEST_F(AllOrNone, AWriteInPlaceGoesOnlyIntoTheFilePrepared) {
   EXPECT_EQ(Read(temp_ / "linked.cfg"), "old quib.cfg\r\n");
 }
 
-// The program ends right after the second of four replacements. The set
-// says an Apply was under way: the next start finds which files it replaced
-// and its temporary files, and can put the folder back or keep it.
-TEST_F(AllOrNone, AnApplyCutOffBetweenReplacementsIsFoundAtTheNextStart) {
-  for (const bool putBack : {true, false}) {
-    SCOPED_TRACE(putBack);
-    for (const char* name : kNames) Put(name, std::string("old ") + name + "\r\n");
-    EXPECT_EQ(InChild([&]() -> std::string {
-                auto store = MakeStore();
-                save_set::PreparedSet prepared(NewFiles());
-                backups::SaveHooks hooks;
-                hooks.afterReplace = [](std::size_t i) {
-                  if (i == 1) ::_exit(0);  // as if the power went
-                };
-                backups::CommitWithBackup(prepared, store, hooks);
-                return "finished";
-              }),
-              "");
-    EXPECT_EQ(Names().size(), 6u);  // two temporary files left
-    auto store = MakeStore();
-    const auto unfinished = store.Unfinished();
-    ASSERT_EQ(unfinished.size(), 1u);
-    EXPECT_EQ(unfinished[0].replaced,
-              (std::vector<fs::path>{dir_ / "quib.cfg", dir_ / "quib.blt"}));
-    EXPECT_TRUE(unfinished[0].partly.empty());
-    EXPECT_EQ(unfinished[0].temps.size(), 2u);
-    if (putBack) {
-      store.PutBack(unfinished[0]);
-      ExpectAllOld();
-    } else {
-      store.Keep(unfinished[0]);
-      EXPECT_EQ(Read(dir_ / "quib.cfg"), "new quib.cfg");
-      EXPECT_EQ(Read(dir_ / "quib.inp"), "old quib.inp\r\n");
-    }
-    EXPECT_EQ(Names(), (std::vector<std::string>{"quib.blt", "quib.cfg", "quib.inp", "quib.thm"}));
-    EXPECT_TRUE(store.Unfinished().empty());
-  }
-}
-
 // The backup store is private and never reached through a link: folders
 // 0700 (an older 0755 one is tightened), a linked or another user's root,
 // folder or set refused by name with nothing saved, a planted link never
@@ -321,8 +283,7 @@ TEST_F(AllOrNone, TheBackupStoreIsPrivateAndFollowsNoLink) {
       EXPECT_EQ(text.rfind("Nothing was saved: ", 0), 0u) << text;
       EXPECT_NE(text.find("\"" + c.refused.string() + "\""), std::string::npos) << text;
     }
-    ExpectAllOld();
-    EXPECT_EQ(Names(), (std::vector<std::string>{"quib.blt", "quib.cfg", "quib.inp", "quib.thm"}));
+    ExpectUntouched();
   }
 }
 
