@@ -42,8 +42,7 @@ class AllOrNone : public ::testing::Test {
     for (const char* name : kNames) Put(name, std::string("old ") + name + "\r\n");
   }
   void TearDown() override {
-    for (const fs::path& path : undo_) std::system(("chattr -a '" + path.string() + "'").c_str());
-    for (const fs::path& path : mounts_) ::umount(path.c_str());
+    Unblock();
     std::error_code ec;
     fs::remove_all(temp_, ec);
   }
@@ -74,6 +73,13 @@ class AllOrNone : public ::testing::Test {
     EXPECT_EQ(Names(), (std::vector<std::string>{"quib.blt", "quib.cfg", "quib.inp", "quib.thm"}));
   }
   backups::Store MakeStore() const { return backups::Store(root_, dir_); }
+  // Lifts what a test put in the way of a rename.
+  void Unblock() {
+    for (const fs::path& path : undo_) std::system(("chattr -a '" + path.string() + "'").c_str());
+    for (const fs::path& path : mounts_) ::umount(path.c_str());
+    undo_.clear();
+    mounts_.clear();
+  }
 
   static constexpr const char* kNames[] = {"quib.cfg", "quib.blt", "quib.inp", "quib.thm"};
   fs::path temp_, dir_, root_;
@@ -124,10 +130,7 @@ TEST_F(AllOrNone, ARenameRefusedHalfWayPutsBackTheFilesReplaced) {
     }
     ExpectUntouched();
     EXPECT_TRUE(store.List().empty());
-    if (!undo_.empty()) std::system(("chattr -a '" + blocked.string() + "'").c_str());
-    undo_.clear();
-    for (const fs::path& path : mounts_) ::umount(path.c_str());
-    mounts_.clear();
+    Unblock();
   }
 }
 
