@@ -252,17 +252,16 @@ TEST_F(AllOrNone, TheBackupStoreIsPrivateAndFollowsNoLink) {
     std::function<void()> plant;
   };
   const fs::path key = store.Folder();
+  // Moves a folder away and leaves a link to it in its place.
+  auto linkAway = [&](const fs::path& folder, const char* real) {
+    return [&, folder, real] {
+      fs::rename(folder, temp_ / real);
+      fs::create_directory_symlink(temp_ / real, folder);
+    };
+  };
   const Case cases[] = {
-      {"linked root", root_,
-       [&] {
-         fs::rename(root_, temp_ / "real-root");
-         fs::create_directory_symlink(temp_ / "real-root", root_);
-       }},
-      {"linked folder", key,
-       [&] {
-         fs::rename(key, temp_ / "real-key");
-         fs::create_directory_symlink(temp_ / "real-key", key);
-       }},
+      {"linked root", root_, linkAway(root_, "real-root")},
+      {"linked folder", key, linkAway(key, "real-key")},
       {"another user's folder", key,
        [&] {
          fs::create_directories(key);
