@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabBar>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -24,6 +23,7 @@
 #include "app/PageControl.h"
 #include "app/ProgramSettings.h"
 #include "app/Recovery.h"
+#include "app/WindowKeys.h"
 #include "controls/Accessible.h"
 
 namespace {
@@ -127,27 +127,8 @@ void TForm1::BuildWindow() {
   OKButton->setDefault(true);
   layout->addWidget(buttonRow);
 
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, [this] { CancelButtonClick(); });
-  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-    auto* enter = new QShortcut(QKeySequence(key), this);
-    // A focused push button takes the Enter key itself, as on Windows.
-    connect(enter, &QShortcut::activated, this, [this] {
-      auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
-      if (focused != nullptr && focused->window() == this && focused->isEnabled())
-        focused->animateClick();
-      else
-        OKButton->animateClick();
-    });
-  }
-  // Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever the focus is.
-  for (const auto& [keys, step] :
-       {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
-        std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}}) {
-    auto* turn = new QShortcut(keys, this);
-    connect(turn, &QShortcut::activated, this,
-            [this, step = step] { PageControl->SelectNeighbour(step); });
-  }
+  InstallWindowKeys(
+      this, OKButton, [this] { CancelButtonClick(); }, PageControl);
 
   connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
   connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButtonClick(); });
@@ -170,20 +151,6 @@ void TForm1::BuildWindow() {
   // The Miscellaneous page lays it out with its own group.
   ConfiguratorSettings = new ConfiguratorSettingsGroup(PageWidget("Miscellaneous"));
   ConnectConfiguratorSettings();
-}
-
-void TForm1::KeepButtonRowLast() {
-  // The pages' controls were made after the button row, which stays last in
-  // the Tab order, as it stands below them.
-  const std::array<QWidget*, 5> row{ChangesButton, OKButton, CancelButton, ApplyButton, RunButton};
-  QWidget* last = previousInFocusChain();
-  while (last != this && (last->focusPolicy() == Qt::NoFocus ||
-                          std::find(row.begin(), row.end(), last) != row.end()))
-    last = last->previousInFocusChain();
-  for (QWidget* button : row) {
-    setTabOrder(last, button);
-    last = button;
-  }
 }
 
 void TForm1::ConnectConfiguratorSettings() {
@@ -309,7 +276,9 @@ bool TForm1::FormCreate() {
   ConfiguratorSettings->EnableBuilds(QuibCfgPresent, QuibWCfgPresent);
 
   pages_ = CreatePages(*this);
-  KeepButtonRowLast();
+  // The pages' controls were made after the button row, which stays last in
+  // the Tab order, as it stands below them.
+  KeepLastInTabOrder(this, {ChangesButton, OKButton, CancelButton, ApplyButton, RunButton});
   // Every field's text goes into one line of a settings file.
   OneLineValidator::KeepAll(this);
   QString readme = ReadmeFile();

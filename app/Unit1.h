@@ -140,7 +140,6 @@ class TForm1 : public QWidget, public EmulatorDocuments {
  private:
   void BuildWindow();
   void ConnectConfiguratorSettings();
-  void KeepButtonRowLast();
   void FormCloseQuery();
   // Gives the pages the room the tallest and widest of them needs, and the
   // window the size that goes with it.

@@ -2,14 +2,14 @@
 
 #include <QEvent>
 #include <QFile>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QVBoxLayout>
+#include <utility>
 
 #include "app/Links.h"
 #include "app/Unit1.h"
 #include "imaging/PictureReader.h"
+#include "ui_AboutPage.h"
 
 namespace {
 
@@ -33,25 +33,9 @@ class LinkClick : public QObject {
   QLabel* label_;
 };
 
-QLabel* Text(QWidget* parent, const QString& text) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
-QHBoxLayout* Row(QVBoxLayout* column) {
-  auto* row = new QHBoxLayout;
-  row->setSpacing(0);
-  column->addLayout(row);
-  return row;
-}
-
 }  // namespace
 
-QLabel* AboutPage::MakeLink(TForm1& form, QWidget* parent, const char* name, const QString& caption,
-                            const QString& target) {
-  auto* label = new QLabel(caption, parent);
-  label->setObjectName(name);
+void AboutPage::ShowAsLink(TForm1& form, QLabel* label, const QString& target) {
   label->setTextFormat(Qt::PlainText);
   label->setToolTip(target);
   label->setCursor(Qt::PointingHandCursor);
@@ -63,74 +47,42 @@ QLabel* AboutPage::MakeLink(TForm1& form, QWidget* parent, const char* name, con
   palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
   label->setPalette(palette);
   label->installEventFilter(new LinkClick(form, label));
+}
+
+QLabel* AboutPage::MakeLink(TForm1& form, QWidget* parent, const char* name, const QString& caption,
+                            const QString& target) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  ShowAsLink(form, label, target);
   return label;
 }
 
 AboutPage::AboutPage(TForm1& form) : Page(form, form.PageWidget("About")) {
-  auto* layout = new QHBoxLayout(page_);
-  layout->setContentsMargins(12, 10, 12, 10);
+  Ui::AboutPage ui;
+  ui.setupUi(page_);
 
-  auto* about = new QWidget(page_);
-  about->setObjectName("AboutText");
-  auto* column = new QVBoxLayout(about);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(2);
-
-  QLabel* title = Text(about, "Quib Configurator");
-  QFont big = title->font();
-  big.setBold(true);
+  QFont big = ui.Title->font();
   big.setPointSizeF(big.pointSizeF() * 1.4);
-  title->setFont(big);
-  column->addWidget(title);
-  column->addWidget(Text(about, tr("for Quib and QuibW 0.72 WIP")));
+  ui.Title->setFont(big);
 
-  auto* credits = Row(column);
-  credits->addWidget(Text(about, tr("Written by ")));
-  credits->addWidget(MakeLink(form, about, "Email1", links::kAuthorName, links::kAuthorMail));
-  credits->addStretch(1);
-  auto* quibCredits = Row(column);
-  quibCredits->addWidget(Text(about, tr("Quib itself is the work of ")));
-  quibCredits->addWidget(
-      MakeLink(form, about, "Label32", links::kQuibAuthorName, links::kQuibAuthorMail));
-  quibCredits->addStretch(1);
-  column->addSpacing(10);
-
-  auto* linkRow = Row(column);
-  linkRow->addWidget(Text(about, tr("Links: ")));
-  linkRow->addWidget(MakeLink(form, about, "URL1", tr("My website"), links::kAuthorWebsite));
-  linkRow->addWidget(Text(about, " - "));
-  linkRow->addWidget(
-      MakeLink(form, about, "Label39", links::kCommunityName, links::kCommunitySite));
-  linkRow->addWidget(Text(about, " - "));
-  linkRow->addWidget(MakeLink(form, about, "URL3", tr("Quib homepage"), links::kQuibHomepage));
-  linkRow->addStretch(1);
-
+  // The names behind three links are kept with their addresses.
+  ui.Email1->setText(links::kAuthorName);
+  ui.Label32->setText(links::kQuibAuthorName);
+  ui.Label39->setText(links::kCommunityName);
   // The file targets are set at start-up, once the folders are known.
-  auto* docRow = Row(column);
-  docRow->addWidget(Text(about, tr("Documentation: ")));
-  docRow->addWidget(MakeLink(form, about, "lblReadme", "readme.txt", QString()));
-  docRow->addStretch(1);
-  auto* quibRow = Row(column);
-  quibRow->addWidget(Text(about, tr("Quib: ")));
-  quibRow->addWidget(MakeLink(form, about, "lblQuibTxt", "Quib.txt", QString()));
-  quibRow->addWidget(Text(about, " - "));
-  quibRow->addWidget(MakeLink(form, about, "lblQuibWTxt", "QuibW.txt", QString()));
-  quibRow->addStretch(1);
-  column->addSpacing(10);
+  const std::pair<QLabel*, const char*> targets[] = {
+      {ui.Email1, links::kAuthorMail},  {ui.Label32, links::kQuibAuthorMail},
+      {ui.URL1, links::kAuthorWebsite}, {ui.Label39, links::kCommunitySite},
+      {ui.URL3, links::kQuibHomepage},  {ui.lblReadme, nullptr},
+      {ui.lblQuibTxt, nullptr},         {ui.lblQuibWTxt, nullptr}};
+  for (const auto& [label, target] : targets) ShowAsLink(form, label, QString::fromUtf8(target));
 
-  QLabel* thanks =
-      Text(about, tr("Thanks to everyone who tested it, drew themes and sent in blitters."));
-  thanks->setWordWrap(true);
-  column->addWidget(thanks);
-  column->addStretch(1);
-  layout->addWidget(about, 1);
-
-  // Pictures of made-up games, each named by its hint.
-  auto* pictures = new QVBoxLayout;
-  pictures->setSpacing(6);
+  // Pictures of made-up games, each named by its hint; a place no picture
+  // fills is left out.
+  QLabel* const places[] = {ui.imgGame1, ui.imgGame2, ui.imgGame3};
+  int n = 0;
   QFile captions(":/about/captions.txt");
   if (captions.open(QIODevice::ReadOnly | QIODevice::Text)) {
-    int n = 0;
     while (!captions.atEnd() && n < 3) {
       const QString line = QString::fromUtf8(captions.readLine()).trimmed();
       const int split = line.indexOf('=');
@@ -138,13 +90,10 @@ AboutPage::AboutPage(TForm1& form) : Page(form, form.PageWidget("About")) {
       const QPixmap picture =
           QPixmap::fromImage(imaging::ReadBuiltIn(":/about/" + line.left(split)));
       if (picture.isNull()) continue;
-      auto* image = new QLabel(page_);
-      image->setObjectName(QString("imgGame%1").arg(++n));
-      image->setPixmap(picture);
-      image->setToolTip(line.mid(split + 1).trimmed());
-      pictures->addWidget(image);
+      places[n]->setPixmap(picture);
+      places[n]->setToolTip(line.mid(split + 1).trimmed());
+      ++n;
     }
   }
-  pictures->addStretch(1);
-  layout->addLayout(pictures);
+  for (; n < 3; ++n) delete places[n];
 }

@@ -43,12 +43,7 @@
 
 #include "app/Unit1.h"
 #include "bench/app/BenchSupport.h"
-
-#ifdef _WIN32
-// After the program's headers: <windows.h> turns the names of the
-// platform's methods into macros.
-#include <windows.h>
-#endif
+#include "ui_AboutPage.h"
 #include "ui_BlitterPage.h"
 #include "ui_ConfiguratorSettings.h"
 #include "ui_DebuggingPage.h"
@@ -62,6 +57,12 @@
 #include "ui_SoundLoggingPage.h"
 #include "ui_SoundPage.h"
 #include "ui_ThemePage.h"
+
+#ifdef _WIN32
+// After the program's headers: <windows.h> turns the names of the
+// platform's methods into macros.
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -135,7 +136,7 @@ double PagesWindow(bool exitThen = false) {
         Ui::ConfiguratorSettings().setupUi(
             static_cast<QGroupBox*>(miscColumn->itemAt(1)->widget()));
         const std::pair<const char*, QWidget*> pages[] = {
-            {"About", new QWidget},  // built in code, not from a .ui file
+            {"About", UiPage<Ui::AboutPage>()},
             {"Donate", UiPage<Ui::DonatePage>()},
             {"Blitter", UiPage<Ui::BlitterPage>()},
             {"Debugging", UiPage<Ui::DebuggingPage>()},
@@ -151,7 +152,7 @@ double PagesWindow(bool exitThen = false) {
         for (const auto& [caption, page] : pages) tabs->addTab(page, caption);
         layout->addWidget(tabs);
         auto* row = new QHBoxLayout;
-        row->addWidget(new QPushButton("&Changes...", &window));
+        row->addWidget(new QPushButton("Chan&ges...", &window));
         row->addStretch(1);
         for (const char* caption : {"OK", "Cancel", "Apply", "Apply && run"})
           row->addWidget(new QPushButton(caption, &window));

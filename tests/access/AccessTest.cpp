@@ -81,10 +81,7 @@ TEST_F(WalkTest, AccessKeysWork) {
   };
   for (const Case& c : cases) {
     QWidget* window = c.page != nullptr ? static_cast<QWidget*>(form()) : chooser;
-    // Only this window and the main window are open (an open modal window
-    // would take the keys).
-    for (QWidget* other : QApplication::topLevelWidgets())
-      if (other != window && other != form()) other->hide();
+    HideAllBut(window);
     if (c.page != nullptr) ShowPage(c.page);
     ASSERT_TRUE(walk::Activate(window)) << c.focused;
     auto* box = window->findChild<QCheckBox*>(c.focused);
@@ -97,8 +94,7 @@ TEST_F(WalkTest, AccessKeysWork) {
       EXPECT_NE(box->isChecked(), ticked) << c.focused;
     }
   }
-  for (QWidget* other : QApplication::topLevelWidgets())
-    if (other != form()) other->hide();
+  HideAllBut(form());
   for (const char* page : {"GUI", "Emulation", "Input", "Sound", "Blitters", "TabSheet1"}) {
     for (auto* changes : form()->findChildren<TChangesForm*>()) changes->close();
     ShowPage(page);

@@ -76,7 +76,6 @@ void Collect(QAccessibleInterface* iface, std::map<QObject*, QAccessibleInterfac
 
 }  // namespace
 
-// Brings a window to the front and waits until it takes the keys.
 bool Activate(QWidget* window) {
   window->show();
   window->activateWindow();
@@ -236,10 +235,13 @@ std::vector<walk::Surface> WalkTest::Surfaces() {
   return surfaces;
 }
 
-void WalkTest::Show(const walk::Surface& surface) {
-  // One window at a time: an open modal one would take the keys.
+void WalkTest::HideAllBut(const QWidget* window) {
   for (QWidget* other : QApplication::topLevelWidgets())
-    if (other != surface.window && other != form()) other->hide();
+    if (other != window && other != form()) other->hide();
+}
+
+void WalkTest::Show(const walk::Surface& surface) {
+  HideAllBut(surface.window);
   surface.window->show();
   surface.show();
   surface.window->raise();

@@ -51,6 +51,9 @@ class WalkTest : public AppTest {
   std::vector<walk::Surface> Surfaces();
   // Shows a surface, its window in front.
   void Show(const walk::Surface& surface);
+  // Hides every window but this one and the main window: an open modal
+  // window would take the keys.
+  void HideAllBut(const QWidget* window);
 
  private:
   std::unique_ptr<TColourChooserForm> chooser_;

@@ -28,7 +28,7 @@ class ApplyTest : public AppTest {
     return out;
   }
   // The backup store of the test's emulator folder, where the program keeps it.
-  backups::Store StoreOf(const AppTest&) const {
+  backups::Store StoreOf() const {
     return backups::Store(StateDir().toStdString() + "quib-configurator/backups",
                           EmuDir().toStdString());
   }
@@ -161,7 +161,7 @@ TEST_F(ApplyTest, AnApplyCutShortIsSettledAtTheNextStart) {
     WriteIni();
     const std::string cfg = ReadFile("quib.cfg"), blt = ReadFile("quib.blt");
     ASSERT_EQ(test_support::InChild([&]() -> std::string {
-                auto store = StoreOf(*this);
+                auto store = StoreOf();
                 std::vector<save_set::Entry> files;
                 for (const char* name : {"quib.cfg", "quib.blt", "quib.inp", "quib.thm"})
                   files.push_back({(EmuDir() + name).toStdString(), "new\r\n"});
@@ -190,7 +190,7 @@ TEST_F(ApplyTest, AnApplyCutShortIsSettledAtTheNextStart) {
     EXPECT_EQ(ReadFile("quib.cfg"), putBack ? cfg : "new\r\n");
     EXPECT_EQ(ReadFile("quib.blt"), putBack ? blt : "new\r\n");
     EXPECT_TRUE(HiddenFiles(EmuDir()).empty());
-    EXPECT_TRUE(StoreOf(*this).Unfinished().empty());
+    EXPECT_TRUE(StoreOf().Unfinished().empty());
     if (putBack) {
       EXPECT_EQ(Line(*form->QuibDoc, "fb_width"), "fb_width=360");
     }
@@ -259,7 +259,7 @@ TEST_F(ApplyTest, ApplyWhileAnotherConfiguratorSavesTheFolderSaysSo) {
   ASSERT_NE(form, nullptr);
   WriteValue(*form->QuibDoc, "fb_width", "999");
   const std::string cfg = ReadFile("quib.cfg");
-  const backups::Store store = StoreOf(*this);
+  const backups::Store store = StoreOf();
   {
     const backups::SaveLock other(store);
     platform_.clearCalls();

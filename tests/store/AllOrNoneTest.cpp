@@ -42,8 +42,7 @@ class AllOrNone : public ::testing::Test {
     for (const char* name : kNames) Put(name, std::string("old ") + name + "\r\n");
   }
   void TearDown() override {
-    for (const fs::path& path : undo_) std::system(("chattr -a '" + path.string() + "'").c_str());
-    for (const fs::path& path : mounts_) ::umount(path.c_str());
+    Unblock();
     std::error_code ec;
     fs::remove_all(temp_, ec);
   }
@@ -67,11 +66,20 @@ class AllOrNone : public ::testing::Test {
     for (const char* name : kNames) files.push_back({dir_ / name, std::string("new ") + name});
     return files;
   }
-  void ExpectAllOld() const {
+  // The folder as SetUp left it: the old bytes and no other file.
+  void ExpectUntouched() const {
     for (const char* name : kNames)
       EXPECT_EQ(Read(dir_ / name), std::string("old ") + name + "\r\n");
+    EXPECT_EQ(Names(), (std::vector<std::string>{"quib.blt", "quib.cfg", "quib.inp", "quib.thm"}));
   }
   backups::Store MakeStore() const { return backups::Store(root_, dir_); }
+  // Lifts what a test put in the way of a rename.
+  void Unblock() {
+    for (const fs::path& path : undo_) std::system(("chattr -a '" + path.string() + "'").c_str());
+    for (const fs::path& path : mounts_) ::umount(path.c_str());
+    undo_.clear();
+    mounts_.clear();
+  }
 
   static constexpr const char* kNames[] = {"quib.cfg", "quib.blt", "quib.inp", "quib.thm"};
   fs::path temp_, dir_, root_;
@@ -120,13 +128,9 @@ TEST_F(AllOrNone, ARenameRefusedHalfWayPutsBackTheFilesReplaced) {
       EXPECT_NE(text.find(" The files already replaced were put back."), std::string::npos) << text;
       EXPECT_TRUE(error.saved().empty());
     }
-    ExpectAllOld();
-    EXPECT_EQ(Names(), (std::vector<std::string>{"quib.blt", "quib.cfg", "quib.inp", "quib.thm"}));
+    ExpectUntouched();
     EXPECT_TRUE(store.List().empty());
-    if (!undo_.empty()) std::system(("chattr -a '" + blocked.string() + "'").c_str());
-    undo_.clear();
-    for (const fs::path& path : mounts_) ::umount(path.c_str());
-    mounts_.clear();
+    Unblock();
   }
 }
 
@@ -203,45 +207,6 @@ TEST_F(AllOrNone, AWriteInPlaceGoesOnlyIntoTheFilePrepared) {
   EXPECT_EQ(Read(temp_ / "linked.cfg"), "old quib.cfg\r\n");
 }
 
-// The program ends right after the second of four replacements. The set
-// says an Apply was under way: the next start finds which files it replaced
-// and its temporary files, and can put the folder back or keep it.
-TEST_F(AllOrNone, AnApplyCutOffBetweenReplacementsIsFoundAtTheNextStart) {
-  for (const bool putBack : {true, false}) {
-    SCOPED_TRACE(putBack);
-    for (const char* name : kNames) Put(name, std::string("old ") + name + "\r\n");
-    EXPECT_EQ(InChild([&]() -> std::string {
-                auto store = MakeStore();
-                save_set::PreparedSet prepared(NewFiles());
-                backups::SaveHooks hooks;
-                hooks.afterReplace = [](std::size_t i) {
-                  if (i == 1) ::_exit(0);  // as if the power went
-                };
-                backups::CommitWithBackup(prepared, store, hooks);
-                return "finished";
-              }),
-              "");
-    EXPECT_EQ(Names().size(), 6u);  // two temporary files left
-    auto store = MakeStore();
-    const auto unfinished = store.Unfinished();
-    ASSERT_EQ(unfinished.size(), 1u);
-    EXPECT_EQ(unfinished[0].replaced,
-              (std::vector<fs::path>{dir_ / "quib.cfg", dir_ / "quib.blt"}));
-    EXPECT_TRUE(unfinished[0].partly.empty());
-    EXPECT_EQ(unfinished[0].temps.size(), 2u);
-    if (putBack) {
-      store.PutBack(unfinished[0]);
-      ExpectAllOld();
-    } else {
-      store.Keep(unfinished[0]);
-      EXPECT_EQ(Read(dir_ / "quib.cfg"), "new quib.cfg");
-      EXPECT_EQ(Read(dir_ / "quib.inp"), "old quib.inp\r\n");
-    }
-    EXPECT_EQ(Names(), (std::vector<std::string>{"quib.blt", "quib.cfg", "quib.inp", "quib.thm"}));
-    EXPECT_TRUE(store.Unfinished().empty());
-  }
-}
-
 // The backup store is private and never reached through a link: folders
 // 0700 (an older 0755 one is tightened), a linked or another user's root,
 // folder or set refused by name with nothing saved, a planted link never
@@ -287,17 +252,16 @@ TEST_F(AllOrNone, TheBackupStoreIsPrivateAndFollowsNoLink) {
     std::function<void()> plant;
   };
   const fs::path key = store.Folder();
+  // Moves a folder away and leaves a link to it in its place.
+  auto linkAway = [&](const fs::path& folder, const char* real) {
+    return [&, folder, real] {
+      fs::rename(folder, temp_ / real);
+      fs::create_directory_symlink(temp_ / real, folder);
+    };
+  };
   const Case cases[] = {
-      {"linked root", root_,
-       [&] {
-         fs::rename(root_, temp_ / "real-root");
-         fs::create_directory_symlink(temp_ / "real-root", root_);
-       }},
-      {"linked folder", key,
-       [&] {
-         fs::rename(key, temp_ / "real-key");
-         fs::create_directory_symlink(temp_ / "real-key", key);
-       }},
+      {"linked root", root_, linkAway(root_, "real-root")},
+      {"linked folder", key, linkAway(key, "real-key")},
       {"another user's folder", key,
        [&] {
          fs::create_directories(key);
@@ -321,8 +285,7 @@ TEST_F(AllOrNone, TheBackupStoreIsPrivateAndFollowsNoLink) {
       EXPECT_EQ(text.rfind("Nothing was saved: ", 0), 0u) << text;
       EXPECT_NE(text.find("\"" + c.refused.string() + "\""), std::string::npos) << text;
     }
-    ExpectAllOld();
-    EXPECT_EQ(Names(), (std::vector<std::string>{"quib.blt", "quib.cfg", "quib.inp", "quib.thm"}));
+    ExpectUntouched();
   }
 }
 
