@@ -46,7 +46,19 @@ wine_session() {
   # One Wine server, with its services started here with their output going
   # nowhere (they outlive each program, and a test's output pipe would then
   # never close), ended when the script ends.
-  "$wineserver" -p >/dev/null 2>&1 </dev/null || true
   trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
-  "$wine" cmd /c exit >/dev/null 2>&1 </dev/null || true
+  # Making a prefix has been seen to stop half-way (no kernel32.dll, and
+  # every program then fails to start): such a prefix is made again.
+  local try
+  for try in 1 2 3; do
+    "$wineserver" -p >/dev/null 2>&1 </dev/null || true
+    "$wine" cmd /c exit >/dev/null 2>&1 </dev/null || true
+    [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ] && return 0
+    echo "the Wine prefix in $WINEPREFIX is incomplete; making it again ($try)" >&2
+    "$wineserver" -k >/dev/null 2>&1 || true
+    sleep 2
+    rm -rf "$WINEPREFIX"
+  done
+  echo "could not make a Wine prefix in $WINEPREFIX" >&2
+  exit 1
 }
