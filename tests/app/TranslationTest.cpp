@@ -208,8 +208,8 @@ TEST_P(TranslatedLayout, EveryPageAndDialogShowsItsWholeTexts) {
   EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslatedLayout,
-                         ::testing::Values("en", "de", "fr", "es", "pt_BR", "ja"));
+INSTANTIATE_TEST_SUITE_P(English, TranslatedLayout, ::testing::Values("en"));
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslatedLayout, ::testing::ValuesIn(language::kShipped));
 
 // Marks every text it is asked for with brackets around it.
 class MarkingTranslator : public QTranslator {
