@@ -1,6 +1,7 @@
 #include "app/ChangesDialog.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,6 +22,21 @@
 #include "store/ZIniReader.h"
 
 namespace {
+
+// The system's fixed-pitch font, so that the line numbers and the lines stay
+// in columns; where that font is missing and another takes its place (Wine
+// without its fonts, a sparse Linux system), the first fixed-pitch family
+// installed.
+QFont FixedPitchFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (QFontInfo(font).fixedPitch()) return font;
+  for (const QString& family : QFontDatabase::families()) {
+    if (!QFontDatabase::isFixedPitch(family) || QFontDatabase::isPrivateFamily(family)) continue;
+    font.setFamilies({family});
+    if (QFontInfo(font).fixedPitch()) return font;
+  }
+  return font;
+}
 
 // The files Apply writes, in the order it writes them.
 constexpr std::array<const char*, 5> kFileNames = {"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp",
@@ -199,7 +215,7 @@ TChangesForm::TChangesForm(QWidget* parent, Hooks hooks)
   edtDiff_->setAccessibleDescription(explanation->text());
   edtDiff_->setReadOnly(true);
   edtDiff_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  edtDiff_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  edtDiff_->setFont(FixedPitchFont());
   layout->addWidget(edtDiff_, 1);
 
   auto* buttons = new QHBoxLayout;

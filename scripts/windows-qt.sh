@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds Qt 6 (Core, Gui, Widgets, Test) for 64-bit Windows with MinGW-w64 from
-# Debian's own source package of the Qt the host tools come from, into a cache
-# folder outside the checkout. A second run reuses it while its stamp (version
-# and options) matches.
+# Builds Qt 6 (Core, Gui, Widgets, Test, and the TGA picture plugin of
+# qtimageformats) for 64-bit Windows with MinGW-w64 from Debian's own source
+# packages of the Qt the host tools come from, into a cache folder outside the
+# checkout. A second run reuses each part while its stamp (version and
+# options) matches.
 #   scripts/windows-qt.sh
 #   QUIB_QT_MINGW_DIR   where Qt goes
 #                       (default ~/.cache/quib-configurator-build/qt-6.4.2-mingw64)
@@ -49,16 +50,48 @@ options=(
 compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
 toolchain_sum=$(cat cmake/mingw-w64.cmake cmake/mingw-w64-qt.cmake | sha256sum | cut -c1-16)
 stamp="qtbase $host; mingw g++ $compiler; toolchain $toolchain_sum; ${options[*]}"
+cache=$(dirname "$prefix")
+source "$checkout/scripts/debian-source.sh"
+
+# The TGA reader (theme pictures may be TGA files) comes from qtimageformats,
+# built against the Qt above into the same folder; nothing else of it.
+build_imageformats() {
+  local formats formats_stamp work="$prefix.imageformats.work"
+  formats=$(dpkg-query -W -f='${Version}' qt6-image-formats-plugins 2>/dev/null || true)
+  [ -n "$formats" ] || formats="$version-1"
+  formats_stamp="qtimageformats $formats; tga only; $(cat "$prefix/quib-stamp.txt")"
+  if [ -f "$prefix/quib-imageformats-stamp.txt" ] &&
+    [ "$(cat "$prefix/quib-imageformats-stamp.txt")" = "$formats_stamp" ]; then
+    return 0
+  fi
+  rm -rf "$work"
+  debian_source qt6-imageformats "$formats" "$work" || die "no qtimageformats source, nothing built"
+  echo "windows-qt: building the TGA plugin of qtimageformats"
+  cmake -S "$work/src" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release \
+    -DFEATURE_tiff=OFF -DFEATURE_webp=OFF -DFEATURE_jasper=OFF -DFEATURE_mng=OFF \
+    -DFEATURE_wbmp=OFF -DFEATURE_icns=OFF -DFEATURE_tga=ON >"$work/configure.log" 2>&1 ||
+    {
+      tail -n 40 "$work/configure.log" >&2
+      die "configuring qtimageformats failed (whole log: $work/configure.log)"
+    }
+  cmake --build "$work/build" --parallel "$jobs" || die "building qtimageformats failed (folder kept: $work)"
+  cmake --install "$work/build" >/dev/null || die "installing qtimageformats into $prefix failed"
+  [ -f "$prefix/plugins/imageformats/qtga.dll" ] || die "qtimageformats built no TGA plugin"
+  echo "$formats_stamp" >"$prefix/quib-imageformats-stamp.txt"
+  rm -rf "$work"
+}
+
 if [ -f "$prefix/quib-stamp.txt" ] && [ "$(cat "$prefix/quib-stamp.txt")" = "$stamp" ]; then
+  build_imageformats
   echo "windows-qt: Qt $version for Windows is ready in $prefix"
   exit 0
 fi
 
-cache=$(dirname "$prefix")
 work="$prefix.work"
 mkdir -p "$cache"
 rm -rf "$work"
-source "$checkout/scripts/debian-source.sh"
 debian_source qt6-base "$host" "$work" || die "no Qt source, nothing built"
 
 # Qt remembers the tool chain file it was built with; a copy of ours beside
@@ -83,6 +116,7 @@ echo "windows-qt: building with $jobs jobs (about 25 minutes on 2 cores)"
 cmake --build "$work/build" --parallel "$jobs" || die "building Qt failed (folder kept: $work)"
 cmake --install "$work/build" >/dev/null || die "installing Qt into $prefix failed"
 echo "$stamp" >"$prefix/quib-stamp.txt"
-end=$(date +%s)
 rm -rf "$work"
+build_imageformats
+end=$(date +%s)
 echo "windows-qt: Qt $version for Windows built in $(((end - start) / 60)) min $(((end - start) % 60)) s, in $prefix"

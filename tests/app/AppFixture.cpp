@@ -21,7 +21,11 @@ QApplication& App() {
   static char name[] = "quib-tests";
   static char* argv[] = {name, nullptr};
   static QApplication* app = [] {
+#ifndef _WIN32
     qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    // On Windows the real platform: the suites run under Wine on a virtual
+    // display, and Wine does not pass QT_* variables to Windows programs.
     return new QApplication(argc, argv);
   }();
   return *app;
@@ -43,8 +47,8 @@ void CopyDir(const QString& from, const QString& to) {
 
 AppTest::AppTest() {
   App();
-  emuDir_ = temp_.path() + "/Quib Emulator/";
-  exeDir_ = temp_.path() + "/program/";
+  emuDir_ = Native(temp_.path() + "/Quib Emulator/");
+  exeDir_ = Native(temp_.path() + "/program/");
   CopyDir(QString(QUIB_SOURCE_DIR) + "/samples/emulator", emuDir_);
   QDir().mkpath(exeDir_);
   platform_.setExecutableDir(exeDir_);
@@ -70,6 +74,8 @@ AppTest::~AppTest() {
       qunsetenv(name);
   }
 }
+
+QString AppTest::Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 void AppTest::WriteIni(const QString& extraLines) {
   QString text = "[Settings]\r\nQuib path=" + emuDir_ + "\r\n";

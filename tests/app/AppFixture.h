@@ -26,10 +26,14 @@ class AppTest : public ::testing::Test {
   AppTest();
   ~AppTest() override;
 
-  // The emulator directory (with a trailing "/") and the program's folder.
+  // The emulator directory and the program's folder, with a trailing
+  // separator, written as the system writes paths ("\\" on Windows), which is
+  // how the program shows and stores them.
   QString EmuDir() const { return emuDir_; }
   QString ExeDir() const { return exeDir_; }
   QString IniPath() const { return exeDir_ + "Quib Configurator.ini"; }
+  // A path written with "/" as the system writes it.
+  static QString Native(const QString& path);
   // The per-user state folder of the run (XDG_STATE_HOME), with a trailing "/".
   QString StateDir() const { return stateDir_; }
   // Names the emulator directory in the program's settings file, with more

@@ -29,8 +29,7 @@ class ApplyTest : public AppTest {
   }
   // The backup store of the test's emulator folder, where the program keeps it.
   backups::Store StoreOf() const {
-    return backups::Store(StateDir().toStdString() + "quib-configurator/backups",
-                          EmuDir().toStdString());
+    return backups::Store(backups::DefaultRoot(), QFile::encodeName(EmuDir()).toStdString());
   }
 };
 

@@ -225,7 +225,7 @@ bool IsData(QWidget* w, const QString& text) {
   static const QRegularExpression noWords("^[^A-Za-z]*$");
   static const QRegularExpression valueOrFile(
       "^(\\d+x\\d+|\\.[a-z0-9]+|[A-Za-z0-9_ "
-      ".-]+\\.[A-Za-z0-9]{2,4}|https?:.*|mailto:.*|/.*|US\\$[0-9.]+)$");
+      ".-]+\\.[A-Za-z0-9]{2,4}|https?:.*|mailto:.*|/.*|[A-Za-z]:\\\\.*|US\\$[0-9.]+)$");
   if (noWords.match(text).hasMatch() || valueOrFile.match(text).hasMatch()) return true;
   // The program's and the builds' names, the emulator's languages, blitters
   // and themes, the files' values, people's and sites' names.

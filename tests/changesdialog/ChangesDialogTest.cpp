@@ -1,6 +1,7 @@
 // The Changes window and Restore, driven through the real widgets of the main
 // window on a copy of the sample emulator directory.
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeWidget>
+#include <filesystem>
 
 #include "app/ChangesDialog.h"
 #include "tests/app/AppFixture.h"
@@ -239,8 +241,9 @@ TEST_F(ChangesDialogTest, ApplyKeepsTheReplacedFilesAsASetAndPrunesAtTwenty) {
   auto sets = Store().List();
   ASSERT_EQ(sets.size(), 1u);
   // Under the state folder of the run, in a folder named after the directory.
-  EXPECT_EQ(QString::fromStdString(sets[0].folder.parent_path().parent_path().string()),
-            StateDir() + "quib-configurator/backups");
+  EXPECT_EQ(sets[0].folder.parent_path().parent_path(), backups::DefaultRoot());
+  EXPECT_EQ(backups::DefaultRoot().parent_path().parent_path(),
+            std::filesystem::path(QFile::encodeName(QDir::cleanPath(StateDir())).toStdString()));
   EXPECT_EQ(sets[0].folder.parent_path().filename().string().rfind("Quib Emulator-", 0), 0u);
   const auto kept = Store().Read(sets[0]);
   ASSERT_EQ(kept.size(), 5u);
