@@ -853,6 +853,189 @@ F3 &amp; F4</translation>
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>The backup holds none of the settings files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was replaced by another file while it was being saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Its old contents could not be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Its old contents are kept in &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows error %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the backup folder &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; from the backup. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved: someone else changed these files on disk just before they were to be replaced:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing can be backed up: %1 is not set, so there is no folder for backups.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot flush the backup folder &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; to back it up. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the backup file &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot name the backup folder &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open the lock file &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved: another Quib Configurator is saving the files in &quot;%1&quot; right now. Try again when it is done; files it changed meanwhile are then shown as changed on disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the files it would replace could not be backed up first.<byte value="xd"/>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1 The files already replaced were put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not all settings files were saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As they were: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may hold part of the new settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, too large for a settings file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GuiPage</name>
     <message>
         <source>... or fullscreen. Only works when
