@@ -30,36 +30,9 @@ TEST(StoreMessage, EnglishPutsEachArgumentInItsPlaceOnce) {
       {"no arguments", StoreMessage("It is a file."), "It is a file."},
       {"verbatim", V("Permission denied."), "Permission denied."},
       {"nothing", StoreMessage(), ""},
+      {"a list", QuotedList({"a", "b"}), "\"a\", \"b\""},
   };
   for (const Case& c : cases) EXPECT_EQ(c.message.English(), c.english) << c.name;
-}
-
-TEST(StoreMessage, AppendedPartsFollowInOrder) {
-  StoreMessage text;  // an empty start leaves nothing before the first part
-  text += StoreMessage("First %1.", {V("a")});
-  text += V("\r\n");
-  StoreMessage inner("Second %1.", {V("b")});
-  inner += V(" Tail.");
-  text += inner;
-  EXPECT_EQ(text.kind(), StoreMessage::Kind::Sequence);
-  EXPECT_EQ(text.parts().size(), 3u);
-  EXPECT_EQ(text.English(), "First a.\r\nSecond b. Tail.");
-  EXPECT_EQ(QuotedList({"a", "b", "c"}).English(), "\"a\", \"b\", \"c\"");
-  EXPECT_EQ(QuotedList({}).English(), "");
-}
-
-TEST(StoreMessage, AnErrorKeepsItsMessageThroughCopies) {
-  const StoreMessage message("Cannot lock \"%1\". %2", {V("lock"), V("Busy.")});
-  StoreError copy = [&] {
-    try {
-      throw StoreError(message);
-    } catch (const StoreError& error) {
-      return error;
-    }
-  }();
-  EXPECT_STREQ(copy.what(), "Cannot lock \"lock\". Busy.");
-  EXPECT_STREQ(copy.message().pattern(), message.pattern());
-  EXPECT_EQ(copy.message().English(), copy.what());
 }
 
 }  // namespace
