@@ -251,7 +251,7 @@ void TChangesForm::Refresh() {
   } catch (const std::exception& error) {
     diffs_.clear();
     edtDiff_->clear();
-    lblSummary_->setText(QString::fromLocal8Bit(error.what()));
+    lblSummary_->setText(ErrorText(error));
   }
 }
 
@@ -352,8 +352,7 @@ void TChangesForm::RestoreClick() {
   try {
     sets = hooks_.store().List();
   } catch (const std::exception& error) {
-    platform::Message(this, tr("Restore"), QString::fromLocal8Bit(error.what()),
-                      platform::Icon::Error);
+    platform::Message(this, tr("Restore"), ErrorText(error), platform::Icon::Error);
     return;
   }
   auto* form = new TRestoreForm(this, std::move(sets), [this](const backups::BackupSet& set) {
@@ -468,7 +467,9 @@ void RestoreBackupSet(TForm1& form, const backups::BackupSet& set) {
     for (const char* name : kFileNames)
       if (content.name == name) files.push_back({form.QuibFile(name), std::move(content.bytes)});
   }
-  if (files.empty()) throw backups::BackupError("The backup holds none of the settings files.");
+  if (files.empty())
+    throw backups::BackupError(
+        StoreMessage(QT_TRANSLATE_NOOP("Files", "The backup holds none of the settings files.")));
   backups::SaveWithBackup(std::move(files), store);
   form.UndoButtonClick();
 }

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 #include <span>
 #include <string>
 #include <string_view>
 
 class QComboBox;
+class StoreMessage;
 
 // Document text to QString.
 QString ToQ(std::string_view text);
@@ -23,3 +25,10 @@ void SetItems(QComboBox* combo, std::span<const std::string_view> captions);
 // Replaces a drop-down's items with values the files hold as they are
 // (resolutions, rates, extensions): shown as written, never translated.
 void SetValues(QComboBox* combo, std::span<const std::string_view> values);
+
+// A text the store composed (store/Message.h) in the window's language: its
+// patterns translated, the paths and the system's reasons in it as they are.
+QString Translated(const StoreMessage& message);
+// An error's text for the user: a store error's in the window's language,
+// any other's as what() says it.
+QString ErrorText(const std::exception& error);

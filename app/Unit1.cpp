@@ -23,6 +23,7 @@
 #include "app/PageControl.h"
 #include "app/ProgramSettings.h"
 #include "app/Recovery.h"
+#include "app/Text.h"
 #include "app/WindowKeys.h"
 #include "controls/Accessible.h"
 
@@ -202,7 +203,7 @@ platform::Answer TForm1::Message(const QString& caption, const QString& text, pl
 }
 
 void TForm1::ShowException(const std::exception& error) {
-  QString text = QString::fromLocal8Bit(error.what());
+  QString text = ErrorText(error);
   if (!text.isEmpty() && !text.endsWith('.')) text += '.';
   Message("Quib Configurator", text, platform::Icon::Error);
 }

@@ -24,7 +24,7 @@ lupdate=$(command -v lupdate || true)
 [ -n "$lupdate" ] || lupdate=/usr/lib/qt6/bin/lupdate
 [ -x "$lupdate" ] || { echo "lupdate not found (Debian: qt6-l10n-tools)" >&2; exit 1; }
 
-sources=(app themes blitters controls platform resources)
+sources=(app themes blitters controls platform resources store)
 run_lupdate() {  # run_lupdate [-no-obsolete] <ts files...>
   "$lupdate" -silent -I . -locations none -extensions cpp,h,ui "${sources[@]}" "$@"
 }

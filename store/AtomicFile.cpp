@@ -62,8 +62,6 @@ int Overwrite(int fd, std::string_view bytes) {
   return 0;
 }
 
-const char kNotRegularReason[] = "It is not a regular file.";
-
 // Opens a new file named like «.quib.cfg.XXXXXX» beside the target, never
 // through a symbolic link. The mode goes through the process's umask as for
 // any new file; the umask itself is left alone. Returns the descriptor or -1
@@ -133,7 +131,10 @@ bool CopyAttributes([[maybe_unused]] const std::filesystem::path& from, [[maybe_
 #endif
 }
 
-const char kSwappedReason[] = "It was replaced by another file while it was being saved.";
+StoreMessage SwappedReason() {
+  return StoreMessage(
+      QT_TRANSLATE_NOOP("Files", "It was replaced by another file while it was being saved."));
+}
 
 }  // namespace
 
@@ -148,11 +149,11 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
   struct stat existing {};
   const bool exists = ::stat(target_.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode))
-    throw FileError(FileError::Kind::Create, name, SystemReason(EISDIR));
+    throw FileError(FileError::Kind::Create, name, SystemMessage(EISDIR));
   if (exists && !S_ISREG(existing.st_mode))
-    throw FileError(FileError::Kind::Create, name, kNotRegularReason);
+    throw FileError(FileError::Kind::Create, name, NotRegularFile());
   if (exists && ::access(target_.c_str(), W_OK) != 0)
-    throw FileError(FileError::Kind::Create, name, SystemReason(errno));
+    throw FileError(FileError::Kind::Create, name, SystemMessage(errno));
 
   // The temporary file: a hidden name beside the target, private until it
   // has the old file's owner and mode. A folder that takes no new files
@@ -160,15 +161,15 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
   std::string tempName;
   int fd = MakeTemporary(dir, target_, exists ? 0600 : 0666, tempName);
   if (fd < 0 && !(exists && (errno == EACCES || errno == EPERM)))
-    throw FileError(FileError::Kind::Create, name, SystemReason(errno));
+    throw FileError(FileError::Kind::Create, name, SystemMessage(errno));
   if (fd < 0) tempName.clear();
 
-  auto fail = [&](int err, const std::string& reason = {}) {
+  auto fail = [&](int err, const StoreMessage& reason = {}) {
     if (fd >= 0) {
       ::close(fd);
       ::unlink(tempName.c_str());
     }
-    throw FileError(FileError::Kind::Create, name, reason.empty() ? SystemReason(err) : reason);
+    throw FileError(FileError::Kind::Create, name, reason.empty() ? SystemMessage(err) : reason);
   };
 
   // A replacement must be the old file's equal: same owner and group (the
@@ -203,7 +204,7 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
     try {
       old = ReadFileBytes(target_);
     } catch (const FileError& error) {
-      fail(0, error.reason());
+      fail(0, error.reasonMessage());
     }
     if (fd >= 0) {
       if (::fchmod(fd, 0600) != 0) fail(errno);
@@ -231,7 +232,7 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
     if (fd >= 0 && ::close(fd) != 0) {
       const int err = errno;
       ::unlink(tempName.c_str());
-      throw FileError(FileError::Kind::Create, name, SystemReason(err));
+      throw FileError(FileError::Kind::Create, name, SystemMessage(err));
     }
     inPlace_ = true;
     bytes_.assign(bytes);
@@ -247,7 +248,7 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
   if (::close(fd) != 0) {
     const int err = errno;
     ::unlink(tempName.c_str());
-    throw FileError(FileError::Kind::Create, name, SystemReason(err));
+    throw FileError(FileError::Kind::Create, name, SystemMessage(err));
   }
   temp_ = tempName;
 }
@@ -260,7 +261,7 @@ void PendingFile::Commit() {
     if (::rename(temp_.c_str(), target_.c_str()) != 0) {
       const int err = errno;
       Discard();
-      throw FileError(FileError::Kind::Create, path_.string(), SystemReason(err));
+      throw FileError(FileError::Kind::Create, path_.string(), SystemMessage(err));
     }
     temp_.clear();
     // The new name reaches the disk with the folder; the file is replaced
@@ -291,7 +292,7 @@ void PendingFile::Commit() {
     if (fd >= 0) ::close(fd);
     Discard();
     throw FileError(FileError::Kind::Create, path_.string(),
-                    err != 0 ? SystemReason(err) : kSwappedReason);
+                    err != 0 ? SystemMessage(err) : SwappedReason());
   }
   err = Overwrite(fd, bytes_);
   if (err == 0) {
@@ -312,11 +313,15 @@ void PendingFile::Commit() {
   }
   const bool restored = fd >= 0 && Overwrite(fd, old_) == 0;
   if (fd >= 0) ::close(fd);
-  std::string reason = SystemReason(err);
+  StoreMessage reason = SystemMessage(err);
   if (!restored) {
     damaged_ = true;
-    reason += temp_.empty() ? std::string(" Its old contents could not be put back.")
-                            : " Its old contents are kept in \"" + temp_.string() + "\".";
+    reason =
+        temp_.empty()
+            ? StoreMessage(QT_TRANSLATE_NOOP("Files", "%1 Its old contents could not be put back."),
+                           {reason})
+            : StoreMessage(QT_TRANSLATE_NOOP("Files", "%1 Its old contents are kept in \"%2\"."),
+                           {reason, StoreMessage::Verbatim(temp_.string())});
     temp_.clear();
   }
   Discard();

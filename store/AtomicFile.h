@@ -11,6 +11,8 @@
 #include <system_error>
 #include <utility>
 
+#include "store/Message.h"
+
 namespace atomic_file {
 
 // A temporary file, written and flushed, waiting to replace its target.
@@ -82,6 +84,9 @@ inline std::string SystemReason(int err) {
   if (!text.empty() && text.back() != '.') text += '.';
   return text;
 }
+
+// The same, as a message: the system's words are shown as they are.
+inline StoreMessage SystemMessage(int err) { return StoreMessage::Verbatim(SystemReason(err)); }
 
 // Moving hands the temporary file over; the moved-from one owns nothing.
 inline PendingFile::PendingFile(PendingFile&& other) noexcept

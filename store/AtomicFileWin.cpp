@@ -21,8 +21,8 @@ namespace atomic_file {
 namespace {
 
 // The system's text for a Windows error code, on one line, ending in a full
-// stop.
-std::string WindowsReason(DWORD code) {
+// stop; shown as the system gives it.
+StoreMessage WindowsMessage(DWORD code) {
   char* buffer = nullptr;
   const DWORD length = ::FormatMessageA(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -31,13 +31,15 @@ std::string WindowsReason(DWORD code) {
   if (buffer != nullptr) ::LocalFree(buffer);
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
     text.pop_back();
-  if (text.empty()) text = "Windows error " + std::to_string(code);
+  if (text.empty())
+    return StoreMessage(QT_TRANSLATE_NOOP("Files", "Windows error %1."),
+                        {StoreMessage::Verbatim(std::to_string(code))});
   if (text.back() != '.') text += '.';
-  return text;
+  return StoreMessage::Verbatim(std::move(text));
 }
 
 [[noreturn]] void Fail(const std::filesystem::path& path, DWORD code) {
-  throw FileError(FileError::Kind::Create, native_file::DisplayName(path), WindowsReason(code));
+  throw FileError(FileError::Kind::Create, native_file::DisplayName(path), WindowsMessage(code));
 }
 
 // The file a save replaces: the target of a symbolic link (followed through
@@ -141,7 +143,8 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
       try {
         old_ = ReadFileBytes(target_);
       } catch (const FileError& error) {
-        throw FileError(FileError::Kind::Create, native_file::DisplayName(path_), error.reason());
+        throw FileError(FileError::Kind::Create, native_file::DisplayName(path_),
+                        error.reasonMessage());
       }
       inPlace_ = true;
       bytes_.assign(bytes);
@@ -187,9 +190,11 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
 
 namespace {
 
-// Names the copy that holds a file's old contents, for a message.
-std::string KeptIn(const std::filesystem::path& copy) {
-  return " Its old contents are kept in \"" + native_file::DisplayName(copy) + "\".";
+// The reason a file was not saved, naming the copy that holds its old
+// contents.
+StoreMessage KeptIn(StoreMessage reason, const std::filesystem::path& copy) {
+  return StoreMessage(QT_TRANSLATE_NOOP("Files", "%1 Its old contents are kept in \"%2\"."),
+                      {std::move(reason), StoreMessage::Verbatim(native_file::DisplayName(copy))});
 }
 
 }  // namespace
@@ -213,7 +218,8 @@ void PendingFile::Commit() {
       ::CloseHandle(file);
       Discard();
       throw FileError(FileError::Kind::Create, native_file::DisplayName(path_),
-                      "It was replaced by another file while it was being saved.");
+                      StoreMessage(QT_TRANSLATE_NOOP(
+                          "Files", "It was replaced by another file while it was being saved.")));
     }
     const DWORD code = Overwrite(file, bytes_);
     if (code == 0) {
@@ -221,10 +227,10 @@ void PendingFile::Commit() {
       Discard();
       return;
     }
-    std::string reason = WindowsReason(code);
+    StoreMessage reason = WindowsMessage(code);
     if (Overwrite(file, old_) != 0) {
       damaged_ = true;
-      reason += KeptIn(temp_);
+      reason = KeptIn(std::move(reason), temp_);
       temp_.clear();
     }
     ::CloseHandle(file);
@@ -269,7 +275,7 @@ void PendingFile::Commit() {
     // target gone) the old file is put back under its name.
     if (!RecoverFailedReplace(target_, backup)) {
       damaged_ = true;
-      const std::string reason = WindowsReason(code) + KeptIn(backup);
+      const StoreMessage reason = KeptIn(WindowsMessage(code), backup);
       Discard();
       throw FileError(FileError::Kind::Create, native_file::DisplayName(path_), reason);
     }

@@ -49,7 +49,12 @@ fs::path FromUtf8(std::string_view text) {
   return fs::path(std::u8string(text.begin(), text.end()));
 }
 
-std::string Quoted(const fs::path& path) { return "\"" + native_file::DisplayName(path) + "\""; }
+// A path as messages show it.
+StoreMessage Shown(const fs::path& path) {
+  return StoreMessage::Verbatim(native_file::DisplayName(path));
+}
+
+StoreMessage QuotedPath(const fs::path& path) { return Quoted(native_file::DisplayName(path)); }
 
 // ---------------------------------------------------------------------------
 // Folders of the store, reached without following a symbolic link: on POSIX
@@ -76,17 +81,61 @@ struct Dir {
 #endif
 };
 
-[[noreturn]] void RefuseLink(const fs::path& path, const char* what) {
-  throw BackupError(std::string("The backup ") + what + " " + Quoted(path) +
-                    " is a symbolic link. Backups are never kept or read through one: remove "
-                    "it, or move it away, and try again.");
+// What of the store a message names.
+enum class Part { Folder, Set, File };
+
+[[noreturn]] void RefuseLink(const fs::path& path, Part part) {
+  const char* pattern =
+      part == Part::Folder
+          ? QT_TRANSLATE_NOOP("Files",
+                              "The backup folder \"%1\" is a symbolic link. Backups are never "
+                              "kept or read through one: remove it, or move it away, and try "
+                              "again.")
+      : part == Part::Set
+          ? QT_TRANSLATE_NOOP("Files",
+                              "The backup set \"%1\" is a symbolic link. Backups are never kept "
+                              "or read through one: remove it, or move it away, and try again.")
+          : QT_TRANSLATE_NOOP("Files",
+                              "The backup file \"%1\" is a symbolic link. Backups are never kept "
+                              "or read through one: remove it, or move it away, and try again.");
+  throw BackupError(StoreMessage(pattern, {Shown(path)}));
 }
 
-[[noreturn, maybe_unused]] void RefuseOwner(const fs::path& path, const char* what) {
-  throw BackupError(std::string("The backup ") + what + " " + Quoted(path) +
-                    " belongs to another user. Backups are kept only in folders of your own: "
-                    "remove it, or move it away, and try again.");
+[[noreturn, maybe_unused]] void RefuseOwner(const fs::path& path, Part part) {
+  const char* pattern =
+      part == Part::Folder
+          ? QT_TRANSLATE_NOOP("Files",
+                              "The backup folder \"%1\" belongs to another user. Backups are "
+                              "kept only in folders of your own: remove it, or move it away, and "
+                              "try again.")
+      : part == Part::Set
+          ? QT_TRANSLATE_NOOP("Files",
+                              "The backup set \"%1\" belongs to another user. Backups are kept "
+                              "only in folders of your own: remove it, or move it away, and try "
+                              "again.")
+          : QT_TRANSLATE_NOOP("Files",
+                              "The backup file \"%1\" belongs to another user. Backups are kept "
+                              "only in folders of your own: remove it, or move it away, and try "
+                              "again.");
+  throw BackupError(StoreMessage(pattern, {Shown(path)}));
 }
+
+// A backup folder that could not be made or opened, and why.
+BackupError FolderError(bool create, const fs::path& path, StoreMessage reason) {
+  return BackupError(
+      StoreMessage(create ? QT_TRANSLATE_NOOP("Files", "Cannot create the backup folder \"%1\". %2")
+                          : QT_TRANSLATE_NOOP("Files", "Cannot open the backup folder \"%1\". %2"),
+                   {Shown(path), std::move(reason)}));
+}
+
+// A file of the backup that could not be read, and why.
+BackupError ReadError(const fs::path& path, StoreMessage reason) {
+  return BackupError(
+      StoreMessage(QT_TRANSLATE_NOOP("Files", "Cannot read \"%1\" from the backup. %2"),
+                   {Shown(path), std::move(reason)}));
+}
+
+using atomic_file::SystemMessage;
 
 #ifndef _WIN32
 
@@ -94,13 +143,12 @@ struct Dir {
 // path itself without a parent): never through a symbolic link, only the
 // user's own, made private if it is not. Returns a Dir without fd when it
 // does not exist and create is false.
-Dir OpenFolder(const Dir* parent, const fs::path& name, bool create, const char* what = "folder") {
+Dir OpenFolder(const Dir* parent, const fs::path& name, bool create, Part what = Part::Folder) {
   Dir dir;
   dir.path = parent != nullptr ? parent->path / name : name;
   const int at = parent != nullptr ? parent->fd : AT_FDCWD;
   if (create && ::mkdirat(at, name.c_str(), 0700) != 0 && errno != EEXIST)
-    throw BackupError("Cannot create the backup folder " + Quoted(dir.path) + ". " +
-                      atomic_file::SystemReason(errno));
+    throw FolderError(true, dir.path, SystemMessage(errno));
   dir.fd = ::openat(at, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
   if (dir.fd < 0) {
     const int err = errno;
@@ -108,14 +156,10 @@ Dir OpenFolder(const Dir* parent, const fs::path& name, bool create, const char*
     if (::fstatat(at, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(info.st_mode))
       RefuseLink(dir.path, what);
     if (err == ENOENT && !create) return dir;
-    throw BackupError(std::string(create ? "Cannot create" : "Cannot open") +
-                      " the backup folder " + Quoted(dir.path) + ". " +
-                      atomic_file::SystemReason(err));
+    throw FolderError(create, dir.path, SystemMessage(err));
   }
   struct stat info {};
-  if (::fstat(dir.fd, &info) != 0)
-    throw BackupError("Cannot open the backup folder " + Quoted(dir.path) + ". " +
-                      atomic_file::SystemReason(errno));
+  if (::fstat(dir.fd, &info) != 0) throw FolderError(false, dir.path, SystemMessage(errno));
   if (info.st_uid != ::geteuid()) RefuseOwner(dir.path, what);
   if ((info.st_mode & 077) != 0) ::fchmod(dir.fd, info.st_mode & 07700);
   return dir;
@@ -183,33 +227,30 @@ std::string ReadIn(const Dir& dir, const std::string& name) {
   const fs::path path = dir.path / name;
   const int fd = ::openat(dir.fd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    if (errno == ELOOP) RefuseLink(path, "file");
-    throw BackupError("Cannot read " + Quoted(path) + " from the backup. " +
-                      atomic_file::SystemReason(errno));
+    if (errno == ELOOP) RefuseLink(path, Part::File);
+    throw ReadError(path, SystemMessage(errno));
   }
   struct stat info {};
-  auto fail = [&](const std::string& reason) {
+  auto fail = [&](StoreMessage reason) {
     ::close(fd);
-    throw BackupError("Cannot read " + Quoted(path) + " from the backup. " + reason);
+    throw ReadError(path, std::move(reason));
   };
-  if (::fstat(fd, &info) != 0) fail(atomic_file::SystemReason(errno));
+  if (::fstat(fd, &info) != 0) fail(SystemMessage(errno));
   if (info.st_uid != ::geteuid()) {
     ::close(fd);
-    RefuseOwner(path, "file");
+    RefuseOwner(path, Part::File);
   }
-  if (!S_ISREG(info.st_mode)) fail("It is not a regular file.");
-  if (static_cast<std::uint64_t>(info.st_size) > kMaxSettingsFileBytes)
-    fail("It is larger than 256 MB, too large for a settings file.");
+  if (!S_ISREG(info.st_mode)) fail(NotRegularFile());
+  if (static_cast<std::uint64_t>(info.st_size) > kMaxSettingsFileBytes) fail(TooLargeFile());
   std::string bytes;
   char buffer[65536];
   for (;;) {
     const ssize_t got = ::read(fd, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0) fail(atomic_file::SystemReason(errno));
+    if (got < 0) fail(SystemMessage(errno));
     if (got == 0) break;
     bytes.append(buffer, static_cast<std::size_t>(got));
-    if (bytes.size() > kMaxSettingsFileBytes)
-      fail("It is larger than 256 MB, too large for a settings file.");
+    if (bytes.size() > kMaxSettingsFileBytes) fail(TooLargeFile());
   }
   ::close(fd);
   return bytes;
@@ -258,8 +299,7 @@ void MakeParents(const fs::path& path) {
   if (path.empty() || fs::exists(path, ec)) return;
   MakeParents(path.parent_path());
   if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
-    throw BackupError("Cannot create the backup folder " + Quoted(path) + ". " +
-                      atomic_file::SystemReason(errno));
+    throw FolderError(true, path, SystemMessage(errno));
 }
 
 #else  // _WIN32
@@ -269,24 +309,25 @@ bool IsLink(const fs::path& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-Dir OpenFolder(const Dir* parent, const fs::path& name, bool create, const char* what = "folder") {
+Dir OpenFolder(const Dir* parent, const fs::path& name, bool create, Part what = Part::Folder) {
   Dir dir;
   dir.path = parent != nullptr ? parent->path / name : name;
   if (IsLink(dir.path)) RefuseLink(dir.path, what);
   if (create && !::CreateDirectoryW(dir.path.c_str(), nullptr) &&
       ::GetLastError() != ERROR_ALREADY_EXISTS)
-    throw BackupError("Cannot create the backup folder " + Quoted(dir.path) + ". " +
-                      std::system_category().message(static_cast<int>(::GetLastError())));
+    throw FolderError(
+        true, dir.path,
+        StoreMessage::Verbatim(std::system_category().message(static_cast<int>(::GetLastError()))));
   const DWORD attributes = ::GetFileAttributesW(dir.path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     if (!create) dir.path.clear();
     if (!create) return dir;
-    throw BackupError("Cannot open the backup folder " + Quoted(dir.path) + ".");
+    throw BackupError(StoreMessage(
+        QT_TRANSLATE_NOOP("Files", "Cannot open the backup folder \"%1\"."), {Shown(dir.path)}));
   }
   if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) RefuseLink(dir.path, what);
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
-    throw BackupError(std::string(create ? "Cannot create" : "Cannot open") +
-                      " the backup folder " + Quoted(dir.path) + ". It is a file.");
+    throw FolderError(create, dir.path, StoreMessage(QT_TRANSLATE_NOOP("Files", "It is a file.")));
   return dir;
 }
 
@@ -330,11 +371,11 @@ int WriteNew(const Dir& dir, const std::string& name, std::string_view bytes) {
 
 std::string ReadIn(const Dir& dir, const std::string& name) {
   const fs::path path = dir.path / name;
-  if (IsLink(path)) RefuseLink(path, "file");
+  if (IsLink(path)) RefuseLink(path, Part::File);
   try {
     return ReadFileBytes(path);
   } catch (const FileError& error) {
-    throw BackupError("Cannot read " + Quoted(path) + " from the backup. " + error.reason());
+    throw ReadError(path, error.reasonMessage());
   }
 }
 
@@ -356,8 +397,7 @@ int Flush(const Dir&) { return 0; }
 void MakeParents(const fs::path& path) {
   std::error_code ec;
   fs::create_directories(path, ec);
-  if (ec)
-    throw BackupError("Cannot create the backup folder " + Quoted(path) + ". " + ec.message());
+  if (ec) throw FolderError(true, path, StoreMessage::Verbatim(ec.message()));
 }
 
 #endif
@@ -431,7 +471,7 @@ BackupSet Describe(const Dir& store, const std::string& name, const SetName& par
   set.folder = store.path / name;
   set.sequence = parsed.sequence;
   set.stamp = parsed.stamp;
-  const Dir dir = OpenFolder(&store, name, false, "set");
+  const Dir dir = OpenFolder(&store, name, false, Part::Set);
   for (const std::string& file : Names(dir)) {
     // The record and the mark of an Apply are not files of the set.
     if (file.empty() || file[0] == '.' || KindOf(dir, file) != Kind::File) continue;
@@ -537,10 +577,13 @@ void RemoveTemporary(const fs::path& temp) {
 
 ChangedOnDiskError::ChangedOnDiskError(std::vector<fs::path> files)
     : BackupError([&] {
-        std::string text =
-            "Nothing was saved: someone else changed these files on disk just before they were "
-            "to be replaced:";
-        for (const fs::path& file : files) text += "\r" + Quoted(file);
+        StoreMessage text(QT_TRANSLATE_NOOP("Files",
+                                            "Nothing was saved: someone else changed these files "
+                                            "on disk just before they were to be replaced:"));
+        for (const fs::path& file : files) {
+          text += StoreMessage::Verbatim("\r");
+          text += QuotedPath(file);
+        }
         return text;
       }()),
       files_(std::move(files)) {}
@@ -552,20 +595,27 @@ std::string BackupSet::DisplayTime() const {
          stamp.substr(17, 2) + " UTC";
 }
 
+namespace {
+
+BackupError NoFolderForBackups(const char* variable) {
+  return BackupError(StoreMessage(
+      QT_TRANSLATE_NOOP(
+          "Files", "Nothing can be backed up: %1 is not set, so there is no folder for backups."),
+      {StoreMessage::Verbatim(variable)}));
+}
+
+}  // namespace
+
 fs::path DefaultRoot() {
 #ifdef _WIN32
   const wchar_t* local = ::_wgetenv(L"LOCALAPPDATA");
-  if (local == nullptr || *local == L'\0')
-    throw BackupError(
-        "Nothing can be backed up: LOCALAPPDATA is not set, so there is no folder for backups.");
+  if (local == nullptr || *local == L'\0') throw NoFolderForBackups("LOCALAPPDATA");
   return fs::path(local) / "Quib Configurator" / "backups";
 #else
   const char* state = std::getenv("XDG_STATE_HOME");
   if (state != nullptr && *state == '/') return fs::path(state) / "quib-configurator" / "backups";
   const char* home = std::getenv("HOME");
-  if (home == nullptr || *home == '\0')
-    throw BackupError(
-        "Nothing can be backed up: HOME is not set, so there is no folder for backups.");
+  if (home == nullptr || *home == '\0') throw NoFolderForBackups("HOME");
   return fs::path(home) / ".local" / "state" / "quib-configurator" / "backups";
 #endif
 }
@@ -602,12 +652,28 @@ Store::Store(const fs::path& root, const fs::path& emulatorDir)
 
 namespace {
 
+BackupError FlushError(const fs::path& folder, int err) {
+  return BackupError(
+      StoreMessage(QT_TRANSLATE_NOOP("Files", "Cannot flush the backup folder \"%1\". %2"),
+                   {Shown(folder), SystemMessage(err)}));
+}
+
+BackupError WriteError(const fs::path& file, int err) {
+  return BackupError(StoreMessage(QT_TRANSLATE_NOOP("Files", "Cannot write \"%1\". %2"),
+                                  {Shown(file), SystemMessage(err)}));
+}
+
+BackupError MissingSet(const BackupSet& set) {
+  return BackupError(StoreMessage(QT_TRANSLATE_NOOP("Files", "The backup set \"%1\" is missing."),
+                                  {Shown(set.folder)}));
+}
+
 // The root and the store's folder, made private and checked on the way.
 Dir OpenStore(const fs::path& root, const fs::path& folder, bool create) {
   if (create) MakeParents(root.parent_path());
-  Dir top = OpenFolder(nullptr, root, create, "folder");
+  Dir top = OpenFolder(nullptr, root, create, Part::Folder);
   if (!Exists(top)) return top;
-  return OpenFolder(&top, folder.filename(), create, "folder");
+  return OpenFolder(&top, folder.filename(), create, Part::Folder);
 }
 
 }  // namespace
@@ -630,7 +696,7 @@ BackupSet Store::Create(const std::vector<fs::path>& files,
   const std::string name = SetFolderName(sequence, stamp);
   const std::string partialName = name + kPartial;
 
-  const Dir partial = OpenFolder(&store, partialName, true, "set");
+  const Dir partial = OpenFolder(&store, partialName, true, Part::Set);
   try {
     std::vector<fs::path> changed;
     for (const fs::path& file : files) {
@@ -643,7 +709,9 @@ BackupSet Store::Create(const std::vector<fs::path>& files,
       try {
         bytes = ReadFileBytes(file);
       } catch (const FileError& error) {
-        throw BackupError("Cannot read " + Quoted(file) + " to back it up. " + error.reason());
+        throw BackupError(
+            StoreMessage(QT_TRANSLATE_NOOP("Files", "Cannot read \"%1\" to back it up. %2"),
+                         {Shown(file), error.reasonMessage()}));
       }
       // The last look before replacing: the file must still be as loaded.
       if (loaded != nullptr) {
@@ -653,24 +721,23 @@ BackupSet Store::Create(const std::vector<fs::path>& files,
           changed.push_back(file);
       }
       if (const int err = WriteNew(partial, file.filename().string(), bytes); err != 0)
-        throw BackupError("Cannot write the backup file " + Quoted(partial.path / file.filename()) +
-                          ". " + atomic_file::SystemReason(err));
+        throw BackupError(
+            StoreMessage(QT_TRANSLATE_NOOP("Files", "Cannot write the backup file \"%1\". %2"),
+                         {Shown(partial.path / file.filename()), SystemMessage(err)}));
     }
     if (!changed.empty()) throw ChangedOnDiskError(std::move(changed));
-    if (const int err = Flush(partial); err != 0)
-      throw BackupError("Cannot flush the backup folder " + Quoted(partial.path) + ". " +
-                        atomic_file::SystemReason(err));
+    if (const int err = Flush(partial); err != 0) throw FlushError(partial.path, err);
     if (const int err = RenameIn(store, partialName, name); err != 0)
-      throw BackupError("Cannot name the backup folder " + Quoted(store.path / name) + ". " +
-                        atomic_file::SystemReason(err));
+      throw BackupError(
+          StoreMessage(QT_TRANSLATE_NOOP("Files", "Cannot name the backup folder \"%1\". %2"),
+                       {Shown(store.path / name), SystemMessage(err)}));
   } catch (...) {
     RemoveIn(store, partialName);
     throw;
   }
   if (const int err = Flush(store); err != 0) {
     RemoveIn(store, name);
-    throw BackupError("Cannot flush the backup folder " + Quoted(store.path) + ". " +
-                      atomic_file::SystemReason(err));
+    throw FlushError(store.path, err);
   }
   return Describe(store, name, SetName{sequence, stamp});
 }
@@ -708,7 +775,7 @@ void Store::Prune(std::size_t keep, const BackupSet* made) noexcept {
     const std::vector<BackupSet> sets = List();
     std::size_t kept = 0;
     for (const BackupSet& set : sets) {
-      const Dir dir = OpenFolder(&store, set.folder.filename(), false, "set");
+      const Dir dir = OpenFolder(&store, set.folder.filename(), false, Part::Set);
       const bool unfinished =
           KindOf(dir, kApplyRecord) != Kind::None && KindOf(dir, kFinishedMark) == Kind::None;
       if ((made != nullptr && set.folder == made->folder) || unfinished) continue;
@@ -735,10 +802,9 @@ void Store::Prune(std::size_t keep, const BackupSet* made) noexcept {
 
 std::vector<Store::Content> Store::Read(const BackupSet& set) const {
   const Dir store = OpenStore(root_, folder_, false);
-  if (!Exists(store) || set.folder.parent_path() != folder_)
-    throw BackupError("The backup set " + Quoted(set.folder) + " is missing.");
-  const Dir dir = OpenFolder(&store, set.folder.filename(), false, "set");
-  if (!Exists(dir)) throw BackupError("The backup set " + Quoted(set.folder) + " is missing.");
+  if (!Exists(store) || set.folder.parent_path() != folder_) throw MissingSet(set);
+  const Dir dir = OpenFolder(&store, set.folder.filename(), false, Part::Set);
+  if (!Exists(dir)) throw MissingSet(set);
   std::vector<Content> contents;
   for (const SetFile& file : set.files) contents.push_back({file.name, ReadIn(dir, file.name)});
   return contents;
@@ -761,23 +827,19 @@ void Store::RecordApply(const BackupSet& set, const save_set::PreparedSet& prepa
     if (!prepared.file(i).temp().empty())
       text += "temp " + PathField(prepared.file(i).temp()) + "\n";
   const Dir store = OpenStore(root_, folder_, false);
-  const Dir dir = OpenFolder(&store, set.folder.filename(), false, "set");
+  const Dir dir = OpenFolder(&store, set.folder.filename(), false, Part::Set);
   int err = Exists(dir) ? WriteNew(dir, kApplyRecord, text) : ENOENT;
   if (err == 0) err = Flush(dir);
-  if (err != 0)
-    throw BackupError("Cannot write " + Quoted(set.folder / kApplyRecord) + ". " +
-                      atomic_file::SystemReason(err));
+  if (err != 0) throw WriteError(set.folder / kApplyRecord, err);
 }
 
 void Store::MarkFinished(const BackupSet& set) {
   const Dir store = OpenStore(root_, folder_, false);
-  const Dir dir = OpenFolder(&store, set.folder.filename(), false, "set");
+  const Dir dir = OpenFolder(&store, set.folder.filename(), false, Part::Set);
   int err = Exists(dir) ? WriteNew(dir, kFinishedMark, "") : ENOENT;
   if (err == EEXIST) err = 0;
   if (err == 0) err = Flush(dir);
-  if (err != 0)
-    throw BackupError("Cannot write " + Quoted(set.folder / kFinishedMark) + ". " +
-                      atomic_file::SystemReason(err));
+  if (err != 0) throw WriteError(set.folder / kFinishedMark, err);
 }
 
 std::vector<UnfinishedApply> Store::Unfinished() const {
@@ -785,7 +847,7 @@ std::vector<UnfinishedApply> Store::Unfinished() const {
   const Dir store = OpenStore(root_, folder_, false);
   if (!Exists(store)) return found;
   for (const BackupSet& set : List()) {
-    const Dir dir = OpenFolder(&store, set.folder.filename(), false, "set");
+    const Dir dir = OpenFolder(&store, set.folder.filename(), false, Part::Set);
     if (KindOf(dir, kApplyRecord) != Kind::File || KindOf(dir, kFinishedMark) != Kind::None)
       continue;
     const std::optional<Record> record = ParseRecord(ReadIn(dir, kApplyRecord));
@@ -832,8 +894,9 @@ void Store::PutBack(const UnfinishedApply& apply) {
   for (const fs::path& path : made) {
     std::error_code ec;
     if (!fs::remove(path, ec) && ec)
-      throw BackupError("Cannot remove " + Quoted(path) + ", which that Apply made. " +
-                        ec.message());
+      throw BackupError(StoreMessage(
+          QT_TRANSLATE_NOOP("Files", "Cannot remove \"%1\", which that Apply made. %2"),
+          {Shown(path), StoreMessage::Verbatim(ec.message())}));
   }
   Keep(apply);
 }
@@ -846,23 +909,36 @@ void Store::Keep(const UnfinishedApply& apply) {
 // ---------------------------------------------------------------------------
 // One saver at a time
 
+namespace {
+
+[[maybe_unused]] BackupError LockFileError(const fs::path& path, StoreMessage reason) {
+  return BackupError(
+      StoreMessage(QT_TRANSLATE_NOOP("Files", "Cannot open the lock file \"%1\". %2"),
+                   {Shown(path), std::move(reason)}));
+}
+
+}  // namespace
+
 SaveLock::SaveLock(const Store& store, std::chrono::milliseconds wait) {
   const auto until = std::chrono::steady_clock::now() + wait;
   const Dir folder = OpenStore(store.Folder().parent_path(), store.Folder(), true);
   const fs::path path = folder.path / kLockName;
   auto busy = [&] {
-    return BusyError("Nothing was saved: another Quib Configurator is saving the files in " +
-                     Quoted(store.EmulatorDir()) +
-                     " right now. Try again when it is done; files it changed meanwhile are "
-                     "then shown as changed on disk.");
+    return BusyError(StoreMessage(
+        QT_TRANSLATE_NOOP("Files",
+                          "Nothing was saved: another Quib Configurator is saving the files in "
+                          "\"%1\" right now. Try again when it is done; files it changed "
+                          "meanwhile are then shown as changed on disk."),
+        {Shown(store.EmulatorDir())}));
   };
 #ifdef _WIN32
   HANDLE file =
       ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE)
-    throw BackupError("Cannot open the lock file " + Quoted(path) + ". " +
-                      std::system_category().message(static_cast<int>(::GetLastError())));
+    throw LockFileError(
+        path,
+        StoreMessage::Verbatim(std::system_category().message(static_cast<int>(::GetLastError()))));
   for (;;) {
     OVERLAPPED at{};
     if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at))
@@ -877,16 +953,16 @@ SaveLock::SaveLock(const Store& store, std::chrono::milliseconds wait) {
 #else
   const int fd = ::openat(folder.fd, kLockName, O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) {
-    if (errno == ELOOP) RefuseLink(path, "file");
-    throw BackupError("Cannot open the lock file " + Quoted(path) + ". " +
-                      atomic_file::SystemReason(errno));
+    if (errno == ELOOP) RefuseLink(path, Part::File);
+    throw LockFileError(path, SystemMessage(errno));
   }
   while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
     const int err = errno;
     if (err == EINTR) continue;
     if (err != EWOULDBLOCK) {
       ::close(fd);
-      throw BackupError("Cannot lock " + Quoted(path) + ". " + atomic_file::SystemReason(err));
+      throw BackupError(StoreMessage(QT_TRANSLATE_NOOP("Files", "Cannot lock \"%1\". %2"),
+                                     {Shown(path), SystemMessage(err)}));
     }
     if (std::chrono::steady_clock::now() >= until) {
       ::close(fd);
@@ -911,10 +987,41 @@ SaveLock::~SaveLock() {
 
 namespace {
 
-std::string QuotedList(const std::vector<fs::path>& paths) {
-  std::string text;
-  for (const fs::path& path : paths) text += (text.empty() ? "" : ", ") + Quoted(path);
-  return text;
+StoreMessage QuotedPaths(const std::vector<fs::path>& paths) {
+  std::vector<std::string> names;
+  for (const fs::path& path : paths) names.push_back(native_file::DisplayName(path));
+  return QuotedList(names);
+}
+
+BackupError NotBackedUp(const BackupError& error) {
+  return BackupError(StoreMessage(
+      QT_TRANSLATE_NOOP(
+          "Files",
+          "Nothing was saved: the files it would replace could not be backed up first.\r%1"),
+      {error.message()}));
+}
+
+// Why a file already replaced holds the new settings (or part of them), and
+// where its old contents are.
+StoreMessage NotPutBack(const fs::path& file, bool partly, const StoreMessage& failure,
+                        const fs::path* old) {
+  if (old != nullptr)
+    return StoreMessage(
+        partly ? QT_TRANSLATE_NOOP("Files",
+                                   "\"%1\" may hold part of the new settings and could not be put "
+                                   "back (%2); its old contents are in \"%3\".")
+               : QT_TRANSLATE_NOOP("Files",
+                                   "\"%1\" holds the new settings and could not be put back (%2); "
+                                   "its old contents are in \"%3\"."),
+        {Shown(file), failure, Shown(*old)});
+  return StoreMessage(partly ? QT_TRANSLATE_NOOP("Files",
+                                                 "\"%1\" may hold part of the new settings and "
+                                                 "could not be put back (%2); it did not exist "
+                                                 "before.")
+                             : QT_TRANSLATE_NOOP("Files",
+                                                 "\"%1\" holds the new settings and could not be "
+                                                 "put back (%2); it did not exist before."),
+                      {Shown(file), failure});
 }
 
 }  // namespace
@@ -926,9 +1033,7 @@ void CommitWithBackup(save_set::PreparedSet& prepared, Store& store, const SaveH
   } catch (const BusyError&) {
     throw;
   } catch (const BackupError& error) {
-    throw BackupError(
-        "Nothing was saved: the files it would replace could not be backed up first.\r" +
-        std::string(error.what()));
+    throw NotBackedUp(error);
   }
   // Kept under the names given: a symbolic link's file is kept as the link's
   // name, which is the name it is restored to.
@@ -942,9 +1047,7 @@ void CommitWithBackup(save_set::PreparedSet& prepared, Store& store, const SaveH
     throw;
   } catch (const BackupError& error) {
     if (!set.folder.empty()) store.Remove(set);
-    throw BackupError(
-        "Nothing was saved: the files it would replace could not be backed up first.\r" +
-        std::string(error.what()));
+    throw NotBackedUp(error);
   }
   if (hooks.afterBackup) hooks.afterBackup(prepared);
   try {
@@ -958,21 +1061,21 @@ void CommitWithBackup(save_set::PreparedSet& prepared, Store& store, const SaveH
     }
     // Put the files already replaced back as they were, from the set.
     std::vector<Store::Content> kept;
-    std::string unreadable;
+    StoreMessage unreadable;
     try {
       kept = store.Read(set);
     } catch (const BackupError& readError) {
-      unreadable = readError.what();
+      unreadable = readError.message();
     }
     std::vector<fs::path> holdingNew, holdingPart;
-    std::string why;
+    StoreMessage why;
     for (auto file = touched.rbegin(); file != touched.rend(); ++file) {
       const bool partly =
           std::find(error.damaged().begin(), error.damaged().end(), *file) != error.damaged().end();
       const std::string name = file->filename().string();
       const bool hadOld = std::any_of(set.files.begin(), set.files.end(),
                                       [&](const SetFile& f) { return f.name == name; });
-      std::string failure = unreadable;
+      StoreMessage failure = unreadable;
       if (failure.empty()) {
         try {
           const auto old = std::find_if(kept.begin(), kept.end(),
@@ -981,27 +1084,28 @@ void CommitWithBackup(save_set::PreparedSet& prepared, Store& store, const SaveH
             atomic_file::PendingFile(*file, old->bytes).Commit();
           } else if (!hadOld) {
             std::error_code ec;
-            if (!fs::remove(*file, ec) && ec) failure = ec.message() + ".";
+            if (!fs::remove(*file, ec) && ec) failure = StoreMessage::Verbatim(ec.message() + ".");
           }
         } catch (const FileError& putBack) {
-          failure = putBack.reason();
+          failure = putBack.reasonMessage();
         }
       }
       if (failure.empty()) continue;
       (partly ? holdingPart : holdingNew).push_back(*file);
-      why += "\r\n" + Quoted(*file) +
-             (partly ? " may hold part of the new settings" : " holds the new settings") +
-             " and could not be put back (" + failure + ")";
-      why += hadOld ? "; its old contents are in " + Quoted(set.folder / name) + "."
-                    : "; it did not exist before.";
+      const fs::path oldContents = set.folder / name;
+      why += StoreMessage::Verbatim("\r\n");
+      why += NotPutBack(*file, partly, failure, hadOld ? &oldContents : nullptr);
     }
     std::vector<fs::path> all;
     for (std::size_t i = 0; i < prepared.size(); ++i) all.push_back(prepared.entry(i).path);
     if (holdingNew.empty() && holdingPart.empty()) {
       store.Remove(set);
       throw save_set::SaveSetError(
-          "Nothing was saved: " + error.cause() + " The files already replaced were put back.", {},
-          all, {}, error.cause());
+          StoreMessage(
+              QT_TRANSLATE_NOOP("Files",
+                                "Nothing was saved: %1 The files already replaced were put back."),
+              {error.cause()}),
+          {}, all, {}, error.cause());
     }
     // The set stays unfinished: the next start offers to put the folder back.
     std::vector<fs::path> notSaved;
@@ -1009,17 +1113,16 @@ void CommitWithBackup(save_set::PreparedSet& prepared, Store& store, const SaveH
       if (std::find(holdingNew.begin(), holdingNew.end(), path) == holdingNew.end())
         notSaved.push_back(path);
     std::reverse(holdingNew.begin(), holdingNew.end());
-    throw save_set::SaveSetError(
-        "Not all settings files were saved: " + error.cause() + why +
-            "\r\nAs they were: " + QuotedList([&] {
-              std::vector<fs::path> same;
-              for (const fs::path& path : notSaved)
-                if (std::find(holdingPart.begin(), holdingPart.end(), path) == holdingPart.end())
-                  same.push_back(path);
-              return same;
-            }()) +
-            ".",
-        holdingNew, notSaved, holdingPart, error.cause());
+    std::vector<fs::path> same;
+    for (const fs::path& path : notSaved)
+      if (std::find(holdingPart.begin(), holdingPart.end(), path) == holdingPart.end())
+        same.push_back(path);
+    StoreMessage text(QT_TRANSLATE_NOOP("Files", "Not all settings files were saved: %1"),
+                      {error.cause()});
+    text += std::move(why);
+    text += StoreMessage::Verbatim("\r\n");
+    text += StoreMessage(QT_TRANSLATE_NOOP("Files", "As they were: %1."), {QuotedPaths(same)});
+    throw save_set::SaveSetError(std::move(text), holdingNew, notSaved, holdingPart, error.cause());
   }
   try {
     store.MarkFinished(set);

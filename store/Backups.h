@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "store/FileStamp.h"
+#include "store/Message.h"
 #include "store/SaveSet.h"
 
 namespace backups {
@@ -36,9 +37,9 @@ inline constexpr std::size_t kKeyNameBytes = 120;
 inline constexpr std::chrono::milliseconds kLockWait{3000};
 
 // A backup that could not be made or read. what() is the text for the user.
-class BackupError : public std::runtime_error {
+class BackupError : public StoreError {
  public:
-  using std::runtime_error::runtime_error;
+  using StoreError::StoreError;
 };
 
 // Another Configurator is saving the same emulator folder.

@@ -6,13 +6,14 @@ namespace save_set {
 
 namespace {
 
-std::string QuotedList(const std::vector<std::filesystem::path>& paths) {
-  std::string text;
-  for (const std::filesystem::path& path : paths) {
-    if (!text.empty()) text += ", ";
-    text += "\"" + path.string() + "\"";
-  }
-  return text;
+StoreMessage QuotedPaths(const std::vector<std::filesystem::path>& paths) {
+  std::vector<std::string> names;
+  for (const std::filesystem::path& path : paths) names.push_back(path.string());
+  return QuotedList(names);
+}
+
+StoreMessage NothingSaved(const StoreMessage& why) {
+  return StoreMessage(QT_TRANSLATE_NOOP("Files", "Nothing was saved: %1"), {why});
 }
 
 }  // namespace
@@ -26,7 +27,7 @@ PreparedSet::PreparedSet(std::vector<Entry> entries) : entries_(std::move(entrie
       files_.emplace_back(entry.path, entry.bytes);
     } catch (const FileError& error) {
       files_.clear();  // removes every temporary file made so far
-      throw SaveSetError(std::string("Nothing was saved: ") + error.what(), {}, std::move(all));
+      throw SaveSetError(NothingSaved(error.message()), {}, std::move(all));
     }
   }
 }
@@ -46,18 +47,27 @@ void PreparedSet::CommitAll(const std::function<void(std::size_t)>& afterEach) {
         files_[j].Discard();
         notSaved.push_back(entries_[j].path);
       }
-      std::string text;
+      StoreMessage text;
       if (saved.empty() && damaged.empty()) {
-        text = std::string("Nothing was saved: ") + error.what();
+        text = NothingSaved(error.message());
       } else {
-        text = std::string("Not all settings files were saved: ") + error.what();
-        if (!saved.empty()) text += "\r\nSaved: " + QuotedList(saved) + ".";
-        text += "\r\nNot saved: " + QuotedList(notSaved) + ".";
-        if (!damaged.empty())
-          text += "\r\n" + QuotedList(damaged) + " may hold part of the new settings.";
+        text = StoreMessage(QT_TRANSLATE_NOOP("Files", "Not all settings files were saved: %1"),
+                            {error.message()});
+        const StoreMessage lineBreak = StoreMessage::Verbatim("\r\n");
+        if (!saved.empty()) {
+          text += lineBreak;
+          text += StoreMessage(QT_TRANSLATE_NOOP("Files", "Saved: %1."), {QuotedPaths(saved)});
+        }
+        text += lineBreak;
+        text += StoreMessage(QT_TRANSLATE_NOOP("Files", "Not saved: %1."), {QuotedPaths(notSaved)});
+        if (!damaged.empty()) {
+          text += lineBreak;
+          text += StoreMessage(QT_TRANSLATE_NOOP("Files", "%1 may hold part of the new settings."),
+                               {QuotedPaths(damaged)});
+        }
       }
-      throw SaveSetError(text, std::move(saved), std::move(notSaved), std::move(damaged),
-                         error.what());
+      throw SaveSetError(std::move(text), std::move(saved), std::move(notSaved), std::move(damaged),
+                         error.message());
     }
     if (afterEach) afterEach(i);
   }

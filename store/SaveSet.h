@@ -6,11 +6,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "store/AtomicFile.h"
+#include "store/Message.h"
 
 namespace save_set {
 
@@ -25,26 +27,26 @@ struct Entry {
 // damaged() names a file left neither old nor new (a write in place whose old
 // contents could not be put back), also listed as not saved; cause() is the
 // error that stopped the save.
-class SaveSetError : public std::runtime_error {
+class SaveSetError : public StoreError {
  public:
-  SaveSetError(const std::string& text, std::vector<std::filesystem::path> saved,
+  SaveSetError(StoreMessage text, std::vector<std::filesystem::path> saved,
                std::vector<std::filesystem::path> notSaved,
-               std::vector<std::filesystem::path> damaged = {}, std::string cause = {})
-      : std::runtime_error(text),
+               std::vector<std::filesystem::path> damaged = {}, StoreMessage cause = {})
+      : StoreError(std::move(text)),
         saved_(std::move(saved)),
         notSaved_(std::move(notSaved)),
         damaged_(std::move(damaged)),
-        cause_(std::move(cause)) {}
+        cause_(std::make_shared<const StoreMessage>(std::move(cause))) {}
   const std::vector<std::filesystem::path>& saved() const { return saved_; }
   const std::vector<std::filesystem::path>& notSaved() const { return notSaved_; }
   const std::vector<std::filesystem::path>& damaged() const { return damaged_; }
-  const std::string& cause() const { return cause_; }
+  const StoreMessage& cause() const { return *cause_; }
 
  private:
   std::vector<std::filesystem::path> saved_;
   std::vector<std::filesystem::path> notSaved_;
   std::vector<std::filesystem::path> damaged_;
-  std::string cause_;
+  std::shared_ptr<const StoreMessage> cause_;
 };
 
 class PreparedSet {

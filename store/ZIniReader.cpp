@@ -53,21 +53,33 @@ FillGuard::~FillGuard() {
 
 namespace {
 
-std::string FileErrorText(FileError::Kind kind, const std::string& name,
-                          const std::string& reason) {
-  const char* verb = kind == FileError::Kind::Open ? "open" : "create";
-  return std::string("Cannot ") + verb + " file \"" + name + "\". " + reason;
+StoreMessage FileErrorText(FileError::Kind kind, const std::string& name,
+                           const StoreMessage& reason) {
+  const char* pattern = kind == FileError::Kind::Open
+                            ? QT_TRANSLATE_NOOP("Files", "Cannot open file \"%1\". %2")
+                            : QT_TRANSLATE_NOOP("Files", "Cannot create file \"%1\". %2");
+  return StoreMessage(pattern, {StoreMessage::Verbatim(name), reason});
 }
 
-using atomic_file::SystemReason;
+using atomic_file::SystemMessage;
 
 }  // namespace
 
-FileError::FileError(Kind kind, std::string fileName, std::string reason)
-    : std::runtime_error(FileErrorText(kind, fileName, reason)),
+FileError::FileError(Kind kind, std::string fileName, StoreMessage reason)
+    : StoreError(FileErrorText(kind, fileName, reason)),
       kind_(kind),
       fileName_(std::move(fileName)),
       reason_(std::move(reason)) {}
+
+StoreMessage NotRegularFile() {
+  return StoreMessage(QT_TRANSLATE_NOOP("Files", "It is not a regular file."));
+}
+
+StoreMessage TooLargeFile() {
+  return StoreMessage(
+      QT_TRANSLATE_NOOP("Files", "It is larger than %1 MB, too large for a settings file."),
+      {StoreMessage::Verbatim(std::to_string(kMaxSettingsFileBytes >> 20))});
+}
 
 std::string_view TrimBlanks(std::string_view s) {
   auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
@@ -534,17 +546,6 @@ Document ParseDocument(std::string_view text) {
   return lines;
 }
 
-namespace {
-
-std::string TooLargeReason() {
-  return "It is larger than " + std::to_string(kMaxSettingsFileBytes >> 20) +
-         " MB, too large for a settings file.";
-}
-
-const char kNotRegularReason[] = "It is not a regular file.";
-
-}  // namespace
-
 #ifndef _WIN32
 
 namespace {
@@ -556,15 +557,15 @@ void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBy
   const std::string name = path.string();
   // O_NONBLOCK: opening a FIFO without a writer, or a device, must not wait.
   const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) throw FileError(FileError::Kind::Open, name, SystemReason(errno));
-  auto fail = [&](const std::string& reason) {
+  if (fd < 0) throw FileError(FileError::Kind::Open, name, SystemMessage(errno));
+  auto fail = [&](const StoreMessage& reason) {
     ::close(fd);
     throw FileError(FileError::Kind::Open, name, reason);
   };
   struct stat info {};
-  if (::fstat(fd, &info) != 0) fail(SystemReason(errno));
-  if (!S_ISREG(info.st_mode)) fail(kNotRegularReason);
-  if (static_cast<std::uint64_t>(info.st_size) > kMaxSettingsFileBytes) fail(TooLargeReason());
+  if (::fstat(fd, &info) != 0) fail(SystemMessage(errno));
+  if (!S_ISREG(info.st_mode)) fail(NotRegularFile());
+  if (static_cast<std::uint64_t>(info.st_size) > kMaxSettingsFileBytes) fail(TooLargeFile());
 
   std::uint64_t total = 0;
   ContentHasher hasher;
@@ -573,12 +574,12 @@ void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBy
     const ssize_t got = ::read(fd, buffer.get(), kReadPieceBytes);
     if (got < 0) {
       if (errno == EINTR) continue;
-      fail(SystemReason(errno));
+      fail(SystemMessage(errno));
     }
     if (got == 0) break;
     total += static_cast<std::uint64_t>(got);
     // A file that grows while it is read is bounded all the same.
-    if (total > kMaxSettingsFileBytes) fail(TooLargeReason());
+    if (total > kMaxSettingsFileBytes) fail(TooLargeFile());
     const std::string_view piece(buffer.get(), static_cast<std::size_t>(got));
     if (stamp != nullptr && hashBytes) hasher.Add(piece);
     try {
@@ -611,9 +612,9 @@ void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBy
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
   if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-    throw FileError(FileError::Kind::Open, name, kNotRegularReason);
+    throw FileError(FileError::Kind::Open, name, NotRegularFile());
   std::FILE* file = native_file::OpenForReading(path);
-  if (file == nullptr) throw FileError(FileError::Kind::Open, name, SystemReason(errno));
+  if (file == nullptr) throw FileError(FileError::Kind::Open, name, SystemMessage(errno));
   std::uint64_t total = 0;
   ContentHasher hasher;
   const auto buffer = std::make_unique<char[]>(kReadPieceBytes);
@@ -622,7 +623,7 @@ void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBy
     total += got;
     if (total > kMaxSettingsFileBytes) {
       std::fclose(file);
-      throw FileError(FileError::Kind::Open, name, TooLargeReason());
+      throw FileError(FileError::Kind::Open, name, TooLargeFile());
     }
     const std::string_view piece(buffer.get(), got);
     if (stamp != nullptr && hashBytes) hasher.Add(piece);
@@ -638,7 +639,7 @@ void ReadPieces(const std::filesystem::path& path, FileStamp* stamp, bool hashBy
       if (std::ferror(file)) {
         const int err = errno != 0 ? errno : EIO;
         std::fclose(file);
-        throw FileError(FileError::Kind::Open, name, SystemReason(err));
+        throw FileError(FileError::Kind::Open, name, SystemMessage(err));
       }
       break;
     }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "store/FileStamp.h"
+#include "store/Message.h"
 
 // One emulator file: its lines without line breaks, Windows-1252 bytes as read.
 using Document = std::vector<std::string>;
@@ -42,18 +43,20 @@ class FillGuard {
 
 // A document that could not be read or written. what() is the text shown to
 // the user: Cannot open file "<name>". <reason> (or Cannot create file ...).
-class FileError : public std::runtime_error {
+class FileError : public StoreError {
  public:
   enum class Kind { Open, Create };
-  FileError(Kind kind, std::string fileName, std::string reason);
+  FileError(Kind kind, std::string fileName, StoreMessage reason);
   Kind kind() const { return kind_; }
   const std::string& fileName() const { return fileName_; }
-  const std::string& reason() const { return reason_; }
+  // The reason in English, and as shown in the window's language.
+  std::string reason() const { return reason_.English(); }
+  const StoreMessage& reasonMessage() const { return reason_; }
 
  private:
   Kind kind_;
   std::string fileName_;
-  std::string reason_;
+  StoreMessage reason_;
 };
 
 // Name comparison of the store: whole name, no trimming, case-insensitive
@@ -121,6 +124,11 @@ Document ParseDocument(std::string_view text);
 
 // The largest settings file that is read (256 MB); a larger one is refused.
 inline constexpr std::uint64_t kMaxSettingsFileBytes = std::uint64_t{256} << 20;
+
+// Why a file is refused: it is no regular file; it is larger than
+// kMaxSettingsFileBytes.
+StoreMessage NotRegularFile();
+StoreMessage TooLargeFile();
 
 // Every byte of a settings file. The file is opened without waiting (a FIFO or
 // a device never blocks the program); anything but a regular file, and a file

@@ -853,6 +853,189 @@ F3 &amp; F4</translation>
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>The backup holds none of the settings files.</source>
+        <translation>Die Sicherung enthält keine der Einstellungsdateien.</translation>
+    </message>
+    <message>
+        <source>It was replaced by another file while it was being saved.</source>
+        <translation>Sie wurde während des Speicherns durch eine andere Datei ersetzt.</translation>
+    </message>
+    <message>
+        <source>%1 Its old contents could not be put back.</source>
+        <translation>%1 Ihr alter Inhalt konnte nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>%1 Its old contents are kept in &quot;%2&quot;.</source>
+        <translation>%1 Ihr alter Inhalt liegt in „%2“.</translation>
+    </message>
+    <message>
+        <source>Windows error %1.</source>
+        <translation>Windows-Fehler %1.</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>Der Sicherungsordner „%1“ ist eine symbolische Verknüpfung. Sicherungen werden nie über eine solche abgelegt oder gelesen: Entfernen oder verschieben Sie sie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>Der Sicherungssatz „%1“ ist eine symbolische Verknüpfung. Sicherungen werden nie über eine solche abgelegt oder gelesen: Entfernen oder verschieben Sie sie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>Die Sicherungsdatei „%1“ ist eine symbolische Verknüpfung. Sicherungen werden nie über eine solche abgelegt oder gelesen: Entfernen oder verschieben Sie sie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>Der Sicherungsordner „%1“ gehört einem anderen Benutzer. Sicherungen werden nur in Ihren eigenen Ordnern abgelegt: Entfernen oder verschieben Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>Der Sicherungssatz „%1“ gehört einem anderen Benutzer. Sicherungen werden nur in Ihren eigenen Ordnern abgelegt: Entfernen oder verschieben Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>Die Sicherungsdatei „%1“ gehört einem anderen Benutzer. Sicherungen werden nur in Ihren eigenen Ordnern abgelegt: Entfernen oder verschieben Sie sie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Cannot create the backup folder &quot;%1&quot;. %2</source>
+        <translation>Der Sicherungsordner „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;. %2</source>
+        <translation>Der Sicherungsordner „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; from the backup. %2</source>
+        <translation>„%1“ kann nicht aus der Sicherung gelesen werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;.</source>
+        <translation>Der Sicherungsordner „%1“ kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>It is a file.</source>
+        <translation>Es ist eine Datei.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: someone else changed these files on disk just before they were to be replaced:</source>
+        <translation>Nichts wurde gespeichert: Jemand anderes hat diese Dateien auf der Festplatte geändert, kurz bevor sie ersetzt werden sollten:</translation>
+    </message>
+    <message>
+        <source>Nothing can be backed up: %1 is not set, so there is no folder for backups.</source>
+        <translation>Es kann nichts gesichert werden: %1 ist nicht gesetzt, daher gibt es keinen Ordner für Sicherungen.</translation>
+    </message>
+    <message>
+        <source>Cannot flush the backup folder &quot;%1&quot;. %2</source>
+        <translation>Der Sicherungsordner „%1“ kann nicht auf die Festplatte geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation>„%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is missing.</source>
+        <translation>Der Sicherungssatz „%1“ fehlt.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; to back it up. %2</source>
+        <translation>„%1“ kann für die Sicherung nicht gelesen werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup file &quot;%1&quot;. %2</source>
+        <translation>Die Sicherungsdatei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the backup folder &quot;%1&quot;. %2</source>
+        <translation>Der Sicherungsordner kann nicht in „%1“ umbenannt werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
+        <translation>Die Datei „%1“, die jenes Übernehmen angelegt hat, kann nicht entfernt werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the lock file &quot;%1&quot;. %2</source>
+        <translation>Die Sperrdatei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: another Quib Configurator is saving the files in &quot;%1&quot; right now. Try again when it is done; files it changed meanwhile are then shown as changed on disk.</source>
+        <translation>Nichts wurde gespeichert: Ein anderer Quib Configurator speichert gerade die Dateien in „%1“. Versuchen Sie es erneut, wenn er fertig ist; Dateien, die er inzwischen geändert hat, werden dann als auf der Festplatte geändert angezeigt.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot;. %2</source>
+        <translation>„%1“ kann nicht gesperrt werden. %2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the files it would replace could not be backed up first.<byte value="xd"/>%1</source>
+        <translation>Nichts wurde gespeichert: Die Dateien, die ersetzt würden, konnten vorher nicht gesichert werden.<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation>„%1“ enthält womöglich einen Teil der neuen Einstellungen und konnte nicht wiederhergestellt werden (%2); der alte Inhalt liegt in „%3“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation>„%1“ enthält die neuen Einstellungen und konnte nicht wiederhergestellt werden (%2); der alte Inhalt liegt in „%3“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation>„%1“ enthält womöglich einen Teil der neuen Einstellungen und konnte nicht wiederhergestellt werden (%2); zuvor gab es diese Datei nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation>„%1“ enthält die neuen Einstellungen und konnte nicht wiederhergestellt werden (%2); zuvor gab es diese Datei nicht.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1 The files already replaced were put back.</source>
+        <translation>Nichts wurde gespeichert: %1 Die bereits ersetzten Dateien wurden wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Not all settings files were saved: %1</source>
+        <translation>Nicht alle Einstellungsdateien wurden gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>As they were: %1.</source>
+        <translation>Unverändert: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1</source>
+        <translation>Nichts wurde gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Saved: %1.</source>
+        <translation>Gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>Nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>%1 may hold part of the new settings.</source>
+        <translation>%1 enthält womöglich einen Teil der neuen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Die Datei „%1“ kann nicht erstellt werden. %2</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Sie ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, too large for a settings file.</source>
+        <translation>Sie ist größer als %1 MB und damit zu groß für eine Einstellungsdatei.</translation>
+    </message>
+</context>
+<context>
     <name>GuiPage</name>
     <message>
         <source>... or fullscreen. Only works when

@@ -853,6 +853,189 @@ F3 &amp; F4</translation>
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>The backup holds none of the settings files.</source>
+        <translation>La copia de seguridad no contiene ninguno de los archivos de ajustes.</translation>
+    </message>
+    <message>
+        <source>It was replaced by another file while it was being saved.</source>
+        <translation>Otro archivo lo reemplazó mientras se guardaba.</translation>
+    </message>
+    <message>
+        <source>%1 Its old contents could not be put back.</source>
+        <translation>%1 No se pudo devolver su contenido anterior.</translation>
+    </message>
+    <message>
+        <source>%1 Its old contents are kept in &quot;%2&quot;.</source>
+        <translation>%1 Su contenido anterior se conserva en «%2».</translation>
+    </message>
+    <message>
+        <source>Windows error %1.</source>
+        <translation>Error de Windows %1.</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>La carpeta de copias de seguridad «%1» es un enlace simbólico. Las copias de seguridad nunca se guardan ni se leen a través de uno: elimínelo o muévalo a otro sitio y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>El conjunto de copia de seguridad «%1» es un enlace simbólico. Las copias de seguridad nunca se guardan ni se leen a través de uno: elimínelo o muévalo a otro sitio y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>El archivo de copia de seguridad «%1» es un enlace simbólico. Las copias de seguridad nunca se guardan ni se leen a través de uno: elimínelo o muévalo a otro sitio y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>La carpeta de copias de seguridad «%1» pertenece a otro usuario. Las copias de seguridad solo se guardan en carpetas propias: elimínela o muévala a otro sitio y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>El conjunto de copia de seguridad «%1» pertenece a otro usuario. Las copias de seguridad solo se guardan en carpetas propias: elimínelo o muévalo a otro sitio y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>El archivo de copia de seguridad «%1» pertenece a otro usuario. Las copias de seguridad solo se guardan en carpetas propias: elimínelo o muévalo a otro sitio y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Cannot create the backup folder &quot;%1&quot;. %2</source>
+        <translation>No se puede crear la carpeta de copias de seguridad «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;. %2</source>
+        <translation>No se puede abrir la carpeta de copias de seguridad «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; from the backup. %2</source>
+        <translation>No se puede leer «%1» de la copia de seguridad. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;.</source>
+        <translation>No se puede abrir la carpeta de copias de seguridad «%1».</translation>
+    </message>
+    <message>
+        <source>It is a file.</source>
+        <translation>Es un archivo.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: someone else changed these files on disk just before they were to be replaced:</source>
+        <translation>No se guardó nada: alguien más cambió estos archivos en el disco justo antes de que se reemplazaran:</translation>
+    </message>
+    <message>
+        <source>Nothing can be backed up: %1 is not set, so there is no folder for backups.</source>
+        <translation>No se puede hacer ninguna copia de seguridad: %1 no está definida, así que no hay carpeta para las copias de seguridad.</translation>
+    </message>
+    <message>
+        <source>Cannot flush the backup folder &quot;%1&quot;. %2</source>
+        <translation>No se puede escribir en el disco la carpeta de copias de seguridad «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation>No se puede escribir «%1». %2</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is missing.</source>
+        <translation>Falta el conjunto de copia de seguridad «%1».</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; to back it up. %2</source>
+        <translation>No se puede leer «%1» para hacer su copia de seguridad. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup file &quot;%1&quot;. %2</source>
+        <translation>No se puede escribir el archivo de copia de seguridad «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the backup folder &quot;%1&quot;. %2</source>
+        <translation>No se puede dar nombre a la carpeta de copias de seguridad «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
+        <translation>No se puede eliminar «%1», que creó ese Aplicar. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the lock file &quot;%1&quot;. %2</source>
+        <translation>No se puede abrir el archivo de bloqueo «%1». %2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: another Quib Configurator is saving the files in &quot;%1&quot; right now. Try again when it is done; files it changed meanwhile are then shown as changed on disk.</source>
+        <translation>No se guardó nada: otro Quib Configurator está guardando ahora mismo los archivos de «%1». Vuelva a intentarlo cuando termine; los archivos que haya cambiado mientras tanto aparecerán entonces como cambiados en el disco.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot;. %2</source>
+        <translation>No se puede bloquear «%1». %2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the files it would replace could not be backed up first.<byte value="xd"/>%1</source>
+        <translation>No se guardó nada: no se pudo hacer antes una copia de seguridad de los archivos que se iban a reemplazar.<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation>«%1» puede contener parte de los ajustes nuevos y no se pudo devolver a su estado anterior (%2); su contenido anterior está en «%3».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation>«%1» contiene los ajustes nuevos y no se pudo devolver a su estado anterior (%2); su contenido anterior está en «%3».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation>«%1» puede contener parte de los ajustes nuevos y no se pudo devolver a su estado anterior (%2); antes no existía.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation>«%1» contiene los ajustes nuevos y no se pudo devolver a su estado anterior (%2); antes no existía.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1 The files already replaced were put back.</source>
+        <translation>No se guardó nada: %1 Los archivos ya reemplazados se devolvieron a su estado anterior.</translation>
+    </message>
+    <message>
+        <source>Not all settings files were saved: %1</source>
+        <translation>No se guardaron todos los archivos de ajustes: %1</translation>
+    </message>
+    <message>
+        <source>As they were: %1.</source>
+        <translation>Sin cambios: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1</source>
+        <translation>No se guardó nada: %1</translation>
+    </message>
+    <message>
+        <source>Saved: %1.</source>
+        <translation>Guardados: %1.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>No guardados: %1.</translation>
+    </message>
+    <message>
+        <source>%1 may hold part of the new settings.</source>
+        <translation>%1 puede contener parte de los ajustes nuevos.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>No se puede abrir el archivo «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>No se puede crear el archivo «%1». %2</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, too large for a settings file.</source>
+        <translation>Ocupa más de %1 MB, demasiado para un archivo de ajustes.</translation>
+    </message>
+</context>
+<context>
     <name>GuiPage</name>
     <message>
         <source>... or fullscreen. Only works when

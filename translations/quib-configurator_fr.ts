@@ -853,6 +853,189 @@ F3 &amp; F4</translation>
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>The backup holds none of the settings files.</source>
+        <translation>La sauvegarde ne contient aucun des fichiers de réglages.</translation>
+    </message>
+    <message>
+        <source>It was replaced by another file while it was being saved.</source>
+        <translation>Il a été remplacé par un autre fichier pendant son enregistrement.</translation>
+    </message>
+    <message>
+        <source>%1 Its old contents could not be put back.</source>
+        <translation>%1 Son ancien contenu n&apos;a pas pu être remis en place.</translation>
+    </message>
+    <message>
+        <source>%1 Its old contents are kept in &quot;%2&quot;.</source>
+        <translation>%1 Son ancien contenu est conservé dans « %2 ».</translation>
+    </message>
+    <message>
+        <source>Windows error %1.</source>
+        <translation>Erreur Windows %1.</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>Le dossier de sauvegarde « %1 » est un lien symbolique. Les sauvegardes ne sont jamais conservées ni lues à travers un tel lien : supprimez-le ou déplacez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>Le jeu de sauvegarde « %1 » est un lien symbolique. Les sauvegardes ne sont jamais conservées ni lues à travers un tel lien : supprimez-le ou déplacez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>Le fichier de sauvegarde « %1 » est un lien symbolique. Les sauvegardes ne sont jamais conservées ni lues à travers un tel lien : supprimez-le ou déplacez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>Le dossier de sauvegarde « %1 » appartient à un autre utilisateur. Les sauvegardes ne sont conservées que dans vos propres dossiers : supprimez-le ou déplacez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>Le jeu de sauvegarde « %1 » appartient à un autre utilisateur. Les sauvegardes ne sont conservées que dans vos propres dossiers : supprimez-le ou déplacez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>Le fichier de sauvegarde « %1 » appartient à un autre utilisateur. Les sauvegardes ne sont conservées que dans vos propres dossiers : supprimez-le ou déplacez-le, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Cannot create the backup folder &quot;%1&quot;. %2</source>
+        <translation>Impossible de créer le dossier de sauvegarde « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;ouvrir le dossier de sauvegarde « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; from the backup. %2</source>
+        <translation>Impossible de lire « %1 » dans la sauvegarde. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;ouvrir le dossier de sauvegarde « %1 ».</translation>
+    </message>
+    <message>
+        <source>It is a file.</source>
+        <translation>C&apos;est un fichier.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: someone else changed these files on disk just before they were to be replaced:</source>
+        <translation>Rien n&apos;a été enregistré : quelqu&apos;un d&apos;autre a modifié ces fichiers sur le disque juste avant leur remplacement :</translation>
+    </message>
+    <message>
+        <source>Nothing can be backed up: %1 is not set, so there is no folder for backups.</source>
+        <translation>Impossible de sauvegarder quoi que ce soit : %1 n&apos;est pas défini, il n&apos;y a donc aucun dossier pour les sauvegardes.</translation>
+    </message>
+    <message>
+        <source>Cannot flush the backup folder &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;écrire sur le disque le dossier de sauvegarde « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;écrire « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is missing.</source>
+        <translation>Le jeu de sauvegarde « %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; to back it up. %2</source>
+        <translation>Impossible de lire « %1 » pour le sauvegarder. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup file &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;écrire le fichier de sauvegarde « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the backup folder &quot;%1&quot;. %2</source>
+        <translation>Impossible de nommer le dossier de sauvegarde « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
+        <translation>Impossible de supprimer « %1 », créé par cette application. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the lock file &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier de verrou « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: another Quib Configurator is saving the files in &quot;%1&quot; right now. Try again when it is done; files it changed meanwhile are then shown as changed on disk.</source>
+        <translation>Rien n&apos;a été enregistré : un autre Quib Configurator est en train d&apos;enregistrer les fichiers de « %1 ». Réessayez quand il aura terminé ; les fichiers qu&apos;il aura modifiés entre-temps apparaîtront alors comme modifiés sur le disque.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot;. %2</source>
+        <translation>Impossible de verrouiller « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the files it would replace could not be backed up first.<byte value="xd"/>%1</source>
+        <translation>Rien n&apos;a été enregistré : les fichiers à remplacer n&apos;ont pas pu être sauvegardés d&apos;abord.<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation>« %1 » contient peut-être une partie des nouveaux réglages et n&apos;a pas pu être remis en place (%2) ; son ancien contenu se trouve dans « %3 ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation>« %1 » contient les nouveaux réglages et n&apos;a pas pu être remis en place (%2) ; son ancien contenu se trouve dans « %3 ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation>« %1 » contient peut-être une partie des nouveaux réglages et n&apos;a pas pu être remis en place (%2) ; il n&apos;existait pas auparavant.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation>« %1 » contient les nouveaux réglages et n&apos;a pas pu être remis en place (%2) ; il n&apos;existait pas auparavant.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1 The files already replaced were put back.</source>
+        <translation>Rien n&apos;a été enregistré : %1 Les fichiers déjà remplacés ont été remis en place.</translation>
+    </message>
+    <message>
+        <source>Not all settings files were saved: %1</source>
+        <translation>Les fichiers de réglages n&apos;ont pas tous été enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>As they were: %1.</source>
+        <translation>Inchangés : %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1</source>
+        <translation>Rien n&apos;a été enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Saved: %1.</source>
+        <translation>Enregistrés : %1.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>Non enregistrés : %1.</translation>
+    </message>
+    <message>
+        <source>%1 may hold part of the new settings.</source>
+        <translation>%1 contient peut-être une partie des nouveaux réglages.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossible de créer le fichier « %1 ». %2</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, too large for a settings file.</source>
+        <translation>Il fait plus de %1 Mo, trop pour un fichier de réglages.</translation>
+    </message>
+</context>
+<context>
     <name>GuiPage</name>
     <message>
         <source>... or fullscreen. Only works when

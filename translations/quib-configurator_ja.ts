@@ -853,6 +853,189 @@ F3 &amp; F4</translation>
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>The backup holds none of the settings files.</source>
+        <translation>このバックアップには設定ファイルが1つも含まれていません。</translation>
+    </message>
+    <message>
+        <source>It was replaced by another file while it was being saved.</source>
+        <translation>保存中に別のファイルに置き換えられました。</translation>
+    </message>
+    <message>
+        <source>%1 Its old contents could not be put back.</source>
+        <translation>%1 元の内容を戻せませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 Its old contents are kept in &quot;%2&quot;.</source>
+        <translation>%1 元の内容は「%2」に残っています。</translation>
+    </message>
+    <message>
+        <source>Windows error %1.</source>
+        <translation>Windows エラー %1。</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>バックアップフォルダー「%1」はシンボリックリンクです。バックアップはシンボリックリンクを通して保存したり読み込んだりしません: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>バックアップセット「%1」はシンボリックリンクです。バックアップはシンボリックリンクを通して保存したり読み込んだりしません: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>バックアップファイル「%1」はシンボリックリンクです。バックアップはシンボリックリンクを通して保存したり読み込んだりしません: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>バックアップフォルダー「%1」は別のユーザーのものです。バックアップは自分のフォルダーにだけ保存します: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>バックアップセット「%1」は別のユーザーのものです。バックアップは自分のフォルダーにだけ保存します: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>バックアップファイル「%1」は別のユーザーのものです。バックアップは自分のフォルダーにだけ保存します: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Cannot create the backup folder &quot;%1&quot;. %2</source>
+        <translation>バックアップフォルダー「%1」を作成できません。%2</translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;. %2</source>
+        <translation>バックアップフォルダー「%1」を開けません。%2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; from the backup. %2</source>
+        <translation>バックアップから「%1」を読み込めません。%2</translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;.</source>
+        <translation>バックアップフォルダー「%1」を開けません。</translation>
+    </message>
+    <message>
+        <source>It is a file.</source>
+        <translation>フォルダーではなくファイルです。</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: someone else changed these files on disk just before they were to be replaced:</source>
+        <translation>何も保存されませんでした: 置き換える直前に、ほかの誰かがディスク上の次のファイルを変更しました:</translation>
+    </message>
+    <message>
+        <source>Nothing can be backed up: %1 is not set, so there is no folder for backups.</source>
+        <translation>バックアップできません: %1 が設定されていないため、バックアップ用のフォルダーがありません。</translation>
+    </message>
+    <message>
+        <source>Cannot flush the backup folder &quot;%1&quot;. %2</source>
+        <translation>バックアップフォルダー「%1」をディスクに書き込めません。%2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation>「%1」を書き込めません。%2</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is missing.</source>
+        <translation>バックアップセット「%1」が見つかりません。</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; to back it up. %2</source>
+        <translation>バックアップのために「%1」を読み込めません。%2</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup file &quot;%1&quot;. %2</source>
+        <translation>バックアップファイル「%1」を書き込めません。%2</translation>
+    </message>
+    <message>
+        <source>Cannot name the backup folder &quot;%1&quot;. %2</source>
+        <translation>バックアップフォルダーに「%1」という名前を付けられません。%2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
+        <translation>その「適用」で作成された「%1」を削除できません。%2</translation>
+    </message>
+    <message>
+        <source>Cannot open the lock file &quot;%1&quot;. %2</source>
+        <translation>ロックファイル「%1」を開けません。%2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: another Quib Configurator is saving the files in &quot;%1&quot; right now. Try again when it is done; files it changed meanwhile are then shown as changed on disk.</source>
+        <translation>何も保存されませんでした: 別の Quib Configurator が「%1」のファイルを保存しています。終わってからもう一度お試しください。その間に変更されたファイルは、ディスク上で変更されたものとして表示されます。</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot;. %2</source>
+        <translation>「%1」をロックできません。%2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the files it would replace could not be backed up first.<byte value="xd"/>%1</source>
+        <translation>何も保存されませんでした: 置き換えるファイルを先にバックアップできませんでした。<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation>「%1」には新しい設定の一部が入っている可能性があり、元に戻せませんでした (%2)。元の内容は「%3」にあります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation>「%1」には新しい設定が入っており、元に戻せませんでした (%2)。元の内容は「%3」にあります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation>「%1」には新しい設定の一部が入っている可能性があり、元に戻せませんでした (%2)。このファイルは以前は存在しませんでした。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation>「%1」には新しい設定が入っており、元に戻せませんでした (%2)。このファイルは以前は存在しませんでした。</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1 The files already replaced were put back.</source>
+        <translation>何も保存されませんでした: %1 すでに置き換えたファイルは元に戻しました。</translation>
+    </message>
+    <message>
+        <source>Not all settings files were saved: %1</source>
+        <translation>一部の設定ファイルが保存されませんでした: %1</translation>
+    </message>
+    <message>
+        <source>As they were: %1.</source>
+        <translation>元のまま: %1。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1</source>
+        <translation>何も保存されませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Saved: %1.</source>
+        <translation>保存済み: %1。</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>未保存: %1。</translation>
+    </message>
+    <message>
+        <source>%1 may hold part of the new settings.</source>
+        <translation>%1 には新しい設定の一部が入っている可能性があります。</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>ファイル「%1」を開けません。%2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>ファイル「%1」を作成できません。%2</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, too large for a settings file.</source>
+        <translation>%1 MB を超えており、設定ファイルとしては大きすぎます。</translation>
+    </message>
+</context>
+<context>
     <name>GuiPage</name>
     <message>
         <source>... or fullscreen. Only works when

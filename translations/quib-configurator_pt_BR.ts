@@ -853,6 +853,189 @@ F3 &amp; F4</translation>
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>The backup holds none of the settings files.</source>
+        <translation>O backup não contém nenhum dos arquivos de configuração.</translation>
+    </message>
+    <message>
+        <source>It was replaced by another file while it was being saved.</source>
+        <translation>Ele foi substituído por outro arquivo enquanto era salvo.</translation>
+    </message>
+    <message>
+        <source>%1 Its old contents could not be put back.</source>
+        <translation>%1 Não foi possível restaurar o conteúdo antigo dele.</translation>
+    </message>
+    <message>
+        <source>%1 Its old contents are kept in &quot;%2&quot;.</source>
+        <translation>%1 O conteúdo antigo dele está guardado em &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Windows error %1.</source>
+        <translation>Erro do Windows %1.</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>A pasta de backup &quot;%1&quot; é um link simbólico. Backups nunca são guardados nem lidos por meio de um: remova-o ou mova-o para outro lugar e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>O conjunto de backup &quot;%1&quot; é um link simbólico. Backups nunca são guardados nem lidos por meio de um: remova-o ou mova-o para outro lugar e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
+        <translation>O arquivo de backup &quot;%1&quot; é um link simbólico. Backups nunca são guardados nem lidos por meio de um: remova-o ou mova-o para outro lugar e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The backup folder &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>A pasta de backup &quot;%1&quot; pertence a outro usuário. Backups só são guardados em pastas suas: remova-a ou mova-a para outro lugar e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>O conjunto de backup &quot;%1&quot; pertence a outro usuário. Backups só são guardados em pastas suas: remova-o ou mova-o para outro lugar e tente de novo.</translation>
+    </message>
+    <message>
+        <source>The backup file &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
+        <translation>O arquivo de backup &quot;%1&quot; pertence a outro usuário. Backups só são guardados em pastas suas: remova-o ou mova-o para outro lugar e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Cannot create the backup folder &quot;%1&quot;. %2</source>
+        <translation>Não foi possível criar a pasta de backup &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;. %2</source>
+        <translation>Não foi possível abrir a pasta de backup &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; from the backup. %2</source>
+        <translation>Não foi possível ler &quot;%1&quot; do backup. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the backup folder &quot;%1&quot;.</source>
+        <translation>Não foi possível abrir a pasta de backup &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>It is a file.</source>
+        <translation>É um arquivo.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: someone else changed these files on disk just before they were to be replaced:</source>
+        <translation>Nada foi salvo: outra pessoa alterou estes arquivos no disco pouco antes de serem substituídos:</translation>
+    </message>
+    <message>
+        <source>Nothing can be backed up: %1 is not set, so there is no folder for backups.</source>
+        <translation>Não é possível fazer backup: %1 não está definida, então não há pasta para os backups.</translation>
+    </message>
+    <message>
+        <source>Cannot flush the backup folder &quot;%1&quot;. %2</source>
+        <translation>Não foi possível gravar no disco a pasta de backup &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;. %2</source>
+        <translation>Não foi possível gravar &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>The backup set &quot;%1&quot; is missing.</source>
+        <translation>O conjunto de backup &quot;%1&quot; não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; to back it up. %2</source>
+        <translation>Não foi possível ler &quot;%1&quot; para fazer o backup dele. %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível gravar o arquivo de backup &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot name the backup folder &quot;%1&quot;. %2</source>
+        <translation>Não foi possível dar nome à pasta de backup &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
+        <translation>Não foi possível remover &quot;%1&quot;, criado por esse Aplicar. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the lock file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível abrir o arquivo de bloqueio &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: another Quib Configurator is saving the files in &quot;%1&quot; right now. Try again when it is done; files it changed meanwhile are then shown as changed on disk.</source>
+        <translation>Nada foi salvo: outro Quib Configurator está salvando os arquivos em &quot;%1&quot; neste momento. Tente de novo quando ele terminar; os arquivos que ele alterar nesse meio-tempo aparecerão então como alterados no disco.</translation>
+    </message>
+    <message>
+        <source>Cannot lock &quot;%1&quot;. %2</source>
+        <translation>Não foi possível bloquear &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: the files it would replace could not be backed up first.<byte value="xd"/>%1</source>
+        <translation>Nada foi salvo: não foi possível fazer antes o backup dos arquivos que seriam substituídos.<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation>&quot;%1&quot; pode conter parte das configurações novas e não pôde ser restaurado (%2); o conteúdo antigo dele está em &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
+        <translation>&quot;%1&quot; contém as configurações novas e não pôde ser restaurado (%2); o conteúdo antigo dele está em &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation>&quot;%1&quot; pode conter parte das configurações novas e não pôde ser restaurado (%2); ele não existia antes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds the new settings and could not be put back (%2); it did not exist before.</source>
+        <translation>&quot;%1&quot; contém as configurações novas e não pôde ser restaurado (%2); ele não existia antes.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1 The files already replaced were put back.</source>
+        <translation>Nada foi salvo: %1 Os arquivos já substituídos foram restaurados.</translation>
+    </message>
+    <message>
+        <source>Not all settings files were saved: %1</source>
+        <translation>Nem todos os arquivos de configuração foram salvos: %1</translation>
+    </message>
+    <message>
+        <source>As they were: %1.</source>
+        <translation>Sem alterações: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Nothing was saved: %1</source>
+        <translation>Nada foi salvo: %1</translation>
+    </message>
+    <message>
+        <source>Saved: %1.</source>
+        <translation>Salvos: %1.</translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation>Não salvos: %1.</translation>
+    </message>
+    <message>
+        <source>%1 may hold part of the new settings.</source>
+        <translation>%1 pode conter parte das configurações novas.</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível abrir o arquivo &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível criar o arquivo &quot;%1&quot;. %2</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MB, too large for a settings file.</source>
+        <translation>Tem mais de %1 MB, grande demais para um arquivo de configuração.</translation>
+    </message>
+</context>
+<context>
     <name>GuiPage</name>
     <message>
         <source>... or fullscreen. Only works when
