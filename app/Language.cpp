@@ -41,17 +41,24 @@ void Install(const QString& code) {
   }
   if (code == "en") return;
   // The program's texts are compiled in; Qt's own come with Qt (on Debian
-  // the qt6-translations-l10n package, on Windows what windeployqt copies).
+  // the qt6-translations-l10n package) or, in a Windows build, are compiled
+  // in too.
   const std::pair<QString, QString> sources[] = {
       {":/i18n", "quib-configurator_" + code},
+      {":/i18n", "qtbase_" + code},
       {QLibraryInfo::path(QLibraryInfo::TranslationsPath), "qtbase_" + code}};
+  bool qtTexts = false;
   for (const auto& [folder, name] : sources) {
+    const bool qtFile = name.startsWith("qtbase_");
+    if (qtFile && qtTexts) continue;
     auto* translator = new QTranslator(app);
     translator->setObjectName("quib_translator");
-    if (translator->load(name, folder))
+    if (translator->load(name, folder)) {
       QCoreApplication::installTranslator(translator);
-    else
+      qtTexts = qtTexts || qtFile;
+    } else {
       delete translator;
+    }
   }
 }
 

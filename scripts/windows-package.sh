@@ -32,7 +32,7 @@ x86_64-w64-mingw32-strip -o "$stage/quib-configurator.exe" "$exe"
 cp resources/readme.txt "$stage/readme.txt"
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
-cp "$qt/plugins/imageformats/qjpeg.dll" "$stage/imageformats/"
+cp "$qt/plugins/imageformats/qjpeg.dll" "$qt/plugins/imageformats/qtga.dll" "$stage/imageformats/"
 
 # The DLLs these need, found by their imports: Qt's own, then the MinGW
 # runtime; the system's DLLs are Windows' own.

@@ -4,7 +4,9 @@
 # packages of the Qt the host tools come from, into a cache folder outside the
 # checkout. A second run reuses each part while its stamp (version and
 # options) matches.
-#   scripts/windows-qt.sh
+#   scripts/windows-qt.sh [--plugins-only]
+#     --plugins-only  only what is missing beside a Qt already built (never
+#                     the half-hour build of Qt itself)
 #   QUIB_QT_MINGW_DIR   where Qt goes
 #                       (default ~/.cache/quib-configurator-build/qt-6.4.2-mingw64)
 #   QUIB_QT_JOBS        parallel compiles (default: the number of cores)
@@ -54,12 +56,13 @@ cache=$(dirname "$prefix")
 source "$checkout/scripts/debian-source.sh"
 
 # The TGA reader (theme pictures may be TGA files) comes from qtimageformats,
-# built against the Qt above into the same folder; nothing else of it.
+# built against the Qt above into the same folder, without the formats that
+# need other libraries (the packages take only the TGA plugin).
 build_imageformats() {
   local formats formats_stamp work="$prefix.imageformats.work"
   formats=$(dpkg-query -W -f='${Version}' qt6-image-formats-plugins 2>/dev/null || true)
   [ -n "$formats" ] || formats="$version-1"
-  formats_stamp="qtimageformats $formats; tga only; $(cat "$prefix/quib-stamp.txt")"
+  formats_stamp="qtimageformats $formats; $(cat "$prefix/quib-stamp.txt")"
   if [ -f "$prefix/quib-imageformats-stamp.txt" ] &&
     [ "$(cat "$prefix/quib-imageformats-stamp.txt")" = "$formats_stamp" ]; then
     return 0
@@ -71,7 +74,7 @@ build_imageformats() {
     -DCMAKE_TOOLCHAIN_FILE="$prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release \
     -DFEATURE_tiff=OFF -DFEATURE_webp=OFF -DFEATURE_jasper=OFF -DFEATURE_mng=OFF \
-    -DFEATURE_wbmp=OFF -DFEATURE_icns=OFF -DFEATURE_tga=ON >"$work/configure.log" 2>&1 ||
+    >"$work/configure.log" 2>&1 ||
     {
       tail -n 40 "$work/configure.log" >&2
       die "configuring qtimageformats failed (whole log: $work/configure.log)"
@@ -83,6 +86,11 @@ build_imageformats() {
   rm -rf "$work"
 }
 
+if [ "${1:-}" = --plugins-only ]; then
+  [ -f "$prefix/quib-stamp.txt" ] || die "no Qt for Windows in $prefix"
+  build_imageformats
+  exit 0
+fi
 if [ -f "$prefix/quib-stamp.txt" ] && [ "$(cat "$prefix/quib-stamp.txt")" = "$stamp" ]; then
   build_imageformats
   echo "windows-qt: Qt $version for Windows is ready in $prefix"
