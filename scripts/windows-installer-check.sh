@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installer scripts/windows-package.sh made, under Wine in a scratch
 # prefix on a virtual display: a silent install for the current user, the
-# installed program's window, then a silent uninstall that
+# installed program's --version and --help in a console, its window, then a silent uninstall that
 # must leave no installed file, shortcut or uninstall entry, and the user's
 # settings file where the program put it.
 #   scripts/windows-installer-check.sh [windows-build]   (default: build-windows-qt)
@@ -52,8 +52,17 @@ for field in "DisplayName.*Quib Configurator" "DisplayVersion.*$version" \
 done
 
 echo "windows-installer-check: the installed program"
-# (--version is not checked here: a GUI program that Wine starts from a Linux
-# shell finds no console to print into; see the README.)
+# --version prints into the console of the command prompt it was typed in
+# (a GUI program has none of its own): cmd on a terminal. Wine's console
+# draws a space as a cursor move, so spaces are not compared.
+console_of() {
+  script -qec "$(printf '%q cmd /c %q %q' "$wine" "$(wine_path_of "$dir/quib-configurator.exe")" "$1")" \
+    /dev/null </dev/null | sed 's/\x1b\[[0-9;?]*[A-Za-z]//g' | tr -d ' \r\n'
+}
+printed=$(console_of --version)
+[ "$printed" = "QuibConfigurator$version" ] || fail "--version printed '$printed' into the console"
+printed=$(console_of --help)
+[[ "$printed" == *Usage:*"[EMULATOR_DIR]"* && "$printed" == *--version* ]] || fail "--help printed '$printed' into the console"
 # The window shows; Escape (Cancel) closes it, and the settings of an
 # installed copy go to the user's local application data.
 cp -r samples/emulator "$root/emulator"
