@@ -66,5 +66,6 @@ QString Translated(const StoreMessage& message) {
 QString ErrorText(const std::exception& error) {
   if (const auto* stored = dynamic_cast<const StoreError*>(&error))
     return Translated(stored->message());
+  if (const auto* shown = dynamic_cast<const WindowError*>(&error)) return shown->text();
   return QString::fromLocal8Bit(error.what());
 }

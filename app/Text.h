@@ -4,6 +4,7 @@
 #include <QString>
 #include <exception>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -32,3 +33,15 @@ QString Translated(const StoreMessage& message);
 // An error's text for the user: a store error's in the window's language,
 // any other's as what() says it.
 QString ErrorText(const std::exception& error);
+
+// An error the window words itself, already in the user's language. Its
+// what() is UTF-8; the text keeps every letter whatever the system's code
+// page (a Japanese message on a Western Windows).
+class WindowError : public std::runtime_error {
+ public:
+  explicit WindowError(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
+  const QString& text() const { return text_; }
+
+ private:
+  QString text_;
+};

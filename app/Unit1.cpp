@@ -372,11 +372,8 @@ bool TForm1::SaveSettings() {
   // Documents that were never read from the emulator directory (its files
   // could not all be read) would replace its files with other contents.
   if (LoadedPath().isEmpty() || LoadedPath() != QuibPath) {
-    throw std::runtime_error(
-        tr("Nothing was saved: the settings files in \"%1\" could not all be read")
-            .arg(QuibPath)
-            .toLocal8Bit()
-            .toStdString());
+    throw WindowError(
+        tr("Nothing was saved: the settings files in \"%1\" could not all be read").arg(QuibPath));
   }
   // What is saved; a file someone else changed since it was read is
   // overwritten only after a question, asked again for a change made while

@@ -379,6 +379,31 @@ TEST_P(TranslatedSave, FilesAreWhatTheEnglishWindowWrites) {
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslatedSave, ::testing::ValuesIn(language::kShipped));
 
+// A message the window words itself keeps every letter of its language,
+// whatever the system's code page (Japanese on a Western Windows).
+class WindowMessage : public AppTest {
+ protected:
+  ~WindowMessage() override { language::Install("en"); }
+};
+
+TEST_F(WindowMessage, KeepsEveryLetterOfItsLanguage) {
+  language::Install("ja");
+  WriteIni();
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  form->QuibPath = EmuDir() + Native("elsewhere/");  // not the folder that was read
+  platform_.clearCalls();
+  Click(Find<QPushButton>("ApplyButton"));
+  ASSERT_FALSE(platform_.messages().empty());
+  const QString expected =
+      QCoreApplication::translate(
+          "TForm1", "Nothing was saved: the settings files in \"%1\" could not all be read")
+          .arg(form->QuibPath);
+  ASSERT_GT(expected.toUcs4().front(), 0x3000u);  // really Japanese
+  EXPECT_TRUE(platform_.messages().back().text.startsWith(expected))
+      << platform_.messages().back().text.toStdString();
+}
+
 TEST(LanguageChoice, CommandLineThenSettingsFileThenSystem) {
   struct Case {
     const char* commandLine;
