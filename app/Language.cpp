@@ -40,26 +40,19 @@ void Install(const QString& code) {
     delete old;
   }
   if (code == "en") return;
+  const auto load = [app](const QString& folder, const QString& name) {
+    auto* translator = new QTranslator(app);
+    translator->setObjectName("quib_translator");
+    if (translator->load(name, folder)) return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
+  };
   // The program's texts are compiled in; Qt's own come with Qt (on Debian
   // the qt6-translations-l10n package) or, in a Windows build, are compiled
   // in too.
-  const std::pair<QString, QString> sources[] = {
-      {":/i18n", "quib-configurator_" + code},
-      {":/i18n", "qtbase_" + code},
-      {QLibraryInfo::path(QLibraryInfo::TranslationsPath), "qtbase_" + code}};
-  bool qtTexts = false;
-  for (const auto& [folder, name] : sources) {
-    const bool qtFile = name.startsWith("qtbase_");
-    if (qtFile && qtTexts) continue;
-    auto* translator = new QTranslator(app);
-    translator->setObjectName("quib_translator");
-    if (translator->load(name, folder)) {
-      QCoreApplication::installTranslator(translator);
-      qtTexts = qtTexts || qtFile;
-    } else {
-      delete translator;
-    }
-  }
+  load(":/i18n", "quib-configurator_" + code);
+  if (!load(":/i18n", "qtbase_" + code))
+    load(QLibraryInfo::path(QLibraryInfo::TranslationsPath), "qtbase_" + code);
 }
 
 }  // namespace language

@@ -57,7 +57,7 @@ wine_session() {
       # Windows are left to Wine rather than to a window manager: on a
       # virtual display there is none, and Wine would wait two seconds for
       # one at every window it hides.
-      "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+      "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
       return 0
     fi
     echo "the Wine prefix in $WINEPREFIX is incomplete; making it again ($try)" >&2
