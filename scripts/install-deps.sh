@@ -30,7 +30,7 @@ if [ "${1:-}" = "--test" ]; then
     clang libclang-rt-14-dev clang-format
     xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
     desktop-file-utils appstream dpkg-dev file locales
-    g++-mingw-w64-x86-64-posix wine64 nsis xdotool e2fsprogs
+    g++-mingw-w64-x86-64-posix wine64 nsis xdotool e2fsprogs ccache
   )
   what="the build tools, Qt 6 and the test tools"
 fi
