@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/changes/FileDiff.h"
-#include "store/Backups.h"
+#include "store/Apply.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -169,10 +169,9 @@ std::vector<std::filesystem::path> EmulatorDocuments::ChangedOnDisk(
   return changed;
 }
 
-void EmulatorDocuments::RememberSaved(const save_set::PreparedSet& prepared,
+void EmulatorDocuments::RememberSaved(const std::vector<save_set::Entry>& entries,
                                       const std::vector<std::filesystem::path>& saved) {
-  for (std::size_t i = 0; i < prepared.size(); ++i) {
-    const save_set::Entry& entry = prepared.entry(i);
+  for (const save_set::Entry& entry : entries) {
     if (std::find(saved.begin(), saved.end(), entry.path) != saved.end())
       stamps_[entry.path] = StampOfWritten(entry.bytes, entry.path);
   }
@@ -203,27 +202,25 @@ bool EmulatorDocuments::Save(const std::vector<save_set::Entry>& entries, backup
   if (const auto changed = ChangedOnDisk(entries); !changed.empty() && !overwrite(changed))
     return false;
   for (;;) {
-    // Every file written and flushed beside its target; a failure here
-    // removes them all and replaces nothing.
-    save_set::PreparedSet prepared(entries);
     // The files about to be replaced are kept as a backup set, complete and
     // flushed, and each must still hold what is expected (else the user is
     // asked again); a backup that cannot be written stops here. Then every
-    // file is replaced, in order, and a failure puts back the ones before.
-    std::vector<std::filesystem::path> all;
-    for (std::size_t i = 0; i < prepared.size(); ++i) all.push_back(prepared.entry(i).path);
+    // file is written beside its target and replaced, in order, and a
+    // failure puts back the ones before.
     backups::SaveHooks hooks;
     hooks.loaded = &expected;
     try {
-      backups::CommitWithBackup(prepared, backups, hooks);
+      backups::SaveWithBackup(entries, backups, hooks);
     } catch (const backups::ChangedOnDiskError& error) {
       if (!overwrite(error.files())) return false;
       continue;
     } catch (const save_set::SaveSetError& error) {
-      RememberSaved(prepared, error.saved());
+      RememberSaved(entries, error.saved());
       throw;
     }
-    RememberSaved(prepared, all);
+    std::vector<std::filesystem::path> all;
+    for (const save_set::Entry& entry : entries) all.push_back(entry.path);
+    RememberSaved(entries, all);
     return true;
   }
 }

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/Backups.h"
+#include "store/Apply.h"
 #include "store/SaveSet.h"
 #include "store/ZIniReader.h"
 
@@ -109,7 +109,7 @@ class EmulatorDocuments {
             const std::function<bool(const QStringList&)>& confirm);
 
  private:
-  void RememberSaved(const save_set::PreparedSet& prepared,
+  void RememberSaved(const std::vector<save_set::Entry>& entries,
                      const std::vector<std::filesystem::path>& saved);
 
   QString loadedPath_;

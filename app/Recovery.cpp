@@ -9,9 +9,10 @@
 #include <system_error>
 
 #include "app/ChangesDialog.h"
+#include "app/Text.h"
 #include "app/Unit1.h"
 #include "platform/Platform.h"
-#include "store/Backups.h"
+#include "store/Apply.h"
 
 namespace {
 
@@ -36,53 +37,68 @@ void SettleUnfinishedApply(TForm1& form) {
   }
   // Nothing was ever saved from this folder: nothing to look at (and no
   // backup folder to make for it).
-  std::error_code missing;
-  if (!std::filesystem::exists(std::filesystem::symlink_status(store->Folder(), missing))) return;
-  std::vector<backups::UnfinishedApply> found;
+  if (!store->Used()) return;
+  QWidget* parent = form.isVisible() ? &form : nullptr;
+  auto tell = [&](const QString& text) {
+    platform::MessageRequest request;
+    request.caption = QCoreApplication::translate("Recovery", "Apply not finished");
+    request.text = text;
+    request.icon = platform::Icon::Warning;
+    platform::Current().MessageBox(parent, request);
+  };
+  // Under the lock from the first look to the last file put back: an Apply
+  // running in another Configurator is neither taken for one cut short nor
+  // overwritten.
+  std::optional<backups::Recovery> recovery;
   try {
-    // Under the lock, so that an Apply running in another Configurator is
-    // not taken for one cut short.
-    const backups::SaveLock lock(*store, std::chrono::milliseconds(500));
-    found = store->Unfinished();
+    recovery.emplace(*store, std::chrono::milliseconds(500));
   } catch (const backups::BusyError&) {
     return;
   }
-  if (found.empty()) return;
-  // Only the last one matters for what the files hold; the older ones were
-  // overtaken by later saves.
-  for (std::size_t i = 1; i < found.size(); ++i) store->Keep(found[i]);
-  const backups::UnfinishedApply& apply = found.front();
-  if (apply.replaced.empty() && apply.partly.empty()) {
-    store->Keep(apply);  // it stopped before replacing anything
-    return;
+  while (const std::optional<backups::UnfinishedApply> apply = recovery->Next()) {
+    if (!apply->broken.empty()) {
+      tell(Translated(apply->broken));
+      continue;
+    }
+    if (!apply->decided) {
+      QString text = QCoreApplication::translate(
+                         "Recovery",
+                         "The Apply made at %1 did not finish (the program ended, or the power "
+                         "went). ")
+                         .arg(QString::fromStdString(apply->set.DisplayTime()));
+      text += QCoreApplication::translate("Recovery", "It had replaced:") + "\r" +
+              ShownList(apply->wrote).join("\r") + "\r";
+      text +=
+          QCoreApplication::translate("Recovery", "These still hold what they held before it:") +
+          "\r" + ShownList(apply->before).join("\r") + "\r";
+      if (!apply->other.empty())
+        text += QCoreApplication::translate("Recovery",
+                                            "These hold neither what they held before it nor what "
+                                            "it wrote, and are left as they are:") +
+                "\r" + ShownList(apply->other).join("\r") + "\r";
+      text += "\r" + QCoreApplication::translate(
+                         "Recovery",
+                         "Do you want to put the emulator's folder back as it was before that "
+                         "Apply?\r\rYes gives the files it had replaced what they held before it "
+                         "(what they hold now is kept as a backup too); No keeps every file as it "
+                         "is now.");
+      platform::MessageRequest request;
+      request.caption = QCoreApplication::translate("Recovery", "Apply not finished");
+      request.text = text;
+      request.icon = platform::Icon::Warning;
+      request.buttons = platform::Buttons::YesNo;
+      request.defaultButton = platform::Answer::Yes;
+      if (platform::Current().MessageBox(parent, request) != platform::Answer::Yes) {
+        recovery->Keep(*apply);
+        continue;
+      }
+    }
+    try {
+      recovery->PutBack(*apply);
+    } catch (const backups::ChangedOnDiskError&) {
+      // Changed while the question was open: looked at again.
+    } catch (const StoreError& error) {
+      tell(Translated(error.message()));
+    }
   }
-  QString text = QCoreApplication::translate(
-                     "Recovery",
-                     "The Apply made at %1 did not finish (the program ended, or the power "
-                     "went). ")
-                     .arg(QString::fromStdString(apply.set.DisplayTime()));
-  if (!apply.replaced.empty())
-    text += QCoreApplication::translate("Recovery", "It had replaced:") + "\r" +
-            ShownList(apply.replaced).join("\r") + "\r";
-  if (!apply.partly.empty())
-    text += QCoreApplication::translate(
-                "Recovery", "These files hold neither their old nor their new settings:") +
-            "\r" + ShownList(apply.partly).join("\r") + "\r";
-  text +=
-      "\r" + QCoreApplication::translate(
-                 "Recovery",
-                 "Do you want to put the emulator's folder back as it was before that Apply?\r\r"
-                 "Yes writes back the files kept before it (what they hold now is kept as a backup "
-                 "too); No keeps the files as they are now.");
-  platform::MessageRequest request;
-  request.caption = QCoreApplication::translate("Recovery", "Apply not finished");
-  request.text = text;
-  request.icon = platform::Icon::Warning;
-  request.buttons = platform::Buttons::YesNo;
-  request.defaultButton = platform::Answer::Yes;
-  if (platform::Current().MessageBox(form.isVisible() ? &form : nullptr, request) ==
-      platform::Answer::Yes)
-    store->PutBack(apply);
-  else
-    store->Keep(apply);
 }

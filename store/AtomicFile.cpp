@@ -22,20 +22,6 @@ namespace atomic_file {
 
 namespace {
 
-// The file a save replaces: the target of a symbolic link (followed through
-// every level), else the path itself.
-std::filesystem::path ResolveSaveTarget(const std::filesystem::path& path) {
-  std::filesystem::path target = path;
-  std::error_code ec;
-  for (int depth = 0; depth < 40; ++depth) {
-    if (!std::filesystem::is_symlink(target, ec)) break;
-    std::filesystem::path next = std::filesystem::read_symlink(target, ec);
-    if (ec) break;
-    target = next.is_absolute() ? next : target.parent_path() / next;
-  }
-  return target;
-}
-
 // Writes all of bytes at offset; returns 0 or the error number.
 int WriteAllAt(int fd, std::string_view bytes, off_t offset) {
   const char* data = bytes.data();
@@ -62,28 +48,33 @@ int Overwrite(int fd, std::string_view bytes) {
   return 0;
 }
 
-// Opens a new file named like «.quib.cfg.XXXXXX» beside the target, never
-// through a symbolic link. The mode goes through the process's umask as for
-// any new file; the umask itself is left alone. Returns the descriptor or -1
-// with errno set.
-int MakeTemporary(const std::filesystem::path& dir, const std::filesystem::path& target,
-                  mode_t mode, std::string& name) {
+// A name like «.quib.cfg.XXXXXX» beside the target.
+std::string RandomSibling(const std::filesystem::path& target) {
   static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
   static std::uint64_t counter = 0;
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  std::uint64_t seed = (static_cast<std::uint64_t>(now.tv_nsec) << 20) ^
+                       static_cast<std::uint64_t>(::getpid()) ^ (++counter * 0x9e3779b97f4a7c15ull);
+  std::string leaf = "." + target.filename().string() + ".";
+  for (int i = 0; i < 6; ++i) {
+    seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+    leaf += kLetters[(seed >> 33) % (sizeof kLetters - 1)];
+  }
+  std::filesystem::path dir = target.parent_path();
+  return (dir.empty() ? std::filesystem::path(leaf) : dir / leaf).string();
+}
+
+// Opens the new temporary file `name`, or one of a new name when none is
+// given, never through a symbolic link. The mode goes through the process's
+// umask as for any new file; the umask itself is left alone. Returns the
+// descriptor or -1 with errno set.
+int MakeTemporary(const std::filesystem::path& target, mode_t mode, std::string& name) {
+  const bool given = !name.empty();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    std::uint64_t seed = (static_cast<std::uint64_t>(now.tv_nsec) << 20) ^
-                         static_cast<std::uint64_t>(::getpid()) ^
-                         (++counter * 0x9e3779b97f4a7c15ull);
-    std::string leaf = "." + target.filename().string() + ".";
-    for (int i = 0; i < 6; ++i) {
-      seed = seed * 6364136223846793005ull + 1442695040888963407ull;
-      leaf += kLetters[(seed >> 33) % (sizeof kLetters - 1)];
-    }
-    name = (dir / leaf).string();
+    if (!given) name = RandomSibling(target);
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    if (fd >= 0 || errno != EEXIST || given) return fd;
   }
   errno = EEXIST;
   return -1;
@@ -138,11 +129,33 @@ StoreMessage SwappedReason() {
 
 }  // namespace
 
-PendingFile::PendingFile(const std::filesystem::path& path, std::string_view bytes)
+std::filesystem::path TemporaryBeside(const std::filesystem::path& path) {
+  const std::filesystem::path target = ResolveSaveTarget(path);
+  for (;;) {
+    std::filesystem::path name = RandomSibling(target);
+    struct stat info {};
+    if (::lstat(name.c_str(), &info) != 0) return name;
+  }
+}
+
+void RemoveTemporary(const std::filesystem::path& temp, const std::filesystem::path&) noexcept {
+  struct stat info {};
+  if (::lstat(temp.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(temp.c_str());
+}
+
+StoreMessage FlushFolderOf(const std::filesystem::path& file) {
+  std::filesystem::path dir = file.parent_path();
+  if (dir.empty()) dir = ".";
+  const int folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int err = folder < 0 ? errno : ::fsync(folder) == 0 ? 0 : errno;
+  if (folder >= 0) ::close(folder);
+  return err == 0 || err == EINVAL || err == EROFS ? StoreMessage() : SystemMessage(err);
+}
+
+PendingFile::PendingFile(const std::filesystem::path& path, std::string_view bytes,
+                         const std::filesystem::path& temp)
     : path_(path), target_(ResolveSaveTarget(path)) {
   const std::string name = path.string();
-  std::filesystem::path dir = target_.parent_path();
-  if (dir.empty()) dir = ".";
 
   // An existing file that cannot be written stays as it is, as a plain
   // overwrite would have been refused too.
@@ -158,8 +171,8 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
   // The temporary file: a hidden name beside the target, private until it
   // has the old file's owner and mode. A folder that takes no new files
   // leaves an existing file to be written in place.
-  std::string tempName;
-  int fd = MakeTemporary(dir, target_, exists ? 0600 : 0666, tempName);
+  std::string tempName = temp.string();
+  int fd = MakeTemporary(target_, exists ? 0600 : 0666, tempName);
   if (fd < 0 && !(exists && (errno == EACCES || errno == EPERM)))
     throw FileError(FileError::Kind::Create, name, SystemMessage(errno));
   if (fd < 0) tempName.clear();
@@ -264,15 +277,12 @@ void PendingFile::Commit() {
       throw FileError(FileError::Kind::Create, path_.string(), SystemMessage(err));
     }
     temp_.clear();
-    // The new name reaches the disk with the folder; the file is replaced
-    // whether or not that flush works.
-    std::filesystem::path dir = target_.parent_path();
-    if (dir.empty()) dir = ".";
-    const int folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-      ::fsync(folder);
-      ::close(folder);
-    }
+    replaced_ = true;
+    // The new name reaches the disk with the folder: a folder that cannot be
+    // flushed is an error (the file is replaced, but may not survive a power
+    // loss).
+    if (StoreMessage why = FlushFolderOf(target_); !why.empty())
+      throw FileError(FileError::Kind::Create, path_.string(), std::move(why));
     return;
   }
   if (inode_ == 0) return;  // written or discarded already
@@ -300,6 +310,7 @@ void PendingFile::Commit() {
     fd = -1;
     if (closed == 0) {
       Discard();
+      replaced_ = true;
       return;
     }
     err = errno;

@@ -31,9 +31,11 @@ class PendingFile {
   // Writes bytes to a temporary file beside the file that `path` names (a
   // symbolic link is followed to the file it points at) and flushes it; or,
   // for a file written in place, copies its old contents there and makes sure
-  // the new bytes will fit. Throws FileError(Create) naming `path`; nothing is
-  // left behind then.
-  PendingFile(const std::filesystem::path& path, std::string_view bytes);
+  // the new bytes will fit. The temporary file is `temp` when given (see
+  // TemporaryBeside; it must not exist), else a new name. Throws
+  // FileError(Create) naming `path`; nothing is left behind then.
+  PendingFile(const std::filesystem::path& path, std::string_view bytes,
+              const std::filesystem::path& temp = {});
   ~PendingFile();
   PendingFile(PendingFile&& other) noexcept;
   PendingFile& operator=(PendingFile&& other) noexcept;
@@ -51,11 +53,14 @@ class PendingFile {
   // Whether a failed Commit left the target neither as it was nor as meant:
   // a write in place whose old contents could not be put back.
   bool damaged() const { return damaged_; }
+  // Whether Commit put the new file in place, also when flushing its folder
+  // failed afterwards.
+  bool replaced() const { return replaced_; }
 
-  // Puts the temporary file in place of the target. Throws FileError(Create)
-  // naming path(); the target is then as it was, unless damaged() says
-  // otherwise. A file written in place must still be the one prepared (same
-  // device and inode), else nothing is written.
+  // Puts the temporary file in place of the target and flushes the folder.
+  // Throws FileError(Create) naming path(); the target is then as it was,
+  // unless damaged() or replaced() says otherwise. A file written in place must still be the one
+  // prepared (same device and inode), else nothing is written.
   void Commit();
   // Removes the temporary file, if any. Never throws.
   void Discard() noexcept;
@@ -66,10 +71,40 @@ class PendingFile {
   std::filesystem::path temp_;
   bool inPlace_ = false;
   bool damaged_ = false;
+  bool replaced_ = false;
   std::string bytes_;                     // the new contents, kept for a write in place
   std::string old_;                       // the old contents, kept for a write in place
   std::uint64_t device_ = 0, inode_ = 0;  // the file prepared for a write in place
 };
+
+// The file a save replaces: the target of a symbolic link (followed through
+// every level), else the path itself.
+inline std::filesystem::path ResolveSaveTarget(const std::filesystem::path& path) {
+  std::filesystem::path target = path;
+  std::error_code ec;
+  for (int depth = 0; depth < 40; ++depth) {
+    if (!std::filesystem::is_symlink(target, ec)) break;
+    std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+    if (ec) break;
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return target;
+}
+
+// A name for a temporary file beside the file that `path` names that no file
+// has now: «.quib.cfg.a1B2c3» (on Windows «quib.cfg.~1a2b3.tmp»).
+std::filesystem::path TemporaryBeside(const std::filesystem::path& path);
+
+// Removes a temporary file that a save cut short left beside `path`, never a
+// link or folder in its place. On Windows a replacement cut short may have
+// left the old file under a second name: it is moved back first when the
+// file itself is missing. Never throws.
+void RemoveTemporary(const std::filesystem::path& temp, const std::filesystem::path& path) noexcept;
+
+// Flushes the entries of the folder that holds `file` (a new name, a
+// removal) to the disk. The system's reason, or nothing when it is done or
+// the file system flushes no folders.
+StoreMessage FlushFolderOf(const std::filesystem::path& file);
 
 #ifdef _WIN32
 // After a failed ReplaceFileW(target, ..., backup): when the target is gone
@@ -95,6 +130,7 @@ inline PendingFile::PendingFile(PendingFile&& other) noexcept
       temp_(std::exchange(other.temp_, {})),
       inPlace_(std::exchange(other.inPlace_, false)),
       damaged_(std::exchange(other.damaged_, false)),
+      replaced_(std::exchange(other.replaced_, false)),
       bytes_(std::move(other.bytes_)),
       old_(std::move(other.old_)),
       device_(other.device_),
@@ -108,6 +144,7 @@ inline PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
     temp_ = std::exchange(other.temp_, {});
     inPlace_ = std::exchange(other.inPlace_, false);
     damaged_ = std::exchange(other.damaged_, false);
+    replaced_ = std::exchange(other.replaced_, false);
     bytes_ = std::move(other.bytes_);
     old_ = std::move(other.old_);
     device_ = other.device_;

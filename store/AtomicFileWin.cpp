@@ -42,20 +42,6 @@ StoreMessage WindowsMessage(DWORD code) {
   throw FileError(FileError::Kind::Create, native_file::DisplayName(path), WindowsMessage(code));
 }
 
-// The file a save replaces: the target of a symbolic link (followed through
-// every level), else the path itself.
-std::filesystem::path ResolveSaveTarget(const std::filesystem::path& path) {
-  std::filesystem::path target = path;
-  std::error_code ec;
-  for (int depth = 0; depth < 40; ++depth) {
-    if (!std::filesystem::is_symlink(target, ec)) break;
-    std::filesystem::path next = std::filesystem::read_symlink(target, ec);
-    if (ec) break;
-    target = next.is_absolute() ? next : target.parent_path() / next;
-  }
-  return target;
-}
-
 // A name beside the target that no file has yet, «quib.cfg.~1a2b.tmp».
 std::filesystem::path SiblingName(const std::filesystem::path& target, unsigned attempt) {
   static unsigned counter = 0;
@@ -82,6 +68,35 @@ DWORD WhyNotRemovable(const std::filesystem::path& path) {
 
 bool Exists(const std::filesystem::path& path) {
   return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The second name a replacement keeps the old file under until the new one
+// is in place.
+std::filesystem::path Companion(const std::filesystem::path& temp) {
+  std::filesystem::path name = temp;
+  name += L"~";
+  return name;
+}
+
+// Flushes a file, or the entries of a folder, to the disk (written through).
+// A folder that cannot be flushed here is flushed with its files.
+DWORD FlushPath(const std::filesystem::path& path, bool folder) {
+  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, folder ? FILE_FLAG_BACKUP_SEMANTICS : 0, nullptr);
+  DWORD code = handle == INVALID_HANDLE_VALUE ? ::GetLastError() : 0;
+  if (handle != INVALID_HANDLE_VALUE && !::FlushFileBuffers(handle)) code = ::GetLastError();
+  if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
+  if (folder && (code == ERROR_ACCESS_DENIED || code == ERROR_INVALID_FUNCTION ||
+                 code == ERROR_INVALID_PARAMETER || code == ERROR_INVALID_HANDLE))
+    return 0;
+  return code;
+}
+
+// After a replacement: the new file and its folder's entries on the disk.
+DWORD FlushReplaced(const std::filesystem::path& target) {
+  const DWORD code = FlushPath(target, false);
+  return code != 0 ? code : FlushPath(target.parent_path(), true);
 }
 
 // Writes all of bytes at the start of the open file, cuts it there and
@@ -121,7 +136,34 @@ bool RecoverFailedReplace(const std::filesystem::path& target,
   return ::MoveFileExW(backup.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-PendingFile::PendingFile(const std::filesystem::path& path, std::string_view bytes)
+std::filesystem::path TemporaryBeside(const std::filesystem::path& path) {
+  const std::filesystem::path target = ResolveSaveTarget(path);
+  for (unsigned attempt = 0;; ++attempt) {
+    std::filesystem::path name = SiblingName(target, attempt);
+    if (!Exists(name) && !Exists(Companion(name))) return name;
+  }
+}
+
+void RemoveTemporary(const std::filesystem::path& temp,
+                     const std::filesystem::path& path) noexcept {
+  const std::filesystem::path target = path.empty() ? path : ResolveSaveTarget(path);
+  for (const std::filesystem::path& name : {temp, Companion(temp)}) {
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+      continue;
+    if (name != temp && !target.empty() && RecoverFailedReplace(target, name)) continue;
+    ::DeleteFileW(name.c_str());
+  }
+}
+
+StoreMessage FlushFolderOf(const std::filesystem::path& file) {
+  const DWORD code = FlushPath(file.parent_path(), true);
+  return code == 0 ? StoreMessage() : WindowsMessage(code);
+}
+
+PendingFile::PendingFile(const std::filesystem::path& path, std::string_view bytes,
+                         const std::filesystem::path& given)
     : path_(path), target_(ResolveSaveTarget(path)) {
   // An existing file that cannot be written stays as it is, as a plain
   // overwrite would have been refused too.
@@ -155,11 +197,12 @@ PendingFile::PendingFile(const std::filesystem::path& path, std::string_view byt
   HANDLE file = INVALID_HANDLE_VALUE;
   std::filesystem::path temp;
   for (unsigned attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-    temp = SiblingName(target_, attempt);
+    temp = given.empty() ? SiblingName(target_, attempt) : given;
     file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                          nullptr);
-    if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS &&
-        ::GetLastError() != ERROR_ALREADY_EXISTS)
+    if (file == INVALID_HANDLE_VALUE &&
+        (!given.empty() ||
+         (::GetLastError() != ERROR_FILE_EXISTS && ::GetLastError() != ERROR_ALREADY_EXISTS)))
       break;
   }
   if (file == INVALID_HANDLE_VALUE) Fail(path_, ::GetLastError());
@@ -225,6 +268,7 @@ void PendingFile::Commit() {
     if (code == 0) {
       ::CloseHandle(file);
       Discard();
+      replaced_ = true;
       return;
     }
     StoreMessage reason = WindowsMessage(code);
@@ -246,6 +290,8 @@ void PendingFile::Commit() {
       Fail(path_, code);
     }
     temp_.clear();
+    replaced_ = true;
+    if (const DWORD code = FlushReplaced(target_); code != 0) Fail(path_, code);
     return;
   }
 
@@ -259,11 +305,7 @@ void PendingFile::Commit() {
 
   // The old file is kept under a backup name until the new one is in place:
   // without one, a replacement that fails halfway may leave no file at all.
-  std::filesystem::path backup;
-  for (unsigned attempt = 0; attempt < 100; ++attempt) {
-    backup = SiblingName(target_, attempt);
-    if (!Exists(backup)) break;
-  }
+  const std::filesystem::path backup = Companion(temp_);
   if (!::ReplaceFileW(target_.c_str(), temp_.c_str(), backup.c_str(),
                       REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr,
                       nullptr)) {
@@ -287,6 +329,10 @@ void PendingFile::Commit() {
   // disappears when that program closes it.
   ::DeleteFileW(backup.c_str());
   temp_.clear();
+  replaced_ = true;
+  // ReplaceFileW has no write-through: the new file and the folder's
+  // entries are flushed now.
+  if (const DWORD code = FlushReplaced(target_); code != 0) Fail(path_, code);
 }
 
 void PendingFile::Discard() noexcept {

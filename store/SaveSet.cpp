@@ -18,13 +18,16 @@ StoreMessage NothingSaved(const StoreMessage& why) {
 
 }  // namespace
 
-PreparedSet::PreparedSet(std::vector<Entry> entries) : entries_(std::move(entries)) {
+PreparedSet::PreparedSet(std::vector<Entry> entries,
+                         const std::vector<std::filesystem::path>& temps)
+    : entries_(std::move(entries)) {
   files_.reserve(entries_.size());
   std::vector<std::filesystem::path> all;
   for (const Entry& entry : entries_) all.push_back(entry.path);
-  for (const Entry& entry : entries_) {
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
     try {
-      files_.emplace_back(entry.path, entry.bytes);
+      files_.emplace_back(entries_[i].path, entries_[i].bytes,
+                          i < temps.size() ? temps[i] : std::filesystem::path());
     } catch (const FileError& error) {
       files_.clear();  // removes every temporary file made so far
       throw SaveSetError(NothingSaved(error.message()), {}, std::move(all));
@@ -43,7 +46,8 @@ void PreparedSet::CommitAll(const std::function<void(std::size_t)>& afterEach) {
     } catch (const FileError& error) {
       std::vector<std::filesystem::path> notSaved, damaged;
       if (files_[i].damaged()) damaged.push_back(entries_[i].path);
-      for (std::size_t j = i; j < files_.size(); ++j) {
+      if (files_[i].replaced()) saved.push_back(entries_[i].path);
+      for (std::size_t j = i + (files_[i].replaced() ? 1 : 0); j < files_.size(); ++j) {
         files_[j].Discard();
         notSaved.push_back(entries_[j].path);
       }

@@ -51,10 +51,12 @@ class SaveSetError : public StoreError {
 
 class PreparedSet {
  public:
-  // Prepares every file in order. When one cannot be prepared, the files
-  // prepared so far are discarded, nothing is replaced, and SaveSetError
-  // "Nothing was saved: Cannot create file "<path>". <reason>" is thrown.
-  explicit PreparedSet(std::vector<Entry> entries);
+  // Prepares every file in order, entry i into temps[i] when given. When
+  // one cannot be prepared, the files prepared so far are discarded, nothing
+  // is replaced, and SaveSetError "Nothing was saved: Cannot create file
+  // "<path>". <reason>" is thrown.
+  explicit PreparedSet(std::vector<Entry> entries,
+                       const std::vector<std::filesystem::path>& temps = {});
 
   // What is about to be saved, in order.
   std::size_t size() const { return entries_.size(); }
@@ -65,7 +67,8 @@ class PreparedSet {
 
   // Replaces every file in order. When the first replacement fails and left
   // its file as it was, nothing was saved; otherwise the error names the
-  // files saved and the files not saved (and a damaged one). Either way
+  // files saved (a file replaced whose folder could not be flushed among
+  // them) and the files not saved (and a damaged one). Either way
   // SaveSetError is thrown and every file not replaced stays as it was.
   // afterEach, when given, is called after each file replaced (its index).
   // Does nothing once done.

@@ -15,7 +15,7 @@
 
 #include "app/Language.h"
 #include "app/Text.h"
-#include "store/Backups.h"
+#include "store/Apply.h"
 #include "store/ZIniReader.h"
 #include "tests/app/AppFixture.h"
 
@@ -38,14 +38,13 @@ class StoreMessages : public AppTest {
 
   // Saves two files with a backup; afterFirst runs once the first is replaced.
   void Save(const std::function<void()>& afterFirst = {}) {
-    save_set::PreparedSet prepared({{emu_ / "a.cfg", "a=2"}, {emu_ / "b.cfg", "b=2"}});
     backups::Store store(root_, emu_);
     backups::SaveHooks hooks;
     hooks.lockWait = std::chrono::milliseconds(0);
     hooks.afterReplace = [&](std::size_t i) {
       if (i == 0 && afterFirst) afterFirst();
     };
-    backups::CommitWithBackup(prepared, store, hooks);
+    backups::SaveWithBackup({{emu_ / "a.cfg", "a=2"}, {emu_ / "b.cfg", "b=2"}}, store, hooks);
   }
 
   // A file turned into an empty folder, which no file replaces.
@@ -93,8 +92,9 @@ TEST_F(StoreMessages, RealFailuresKeepTheirEnglishAndShowNoneOfItTranslated) {
          });
        },
        "Not all settings files were saved: Cannot create file \"{emu}/b.cfg\". {isdir}\r\n"
-       "\"{emu}/a.cfg\" holds the new settings and could not be put back ({isdir}); its old "
-       "contents are in \"{set}/a.cfg\".\r\nAs they were: \"{emu}/b.cfg\"."},
+       "\"{emu}/a.cfg\" may hold part of the new settings and could not be put back (It was "
+       "replaced by another file while it was being saved.); its old contents are in "
+       "\"{set}/a.cfg\".\r\nAs they were: \"{emu}/b.cfg\"."},
       {"a backup set is gone",
        [&] {
          backups::Store store(root_, emu_);

@@ -14,8 +14,8 @@
 #include <random>
 #include <string>
 
+#include "store/Apply.h"
 #include "store/AtomicFile.h"
-#include "store/Backups.h"
 #include "store/SaveSet.h"
 #include "store/ZIniReader.h"
 
@@ -86,14 +86,16 @@ class Backups : public ::testing::Test {
 const auto kTime =
     std::chrono::sys_days{std::chrono::December / 7 / 2026} + 23h + 59min + 12s + 42ms;
 
-TEST_F(Backups, FolderKeyIsTheFolderNameAndAHashOfTheWholePath) {
-  const std::string key = backups::FolderKey("/games/Quib Emulator").string();
+TEST_F(Backups, PathKeyIsTheFolderNameAndAHashOfTheWholePath) {
+  const std::string key = backups::PathKey("/games/Quib Emulator").string();
   ASSERT_EQ(key.size(), std::string("Quib Emulator-").size() + 8);
   EXPECT_EQ(key.rfind("Quib Emulator-", 0), 0u);
   EXPECT_EQ(key.find_first_not_of("0123456789abcdef", 14), std::string::npos);
-  EXPECT_EQ(backups::FolderKey("/games/Quib Emulator/"), key);
-  EXPECT_EQ(backups::FolderKey("/games/./x/../Quib Emulator"), key);
-  EXPECT_NE(backups::FolderKey("/other/Quib Emulator"), key);
+  EXPECT_EQ(backups::PathKey("/games/Quib Emulator/"), key);
+  EXPECT_EQ(backups::PathKey("/games/./x/../Quib Emulator"), key);
+  EXPECT_NE(backups::PathKey("/other/Quib Emulator"), key);
+  // A folder that cannot be opened has no identity: its path names it.
+  EXPECT_EQ(backups::FolderKey("/games/Quib Emulator"), key);
 }
 
 TEST_F(Backups, CreateKeepsTheBytesOfEveryExistingFileUnderTheUtcTime) {
@@ -129,9 +131,6 @@ TEST_F(Backups, CreateKeepsTheBytesOfEveryExistingFileUnderTheUtcTime) {
 TEST_F(Backups, SetsListTheLastMadeFirstWhateverTheClockSays) {
   Write(Emu("quib.cfg"), "1");
   auto store = MakeStore();
-  // A set of an older version, named by its time alone, counts as made first.
-  fs::create_directories(store.Folder() / "2030-01-01T00-00-00.000Z");
-  Write(store.Folder() / "2030-01-01T00-00-00.000Z" / "quib.cfg", "0");
   const auto first = store.Create({Emu("quib.cfg")}, kTime);
   Write(Emu("quib.cfg"), "2");
   const auto second = store.Create({Emu("quib.cfg")}, kTime);  // the same millisecond
@@ -139,12 +138,11 @@ TEST_F(Backups, SetsListTheLastMadeFirstWhateverTheClockSays) {
   const auto backInTime = store.Create({Emu("quib.cfg")}, kTime - 24h);
   EXPECT_NE(first.folder, second.folder);
   const auto sets = store.List();
-  ASSERT_EQ(sets.size(), 4u);
+  ASSERT_EQ(sets.size(), 3u);
   EXPECT_EQ(sets[0].folder, backInTime.folder);
   EXPECT_EQ(sets[0].DisplayTime(), "2026-12-06 23:59:12 UTC");  // as recorded
   EXPECT_EQ(sets[1].folder, second.folder);
   EXPECT_EQ(sets[2].folder, first.folder);
-  EXPECT_EQ(sets[3].stamp, "2030-01-01T00-00-00.000Z");
   EXPECT_EQ(store.Read(sets[0])[0].bytes, "3");
   EXPECT_EQ(store.Read(sets[1])[0].bytes, "2");
 
@@ -192,8 +190,8 @@ TEST_F(Backups, PruneKeepsTheNewestTwentyAndRemovesOnlyStaleUnfinishedSets) {
   auto store = MakeStore();
   for (int i = 0; i < 23; ++i) store.Create({Emu("quib.thm")}, kTime + i * 1s);
   // What a crash while writing a set leaves, once long ago and once just now.
-  const fs::path stale = store.Folder() / "2026-12-01T10-00-00.000Z.partial";
-  const fs::path fresh = store.Folder() / "2026-12-07T23-59-00.000Z.partial";
+  const fs::path stale = store.Folder() / "0000000100-2026-12-01T10-00-00.000Z.partial";
+  const fs::path fresh = store.Folder() / "0000000101-2026-12-07T23-59-00.000Z.partial";
   fs::create_directory(stale);
   fs::create_directory(fresh);
   AgeFolder(stale, 48h);
@@ -315,9 +313,8 @@ TEST_F(SaveWithBackup, AFailedReplacementPutsBackTheFilesAlreadyReplaced) {
     hooks.afterBackup = [&](const save_set::PreparedSet& prepared) {
       fs::remove(prepared.file(broken).temp());
     };
-    save_set::PreparedSet prepared(files);
     try {
-      backups::CommitWithBackup(prepared, store, hooks);
+      backups::SaveWithBackup(files, store, hooks);
       FAIL() << "saved";
     } catch (const save_set::SaveSetError& error) {
       const std::string text = error.what();
@@ -342,10 +339,9 @@ TEST_F(SaveWithBackup, ASecondSaverOfTheSameFolderWaitsThenIsTurnedAway) {
   auto store = MakeStore();
   {
     const backups::SaveLock held(store);
-    save_set::PreparedSet prepared(NewFiles());
     backups::SaveHooks hooks;
     hooks.lockWait = std::chrono::milliseconds(100);
-    EXPECT_THROW(backups::CommitWithBackup(prepared, store, hooks), backups::BusyError);
+    EXPECT_THROW(backups::SaveWithBackup(NewFiles(), store, hooks), backups::BusyError);
     EXPECT_EQ(Read(Emu("quib.cfg")), "old cfg\n");
     // Another emulator folder is not held up.
     fs::create_directories(temp_ / "Other");

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "store/AtomicFile.h"
-#include "store/Backups.h"
+#include "store/Apply.h"
 #include "store/Cp1252.h"
 #include "store/SaveSet.h"
 #include "store/ZIniReader.h"
