@@ -1,0 +1,244 @@
+// The process ends at every call that changes the disk during an Apply, a
+// Restore and a recovery, in turn; the next start then settles what it left.
+// After every run each emulator file holds wholly its old or wholly its new
+// bytes, recovery leaves the folder all old (Yes) or every file as it was
+// (No), no temporary file is left, and bytes a user wrote after the crash
+// are never lost.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <cstdlib>
+
+#include "store/Apply.h"
+#include "tests/store/CrashAt.h"
+#include "tests/support/ChildProcess.h"
+
+namespace fs = std::filesystem;
+using test_support::InChild;
+
+namespace {
+
+using Folder = std::map<std::string, std::string>;  // name -> bytes; absent: no entry
+
+class Crash : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    temp_ = fs::temp_directory_path() / ("quib-crash-" + std::to_string(::getpid()));
+    fs::remove_all(temp_);
+    fs::create_directories(dir_ = temp_ / "live" / "emulator");
+    root_ = temp_ / "live" / "state";
+    Put(old_);
+  }
+  void TearDown() override { fs::remove_all(temp_); }
+
+  void Put(const Folder& files) {
+    for (const auto& entry : fs::directory_iterator(dir_)) fs::remove(entry.path());
+    for (const auto& [name, bytes] : files) std::ofstream(dir_ / name, std::ios::binary) << bytes;
+  }
+  // The emulator's files, or with `hidden` the temporary files beside them.
+  Folder Now(bool hidden = false) const {
+    Folder now;
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+      if ((entry.path().filename().string()[0] == '.') != hidden) continue;
+      std::ifstream in(entry.path(), std::ios::binary);
+      now[entry.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
+    }
+    return now;
+  }
+  std::vector<save_set::Entry> Entries(const Folder& files) const {
+    std::vector<save_set::Entry> entries;
+    for (const auto& [name, bytes] : files) entries.push_back({dir_ / name, bytes});
+    return entries;
+  }
+  backups::Store Store() const { return backups::Store(root_, dir_); }
+  // The emulator folder and the store, kept and brought back.
+  void Snapshot(const char* name) {
+    fs::remove_all(temp_ / name);
+    fs::copy(temp_ / "live", temp_ / name, fs::copy_options::recursive);
+  }
+  // The emulator folder stays the same folder (its identity keys the store).
+  void Restore(const char* name) {
+    fs::remove_all(root_);
+    if (fs::exists(temp_ / name / "state"))
+      fs::copy(temp_ / name / "state", root_, fs::copy_options::recursive);
+    for (const auto& entry : fs::directory_iterator(dir_)) fs::remove(entry.path());
+    fs::copy(temp_ / name / "emulator", dir_);
+  }
+  // The next start: every question answered `yes`; "" or what went wrong.
+  std::string Recover(bool yes) {
+    try {
+      auto store = Store();
+      backups::Recovery recovery(store);
+      while (const auto apply = recovery.Next()) {
+        if (!apply->broken.empty()) return "broken: " + apply->broken.English();
+        if (apply->decided || yes)
+          recovery.PutBack(*apply);
+        else
+          recovery.Keep(*apply);
+      }
+      return Store().Unfinished().empty() ? "" : "still unfinished";
+    } catch (const std::exception& error) {
+      return error.what();
+    }
+  }
+  // Each file wholly as in one of the two folders; what mixes them.
+  static bool EachFrom(const Folder& now, const Folder& a, const Folder& b) {
+    std::vector<std::string> names;
+    for (const Folder* f : {&now, &a, &b})
+      for (const auto& [name, bytes] : *f) names.push_back(name);
+    return std::all_of(names.begin(), names.end(), [&](const std::string& name) {
+      auto in = [&](const Folder& f) { return f.count(name) ? f.at(name) : "<absent>"; };
+      return in(now) == in(a) || in(now) == in(b);
+    });
+  }
+
+  // Runs `work` in a child that ends at call `at`; true when it ran through.
+  bool RunTo(long at, const std::function<void()>& work) {
+    const std::string report = InChild([&]() -> std::string {
+      crash_at::Arm(at);
+      work();
+      crash_at::Disarm();
+      return "through";
+    });
+    EXPECT_TRUE(report == "through" || report == "child failed") << report;
+    return report == "through";
+  }
+
+  // Ends `work` at each call in turn; after each, checks the files, and
+  // answers recovery each way from the same state. The crash points tried.
+  long EveryStep(const Folder& from, const Folder& to, const std::function<void()>& work,
+                 bool crashRecovery) {
+    long at = 1;
+    for (;; ++at) {
+      Snapshot("start");
+      const bool through = RunTo(at, work);
+      SCOPED_TRACE("crash at call " + std::to_string(at));
+      EXPECT_TRUE(EachFrom(Now(), from, to));
+      const Folder crashed = Now();
+      const bool mixed = crashed != from && crashed != to;
+      Snapshot("crashed");
+      for (const bool yes : {true, false}) {
+        EXPECT_EQ(Recover(yes), "");
+        EXPECT_TRUE(Now() == (yes && mixed ? from : crashed)) << "answered " << (yes ? "Yes" : "No");
+        EXPECT_TRUE(Now(true).empty()) << "a temporary file is left: " << Now(true).begin()->first;
+        Restore("crashed");
+      }
+      // A user's edit made after the crash survives a Yes.
+      std::ofstream(dir_ / "quib.cfg", std::ios::binary) << "edited by hand\r\n";
+      EXPECT_EQ(Recover(true), "");
+      EXPECT_EQ(Now().at("quib.cfg"), "edited by hand\r\n");
+      EXPECT_TRUE(EachFrom(Now(), from, to) || Now().at("quib.cfg") == "edited by hand\r\n");
+      Restore("crashed");
+      // The recovery itself ends at each of its calls; the start after it
+      // finishes the put back or asks again.
+      for (long again = 1; crashRecovery && mixed; ++again) {
+        const bool done = RunTo(again, [&] { Recover(true); });
+        EXPECT_TRUE(EachFrom(Now(), from, to));
+        EXPECT_EQ(Recover(true), "");
+        EXPECT_TRUE(Now() == from) << "recovery ended at call " << again;
+        EXPECT_TRUE(Now(true).empty()) << "a temporary file is left";
+        Restore("crashed");
+        if (done) break;
+      }
+      Restore("start");
+      if (through) break;
+    }
+    return at;
+  }
+
+  fs::path temp_, dir_, root_;
+  const Folder old_ = {{"quib.cfg", "old cfg\r\n"},
+                       {"quib.blt", std::string(300, 'b')},
+                       {"quib.inp", "old inp\r\n"}};
+  const Folder new_ = {{"quib.cfg", "new cfg\r\n"},
+                       {"quib.blt", std::string(200, 'B')},
+                       {"quib.inp", "new inp\r\n"},
+                       {"quib.thm", "a file the Apply makes\r\n"}};
+};
+
+TEST_F(Crash, AtEveryStepOfAnApplyARestoreAndARecovery) {
+  const long apply = EveryStep(old_, new_, [&] {
+    auto store = Store();
+    backups::SaveWithBackup(Entries(new_), store);
+  }, true);
+  // A Restore of the set that Apply kept, over the files it wrote.
+  auto store = Store();
+  backups::SaveWithBackup(Entries(new_), store);
+  const backups::BackupSet kept = store.List().at(0);
+  Folder back = old_;
+  back["quib.thm"] = new_.at("quib.thm");  // a Restore writes the set's files only
+  const long restore = EveryStep(new_, back, [&] {
+    auto store = Store();
+    std::vector<save_set::Entry> entries;
+    for (const auto& content : store.Read(kept)) entries.push_back({dir_ / content.name, content.bytes});
+    backups::SaveWithBackup(entries, store);
+  }, false);
+  std::printf("crash points tried: %ld in an Apply, %ld in a Restore\n", apply, restore);
+  EXPECT_GT(apply, 20);
+}
+
+// Every replacement comes after its new file was flushed, and after the
+// record of the Apply and the set's name were flushed.
+TEST_F(Crash, EachRenameFollowsTheFlushesItDependsOn) {
+  const std::string report = InChild([&]() -> std::string {
+    crash_at::Arm(0);
+    auto store = Store();
+    backups::SaveWithBackup(Entries(new_), store);
+    crash_at::Disarm();
+    std::string log;
+    for (const std::string& call : crash_at::Log()) log += call + "\n";
+    return log;
+  });
+  if (std::getenv("QUIB_CRASH_LOG")) std::printf("%s", report.c_str());
+  std::vector<std::string> calls;
+  for (std::size_t at = 0, end; (end = report.find('\n', at)) != std::string::npos; at = end + 1)
+    calls.push_back(report.substr(at, end - at));
+  auto index = [&](const std::function<bool(const std::string&)>& match) {
+    return std::find_if(calls.begin(), calls.end(), match) - calls.begin();
+  };
+  const long record = index([](const std::string& c) {
+    return c.rfind("fsync ", 0) == 0 && c.find(".partial") != std::string::npos;
+  });
+  const long named = index([](const std::string& c) {
+    return c.rfind("rename ", 0) == 0 && c.find(".partial ") != std::string::npos;
+  });
+  long renames = 0;
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    const std::string& c = calls[i];
+    const std::string into = " " + dir_.string() + "/quib.";
+    if (c.rfind("rename ", 0) != 0 || c.find(into) == std::string::npos) continue;
+    ++renames;
+    const std::string temp = c.substr(7, c.find(' ', 7) - 7);
+    SCOPED_TRACE(c);
+    EXPECT_LT(index([&](const std::string& x) { return x == "fsync " + temp; }),
+              static_cast<long>(i));
+    EXPECT_LT(record, static_cast<long>(i));
+    EXPECT_LT(named, static_cast<long>(i));
+    EXPECT_LT(index([&](const std::string& x) { return x == "fsync " + Store().Folder().string(); }),
+              static_cast<long>(i));
+  }
+  EXPECT_EQ(renames, 4);
+}
+
+// A folder that cannot be flushed after a replacement is an error: the Apply
+// is never reported saved.
+TEST_F(Crash, AFlushThatFailsIsNeverReportedSaved) {
+  const std::string report = InChild([&]() -> std::string {
+    crash_at::FailFlushOf(dir_.string());
+    try {
+      auto store = Store();
+      backups::SaveWithBackup(Entries(new_), store);
+      return "reported saved";
+    } catch (const StoreError& error) {
+      return "";
+    }
+  });
+  EXPECT_EQ(report, "");
+}
+
+}  // namespace
