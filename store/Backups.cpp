@@ -218,9 +218,10 @@ fs::path FolderKey(const fs::path& emulatorDir) {
       hash ^= (part >> (8 * i)) & 0xff;
       hash *= 1099511628211ull;
     }
+  // No name of the folder: a link or a mount may call it otherwise.
   char digits[20];
   std::snprintf(digits, sizeof digits, "i%016llx", static_cast<unsigned long long>(hash));
-  return FromUtf8(KeyName(Absolute(emulatorDir), digits));
+  return digits;
 }
 
 Store::Store(const fs::path& root, const fs::path& emulatorDir)

@@ -3,11 +3,12 @@
 // the sets were made in) and the UTC time, under a folder per emulator
 // directory. The newest sets are kept, older ones removed.
 //
-//   <root>/<emulator folder name>-<identity>/<sequence>-<UTC time>/quib.cfg ...
+//   <root>/i<hash of the folder's identity>/<sequence>-<UTC time>/quib.cfg ...
 //
 // The identity tells the emulator folder apart however it is reached (see
-// folder::Identity); sets kept by earlier versions, under a hash of the path
-// as typed, are still found there. The root is $XDG_STATE_HOME/
+// folder::Identity); a folder copied or moved to another disk is another
+// folder. Sets kept by earlier versions, under the folder's name and a hash
+// of its path as typed, are still found. The root is $XDG_STATE_HOME/
 // quib-configurator/backups (default ~/.local/state/...), %LOCALAPPDATA%\Quib
 // Configurator\backups on Windows. Every folder of the store is private
 // (0700) and the user's own; nothing in it is reached through a symbolic
@@ -65,10 +66,11 @@ class ChangedOnDiskError : public BackupError {
 // when the environment names no home folder.
 std::filesystem::path DefaultRoot();
 
-// The folder name of an emulator directory's sets: its own name (cut to
-// kKeyNameBytes), "-", and "i" with sixteen hexadecimal digits of a hash of
-// its identity; where the folder cannot be opened, eight digits of a hash of
-// its absolute path, the name earlier versions gave every store folder.
+// The folder name of an emulator directory's sets: "i" and sixteen
+// hexadecimal digits of a hash of its identity. PathKey, what earlier
+// versions used and what serves when the folder cannot be opened: its own
+// name (cut to kKeyNameBytes), "-", and eight digits of a hash of its
+// absolute path.
 std::filesystem::path FolderKey(const std::filesystem::path& emulatorDir);
 std::filesystem::path PathKey(const std::filesystem::path& emulatorDir);
 

@@ -64,13 +64,13 @@ void FailFlushOf(const std::string& path) { failFlush = path; }
 
 extern "C" {
 
-#define MODE_ARG                 \
-  mode_t mode = 0;               \
+#define MODE_ARG                       \
+  mode_t mode = 0;                     \
   if (flags & (O_CREAT | O_TMPFILE)) { \
-    va_list args;                \
-    va_start(args, flags);       \
-    mode = va_arg(args, mode_t); \
-    va_end(args);                \
+    va_list args;                      \
+    va_start(args, flags);             \
+    mode = va_arg(args, mode_t);       \
+    va_end(args);                      \
   }
 
 int open(const char* path, int flags, ...) {
@@ -121,10 +121,10 @@ ssize_t pwrite64(int fd, const void* data, size_t size, off_t at) {
   return pwrite(fd, data, size, at);
 }
 
-#define COUNTED(ret, name, params, args, what)                  \
-  ret name params NOEXCEPT {                                    \
-    if (Count(what)) Crash();                                   \
-    return Real<ret(*) params>(#name) args;                     \
+#define COUNTED(ret, name, params, args, what) \
+  ret name params NOEXCEPT {                   \
+    if (Count(what)) Crash();                  \
+    return Real<ret(*) params>(#name) args;    \
   }
 
 #undef NOEXCEPT
