@@ -47,11 +47,12 @@ struct Looked {
 
 Looked Look(const Store& store, const BackupSet& set) {
   Looked looked;
-  const auto text = store.Get(set, kRecordName);
-  if (!text) return looked;
-  looked.apply = true;
-  looked.record = record::Parse(*text);
-  looked.finished = store.Get(set, kFinishedName).has_value();
+  const std::vector<std::string> own = store.Own(set, ".");
+  auto has = [&](const char* name) { return std::find(own.begin(), own.end(), name) != own.end(); };
+  looked.apply = has(kRecordName);
+  looked.finished = has(kFinishedName);
+  if (!looked.apply || looked.finished) return looked;
+  looked.record = record::Parse(store.Get(set, kRecordName).value_or(""));
   for (const std::string& name : store.Own(set, kDecisionName)) {
     looked.decided = true;
     const Record decision = record::Parse(store.Get(set, name).value_or(""));
@@ -73,7 +74,7 @@ void RemoveTemporaries(const Record& record) {
 }
 
 void MarkFinished(Store& store, const BackupSet& set) {
-  if (!store.Get(set, kFinishedName)) store.Put(set, kFinishedName, "");
+  if (store.Own(set, kFinishedName).empty()) store.Put(set, kFinishedName, "");
 }
 
 // Settles an Apply with its files as they are.
@@ -139,6 +140,7 @@ PutBackResult PutBackFiles(Store& store, const BackupSet& set, const Record& rec
     store.Put(set, kDecisionName + ("-" + std::to_string(n)), record::Format(decision));
   } catch (const BackupError&) {
   }
+  // P3
   PutBackResult result;
   for (std::size_t i = 0; i < decision.files.size(); ++i) {
     const fs::path& path = decision.files[i].path;
@@ -201,7 +203,7 @@ BackupError NotBackedUp(const BackupError& error) {
       PutBackFiles(store, set, record, kept, error.saved(), error.damaged(), unreadable);
   std::vector<fs::path> all, notSaved, same;
   for (const record::File& file : record.files) all.push_back(file.path);
-  if (back.holdingNew.empty() && back.holdingPart.empty()) {
+  if (back.holdingNew.empty() && back.holdingPart.empty()) {  // P4
     store.Remove(set);
     throw save_set::SaveSetError(
         StoreMessage(QT_TRANSLATE_NOOP("Files",
@@ -313,7 +315,7 @@ void SaveWithBackup(std::vector<save_set::Entry> files, Store& store, const Save
   // A1
   std::optional<SaveLock> lock;
   try {
-    if (hooks.held == nullptr) lock.emplace(store, hooks.lockWait);
+    lock.emplace(store, hooks.lockWait);
   } catch (const BusyError&) {
     throw;
   } catch (const BackupError& error) {
@@ -376,12 +378,14 @@ std::optional<UnfinishedApply> Recovery::Next() {
     bool laterFinished = false;
     std::optional<std::pair<BackupSet, Looked>> newest;
     for (const BackupSet& set : store_.List()) {
+      if (std::find(done_.begin(), done_.end(), set.folder) != done_.end()) continue;
       Looked looked;
       try {
         looked = Look(store_, set);
       } catch (const BackupError& error) {
         // Its record cannot be read: settled once, with what was found.
         UnfinishedApply apply{set, {}, {}, {}, false, error.message()};
+        done_.push_back(set.folder);
         try {
           MarkFinished(store_, set);
         } catch (const BackupError&) {
@@ -425,6 +429,7 @@ std::optional<UnfinishedApply> Recovery::Next() {
                          {Shown(set.folder / file.path.filename())});
     }
     if (!apply.broken.empty()) {
+      done_.push_back(set.folder);
       Settle(store_, set, looked);
       apply.broken = StoreMessage(
           QT_TRANSLATE_NOOP("Files",
@@ -439,6 +444,7 @@ std::optional<UnfinishedApply> Recovery::Next() {
 }
 
 void Recovery::PutBack(const UnfinishedApply& apply) {
+  done_.push_back(apply.set.folder);  // whatever happens, looked at once
   const Looked looked = Look(store_, apply.set);
   const std::map<std::string, std::string> kept = KeptOf(store_, apply.set);
   // P1, and the last look: each file still holds what Next found.
@@ -453,6 +459,7 @@ void Recovery::PutBack(const UnfinishedApply& apply) {
         file.before.state == Content::State::Kept && old != kept.end())
       file.before = Content::Of(old->second);
   const PutBackResult back = PutBackFiles(store_, apply.set, record, kept, apply.wrote, {});
+  // P4
   Settle(store_, apply.set, Look(store_, apply.set));
   if (!back.why.empty()) {
     StoreMessage text(QT_TRANSLATE_NOOP("Files", "Not every file could be put back:"));
@@ -462,6 +469,7 @@ void Recovery::PutBack(const UnfinishedApply& apply) {
 }
 
 void Recovery::Keep(const UnfinishedApply& apply) {
+  done_.push_back(apply.set.folder);
   Settle(store_, apply.set, Look(store_, apply.set));
 }
 

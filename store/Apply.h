@@ -79,8 +79,6 @@ struct SaveHooks {
   // The stamps the files must still match (the last look before replacing).
   const std::map<std::filesystem::path, FileStamp>* loaded = nullptr;
   std::chrono::milliseconds lockWait = kLockWait;
-  // The folder's lock, when the caller holds it already.
-  const SaveLock* held = nullptr;
 };
 
 // A1-A5. A backup that cannot be written replaces nothing and throws
@@ -121,6 +119,7 @@ class Recovery {
  private:
   Store& store_;
   SaveLock lock_;
+  std::vector<std::filesystem::path> done_;  // sets put back, kept or reported
 };
 
 }  // namespace backups

@@ -32,39 +32,31 @@ StoreMessage Shown(const fs::path& path) {
 namespace {
 
 [[noreturn]] void RefuseLink(const fs::path& path, Part part) {
-  const char* pattern =
-      part == Part::Folder
-          ? QT_TRANSLATE_NOOP("Files",
-                              "The backup folder \"%1\" is a symbolic link. Backups are never "
-                              "kept or read through one: remove it, or move it away, and try "
-                              "again.")
-      : part == Part::Set
-          ? QT_TRANSLATE_NOOP("Files",
-                              "The backup set \"%1\" is a symbolic link. Backups are never kept "
-                              "or read through one: remove it, or move it away, and try again.")
-          : QT_TRANSLATE_NOOP("Files",
-                              "The backup file \"%1\" is a symbolic link. Backups are never kept "
-                              "or read through one: remove it, or move it away, and try again.");
-  throw BackupError(StoreMessage(pattern, {Shown(path)}));
+  static const char* const kPatterns[] = {
+      QT_TRANSLATE_NOOP("Files",
+                        "The backup folder \"%1\" is a symbolic link. Backups are never kept or "
+                        "read through one: remove it, or move it away, and try again."),
+      QT_TRANSLATE_NOOP("Files",
+                        "The backup set \"%1\" is a symbolic link. Backups are never kept or read "
+                        "through one: remove it, or move it away, and try again."),
+      QT_TRANSLATE_NOOP("Files",
+                        "The backup file \"%1\" is a symbolic link. Backups are never kept or read "
+                        "through one: remove it, or move it away, and try again.")};
+  throw BackupError(StoreMessage(kPatterns[static_cast<int>(part)], {Shown(path)}));
 }
 
 [[noreturn, maybe_unused]] void RefuseOwner(const fs::path& path, Part part) {
-  const char* pattern =
-      part == Part::Folder
-          ? QT_TRANSLATE_NOOP("Files",
-                              "The backup folder \"%1\" belongs to another user. Backups are "
-                              "kept only in folders of your own: remove it, or move it away, and "
-                              "try again.")
-      : part == Part::Set
-          ? QT_TRANSLATE_NOOP("Files",
-                              "The backup set \"%1\" belongs to another user. Backups are kept "
-                              "only in folders of your own: remove it, or move it away, and try "
-                              "again.")
-          : QT_TRANSLATE_NOOP("Files",
-                              "The backup file \"%1\" belongs to another user. Backups are kept "
-                              "only in folders of your own: remove it, or move it away, and try "
-                              "again.");
-  throw BackupError(StoreMessage(pattern, {Shown(path)}));
+  static const char* const kPatterns[] = {
+      QT_TRANSLATE_NOOP("Files",
+                        "The backup folder \"%1\" belongs to another user. Backups are kept only "
+                        "in folders of your own: remove it, or move it away, and try again."),
+      QT_TRANSLATE_NOOP("Files",
+                        "The backup set \"%1\" belongs to another user. Backups are kept only in "
+                        "folders of your own: remove it, or move it away, and try again."),
+      QT_TRANSLATE_NOOP("Files",
+                        "The backup file \"%1\" belongs to another user. Backups are kept only in "
+                        "folders of your own: remove it, or move it away, and try again.")};
+  throw BackupError(StoreMessage(kPatterns[static_cast<int>(part)], {Shown(path)}));
 }
 
 // A file of the backup that could not be read, and why.
@@ -169,7 +161,6 @@ std::vector<std::string> Names(const Dir& dir) {
   return names;
 }
 
-// Writes a new file in dir and flushes it. Returns 0 or an errno value.
 int WriteNew(const Dir& dir, const std::string& name, std::string_view bytes) {
   const int fd =
       ::openat(dir.fd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -195,8 +186,6 @@ int WriteNew(const Dir& dir, const std::string& name, std::string_view bytes) {
   return ::close(fd) == 0 ? 0 : errno;
 }
 
-// The bytes of the file `name` in dir: the user's own regular file, never
-// through a link. Throws BackupError naming it.
 std::string ReadIn(const Dir& dir, const std::string& name) {
   const fs::path path = dir.path / name;
   const int fd = ::openat(dir.fd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -230,8 +219,6 @@ std::string ReadIn(const Dir& dir, const std::string& name) {
   return bytes;
 }
 
-// Removes `name` from dir, a folder with everything in it; a link is removed
-// itself, never what it points at.
 void RemoveIn(const Dir& dir, const std::string& name) noexcept {
   struct stat info {};
   if (::fstatat(dir.fd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return;
@@ -247,8 +234,6 @@ void RemoveIn(const Dir& dir, const std::string& name) noexcept {
   }
 }
 
-// Gives a new folder its name; an existing one is never replaced. Returns 0
-// or an errno value.
 int RenameIn(const Dir& dir, const std::string& from, const std::string& to) {
 #ifdef RENAME_NOREPLACE
   if (::renameat2(dir.fd, from.c_str(), dir.fd, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
@@ -258,16 +243,12 @@ int RenameIn(const Dir& dir, const std::string& from, const std::string& to) {
   return ::renameat(dir.fd, from.c_str(), dir.fd, to.c_str()) == 0 ? 0 : errno;
 }
 
-// Flushes a folder's entries (new names, renames) to the disk. Returns 0 or
-// an errno value.
 int Flush(const Dir& dir) {
   const int result = ::fsync(dir.fd) == 0 ? 0 : errno;
   // Some file systems cannot flush a folder; the files in it are flushed.
   return result == EINVAL || result == EROFS ? 0 : result;
 }
 
-// Makes the folders leading to the store's root private as they are made;
-// those that exist are the user's own choice and are taken as they are.
 void MakeParents(const fs::path& path) {
   std::error_code ec;
   if (path.empty() || fs::exists(path, ec)) return;
