@@ -105,11 +105,10 @@ InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
     connect(box, &QCheckBox::toggled, this, [this] { P1RF1Click(); });
 
   const KeyScope input = KeyScope::In([&form] { return &form.InputDoc; });
-  bind_.Check(ui.cbCabinetMode, "cabinet_mode", input, "cbCabinetModeClick");
-  bind_.Check(ui.cbAllowOppositeDirections, "allow_opposite_directions", form.Shared(),
-              "cbAllowOppositeDirectionsClick");
-  bind_.Edit(ui.MouseSpeedX, "mouse_speed_x", input, "MouseSpeedXChange");
-  bind_.Edit(ui.MouseSpeedY, "mouse_speed_y", input, "MouseSpeedYChange");
+  bind_.Check(ui.cbCabinetMode, "cabinet_mode", input);
+  bind_.Check(ui.cbAllowOppositeDirections, "allow_opposite_directions", form.Shared());
+  bind_.Edit(ui.MouseSpeedX, "mouse_speed_x", input);
+  bind_.Edit(ui.MouseSpeedY, "mouse_speed_y", input);
 
   for (QComboBox* combo : {ui.JoyPadDriverCombo, ui.LPTCombo, ui.IfSegaCombo})
     connect(combo, &QComboBox::activated, this,
