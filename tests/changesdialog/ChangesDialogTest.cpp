@@ -217,7 +217,8 @@ TEST_F(ChangesDialogTest, RestoreWritesTheSetBackAfterBackingUpAndReloads) {
   EXPECT_EQ(kept[1].bytes, changedCfg);
   // Every page was loaded again, as Undo does.
   EXPECT_EQ(Find<QLineEdit>("FBWidth")->text(), "360");
-  EXPECT_EQ(Line(form()->InputDoc, "joy_driver"), Line(ParseDocument(original[3]), "joy_driver"));
+  EXPECT_EQ(Line(form()->Documents.InputDoc, "joy_driver"),
+            Line(ParseDocument(original[3]), "joy_driver"));
   // The Changes window shows the disk as it is now.
   EXPECT_TRUE(BlockWith(dialog, "- fb_width = 360").isValid());
 }

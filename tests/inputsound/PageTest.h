@@ -33,9 +33,6 @@ class PageTest : public AppTest {
     WriteFile(file, text);
   }
 
-
-
-
   static QString Key(const Document& doc, const std::string& key) {
     return QString::fromStdString(Line(doc, key));
   }
