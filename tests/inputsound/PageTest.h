@@ -33,6 +33,9 @@ class PageTest : public AppTest {
     WriteFile(file, text);
   }
 
+
+
+
   static QString Key(const Document& doc, const std::string& key) {
     return QString::fromStdString(Line(doc, key));
   }
