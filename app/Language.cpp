@@ -6,6 +6,12 @@
 
 namespace language {
 
+namespace {
+
+QString installed = "en";  // the language Install installed last
+
+}  // namespace
+
 QString Match(const QString& name) {
   QString norm = name.trimmed();
   norm.replace('-', '_');
@@ -33,6 +39,7 @@ QString Choose(const QString& commandLine, const QString& stored, const QStringL
 }
 
 void Install(const QString& code) {
+  installed = code;
   QCoreApplication* app = QCoreApplication::instance();
   for (QTranslator* old :
        app->findChildren<QTranslator*>("quib_translator", Qt::FindDirectChildrenOnly)) {
@@ -53,6 +60,11 @@ void Install(const QString& code) {
   load(":/i18n", "quib-configurator_" + code);
   if (!load(":/i18n", "qtbase_" + code))
     load(QLibraryInfo::path(QLibraryInfo::TranslationsPath), "qtbase_" + code);
+}
+
+QLocale Locale() {
+  const QLocale system = QLocale::system();
+  return Match(system.name()) == installed ? system : QLocale(installed);
 }
 
 }  // namespace language

@@ -2,6 +2,7 @@
 // program's settings file or the system, and the translators installed for it.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -26,5 +27,10 @@ QString Choose(const QString& commandLine, const QString& stored, const QStringL
 // language into the running application (English needs none). Translators
 // installed earlier by this function are removed first.
 void Install(const QString& code);
+
+// The locale the window writes dates and times in: the system's when the
+// window speaks the system's language (so a British system keeps its own
+// order of day and month), else that of the language last installed.
+QLocale Locale();
 
 }  // namespace language

@@ -8,7 +8,7 @@
 #include <optional>
 #include <system_error>
 
-#include "app/ChangesDialog.h"
+#include "app/ChangesCommands.h"
 #include "app/Text.h"
 #include "app/Unit1.h"
 #include "platform/Platform.h"
@@ -65,7 +65,7 @@ void SettleUnfinishedApply(TForm1& form) {
                          "Recovery",
                          "The Apply made at %1 did not finish (the program ended, or the power "
                          "went). ")
-                         .arg(QString::fromStdString(apply->set.DisplayTime()));
+                         .arg(ShownTime(apply->set));
       text += QCoreApplication::translate("Recovery", "It had replaced:") + "\r" +
               ShownList(apply->wrote).join("\r") + "\r";
       text +=

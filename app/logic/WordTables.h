@@ -198,6 +198,20 @@ FmEngineRuleResult ApplyFmEngineRules(std::optional<int> engine, bool windowsNt,
 std::string_view VgmAccuracyWord(bool ticked);
 bool VgmAccuracyTicked(std::string_view value);
 
+// --- Blitter page --------------------------------------------------------------
+
+// The captions of the filter box, item by item as kBlitterFilterWords
+// (blitters/BlitterBlocks.h).
+inline constexpr std::array<std::string_view, 8> kBlitterFilterCaptions = {
+    QT_TRANSLATE_NOOP("Captions", "Normal"),
+    QT_TRANSLATE_NOOP("Captions", "Double"),
+    QT_TRANSLATE_NOOP("Captions", "Scanlines"),
+    QT_TRANSLATE_NOOP("Captions", "TV mode"),
+    QT_TRANSLATE_NOOP("Captions", "TV mode (doubled)"),
+    QT_TRANSLATE_NOOP("Captions", "Eagle"),
+    QT_TRANSLATE_NOOP("Captions", "hq2x"),
+    QT_TRANSLATE_NOOP("Captions", "Parallel")};
+
 // --- Messages and Debugging pages --------------------------------------------
 
 // The languages of quib.msg: every line that begins with "[", without its first

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/PageContext.h"
 #include "app/Text.h"
-#include "app/Unit1.h"
 #include "app/logic/WordTables.h"
 
 namespace {
@@ -20,63 +20,12 @@ std::optional<int> Selection(const QComboBox* combo) {
   return index;
 }
 
-QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const QString& name) {
-  auto* button = new QToolButton(parent);
-  button->setObjectName(name);
-  button->setArrowType(arrow);
-  button->setAutoRepeat(true);
-  button->setFocusPolicy(Qt::NoFocus);
-  button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
-  button->setFixedWidth(16);
-  return button;
-}
-
 }  // namespace
-
-// ---------------------------------------------------------------------------
-// UpDown
-
-UpDown::UpDown(QLineEdit* associate, int min, int max, int position, QWidget* parent)
-    : QWidget(parent), associate_(associate), min_(min), max_(max), position_(position) {
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
-  up_ = ArrowButton(this, Qt::UpArrow, tr("Up"));
-  down_ = ArrowButton(this, Qt::DownArrow, tr("Down"));
-  column->addWidget(up_);
-  column->addWidget(down_);
-  setFixedSize(16, associate->sizeHint().height());
-  connect(up_, &QToolButton::clicked, this, [this] { Step(1); });
-  connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
-  associate->installEventFilter(this);
-}
-
-void UpDown::Step(int delta) {
-  // The field may hold anything; a number in it is where the step starts,
-  // otherwise the buttons go on from their own last position.
-  bool ok = false;
-  const int shown = associate_->text().trimmed().toInt(&ok);
-  const long long from = ok ? shown : position_;
-  position_ = static_cast<int>(std::clamp<long long>(from + delta, min_, max_));
-  const QString text = QString::number(position_);
-  if (associate_->text() != text) associate_->setText(text);
-}
-
-bool UpDown::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == associate_ && event->type() == QEvent::KeyPress && isEnabled()) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Up || key == Qt::Key_Down) {
-      Step(key == Qt::Key_Up ? 1 : -1);
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
-}
 
 // ---------------------------------------------------------------------------
 // InputPage
 
-InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
+InputPage::InputPage(PageContext& context) : Page(context, context.PageWidget("Input")) {
   ui.setupUi(page_);
   SetValues(ui.LPTCombo, logic::kLptPorts);
   SetValues(ui.IfSegaCombo, logic::kIfSegaCards);
@@ -104,16 +53,15 @@ InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
   for (QCheckBox* box : {ui.P1RF1, ui.P1RF2, ui.P2RF1, ui.P2RF2})
     connect(box, &QCheckBox::toggled, this, [this] { P1RF1Click(); });
 
-  const KeyScope input = KeyScope::In([&form] { return &form.InputDoc; });
-  bind_.Check(ui.cbCabinetMode, "cabinet_mode", input, "cbCabinetModeClick");
-  bind_.Check(ui.cbAllowOppositeDirections, "allow_opposite_directions", form.Shared(),
-              "cbAllowOppositeDirectionsClick");
-  bind_.Edit(ui.MouseSpeedX, "mouse_speed_x", input, "MouseSpeedXChange");
-  bind_.Edit(ui.MouseSpeedY, "mouse_speed_y", input, "MouseSpeedYChange");
+  const KeyScope input = KeyScope::In([&context] { return &context.Documents.InputDoc; });
+  bind_.Check(ui.cbCabinetMode, "cabinet_mode", input);
+  bind_.Check(ui.cbAllowOppositeDirections, "allow_opposite_directions", context.Shared());
+  bind_.Edit(ui.MouseSpeedX, "mouse_speed_x", input);
+  bind_.Edit(ui.MouseSpeedY, "mouse_speed_y", input);
 
   for (QComboBox* combo : {ui.JoyPadDriverCombo, ui.LPTCombo, ui.IfSegaCombo})
     connect(combo, &QComboBox::activated, this,
-            [this] { form_.Guarded([this] { JoyPadDriverComboChange(); }); });
+            [this] { context_.Guarded([this] { JoyPadDriverComboChange(); }); });
 }
 
 void InputPage::Fill(FillStep step) {
@@ -123,7 +71,7 @@ void InputPage::Fill(FillStep step) {
   }
   if (step != FillStep::Input) return;
   FillGuard guard;
-  if (Document* preferred = form_.PreferredDocument()) {
+  if (Document* preferred = context_.PreferredDocument()) {
     const std::array<bool, 4> boxes = logic::RapidFireBoxes(ReadInteger(*preferred, kRapidFire));
     ui.P1RF1->setChecked(boxes[0]);
     ui.P1RF2->setChecked(boxes[1]);
@@ -137,7 +85,7 @@ void InputPage::Fill(FillStep step) {
 void InputPage::FillJoypad() {
   // The joypad belongs to the DOS build: without its settings file the group
   // stays disabled and joy_driver is left alone.
-  const bool dos = form_.QuibCfgPresent;
+  const bool dos = context_.Documents.QuibCfgPresent;
   ui.gbJoypad->setEnabled(dos);
   if (!dos) {
     for (QWidget* w : ui.gbJoypad->findChildren<QWidget*>()) w->setEnabled(false);
@@ -145,7 +93,7 @@ void InputPage::FillJoypad() {
   }
   ui.JoyPadDriverLabel->setEnabled(true);
   ui.JoyPadDriverCombo->setEnabled(true);
-  ShowJoyControls(logic::DecodeJoyDriver(ReadValue(form_.InputDoc, kJoyDriver),
+  ShowJoyControls(logic::DecodeJoyDriver(ReadValue(context_.Documents.InputDoc, kJoyDriver),
                                          Selection(ui.LPTCombo), Selection(ui.IfSegaCombo)));
 }
 
@@ -170,13 +118,13 @@ void InputPage::ShowJoyControls(const logic::JoyControls& c) {
 }
 
 void InputPage::P1RF1Click() {
-  form_.WriteIntegerToBoth(kRapidFire,
-                           logic::RapidFireMask(ui.P1RF1->isChecked(), ui.P1RF2->isChecked(),
-                                                ui.P2RF1->isChecked(), ui.P2RF2->isChecked()));
+  context_.Documents.WriteIntegerToBoth(
+      kRapidFire, logic::RapidFireMask(ui.P1RF1->isChecked(), ui.P1RF2->isChecked(),
+                                       ui.P2RF1->isChecked(), ui.P2RF2->isChecked()));
 }
 
 void InputPage::JoyPadDriverComboChange() {
   const logic::JoyRuleResult result = logic::ApplyJoyDriverRule(CurrentJoyControls());
   ShowJoyControls(result.controls);
-  if (result.word) WriteValue(form_.InputDoc, kJoyDriver, *result.word);
+  if (result.word) WriteValue(context_.Documents.InputDoc, kJoyDriver, *result.word);
 }

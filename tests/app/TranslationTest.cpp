@@ -26,6 +26,7 @@
 #include "app/ChangesDialog.h"
 #include "app/Language.h"
 #include "app/PageControl.h"
+#include "app/RestoreDialog.h"
 #include "app/pages/ThemePage.h"
 #include "blitters/BlitterNameForm.h"
 #include "tests/app/AppFixture.h"

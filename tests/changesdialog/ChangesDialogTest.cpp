@@ -13,6 +13,8 @@
 #include <filesystem>
 
 #include "app/ChangesDialog.h"
+#include "app/RestoreDialog.h"
+#include "app/Text.h"
 #include "tests/app/AppFixture.h"
 
 namespace {
@@ -189,7 +191,8 @@ TEST_F(ChangesDialogTest, RestoreWritesTheSetBackAfterBackingUpAndReloads) {
   ASSERT_NE(restore, nullptr);
   auto* list = restore->findChild<QTreeWidget*>("lvBackups");
   ASSERT_EQ(list->topLevelItemCount(), 1);
-  EXPECT_TRUE(list->topLevelItem(0)->text(0).endsWith(" UTC"));
+  // The set's time in local time, as the window shows every time.
+  EXPECT_EQ(list->topLevelItem(0)->text(0), ShownTime(store.List().at(0)));
   EXPECT_EQ(list->topLevelItem(0)->text(1), "quib.blt, quib.cfg, quib.inp, quib.thm, quibw.cfg");
 
   // No: nothing happens.
@@ -216,7 +219,8 @@ TEST_F(ChangesDialogTest, RestoreWritesTheSetBackAfterBackingUpAndReloads) {
   EXPECT_EQ(kept[1].bytes, changedCfg);
   // Every page was loaded again, as Undo does.
   EXPECT_EQ(Find<QLineEdit>("FBWidth")->text(), "360");
-  EXPECT_EQ(Line(form()->InputDoc, "joy_driver"), Line(ParseDocument(original[3]), "joy_driver"));
+  EXPECT_EQ(Line(form()->Documents.InputDoc, "joy_driver"),
+            Line(ParseDocument(original[3]), "joy_driver"));
   // The Changes window shows the disk as it is now.
   EXPECT_TRUE(BlockWith(dialog, "- fb_width = 360").isValid());
 }
@@ -240,11 +244,11 @@ TEST_F(ChangesDialogTest, ApplyKeepsTheReplacedFilesAsASetAndPrunesAtTwenty) {
   Apply();
   auto sets = Store().List();
   ASSERT_EQ(sets.size(), 1u);
-  // Under the state folder of the run, in a folder named after the directory.
+  // Under the state folder of the run, in the directory's own folder.
+  EXPECT_EQ(sets[0].folder.parent_path(), Store().Folder());
   EXPECT_EQ(sets[0].folder.parent_path().parent_path(), backups::DefaultRoot());
   EXPECT_EQ(backups::DefaultRoot().parent_path().parent_path(),
             std::filesystem::path(QFile::encodeName(QDir::cleanPath(StateDir())).toStdString()));
-  EXPECT_EQ(sets[0].folder.parent_path().filename().string().rfind("Quib Emulator-", 0), 0u);
   const auto kept = Store().Read(sets[0]);
   ASSERT_EQ(kept.size(), 5u);
   for (std::size_t i = 0; i < kept.size(); ++i) EXPECT_EQ(kept[i].bytes, before[i]) << kept[i].name;
