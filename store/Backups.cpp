@@ -168,13 +168,6 @@ ChangedOnDiskError::ChangedOnDiskError(std::vector<fs::path> files)
       }()),
       files_(std::move(files)) {}
 
-std::string BackupSet::DisplayTime() const {
-  if (!IsStamp(stamp)) return stamp;
-  // «2026-12-07T23-59-12.042Z» -> «2026-12-07 23:59:12 UTC»
-  return stamp.substr(0, 10) + " " + stamp.substr(11, 2) + ":" + stamp.substr(14, 2) + ":" +
-         stamp.substr(17, 2) + " UTC";
-}
-
 fs::path DefaultRoot() {
   auto none = [](const char* variable) {
     return BackupError(StoreMessage(

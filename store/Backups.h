@@ -85,8 +85,6 @@ struct BackupSet {
   std::string stamp;           // the time recorded: «2026-12-07T23-59-12.042Z»
   std::vector<SetFile> files;
   std::uintmax_t bytes = 0;
-  // «2026-12-07 23:59:12 UTC»
-  std::string DisplayTime() const;
 };
 
 class Store {
