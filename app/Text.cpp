@@ -16,13 +16,14 @@ std::string FromQ(const QString& text) {
                                                static_cast<std::size_t>(text.size())));
 }
 
-QString Caption(std::string_view caption) {
-  return QCoreApplication::translate("Captions", std::string(caption).c_str());
+QString Caption(std::string_view caption, const char* note) {
+  // A translation looked up with a note it lacks is found without it.
+  return QCoreApplication::translate("Captions", std::string(caption).c_str(), note);
 }
 
-void SetItems(QComboBox* combo, std::span<const std::string_view> captions) {
+void SetItems(QComboBox* combo, std::span<const std::string_view> captions, const char* note) {
   combo->clear();
-  for (const std::string_view caption : captions) combo->addItem(Caption(caption));
+  for (const std::string_view caption : captions) combo->addItem(Caption(caption, note));
 }
 
 void SetValues(QComboBox* combo, std::span<const std::string_view> values) {

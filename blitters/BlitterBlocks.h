@@ -49,8 +49,10 @@ inline constexpr std::array<std::string_view, 4> kBlitterColourDepthItems = {"Au
                                                                              "32"};
 
 // The image filters: captions of the filter box and the word stored for each.
+// clang-format off
 inline constexpr std::array<std::string_view, 8> kBlitterFilterCaptions = {
     QT_TRANSLATE_NOOP("Captions", "Normal"),
+    //: An image filter: every pixel drawn twice as wide and high.
     QT_TRANSLATE_NOOP("Captions", "Double"),
     QT_TRANSLATE_NOOP("Captions", "Scanlines"),
     QT_TRANSLATE_NOOP("Captions", "TV mode"),
@@ -58,6 +60,7 @@ inline constexpr std::array<std::string_view, 8> kBlitterFilterCaptions = {
     QT_TRANSLATE_NOOP("Captions", "Eagle"),
     QT_TRANSLATE_NOOP("Captions", "hq2x"),
     QT_TRANSLATE_NOOP("Captions", "Parallel")};
+// clang-format on
 inline constexpr std::array<std::string_view, 8> kBlitterFilterWords = {
     "normal", "double", "scanlines", "tvmode", "tvmode_double", "eagle", "hq2x", "parallel"};
 

@@ -26,7 +26,10 @@ lupdate=$(command -v lupdate || true)
 
 sources=(app themes blitters controls platform resources store)
 run_lupdate() {  # run_lupdate [-no-obsolete] <ts files...>
-  "$lupdate" -silent -I . -locations none -extensions cpp,h,ui "${sources[@]}" "$@"
+  # CAPTION_WITH_NOTE (app/logic/Translatable.h) marks a caption with a note
+  # that tells its translations apart.
+  "$lupdate" -silent -I . -locations none -extensions cpp,h,ui \
+    -tr-function-alias QT_TRANSLATE_NOOP3+=CAPTION_WITH_NOTE "${sources[@]}" "$@"
 }
 
 case "${1:-}" in

@@ -83,6 +83,7 @@ eingeben, in der Form [Breite]x[Höhe]</translation>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
+        <extracomment>How many pictures the screen shows per second (the monitor&apos;s refresh rate); the same term as the GUI page&apos;s Refresh</extracomment>
         <translation>B&amp;ildwiederholrate</translation>
     </message>
     <message>
@@ -131,7 +132,7 @@ hq2x: tries to smooth jagges edges and looks OK, requires 16 bits colour
 Parallel: even and odd frames are shown side by side</source>
         <translation>Bestimmt, wie das SMS-Bild auf den PC-Bildschirm übertragen wird.
 Normal: keine Wirkung
-Doppelt: das Bild wird verdoppelt, für Vollbild bei 512x384
+Doppelt: das Bild wird in beide Richtungen verdoppelt, für Vollbild bei 512x384
 Scanlines: jede zweite Zeile ist schwarz, wie auf einem Fernseher (schnell)
 TV-Modus: jede zweite Zeile ist dunkler, wie auf einem Fernseher (langsam)
 TV-Modus (doppelt): wie oben, aber in X-Richtung gestreckt, damit es stimmt
@@ -141,7 +142,8 @@ Parallel: gerade und ungerade Bilder werden nebeneinander gezeigt</translation>
     </message>
     <message>
         <source>&amp;Flipped</source>
-        <translation>&amp;Gespiegelt</translation>
+        <extracomment>Page flipping: the picture is drawn into a second buffer while the first is shown, then the two swap (the video term, not mirrored or turned over)</extracomment>
+        <translation>Page-Flippin&amp;g</translation>
     </message>
     <message>
         <source>Reduces colour flickering,
@@ -156,8 +158,9 @@ kostet aber Geschwindigkeit</translation>
     <message>
         <source>Stops &quot;tearing&quot;, but reduces speed.
 Better than Flipped</source>
+        <extracomment>Flipped is the page-flipping box beside it: use the same word</extracomment>
         <translation>Verhindert „Tearing“, kostet aber Geschwindigkeit.
-Besser als Gespiegelt</translation>
+Besser als Page-Flipping</translation>
     </message>
     <message>
         <source>Tri&amp;ple buffered</source>
@@ -227,7 +230,7 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     </message>
     <message>
         <source>This is an automated function and should correctly uncomment all of the blitters.<byte value="xd"/>It works OK with my standard Quib.blt, but could possibly mess up a modified file.<byte value="xd"/>Note that the uncommented blitters might need some tweaking to work as well as possible.<byte value="xd"/><byte value="xd"/>Are you sure you want to continue?</source>
-        <translation>Diese Funktion arbeitet automatisch und sollte die Auskommentierung aller Blitter korrekt aufheben.<byte value="xd"/>Mit meiner Standard-Quib.blt klappt das, eine veränderte Datei könnte sie aber durcheinanderbringen.<byte value="xd"/>Die wieder aktivierten Blitter müssen eventuell noch nachjustiert werden, damit sie bestmöglich laufen.<byte value="xd"/><byte value="xd"/>Möchten Sie wirklich fortfahren?</translation>
+        <translation>Diese Funktion arbeitet automatisch und sollte die Auskommentierung aller Blitter korrekt aufheben.<byte value="xd"/>Mit meiner Standard-Quib.blt klappt das, eine veränderte Datei könnte dabei aber beschädigt werden.<byte value="xd"/>Die wieder aktivierten Blitter müssen eventuell noch nachjustiert werden, damit sie bestmöglich laufen.<byte value="xd"/><byte value="xd"/>Möchten Sie wirklich fortfahren?</translation>
     </message>
 </context>
 <context>
@@ -238,7 +241,8 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     </message>
     <message>
         <source>Safe</source>
-        <translation>Sicher</translation>
+        <extracomment>A video driver: the mode that works on any card (not &quot;secure&quot;).</extracomment>
+        <translation>Abgesichert</translation>
     </message>
     <message>
         <source>VGA</source>
@@ -299,10 +303,6 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     <message>
         <source>XDFS</source>
         <translation>XDFS</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Keine</translation>
     </message>
     <message>
         <source>Sound Blaster</source>
@@ -474,6 +474,7 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     </message>
     <message>
         <source>Double</source>
+        <extracomment>An image filter: every pixel drawn twice as wide and high.</extracomment>
         <translation>Doppelt</translation>
     </message>
     <message>
@@ -499,6 +500,21 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     <message>
         <source>Parallel</source>
         <translation>Parallel</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sound card</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no joypad driver</comment>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no FM engine</comment>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>
@@ -1075,7 +1091,8 @@ wählen Sie also den besten VESA-/DirectX-Modus Ihrer Karte</translation>
     </message>
     <message>
         <source>Refres&amp;h</source>
-        <translation>&amp;Bildrate</translation>
+        <extracomment>The monitor&apos;s refresh rate (pictures per second); the same term as the Blitter page&apos;s Refresh rate</extracomment>
+        <translation>&amp;Bildwiederholrate</translation>
     </message>
     <message>
         <source>Refresh rates that are multiples of the system speed (50
@@ -2112,7 +2129,7 @@ aber nur für die Skalierung des Hintergrundbilds.</translation>
     </message>
     <message>
         <source>This is an automated function and may not correctly uncomment all of the themes.<byte value="xd"/>It works fine on my standard Quib.thm but could possibly mess up a modified file.<byte value="xd"/>Do you want to continue?</source>
-        <translation>Diese Funktion arbeitet automatisch und hebt die Auskommentierung vielleicht nicht bei allen Themes korrekt auf.<byte value="xd"/>Mit meiner Standard-Quib.thm klappt das gut, eine veränderte Datei könnte sie aber durcheinanderbringen.<byte value="xd"/>Möchten Sie fortfahren?</translation>
+        <translation>Diese Funktion arbeitet automatisch und hebt die Auskommentierung vielleicht nicht bei allen Themes korrekt auf.<byte value="xd"/>Mit meiner Standard-Quib.thm klappt das gut, eine veränderte Datei könnte dabei aber beschädigt werden.<byte value="xd"/>Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Quib themes page</source>
@@ -2142,10 +2159,12 @@ aber nur für die Skalierung des Hintergrundbilds.</translation>
     <name>UpDown</name>
     <message>
         <source>Up</source>
+        <extracomment>The button that raises the number beside it by one.</extracomment>
         <translation>Hoch</translation>
     </message>
     <message>
         <source>Down</source>
+        <extracomment>The button that lowers the number beside it by one.</extracomment>
         <translation>Runter</translation>
     </message>
 </context>

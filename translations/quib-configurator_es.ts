@@ -83,6 +83,7 @@ quiera, con el formato [ancho]x[alto]</translation>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
+        <extracomment>How many pictures the screen shows per second (the monitor&apos;s refresh rate); the same term as the GUI page&apos;s Refresh</extracomment>
         <translation>&amp;Frecuencia de refresco</translation>
     </message>
     <message>
@@ -141,7 +142,8 @@ Paralelo: los cuadros pares e impares se muestran uno al lado del otro</translat
     </message>
     <message>
         <source>&amp;Flipped</source>
-        <translation>Vo&amp;lteado</translation>
+        <extracomment>Page flipping: the picture is drawn into a second buffer while the first is shown, then the two swap (the video term, not mirrored or turned over)</extracomment>
+        <translation>Intercambio de pá&amp;ginas</translation>
     </message>
     <message>
         <source>Reduces colour flickering,
@@ -156,8 +158,9 @@ pero resta velocidad</translation>
     <message>
         <source>Stops &quot;tearing&quot;, but reduces speed.
 Better than Flipped</source>
+        <extracomment>Flipped is the page-flipping box beside it: use the same word</extracomment>
         <translation>Evita el «tearing», pero resta velocidad.
-Mejor que Volteado</translation>
+Mejor que el intercambio de páginas</translation>
     </message>
     <message>
         <source>Tri&amp;ple buffered</source>
@@ -238,7 +241,8 @@ Pulse este botón para que estén todos disponibles</translation>
     </message>
     <message>
         <source>Safe</source>
-        <translation>Seguro</translation>
+        <extracomment>A video driver: the mode that works on any card (not &quot;secure&quot;).</extracomment>
+        <translation>Modo seguro</translation>
     </message>
     <message>
         <source>VGA</source>
@@ -299,10 +303,6 @@ Pulse este botón para que estén todos disponibles</translation>
     <message>
         <source>XDFS</source>
         <translation>XDFS</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Sound Blaster</source>
@@ -474,6 +474,7 @@ Pulse este botón para que estén todos disponibles</translation>
     </message>
     <message>
         <source>Double</source>
+        <extracomment>An image filter: every pixel drawn twice as wide and high.</extracomment>
         <translation>Doble</translation>
     </message>
     <message>
@@ -499,6 +500,21 @@ Pulse este botón para que estén todos disponibles</translation>
     <message>
         <source>Parallel</source>
         <translation>Paralelo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sound card</comment>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no joypad driver</comment>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no FM engine</comment>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1091,7 @@ elija el mejor modo VESA/DirectX que admita su tarjeta</translation>
     </message>
     <message>
         <source>Refres&amp;h</source>
+        <extracomment>The monitor&apos;s refresh rate (pictures per second); the same term as the Blitter page&apos;s Refresh rate</extracomment>
         <translation>Re&amp;fresco</translation>
     </message>
     <message>
@@ -2142,10 +2159,12 @@ pero solo para escalar la imagen de fondo.</translation>
     <name>UpDown</name>
     <message>
         <source>Up</source>
+        <extracomment>The button that raises the number beside it by one.</extracomment>
         <translation>Subir</translation>
     </message>
     <message>
         <source>Down</source>
+        <extracomment>The button that lowers the number beside it by one.</extracomment>
         <translation>Bajar</translation>
     </message>
 </context>

@@ -83,6 +83,7 @@ de votre choix, sous la forme [largeur]x[hauteur]</translation>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
+        <extracomment>How many pictures the screen shows per second (the monitor&apos;s refresh rate); the same term as the GUI page&apos;s Refresh</extracomment>
         <translation>Fréq&amp;uence de rafraîchissement</translation>
     </message>
     <message>
@@ -141,7 +142,8 @@ Parallèle : les images paires et impaires sont affichées côte à côte</trans
     </message>
     <message>
         <source>&amp;Flipped</source>
-        <translation>Bascu&amp;lé</translation>
+        <extracomment>Page flipping: the picture is drawn into a second buffer while the first is shown, then the two swap (the video term, not mirrored or turned over)</extracomment>
+        <translation>Échange de pa&amp;ges</translation>
     </message>
     <message>
         <source>Reduces colour flickering,
@@ -156,8 +158,9 @@ mais ralentit</translation>
     <message>
         <source>Stops &quot;tearing&quot;, but reduces speed.
 Better than Flipped</source>
+        <extracomment>Flipped is the page-flipping box beside it: use the same word</extracomment>
         <translation>Empêche le « tearing », mais ralentit.
-Mieux que Basculé</translation>
+Mieux que l’échange de pages</translation>
     </message>
     <message>
         <source>Tri&amp;ple buffered</source>
@@ -238,6 +241,7 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     </message>
     <message>
         <source>Safe</source>
+        <extracomment>A video driver: the mode that works on any card (not &quot;secure&quot;).</extracomment>
         <translation>Sans échec</translation>
     </message>
     <message>
@@ -299,10 +303,6 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     <message>
         <source>XDFS</source>
         <translation>XDFS</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Aucune</translation>
     </message>
     <message>
         <source>Sound Blaster</source>
@@ -474,6 +474,7 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     </message>
     <message>
         <source>Double</source>
+        <extracomment>An image filter: every pixel drawn twice as wide and high.</extracomment>
         <translation>Double</translation>
     </message>
     <message>
@@ -499,6 +500,21 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     <message>
         <source>Parallel</source>
         <translation>Parallèle</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sound card</comment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no joypad driver</comment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no FM engine</comment>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1091,7 @@ choisissez le meilleur mode VESA/DirectX de votre carte</translation>
     </message>
     <message>
         <source>Refres&amp;h</source>
+        <extracomment>The monitor&apos;s refresh rate (pictures per second); the same term as the Blitter page&apos;s Refresh rate</extracomment>
         <translation>&amp;Fréquence</translation>
     </message>
     <message>
@@ -2142,10 +2159,12 @@ mais seulement pour la mise à l&apos;échelle de l&apos;image de fond.</transla
     <name>UpDown</name>
     <message>
         <source>Up</source>
+        <extracomment>The button that raises the number beside it by one.</extracomment>
         <translation>Haut</translation>
     </message>
     <message>
         <source>Down</source>
+        <extracomment>The button that lowers the number beside it by one.</extracomment>
         <translation>Bas</translation>
     </message>
 </context>

@@ -83,6 +83,7 @@ like, in the form [width]x[height]</source>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
+        <extracomment>How many pictures the screen shows per second (the monitor&apos;s refresh rate); the same term as the GUI page&apos;s Refresh</extracomment>
         <translation>リフレッシュレート(&amp;H)</translation>
     </message>
     <message>
@@ -131,7 +132,7 @@ hq2x: tries to smooth jagges edges and looks OK, requires 16 bits colour
 Parallel: even and odd frames are shown side by side</source>
         <translation>SMS の画面を PC の画面にどう映すかを決めます。
 ノーマル: 効果なし
-ダブル: 画像を 2 倍に拡大し、512x384 の全画面でプレイできます
+2 倍: 画像を 2 倍に拡大し、512x384 の全画面でプレイできます
 スキャンライン: 1 行おきに黒くしてテレビを再現します (高速)
 TV モード: 1 行おきに暗くしてテレビを再現します (低速)
 TV モード (2 倍): 上と同じですが、正しい比率になるよう横方向に引き伸ばします
@@ -141,7 +142,8 @@ hq2x: ギザギザを滑らかにし、見た目も良好です。16 ビット�
     </message>
     <message>
         <source>&amp;Flipped</source>
-        <translation>フリップ(&amp;F)</translation>
+        <extracomment>Page flipping: the picture is drawn into a second buffer while the first is shown, then the two swap (the video term, not mirrored or turned over)</extracomment>
+        <translation>ページフリップ(&amp;F)</translation>
     </message>
     <message>
         <source>Reduces colour flickering,
@@ -156,8 +158,9 @@ but reduces speed</source>
     <message>
         <source>Stops &quot;tearing&quot;, but reduces speed.
 Better than Flipped</source>
+        <extracomment>Flipped is the page-flipping box beside it: use the same word</extracomment>
         <translation>「ティアリング」を防ぎますが、速度が落ちます。
-フリップより優れています</translation>
+ページフリップより優れています</translation>
     </message>
     <message>
         <source>Tri&amp;ple buffered</source>
@@ -238,7 +241,8 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>Safe</source>
-        <translation>セーフ</translation>
+        <extracomment>A video driver: the mode that works on any card (not &quot;secure&quot;).</extracomment>
+        <translation>セーフモード</translation>
     </message>
     <message>
         <source>VGA</source>
@@ -299,10 +303,6 @@ Click on this button to make them all available</source>
     <message>
         <source>XDFS</source>
         <translation>XDFS</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>なし</translation>
     </message>
     <message>
         <source>Sound Blaster</source>
@@ -474,7 +474,8 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>Double</source>
-        <translation>ダブル</translation>
+        <extracomment>An image filter: every pixel drawn twice as wide and high.</extracomment>
+        <translation>2 倍</translation>
     </message>
     <message>
         <source>Scanlines</source>
@@ -499,6 +500,21 @@ Click on this button to make them all available</source>
     <message>
         <source>Parallel</source>
         <translation>パラレル</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sound card</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no joypad driver</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no FM engine</comment>
+        <translation>なし</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1091,7 @@ choose the best Vesa/DirectX mode your card supports</source>
     </message>
     <message>
         <source>Refres&amp;h</source>
+        <extracomment>The monitor&apos;s refresh rate (pictures per second); the same term as the Blitter page&apos;s Refresh rate</extracomment>
         <translation>リフレッシュ(&amp;H)</translation>
     </message>
     <message>
@@ -2142,10 +2159,12 @@ GUI タブで選んだ解像度を反映しますが、
     <name>UpDown</name>
     <message>
         <source>Up</source>
+        <extracomment>The button that raises the number beside it by one.</extracomment>
         <translation>上へ</translation>
     </message>
     <message>
         <source>Down</source>
+        <extracomment>The button that lowers the number beside it by one.</extracomment>
         <translation>下へ</translation>
     </message>
 </context>

@@ -83,6 +83,7 @@ quiser, no formato [largura]x[altura]</translation>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
+        <extracomment>How many pictures the screen shows per second (the monitor&apos;s refresh rate); the same term as the GUI page&apos;s Refresh</extracomment>
         <translation>&amp;Taxa de atualização</translation>
     </message>
     <message>
@@ -131,7 +132,7 @@ hq2x: tries to smooth jagges edges and looks OK, requires 16 bits colour
 Parallel: even and odd frames are shown side by side</source>
         <translation>Define como a imagem do SMS é levada para a tela do PC.
 Normal: sem efeito
-Dobro: a imagem é ampliada 2 vezes, permitindo tela cheia em 512x384
+Dobrado: a imagem é ampliada 2 vezes, permitindo tela cheia em 512x384
 Scanlines: uma linha sim, outra não fica preta para imitar uma TV (rápido)
 Modo TV: uma linha sim, outra não fica mais escura para imitar uma TV (lento)
 Modo TV (dobrado): como acima, mas esticado na horizontal para ficar certo
@@ -141,7 +142,8 @@ Paralelo: quadros pares e ímpares são mostrados lado a lado</translation>
     </message>
     <message>
         <source>&amp;Flipped</source>
-        <translation>&amp;Invertido</translation>
+        <extracomment>Page flipping: the picture is drawn into a second buffer while the first is shown, then the two swap (the video term, not mirrored or turned over)</extracomment>
+        <translation>Troca de pá&amp;ginas</translation>
     </message>
     <message>
         <source>Reduces colour flickering,
@@ -156,8 +158,9 @@ mas reduz a velocidade</translation>
     <message>
         <source>Stops &quot;tearing&quot;, but reduces speed.
 Better than Flipped</source>
+        <extracomment>Flipped is the page-flipping box beside it: use the same word</extracomment>
         <translation>Evita o &quot;tearing&quot;, mas reduz a velocidade.
-Melhor que Invertido</translation>
+Melhor que a troca de páginas</translation>
     </message>
     <message>
         <source>Tri&amp;ple buffered</source>
@@ -238,7 +241,8 @@ Clique neste botão para deixar todos disponíveis</translation>
     </message>
     <message>
         <source>Safe</source>
-        <translation>Seguro</translation>
+        <extracomment>A video driver: the mode that works on any card (not &quot;secure&quot;).</extracomment>
+        <translation>Modo de segurança</translation>
     </message>
     <message>
         <source>VGA</source>
@@ -299,10 +303,6 @@ Clique neste botão para deixar todos disponíveis</translation>
     <message>
         <source>XDFS</source>
         <translation>XDFS</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Sound Blaster</source>
@@ -474,7 +474,8 @@ Clique neste botão para deixar todos disponíveis</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation>Dobro</translation>
+        <extracomment>An image filter: every pixel drawn twice as wide and high.</extracomment>
+        <translation>Dobrado</translation>
     </message>
     <message>
         <source>Scanlines</source>
@@ -499,6 +500,21 @@ Clique neste botão para deixar todos disponíveis</translation>
     <message>
         <source>Parallel</source>
         <translation>Paralelo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sound card</comment>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no joypad driver</comment>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no FM engine</comment>
+        <translation>Nenhum</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1091,7 @@ escolha o melhor modo VESA/DirectX que sua placa suporta</translation>
     </message>
     <message>
         <source>Refres&amp;h</source>
+        <extracomment>The monitor&apos;s refresh rate (pictures per second); the same term as the Blitter page&apos;s Refresh rate</extracomment>
         <translation>A&amp;tualização</translation>
     </message>
     <message>
@@ -2142,10 +2159,12 @@ mas só para a escala da imagem de fundo.</translation>
     <name>UpDown</name>
     <message>
         <source>Up</source>
+        <extracomment>The button that raises the number beside it by one.</extracomment>
         <translation>Para cima</translation>
     </message>
     <message>
         <source>Down</source>
+        <extracomment>The button that lowers the number beside it by one.</extracomment>
         <translation>Para baixo</translation>
     </message>
 </context>

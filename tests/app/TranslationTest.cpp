@@ -17,6 +17,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 #include <QTranslator>
 #include <QTreeWidget>
 #include <functional>
@@ -26,6 +27,8 @@
 #include "app/ChangesDialog.h"
 #include "app/Language.h"
 #include "app/PageControl.h"
+#include "app/Text.h"
+#include "app/logic/WordTables.h"
 #include "app/pages/ThemePage.h"
 #include "blitters/BlitterNameForm.h"
 #include "tests/app/AppFixture.h"
@@ -344,6 +347,11 @@ class TranslatedSave : public AppTest, public ::testing::WithParamInterface<cons
     ShowPage("Input");
     Choose(Find<QComboBox>("JoyPadDriverCombo"), 6);
     Type(Find<QLineEdit>("MouseSpeedX"), "3");
+    // The arrows keep their object names in every language.
+    if (auto* up = Find<QWidget>("UpDown2")->findChild<QToolButton*>("Up"))
+      Click(up);
+    else
+      ADD_FAILURE() << code << ": no arrow button \"Up\"";
     ShowPage("GUI");
     Choose(Find<QComboBox>("GUIDriver"), 1);
     Type(Find<QLineEdit>("FBWidth"), "1024");
@@ -402,6 +410,30 @@ TEST_F(WindowMessage, KeepsEveryLetterOfItsLanguage) {
   ASSERT_GT(expected.toUcs4().front(), 0x3000u);  // really Japanese
   EXPECT_TRUE(platform_.messages().back().text.startsWith(expected))
       << platform_.messages().back().text.toStdString();
+}
+
+// A "None" told apart by a note (its gender follows the list's noun) is found
+// with the note its page passes, in every language.
+class NotedCaptions : public AppTest {
+ protected:
+  ~NotedCaptions() override { language::Install("en"); }
+};
+
+TEST_F(NotedCaptions, AreTranslatedInEveryLanguage) {
+  const struct {
+    std::string_view caption;
+    const char* note;
+  } lists[] = {
+      {logic::SoundCards(logic::Build::Quib)[0], logic::kSoundCardNote},
+      {logic::SoundCards(logic::Build::QuibW)[0], logic::kSoundCardNote},
+      {logic::SoundCards(logic::Build::QuibNix)[0], logic::kSoundCardNote},
+      {logic::kJoyDrivers[0].caption, logic::kJoyDriverNote},
+      {logic::kFmEngines[0].caption, logic::kFmEngineNote},
+  };
+  for (const char* code : language::kShipped) {
+    language::Install(code);
+    for (const auto& list : lists) EXPECT_NE(Caption(list.caption, list.note), "None") << code;
+  }
 }
 
 TEST(LanguageChoice, CommandLineThenSettingsFileThenSystem) {
