@@ -6,6 +6,13 @@
 
 namespace language {
 
+namespace {
+QString& Installed() {
+  static QString code = "en";
+  return code;
+}
+}  // namespace
+
 QString Match(const QString& name) {
   QString norm = name.trimmed();
   norm.replace('-', '_');
@@ -39,6 +46,7 @@ void Install(const QString& code) {
     QCoreApplication::removeTranslator(old);
     delete old;
   }
+  Installed() = code;
   if (code == "en") return;
   const auto load = [app](const QString& folder, const QString& name) {
     auto* translator = new QTranslator(app);
@@ -54,5 +62,7 @@ void Install(const QString& code) {
   if (!load(":/i18n", "qtbase_" + code))
     load(QLibraryInfo::path(QLibraryInfo::TranslationsPath), "qtbase_" + code);
 }
+
+QString Current() { return Installed(); }
 
 }  // namespace language

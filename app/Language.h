@@ -27,4 +27,7 @@ QString Choose(const QString& commandLine, const QString& stored, const QStringL
 // installed earlier by this function are removed first.
 void Install(const QString& code);
 
+// The language Install last installed ("en" before any).
+QString Current();
+
 }  // namespace language

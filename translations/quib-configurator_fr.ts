@@ -1050,6 +1050,11 @@ F3 &amp; F4</translation>
         <source>It is larger than %1 MB, too large for a settings file.</source>
         <translation>Il fait plus de %1 Mo, trop pour un fichier de réglages.</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A reason the system gave for an error (its own words in %1), made a sentence of the message it stands in.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 <context>
     <name>GuiPage</name>
