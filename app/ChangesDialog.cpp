@@ -3,22 +3,18 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTreeWidget>
 #include <QVBoxLayout>
-#include <array>
 #include <optional>
 
+#include "app/RestoreDialog.h"
 #include "app/Text.h"
-#include "app/Unit1.h"
 #include "platform/Platform.h"
-#include "store/FileStamp.h"
 #include "store/ZIniReader.h"
 
 namespace {
@@ -37,10 +33,6 @@ QFont FixedPitchFont() {
   }
   return font;
 }
-
-// The files Apply writes, in the order it writes them.
-constexpr std::array<const char*, 5> kFileNames = {"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp",
-                                                   "quib.thm"};
 
 // A file's bytes, or nothing when it does not exist. Throws FileError(Open).
 std::optional<std::string> ReadDisk(const std::filesystem::path& path) {
@@ -362,131 +354,4 @@ void TChangesForm::RestoreClick() {
   });
   form->setAttribute(Qt::WA_DeleteOnClose);
   form->open();
-}
-
-// ---------------------------------------------------------------------------
-// The list of backup sets
-
-TRestoreForm::TRestoreForm(QWidget* parent, std::vector<backups::BackupSet> sets,
-                           std::function<bool(const backups::BackupSet&)> restore)
-    : QDialog(parent), sets_(std::move(sets)), restore_(std::move(restore)) {
-  setObjectName("RestoreForm");
-  setWindowTitle(tr("Restore"));
-  resize(620, 360);
-
-  auto* layout = new QVBoxLayout(this);
-  auto* label = new QLabel(sets_.empty() ? tr("No files have been backed up yet: a backup "
-                                              "is made each time Apply replaces them.")
-                                         : tr("Before each Apply the files it replaced were "
-                                              "kept. Choose the set to write back:"),
-                           this);
-  label->setObjectName("lblRestore");
-  label->setWordWrap(true);
-  layout->addWidget(label);
-
-  lvBackups_ = new QTreeWidget(this);
-  lvBackups_->setObjectName("lvBackups");
-  lvBackups_->setAccessibleName(tr("Backup sets"));
-  lvBackups_->setAccessibleDescription(label->text());
-  lvBackups_->setRootIsDecorated(false);
-  lvBackups_->setHeaderLabels({tr("Time"), tr("Files"), tr("Size")});
-  for (const backups::BackupSet& set : sets_) {
-    QStringList names;
-    for (const backups::SetFile& file : set.files) names << QString::fromStdString(file.name);
-    auto* item = new QTreeWidgetItem(
-        lvBackups_, {QString::fromStdString(set.DisplayTime()), names.join(", "),
-                     QLocale::c().formattedDataSize(static_cast<qint64>(set.bytes))});
-    item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-  }
-  lvBackups_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
-  lvBackups_->header()->setStretchLastSection(false);
-  lvBackups_->resizeColumnToContents(0);
-  if (!sets_.empty()) lvBackups_->setCurrentItem(lvBackups_->topLevelItem(0));
-  layout->addWidget(lvBackups_, 1);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  btnRestoreSet_ = new QPushButton(tr("&Restore"), this);
-  btnRestoreSet_->setObjectName("btnRestoreSet");
-  btnRestoreSet_->setEnabled(!sets_.empty());
-  auto* cancel = new QPushButton(tr("Cancel"), this);
-  cancel->setObjectName("btnCancel");
-  buttons->addWidget(btnRestoreSet_);
-  buttons->addWidget(cancel);
-  layout->addLayout(buttons);
-
-  connect(btnRestoreSet_, &QPushButton::clicked, this, [this] { RestoreClick(); });
-  connect(lvBackups_, &QTreeWidget::itemActivated, this, [this] { RestoreClick(); });
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void TRestoreForm::RestoreClick() {
-  const int index = lvBackups_->indexOfTopLevelItem(lvBackups_->currentItem());
-  if (index < 0 || index >= static_cast<int>(sets_.size())) return;
-  const backups::BackupSet& set = sets_[static_cast<std::size_t>(index)];
-  QStringList names;
-  for (const backups::SetFile& file : set.files) names << QString::fromStdString(file.name);
-
-  const QString text =
-      tr("Write back the files kept at %1?\r%2\r\rThe files there now are backed up first. "
-         "Every page is then loaded again from the files: changes not yet applied are lost.")
-          .arg(QString::fromStdString(set.DisplayTime()), names.join(", "));
-  if (platform::Message(this, tr("Restore"), text, platform::Icon::Question,
-                        platform::Buttons::YesNo, platform::Answer::No) != platform::Answer::Yes)
-    return;
-  if (restore_(set)) accept();
-}
-
-// ---------------------------------------------------------------------------
-// The main window's side
-
-std::vector<PlannedFile> FilesApplyWrites(const TForm1& form) {
-  std::vector<PlannedFile> files;
-  // Apply refuses documents that were not all read from this directory.
-  if (form.LoadedPath().isEmpty() || form.LoadedPath() != form.QuibPath) return files;
-  for (save_set::Entry& entry : form.FilesToSave()) {
-    const auto stamp = form.LoadedStamps().find(entry.path);
-    const bool changed =
-        stamp == form.LoadedStamps().end() || !StillAsLoaded(entry.path, stamp->second);
-    files.push_back(
-        {entry.path.filename().string(), std::move(entry.path), std::move(entry.bytes), changed});
-  }
-  return files;
-}
-
-backups::Store BackupStoreOf(const TForm1& form) {
-  return backups::Store(backups::DefaultRoot(), form.QuibFile(""));
-}
-
-void RestoreBackupSet(TForm1& form, const backups::BackupSet& set) {
-  backups::Store store = BackupStoreOf(form);
-  std::vector<save_set::Entry> files;
-  // Only the emulator's settings files are written back, whatever else the
-  // folder may hold.
-  for (backups::Store::Content& content : store.Read(set)) {
-    for (const char* name : kFileNames)
-      if (content.name == name) files.push_back({form.QuibFile(name), std::move(content.bytes)});
-  }
-  if (files.empty())
-    throw backups::BackupError(
-        StoreMessage(QT_TRANSLATE_NOOP("Files", "The backup holds none of the settings files.")));
-  backups::SaveWithBackup(std::move(files), store);
-  form.UndoButtonClick();
-}
-
-void ShowChanges(TForm1& form) {
-  if (auto* open = form.findChild<TChangesForm*>(); open != nullptr && open->isVisible()) {
-    open->Refresh();
-    open->raise();
-    return;
-  }
-  TChangesForm::Hooks hooks;
-  hooks.planned = [&form] { return FilesApplyWrites(form); };
-  hooks.store = [&form] { return BackupStoreOf(form); };
-  hooks.restore = [&form](const backups::BackupSet& set) {
-    return form.Guarded([&] { RestoreBackupSet(form, set); });
-  };
-  auto* dialog = new TChangesForm(&form, std::move(hooks));
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->open();
 }

@@ -1,6 +1,6 @@
 // The Changes window: for every file Apply would write, the differences
-// between the file on disk now and the bytes Apply would write; and the
-// window listing the backup sets, from which one is written back.
+// between the file on disk now and the bytes Apply would write. Its Restore
+// button opens the list of backup sets (app/RestoreDialog.h).
 #pragma once
 
 #include <QDialog>
@@ -16,8 +16,6 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QTextDocument;
-class QTreeWidget;
-class TForm1;
 
 // A file Apply writes: its name, its path and the exact bytes it receives.
 struct PlannedFile {
@@ -66,29 +64,3 @@ class TChangesForm : public QDialog {
   QTextDocument* shownDocument_ = nullptr;  // the diff view's, once filled here
   QPushButton* btnRestore_ = nullptr;
 };
-
-// Lists the backup sets (time, files, size); "Restore" asks for confirmation
-// and hands the chosen set to the restore hook.
-class TRestoreForm : public QDialog {
-  Q_OBJECT
-
- public:
-  TRestoreForm(QWidget* parent, std::vector<backups::BackupSet> sets,
-               std::function<bool(const backups::BackupSet&)> restore);
-
- private:
-  void RestoreClick();
-
-  std::vector<backups::BackupSet> sets_;
-  std::function<bool(const backups::BackupSet&)> restore_;
-  QTreeWidget* lvBackups_ = nullptr;
-  QPushButton* btnRestoreSet_ = nullptr;
-};
-
-// The main window's side: the files Apply writes, the backup store of its
-// emulator directory, writing a set back (itself backed up first) and
-// reloading every page afterwards, and opening the Changes window.
-std::vector<PlannedFile> FilesApplyWrites(const TForm1& form);
-backups::Store BackupStoreOf(const TForm1& form);
-void RestoreBackupSet(TForm1& form, const backups::BackupSet& set);
-void ShowChanges(TForm1& form);

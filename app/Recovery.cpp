@@ -8,7 +8,7 @@
 #include <optional>
 #include <system_error>
 
-#include "app/ChangesDialog.h"
+#include "app/ChangesCommands.h"
 #include "app/Unit1.h"
 #include "platform/Platform.h"
 #include "store/Backups.h"

@@ -16,7 +16,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/ChangesDialog.h"
+#include "app/ChangesCommands.h"
 #include "app/ConfiguratorSettings.h"
 #include "app/OneLine.h"
 #include "app/Page.h"

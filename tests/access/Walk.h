@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/ChangesDialog.h"
+#include "app/RestoreDialog.h"
 #include "app/pages/ThemePage.h"
 #include "blitters/BlitterNameForm.h"
 #include "tests/app/AppFixture.h"

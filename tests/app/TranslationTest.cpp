@@ -27,6 +27,7 @@
 #include "app/ChangesDialog.h"
 #include "app/Language.h"
 #include "app/PageControl.h"
+#include "app/RestoreDialog.h"
 #include "app/Text.h"
 #include "app/logic/WordTables.h"
 #include "app/pages/ThemePage.h"

@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "app/ChangesDialog.h"
+#include "app/RestoreDialog.h"
 #include "tests/app/AppFixture.h"
 
 namespace {
