@@ -73,20 +73,27 @@ def lint(path):
         for message in context.iter("message"):
             source = text_of(message.find("source"))
             translation_element = message.find("translation")
-            translation = text_of(translation_element)
+            # A count's translation has a form for each plural of its language.
+            forms = [text_of(form) for form in translation_element.iter("numerusform")] \
+                if translation_element is not None else []
+            translations = forms or [text_of(translation_element)]
             where = f"{path}: {name}: {source[:50]!r}"
-            if translation_element is None or translation_element.get("type") or not translation:
+            if translation_element is None or translation_element.get("type") or not all(
+                    translations):
                 faults.append(f"{where}: not translated")
                 continue
-            for what, pattern in (("placeholders", r"%\d"), ("&&", r"&&")):
-                if sorted(re.findall(pattern, source)) != sorted(re.findall(pattern, translation)):
-                    faults.append(f"{where}: {what} differ in {translation!r}")
-            for what, mark in (("line breaks", "\n"), ("CR line breaks", "\r")):
-                if source.count(mark) != translation.count(mark):
-                    faults.append(f"{where}: {what} differ in {translation!r}")
-            for pattern, wanted in typography:
-                if re.search(pattern, translation):
-                    faults.append(f"{where}: {wanted} in {translation!r}")
+            for translation in translations:
+                for what, pattern in (("placeholders", r"%\d"), ("&&", r"&&")):
+                    if sorted(re.findall(pattern, source)) != sorted(
+                            re.findall(pattern, translation)):
+                        faults.append(f"{where}: {what} differ in {translation!r}")
+                for what, mark in (("line breaks", "\n"), ("CR line breaks", "\r")):
+                    if source.count(mark) != translation.count(mark):
+                        faults.append(f"{where}: {what} differ in {translation!r}")
+                for pattern, wanted in typography:
+                    if re.search(pattern, translation):
+                        faults.append(f"{where}: {wanted} in {translation!r}")
+            translation = translations[0]
             keys = access_keys(translation)
             if len(access_keys(source)) != len(keys):
                 faults.append(f"{where}: access keys differ in {translation!r}")

@@ -1502,20 +1502,8 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
         <translation>unverändert</translation>
     </message>
     <message>
-        <source>new file, %1 lines</source>
-        <translation>neue Datei, %1 Zeilen</translation>
-    </message>
-    <message>
         <source>line ends only</source>
         <translation>nur Zeilenenden</translation>
-    </message>
-    <message>
-        <source>1 line added, %1 removed</source>
-        <translation>1 Zeile hinzugefügt, %1 entfernt</translation>
-    </message>
-    <message>
-        <source>%1 lines added, %2 removed</source>
-        <translation>%1 Zeilen hinzugefügt, %2 entfernt</translation>
     </message>
     <message>
         <source>%1 (changed on disk since it was loaded): %2</source>
@@ -1524,14 +1512,6 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 Zeile</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 Zeilen</translation>
     </message>
     <message>
         <source>Missing line ends become %1: %2</source>
@@ -1548,10 +1528,6 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
     <message>
         <source>The file stays as it is.</source>
         <translation>Die Datei bleibt, wie sie ist.</translation>
-    </message>
-    <message>
-        <source>All %1 files stay as they are.</source>
-        <translation>Alle %1 Dateien bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>.</source>
@@ -1575,6 +1551,7 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
     </message>
     <message>
         <source>Re&amp;fresh</source>
+        <extracomment>Reads the files on disk again and compares anew.</extracomment>
         <translation>A&amp;ktualisieren</translation>
     </message>
     <message>
@@ -1586,40 +1563,8 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
         <translation>Übernehmen würde nichts schreiben: Nicht alle Einstellungsdateien konnten gelesen werden.</translation>
     </message>
     <message>
-        <source>%1 more lines of differences are not shown.</source>
-        <translation>%1 weitere Zeilen mit Unterschieden werden nicht gezeigt.</translation>
-    </message>
-    <message>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>at least 1 line changes</source>
-        <translation>mindestens 1 Zeile ändert sich</translation>
-    </message>
-    <message>
-        <source>at least %1 lines change</source>
-        <translation>mindestens %1 Zeilen ändern sich</translation>
-    </message>
-    <message>
-        <source>; the first 1 is shown</source>
-        <translation>; die erste wird gezeigt</translation>
-    </message>
-    <message>
-        <source>; the first %1 are shown</source>
-        <translation>; die ersten %1 werden gezeigt</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 removed</source>
-        <translation>%1 hinzugefügt, %2 entfernt</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file changes: %3</source>
-        <translation>%1 von %2 Datei ändert sich: %3</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3</source>
-        <translation>%1 von %2 Dateien ändern sich: %3</translation>
     </message>
     <message>
         <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
@@ -1630,16 +1575,110 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
         <translation>Verglichen: Zeilen 1 bis %1 auf der Festplatte, 1 bis %2 zu schreiben; jede Änderung darin wird gezeigt.</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
-        <translation>Zu lang für einen vollständigen Vergleich (%1 Zeilen auf der Festplatte, %2 zu schreiben).</translation>
-    </message>
-    <message>
-        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
-        <translation>Danach Zeile für Zeile gegenübergestellt: %1 entfernt, %2 hinzugefügt (nicht gezeigt).</translation>
-    </message>
-    <message>
         <source>Differences</source>
         <translation>Unterschiede</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two counts of lines side by side: &quot;%n line(s) added&quot; and &quot;%n removed&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) added</source>
+        <translation>
+            <numerusform>%n Zeile hinzugefügt</numerusform>
+            <numerusform>%n Zeilen hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n entfernt</numerusform>
+            <numerusform>%n entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at least %n line(s) change(s)</source>
+        <translation>
+            <numerusform>mindestens %n Zeile ändert sich</numerusform>
+            <numerusform>mindestens %n Zeilen ändern sich</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; the first %n is/are shown</source>
+        <translation>
+            <numerusform>; die erste wird gezeigt</numerusform>
+            <numerusform>; die ersten %n werden gezeigt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>new file, %n line(s)</source>
+        <translation>
+            <numerusform>neue Datei, %n Zeile</numerusform>
+            <numerusform>neue Datei, %n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n file(s) stay as they are.</source>
+        <translation>
+            <numerusform>Die %n Datei bleibt, wie sie ist.</numerusform>
+            <numerusform>Alle %n Dateien bleiben, wie sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 of 1 file changes: %1</source>
+        <translation>1 von 1 Datei ändert sich: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 files change: %2</source>
+        <extracomment>%n files change out of %1 (the files read); %2 says how.</extracomment>
+        <translation>
+            <numerusform>%n von %1 Dateien ändert sich: %2</numerusform>
+            <numerusform>%n von %1 Dateien ändern sich: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1, %2).</source>
+        <translation>Zu lang für einen vollständigen Vergleich (%1, %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) on disk</source>
+        <translation>
+            <numerusform>%n Zeile auf der Festplatte</numerusform>
+            <numerusform>%n Zeilen auf der Festplatte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to be written</source>
+        <translation>
+            <numerusform>%n zu schreiben</numerusform>
+            <numerusform>%n zu schreiben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1, %2 (not shown).</source>
+        <translation>Danach Zeile für Zeile gegenübergestellt: %1, %2 (nicht gezeigt).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n hinzugefügt</numerusform>
+            <numerusform>%n hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) of differences are not shown.</source>
+        <translation>
+            <numerusform>%n weitere Zeile mit Unterschieden wird nicht gezeigt.</numerusform>
+            <numerusform>%n weitere Zeilen mit Unterschieden werden nicht gezeigt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

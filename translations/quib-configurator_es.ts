@@ -1502,20 +1502,8 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
         <translation>sin cambios</translation>
     </message>
     <message>
-        <source>new file, %1 lines</source>
-        <translation>archivo nuevo, %1 líneas</translation>
-    </message>
-    <message>
         <source>line ends only</source>
         <translation>solo finales de línea</translation>
-    </message>
-    <message>
-        <source>1 line added, %1 removed</source>
-        <translation>1 línea añadida, %1 eliminadas</translation>
-    </message>
-    <message>
-        <source>%1 lines added, %2 removed</source>
-        <translation>%1 líneas añadidas, %2 eliminadas</translation>
     </message>
     <message>
         <source>%1 (changed on disk since it was loaded): %2</source>
@@ -1524,14 +1512,6 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 línea</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 líneas</translation>
     </message>
     <message>
         <source>Missing line ends become %1: %2</source>
@@ -1548,10 +1528,6 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
     <message>
         <source>The file stays as it is.</source>
         <translation>El archivo queda como está.</translation>
-    </message>
-    <message>
-        <source>All %1 files stay as they are.</source>
-        <translation>Los %1 archivos quedan como están.</translation>
     </message>
     <message>
         <source>.</source>
@@ -1575,6 +1551,7 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
     </message>
     <message>
         <source>Re&amp;fresh</source>
+        <extracomment>Reads the files on disk again and compares anew.</extracomment>
         <translation>Actuali&amp;zar</translation>
     </message>
     <message>
@@ -1586,40 +1563,8 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
         <translation>Aplicar no escribiría nada: no se pudieron leer todos los archivos de ajustes.</translation>
     </message>
     <message>
-        <source>%1 more lines of differences are not shown.</source>
-        <translation>No se muestran %1 líneas más de diferencias.</translation>
-    </message>
-    <message>
         <source>Restore</source>
         <translation>Restaurar</translation>
-    </message>
-    <message>
-        <source>at least 1 line changes</source>
-        <translation>cambia al menos 1 línea</translation>
-    </message>
-    <message>
-        <source>at least %1 lines change</source>
-        <translation>cambian al menos %1 líneas</translation>
-    </message>
-    <message>
-        <source>; the first 1 is shown</source>
-        <translation>; se muestra la primera</translation>
-    </message>
-    <message>
-        <source>; the first %1 are shown</source>
-        <translation>; se muestran las %1 primeras</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 removed</source>
-        <translation>%1 añadidas, %2 eliminadas</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file changes: %3</source>
-        <translation>Cambia %1 de %2 archivo: %3</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3</source>
-        <translation>Cambian %1 de %2 archivos: %3</translation>
     </message>
     <message>
         <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
@@ -1630,16 +1575,110 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
         <translation>Comparado: líneas 1 a %1 en el disco, 1 a %2 por escribir; se muestra cada cambio en ellas.</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
-        <translation>Demasiado largo para compararlo entero (%1 líneas en el disco, %2 por escribir).</translation>
-    </message>
-    <message>
-        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
-        <translation>Después, enfrentadas una a una: %1 eliminadas, %2 añadidas (no se muestran).</translation>
-    </message>
-    <message>
         <source>Differences</source>
         <translation>Diferencias</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n línea</numerusform>
+            <numerusform>%n líneas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two counts of lines side by side: &quot;%n line(s) added&quot; and &quot;%n removed&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) added</source>
+        <translation>
+            <numerusform>%n línea añadida</numerusform>
+            <numerusform>%n líneas añadidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n eliminada</numerusform>
+            <numerusform>%n eliminadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at least %n line(s) change(s)</source>
+        <translation>
+            <numerusform>cambia al menos %n línea</numerusform>
+            <numerusform>cambian al menos %n líneas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; the first %n is/are shown</source>
+        <translation>
+            <numerusform>; se muestra la primera</numerusform>
+            <numerusform>; se muestran las %n primeras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>new file, %n line(s)</source>
+        <translation>
+            <numerusform>archivo nuevo, %n línea</numerusform>
+            <numerusform>archivo nuevo, %n líneas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n file(s) stay as they are.</source>
+        <translation>
+            <numerusform>El archivo queda como está.</numerusform>
+            <numerusform>Los %n archivos quedan como están.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 of 1 file changes: %1</source>
+        <translation>Cambia 1 de 1 archivo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 files change: %2</source>
+        <extracomment>%n files change out of %1 (the files read); %2 says how.</extracomment>
+        <translation>
+            <numerusform>Cambia %n de %1 archivos: %2</numerusform>
+            <numerusform>Cambian %n de %1 archivos: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1, %2).</source>
+        <translation>Demasiado largo para compararlo entero (%1, %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) on disk</source>
+        <translation>
+            <numerusform>%n línea en el disco</numerusform>
+            <numerusform>%n líneas en el disco</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to be written</source>
+        <translation>
+            <numerusform>%n por escribir</numerusform>
+            <numerusform>%n por escribir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1, %2 (not shown).</source>
+        <translation>Después, enfrentadas una a una: %1, %2 (no se muestran).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n añadida</numerusform>
+            <numerusform>%n añadidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) of differences are not shown.</source>
+        <translation>
+            <numerusform>No se muestra %n línea más de diferencias.</numerusform>
+            <numerusform>No se muestran %n líneas más de diferencias.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1502,20 +1502,8 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
         <translation>inchangé</translation>
     </message>
     <message>
-        <source>new file, %1 lines</source>
-        <translation>nouveau fichier, %1 lignes</translation>
-    </message>
-    <message>
         <source>line ends only</source>
         <translation>fins de ligne seulement</translation>
-    </message>
-    <message>
-        <source>1 line added, %1 removed</source>
-        <translation>1 ligne ajoutée, %1 supprimée(s)</translation>
-    </message>
-    <message>
-        <source>%1 lines added, %2 removed</source>
-        <translation>%1 lignes ajoutées, %2 supprimée(s)</translation>
     </message>
     <message>
         <source>%1 (changed on disk since it was loaded): %2</source>
@@ -1524,14 +1512,6 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
     <message>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 ligne</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 lignes</translation>
     </message>
     <message>
         <source>Missing line ends become %1: %2</source>
@@ -1548,10 +1528,6 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
     <message>
         <source>The file stays as it is.</source>
         <translation>Le fichier reste tel quel.</translation>
-    </message>
-    <message>
-        <source>All %1 files stay as they are.</source>
-        <translation>Les %1 fichiers restent tels quels.</translation>
     </message>
     <message>
         <source>.</source>
@@ -1575,6 +1551,7 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
     </message>
     <message>
         <source>Re&amp;fresh</source>
+        <extracomment>Reads the files on disk again and compares anew.</extracomment>
         <translation>Actuali&amp;ser</translation>
     </message>
     <message>
@@ -1586,40 +1563,8 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
         <translation>Appliquer n&apos;écrirait rien&#xa0;: les fichiers de réglages n&apos;ont pas tous pu être lus.</translation>
     </message>
     <message>
-        <source>%1 more lines of differences are not shown.</source>
-        <translation>%1 lignes de différences supplémentaires ne sont pas affichées.</translation>
-    </message>
-    <message>
         <source>Restore</source>
         <translation>Restaurer</translation>
-    </message>
-    <message>
-        <source>at least 1 line changes</source>
-        <translation>au moins 1 ligne change</translation>
-    </message>
-    <message>
-        <source>at least %1 lines change</source>
-        <translation>au moins %1 lignes changent</translation>
-    </message>
-    <message>
-        <source>; the first 1 is shown</source>
-        <translation>&#x202f;; la première est affichée</translation>
-    </message>
-    <message>
-        <source>; the first %1 are shown</source>
-        <translation>&#x202f;; les %1 premières sont affichées</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 removed</source>
-        <translation>%1 ajoutée(s), %2 supprimée(s)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file changes: %3</source>
-        <translation>%1 fichier sur %2 change&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3</source>
-        <translation>%1 fichiers sur %2 changent&#xa0;: %3</translation>
     </message>
     <message>
         <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
@@ -1630,16 +1575,110 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
         <translation>Comparé&#xa0;: lignes 1 à %1 sur le disque, 1 à %2 à écrire&#x202f;; chaque modification y est affichée.</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
-        <translation>Trop long pour être comparé en entier (%1 lignes sur le disque, %2 à écrire).</translation>
-    </message>
-    <message>
-        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
-        <translation>Au-delà, mises en regard une à une&#xa0;: %1 supprimée(s), %2 ajoutée(s) (non affichées).</translation>
-    </message>
-    <message>
         <source>Differences</source>
         <translation>Différences</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two counts of lines side by side: &quot;%n line(s) added&quot; and &quot;%n removed&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) added</source>
+        <translation>
+            <numerusform>%n ligne ajoutée</numerusform>
+            <numerusform>%n lignes ajoutées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n supprimée</numerusform>
+            <numerusform>%n supprimées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at least %n line(s) change(s)</source>
+        <translation>
+            <numerusform>au moins %n ligne change</numerusform>
+            <numerusform>au moins %n lignes changent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; the first %n is/are shown</source>
+        <translation>
+            <numerusform>&#x202f;; %n est affichée</numerusform>
+            <numerusform>&#x202f;; les %n premières sont affichées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>new file, %n line(s)</source>
+        <translation>
+            <numerusform>nouveau fichier, %n ligne</numerusform>
+            <numerusform>nouveau fichier, %n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n file(s) stay as they are.</source>
+        <translation>
+            <numerusform>Le fichier reste tel quel.</numerusform>
+            <numerusform>Les %n fichiers restent tels quels.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 of 1 file changes: %1</source>
+        <translation>1 fichier sur 1 change&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 files change: %2</source>
+        <extracomment>%n files change out of %1 (the files read); %2 says how.</extracomment>
+        <translation>
+            <numerusform>%n fichier sur %1 change&#xa0;: %2</numerusform>
+            <numerusform>%n fichiers sur %1 changent&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1, %2).</source>
+        <translation>Trop long pour être comparé en entier (%1, %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) on disk</source>
+        <translation>
+            <numerusform>%n ligne sur le disque</numerusform>
+            <numerusform>%n lignes sur le disque</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to be written</source>
+        <translation>
+            <numerusform>%n à écrire</numerusform>
+            <numerusform>%n à écrire</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1, %2 (not shown).</source>
+        <translation>Au-delà, mises en regard une à une&#xa0;: %1, %2 (non affichées).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n ajoutée</numerusform>
+            <numerusform>%n ajoutées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) of differences are not shown.</source>
+        <translation>
+            <numerusform>%n ligne de différences supplémentaire n&apos;est pas affichée.</numerusform>
+            <numerusform>%n lignes de différences supplémentaires ne sont pas affichées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

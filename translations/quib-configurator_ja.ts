@@ -1502,20 +1502,8 @@ if your sound card takes a long time to initialise, decrease it</source>
         <translation>変更なし</translation>
     </message>
     <message>
-        <source>new file, %1 lines</source>
-        <translation>新しいファイル、%1 行</translation>
-    </message>
-    <message>
         <source>line ends only</source>
         <translation>改行コードのみ</translation>
-    </message>
-    <message>
-        <source>1 line added, %1 removed</source>
-        <translation>1 行追加、%1 行削除</translation>
-    </message>
-    <message>
-        <source>%1 lines added, %2 removed</source>
-        <translation>%1 行追加、%2 行削除</translation>
     </message>
     <message>
         <source>%1 (changed on disk since it was loaded): %2</source>
@@ -1524,14 +1512,6 @@ if your sound card takes a long time to initialise, decrease it</source>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 行</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 行</translation>
     </message>
     <message>
         <source>Missing line ends become %1: %2</source>
@@ -1548,10 +1528,6 @@ if your sound card takes a long time to initialise, decrease it</source>
     <message>
         <source>The file stays as it is.</source>
         <translation>ファイルはそのままです。</translation>
-    </message>
-    <message>
-        <source>All %1 files stay as they are.</source>
-        <translation>%1 個のファイルはすべてそのままです。</translation>
     </message>
     <message>
         <source>.</source>
@@ -1575,6 +1551,7 @@ if your sound card takes a long time to initialise, decrease it</source>
     </message>
     <message>
         <source>Re&amp;fresh</source>
+        <extracomment>Reads the files on disk again and compares anew.</extracomment>
         <translation>更新(&amp;F)</translation>
     </message>
     <message>
@@ -1586,40 +1563,8 @@ if your sound card takes a long time to initialise, decrease it</source>
         <translation>「適用」しても何も書き込まれません：設定ファイルをすべて読み込めませんでした。</translation>
     </message>
     <message>
-        <source>%1 more lines of differences are not shown.</source>
-        <translation>残り %1 行の差分は表示されません。</translation>
-    </message>
-    <message>
         <source>Restore</source>
         <translation>復元</translation>
-    </message>
-    <message>
-        <source>at least 1 line changes</source>
-        <translation>少なくとも 1 行が変わります</translation>
-    </message>
-    <message>
-        <source>at least %1 lines change</source>
-        <translation>少なくとも %1 行が変わります</translation>
-    </message>
-    <message>
-        <source>; the first 1 is shown</source>
-        <translation>。最初の 1 行を表示します</translation>
-    </message>
-    <message>
-        <source>; the first %1 are shown</source>
-        <translation>。最初の %1 行を表示します</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 removed</source>
-        <translation>%1 追加、%2 行削除</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file changes: %3</source>
-        <translation>%2 個中 %1 個のファイルが変わります：%3</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3</source>
-        <translation>%2 個中 %1 個のファイルが変わります：%3</translation>
     </message>
     <message>
         <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
@@ -1630,16 +1575,98 @@ if your sound card takes a long time to initialise, decrease it</source>
         <translation>比較範囲：ディスク上の 1～%1 行目と書き込む 1～%2 行目。その中の変更はすべて表示します。</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
-        <translation>長すぎるため全体は比較できません（ディスク上 %1 行、書き込み %2 行）。</translation>
-    </message>
-    <message>
-        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
-        <translation>それ以降は 1 行ずつ対応させて：%1 行削除、%2 行追加（表示なし）。</translation>
-    </message>
-    <message>
         <source>Differences</source>
         <translation>差分</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two counts of lines side by side: &quot;%n line(s) added&quot; and &quot;%n removed&quot;.</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) added</source>
+        <translation>
+            <numerusform>%n 行追加</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n 行削除</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at least %n line(s) change(s)</source>
+        <translation>
+            <numerusform>少なくとも %n 行が変わります</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; the first %n is/are shown</source>
+        <translation>
+            <numerusform>。最初の %n 行を表示します</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>new file, %n line(s)</source>
+        <translation>
+            <numerusform>新しいファイル、%n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n file(s) stay as they are.</source>
+        <translation>
+            <numerusform>%n 個のファイルはすべてそのままです。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 of 1 file changes: %1</source>
+        <translation>1 個中 1 個のファイルが変わります：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 files change: %2</source>
+        <extracomment>%n files change out of %1 (the files read); %2 says how.</extracomment>
+        <translation>
+            <numerusform>%1 個中 %n 個のファイルが変わります：%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1, %2).</source>
+        <translation>長すぎるため全体は比較できません（%1、%2）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) on disk</source>
+        <translation>
+            <numerusform>ディスク上 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to be written</source>
+        <translation>
+            <numerusform>書き込み %n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1, %2 (not shown).</source>
+        <translation>それ以降は 1 行ずつ対応させて：%1、%2（表示なし）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n 行追加</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) of differences are not shown.</source>
+        <translation>
+            <numerusform>残り %n 行の差分は表示されません。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

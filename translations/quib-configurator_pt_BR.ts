@@ -1502,20 +1502,8 @@ se a placa de som demorar para inicializar, diminua</translation>
         <translation>sem alterações</translation>
     </message>
     <message>
-        <source>new file, %1 lines</source>
-        <translation>arquivo novo, %1 linhas</translation>
-    </message>
-    <message>
         <source>line ends only</source>
         <translation>só finais de linha</translation>
-    </message>
-    <message>
-        <source>1 line added, %1 removed</source>
-        <translation>1 linha adicionada, %1 removidas</translation>
-    </message>
-    <message>
-        <source>%1 lines added, %2 removed</source>
-        <translation>%1 linhas adicionadas, %2 removidas</translation>
     </message>
     <message>
         <source>%1 (changed on disk since it was loaded): %2</source>
@@ -1524,14 +1512,6 @@ se a placa de som demorar para inicializar, diminua</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 linha</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 linhas</translation>
     </message>
     <message>
         <source>Missing line ends become %1: %2</source>
@@ -1548,10 +1528,6 @@ se a placa de som demorar para inicializar, diminua</translation>
     <message>
         <source>The file stays as it is.</source>
         <translation>O arquivo fica como está.</translation>
-    </message>
-    <message>
-        <source>All %1 files stay as they are.</source>
-        <translation>Os %1 arquivos ficam como estão.</translation>
     </message>
     <message>
         <source>.</source>
@@ -1575,6 +1551,7 @@ se a placa de som demorar para inicializar, diminua</translation>
     </message>
     <message>
         <source>Re&amp;fresh</source>
+        <extracomment>Reads the files on disk again and compares anew.</extracomment>
         <translation>A&amp;tualizar</translation>
     </message>
     <message>
@@ -1586,40 +1563,8 @@ se a placa de som demorar para inicializar, diminua</translation>
         <translation>Aplicar não gravaria nada: não foi possível ler todos os arquivos de configuração.</translation>
     </message>
     <message>
-        <source>%1 more lines of differences are not shown.</source>
-        <translation>Mais %1 linhas de diferenças não são mostradas.</translation>
-    </message>
-    <message>
         <source>Restore</source>
         <translation>Restaurar</translation>
-    </message>
-    <message>
-        <source>at least 1 line changes</source>
-        <translation>pelo menos 1 linha muda</translation>
-    </message>
-    <message>
-        <source>at least %1 lines change</source>
-        <translation>pelo menos %1 linhas mudam</translation>
-    </message>
-    <message>
-        <source>; the first 1 is shown</source>
-        <translation>; a primeira é mostrada</translation>
-    </message>
-    <message>
-        <source>; the first %1 are shown</source>
-        <translation>; as %1 primeiras são mostradas</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 removed</source>
-        <translation>%1 adicionadas, %2 removidas</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file changes: %3</source>
-        <translation>%1 de %2 arquivo muda: %3</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3</source>
-        <translation>%1 de %2 arquivos mudam: %3</translation>
     </message>
     <message>
         <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
@@ -1630,16 +1575,110 @@ se a placa de som demorar para inicializar, diminua</translation>
         <translation>Comparado: linhas 1 a %1 no disco, 1 a %2 a gravar; toda alteração nelas é mostrada.</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
-        <translation>Longo demais para comparar por inteiro (%1 linhas no disco, %2 a gravar).</translation>
-    </message>
-    <message>
-        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
-        <translation>Depois, confrontadas uma a uma: %1 removidas, %2 adicionadas (não mostradas).</translation>
-    </message>
-    <message>
         <source>Differences</source>
         <translation>Diferenças</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n linha</numerusform>
+            <numerusform>%n linhas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two counts of lines side by side: &quot;%n line(s) added&quot; and &quot;%n removed&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) added</source>
+        <translation>
+            <numerusform>%n linha adicionada</numerusform>
+            <numerusform>%n linhas adicionadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n removida</numerusform>
+            <numerusform>%n removidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at least %n line(s) change(s)</source>
+        <translation>
+            <numerusform>pelo menos %n linha muda</numerusform>
+            <numerusform>pelo menos %n linhas mudam</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; the first %n is/are shown</source>
+        <translation>
+            <numerusform>; %n é mostrada</numerusform>
+            <numerusform>; as %n primeiras são mostradas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>new file, %n line(s)</source>
+        <translation>
+            <numerusform>arquivo novo, %n linha</numerusform>
+            <numerusform>arquivo novo, %n linhas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n file(s) stay as they are.</source>
+        <translation>
+            <numerusform>O arquivo fica como está.</numerusform>
+            <numerusform>Os %n arquivos ficam como estão.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 of 1 file changes: %1</source>
+        <translation>1 de 1 arquivo muda: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 files change: %2</source>
+        <extracomment>%n files change out of %1 (the files read); %2 says how.</extracomment>
+        <translation>
+            <numerusform>%n de %1 arquivos muda: %2</numerusform>
+            <numerusform>%n de %1 arquivos mudam: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1, %2).</source>
+        <translation>Longo demais para comparar por inteiro (%1, %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) on disk</source>
+        <translation>
+            <numerusform>%n linha no disco</numerusform>
+            <numerusform>%n linhas no disco</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to be written</source>
+        <translation>
+            <numerusform>%n a gravar</numerusform>
+            <numerusform>%n a gravar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1, %2 (not shown).</source>
+        <translation>Depois, confrontadas uma a uma: %1, %2 (não mostradas).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n adicionada</numerusform>
+            <numerusform>%n adicionadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) of differences are not shown.</source>
+        <translation>
+            <numerusform>Mais %n linha de diferenças não é mostrada.</numerusform>
+            <numerusform>Mais %n linhas de diferenças não são mostradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

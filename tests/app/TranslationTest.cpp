@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -209,6 +210,11 @@ TEST_P(TranslatedLayout, EveryPageAndDialogShowsItsWholeTexts) {
         faults << where + ": " + w->objectName() + " \"" + TextOf(w) + "\" has " + lack;
     }
     for (const QString& pair : Overlaps(shown)) faults << where + ": " + pair + " overlap";
+    // Counts are filled in, in the plural form their number takes.
+    static const QRegularExpression unfilled("%[n0-9]|\\(s\\)");
+    for (const QPlainTextEdit* view : window->findChildren<QPlainTextEdit*>())
+      if (const QRegularExpressionMatch left = unfilled.match(view->toPlainText()); left.hasMatch())
+        faults << where + ": " + view->objectName() + " shows \"" + left.captured() + "\"";
   });
   EXPECT_GT(checked, 300);  // every page and dialog was really looked at
   EXPECT_TRUE(faults.isEmpty()) << faults.join("\n").toStdString();
