@@ -12,7 +12,6 @@ struct Bindings::Binding {
   QWidget* control = nullptr;
   std::string key;
   KeyScope scope;
-  std::string handler;
   Transform toText;
   Transform toValue;
   Decode decode;
@@ -32,28 +31,25 @@ KeyScope KeyScope::In(std::function<Document*()> document) {
 Bindings::Bindings(QObject* parent) : QObject(parent) {}
 Bindings::~Bindings() = default;
 
-void Bindings::Check(QCheckBox* box, std::string key, KeyScope scope, std::string handler,
-                     After after) {
+void Bindings::Check(QCheckBox* box, std::string key, KeyScope scope, After after) {
   auto b = std::make_unique<Binding>();
   b->kind = Binding::Kind::Check;
   b->control = box;
   b->key = std::move(key);
   b->scope = std::move(scope);
-  b->handler = std::move(handler);
   b->after = std::move(after);
   Binding* raw = b.get();
   connect(box, &QCheckBox::toggled, this, [this, raw] { Write(*raw); });
   bindings_.push_back(std::move(b));
 }
 
-void Bindings::Edit(QLineEdit* edit, std::string key, KeyScope scope, std::string handler,
-                    Transform toText, Transform toValue, After after) {
+void Bindings::Edit(QLineEdit* edit, std::string key, KeyScope scope, Transform toText,
+                    Transform toValue, After after) {
   auto b = std::make_unique<Binding>();
   b->kind = Binding::Kind::Edit;
   b->control = edit;
   b->key = std::move(key);
   b->scope = std::move(scope);
-  b->handler = std::move(handler);
   b->toText = std::move(toText);
   b->toValue = std::move(toValue);
   b->after = std::move(after);
@@ -62,14 +58,13 @@ void Bindings::Edit(QLineEdit* edit, std::string key, KeyScope scope, std::strin
   bindings_.push_back(std::move(b));
 }
 
-void Bindings::Combo(QComboBox* combo, std::string key, KeyScope scope, std::string handler,
-                     Decode decode, Encode encode, After after) {
+void Bindings::Combo(QComboBox* combo, std::string key, KeyScope scope, Decode decode,
+                     Encode encode, After after) {
   auto b = std::make_unique<Binding>();
   b->kind = Binding::Kind::Combo;
   b->control = combo;
   b->key = std::move(key);
   b->scope = std::move(scope);
-  b->handler = std::move(handler);
   b->decode = std::move(decode);
   b->encode = std::move(encode);
   b->after = std::move(after);
@@ -137,16 +132,6 @@ void Bindings::Fill(std::initializer_list<QWidget*> controls) {
 
 void Bindings::Store(QWidget* control) {
   if (Binding* b = Find(control)) Write(*b);
-}
-
-bool Bindings::Run(std::string_view handler) {
-  for (auto& b : bindings_) {
-    if (b->handler == handler) {
-      Write(*b);
-      return true;
-    }
-  }
-  return false;
 }
 
 Bindings::Decode Bindings::ExactWord(std::vector<std::string> words) {

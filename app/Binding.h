@@ -49,26 +49,22 @@ class Bindings : public QObject {
   ~Bindings() override;
 
   // A check box stored as 1 or 0, shown ticked for any integer other than 0.
-  void Check(QCheckBox* box, std::string key, KeyScope scope, std::string handler,
-             After after = {});
+  void Check(QCheckBox* box, std::string key, KeyScope scope, After after = {});
   // An edit field stored as typed. toText turns the stored value into the
   // field's text, toValue the text into the stored value (e.g. "*" for spaces).
-  void Edit(QLineEdit* edit, std::string key, KeyScope scope, std::string handler,
-            Transform toText = {}, Transform toValue = {}, After after = {});
+  void Edit(QLineEdit* edit, std::string key, KeyScope scope, Transform toText = {},
+            Transform toValue = {}, After after = {});
   // A drop-down: decode gives the item to select for a stored value (nothing:
   // the selection stays as it was), encode the value to store for an item
   // (nothing: no write).
-  void Combo(QComboBox* combo, std::string key, KeyScope scope, std::string handler, Decode decode,
-             Encode encode, After after = {});
+  void Combo(QComboBox* combo, std::string key, KeyScope scope, Decode decode, Encode encode,
+             After after = {});
 
   // Shows the stored values in these controls (every bound control when the
   // list is empty). Runs as a fill: nothing is written meanwhile.
   void Fill(std::initializer_list<QWidget*> controls = {});
   // Stores the control's value, as its handler does.
   void Store(QWidget* control);
-  // Runs a handler by the name the binding was given (e.g. "StartInGUIClick").
-  // Returns false when no binding has that name.
-  bool Run(std::string_view handler);
 
   // Word tables: a value matched to the words exactly, or without regard to
   // case; the word of an item.

@@ -1,28 +1,20 @@
 #include "app/ChangesCommands.h"
 
-#include <array>
+#include <algorithm>
 
 #include "app/ChangesDialog.h"
 #include "app/Unit1.h"
-#include "store/FileStamp.h"
 #include "store/Message.h"
-
-namespace {
-
-// The files Apply writes, in the order it writes them.
-constexpr std::array<const char*, 5> kFileNames = {"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp",
-                                                   "quib.thm"};
-
-}  // namespace
 
 std::vector<PlannedFile> FilesApplyWrites(const TForm1& form) {
   std::vector<PlannedFile> files;
   // Apply refuses documents that were not all read from this directory.
   if (form.LoadedPath().isEmpty() || form.LoadedPath() != form.QuibPath) return files;
-  for (save_set::Entry& entry : form.FilesToSave()) {
-    const auto stamp = form.LoadedStamps().find(entry.path);
+  std::vector<save_set::Entry> entries = form.FilesToSave();
+  const std::vector<std::filesystem::path> changedOnDisk = form.ChangedOnDisk(entries);
+  for (save_set::Entry& entry : entries) {
     const bool changed =
-        stamp == form.LoadedStamps().end() || !StillAsLoaded(entry.path, stamp->second);
+        std::find(changedOnDisk.begin(), changedOnDisk.end(), entry.path) != changedOnDisk.end();
     files.push_back(
         {entry.path.filename().string(), std::move(entry.path), std::move(entry.bytes), changed});
   }
@@ -39,7 +31,7 @@ void RestoreBackupSet(TForm1& form, const backups::BackupSet& set) {
   // Only the emulator's settings files are written back, whatever else the
   // folder may hold.
   for (backups::Store::Content& content : store.Read(set)) {
-    for (const char* name : kFileNames)
+    for (const char* name : kEmulatorFiles)
       if (content.name == name) files.push_back({form.QuibFile(name), std::move(content.bytes)});
   }
   if (files.empty())

@@ -154,5 +154,5 @@ class TForm1 : public QWidget, public EmulatorDocuments {
   bool closed_ = false;
 };
 
-// Creates every page class that exists, in the order the pages are filled.
+// Creates every page class, in the order the pages are filled.
 std::vector<Page*> CreatePages(TForm1& form);

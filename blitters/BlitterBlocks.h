@@ -26,7 +26,6 @@
 #include <string_view>
 #include <vector>
 
-#include "app/logic/Translatable.h"
 #include "store/ZIniReader.h"
 
 // ---- Builds and fixed lists -------------------------------------------------
@@ -34,8 +33,6 @@
 inline constexpr int kBlitterBuildCount = 3;
 inline constexpr std::array<std::string_view, kBlitterBuildCount> kBlitterSuffixes = {
     "::DOS", "::WIN", "::UNIX"};
-inline constexpr std::array<std::string_view, kBlitterBuildCount> kBlitterBuildCaptions = {
-    "&Quib", "Quib&W", "Quib&Nix"};
 
 // Items of the resolution box; item 5 is a separator, never a resolution.
 inline constexpr std::array<std::string_view, 9> kBlitterResItems = {
@@ -48,19 +45,8 @@ inline constexpr std::array<std::string_view, 7> kBlitterRefreshRateItems = {
 inline constexpr std::array<std::string_view, 4> kBlitterColourDepthItems = {"Auto", "16", "24",
                                                                              "32"};
 
-// The image filters: captions of the filter box and the word stored for each.
-// clang-format off
-inline constexpr std::array<std::string_view, 8> kBlitterFilterCaptions = {
-    QT_TRANSLATE_NOOP("Captions", "Normal"),
-    //: An image filter: every pixel drawn twice as wide and high.
-    QT_TRANSLATE_NOOP("Captions", "Double"),
-    QT_TRANSLATE_NOOP("Captions", "Scanlines"),
-    QT_TRANSLATE_NOOP("Captions", "TV mode"),
-    QT_TRANSLATE_NOOP("Captions", "TV mode (doubled)"),
-    QT_TRANSLATE_NOOP("Captions", "Eagle"),
-    QT_TRANSLATE_NOOP("Captions", "hq2x"),
-    QT_TRANSLATE_NOOP("Captions", "Parallel")};
-// clang-format on
+// The image filters: the word stored for each item of the filter box (whose
+// captions the Blitter page shows, logic::kBlitterFilterCaptions).
 inline constexpr std::array<std::string_view, 8> kBlitterFilterWords = {
     "normal", "double", "scanlines", "tvmode", "tvmode_double", "eagle", "hq2x", "parallel"};
 

@@ -204,6 +204,23 @@ FmEngineRuleResult ApplyFmEngineRules(std::optional<int> engine, bool windowsNt,
 std::string_view VgmAccuracyWord(bool ticked);
 bool VgmAccuracyTicked(std::string_view value);
 
+// --- Blitter page --------------------------------------------------------------
+
+// The captions of the filter box, item by item as kBlitterFilterWords
+// (blitters/BlitterBlocks.h).
+// clang-format off
+inline constexpr std::array<std::string_view, 8> kBlitterFilterCaptions = {
+    QT_TRANSLATE_NOOP("Captions", "Normal"),
+    //: An image filter: every pixel drawn twice as wide and high.
+    QT_TRANSLATE_NOOP("Captions", "Double"),
+    QT_TRANSLATE_NOOP("Captions", "Scanlines"),
+    QT_TRANSLATE_NOOP("Captions", "TV mode"),
+    QT_TRANSLATE_NOOP("Captions", "TV mode (doubled)"),
+    QT_TRANSLATE_NOOP("Captions", "Eagle"),
+    QT_TRANSLATE_NOOP("Captions", "hq2x"),
+    QT_TRANSLATE_NOOP("Captions", "Parallel")};
+// clang-format on
+
 // --- Messages and Debugging pages --------------------------------------------
 
 // The languages of quib.msg: every line that begins with "[", without its first

@@ -50,7 +50,7 @@ BlitterPage::BlitterPage(TForm1& form)
   SetValues(ui_->BlitterRes, kBlitterResItems);
   SetValues(ui_->BlitterRefreshRate, kBlitterRefreshRateItems);
   SetValues(ui_->cbColourDepth, kBlitterColourDepthItems);
-  SetItems(ui_->BlitterBlitter, kBlitterFilterCaptions);
+  SetItems(ui_->BlitterBlitter, logic::kBlitterFilterCaptions);
   ui_->tabLayout->addWidget(form.tcBlitterOS);
   QWidget::setTabOrder(form.tcBlitterOS, ui_->BlittersCombo);
   for (QComboBox* box : {ui_->BlitterRes, ui_->BlitterRefreshRate, ui_->cbColourDepth}) {

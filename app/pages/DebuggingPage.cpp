@@ -10,20 +10,15 @@ DebuggingPage::DebuggingPage(TForm1& form) : Page(form, form.PageWidget("TabShee
   // The item's own text is stored; a value matching no item leaves the
   // selection as it was.
   bind_.Combo(ui.cbTileViewerSize, "tile_viewer_displayed_tiles", form.Shared(),
-              "cbTileViewerSizeChange", Bindings::ItemText(ui.cbTileViewerSize),
-              Bindings::ItemWord(ui.cbTileViewerSize));
-  bind_.Check(ui.cbDebugMode, "debug_mode", form.Shared(), "cbDebugModeClick");
-  bind_.Edit(ui.edtDebuggerConsoleLines, "debugger_console_lines", form.Shared(),
-             "edtDebuggerConsoleLinesChange");
-  bind_.Edit(ui.edtDebuggerDisassemblyLines, "debugger_disassembly_lines", form.Shared(),
-             "edtDebuggerDisassemblyLinesChange");
-  bind_.Check(ui.cbDebuggerLog, "debugger_log", form.Shared(), "cbDebuggerLogClick");
+              Bindings::ItemText(ui.cbTileViewerSize), Bindings::ItemWord(ui.cbTileViewerSize));
+  bind_.Check(ui.cbDebugMode, "debug_mode", form.Shared());
+  bind_.Edit(ui.edtDebuggerConsoleLines, "debugger_console_lines", form.Shared());
+  bind_.Edit(ui.edtDebuggerDisassemblyLines, "debugger_disassembly_lines", form.Shared());
+  bind_.Check(ui.cbDebuggerLog, "debugger_log", form.Shared());
   bind_.Check(ui.cbDebuggerDisassemblyShowLabels, "debugger_disassembly_display_labels",
-              form.Shared(), "cbDebuggerDisassemblyShowLabelsClick");
-  bind_.Edit(ui.edtMemoryEditorLines, "memory_editor_lines", form.Shared(),
-             "edtMemoryEditorLinesChange");
-  bind_.Edit(ui.edtMemoryEditorCols, "memory_editor_columns", form.Shared(),
-             "edtMemoryEditorColsChange");
+              form.Shared());
+  bind_.Edit(ui.edtMemoryEditorLines, "memory_editor_lines", form.Shared());
+  bind_.Edit(ui.edtMemoryEditorCols, "memory_editor_columns", form.Shared());
 }
 
 void DebuggingPage::Fill(FillStep step) {

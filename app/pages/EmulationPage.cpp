@@ -32,24 +32,24 @@ EmulationPage::EmulationPage(TForm1& form)
 
   const KeyScope shared = form.Shared();
   bind_.Combo(
-      ui.SpriteFlickerCombo, "sprite_flickering", shared, "SpriteFlickerComboChange",
+      ui.SpriteFlickerCombo, "sprite_flickering", shared,
       [](const std::string& stored) { return logic::SpriteFlickeringIndex(stored); },
       Bindings::Word(Words(logic::kSpriteFlickering)));
   bind_.Combo(
-      ui.Country, "country", shared, "CountryChange",
+      ui.Country, "country", shared,
       [](const std::string& stored) -> std::optional<int> { return logic::CountryIndex(stored); },
       Bindings::Word(Words(logic::kCountries)));
   QComboBox* tvType = ui.TVType;
   bind_.Combo(
-      ui.TVType, "tv_type", shared, "TVTypeChange",
+      ui.TVType, "tv_type", shared,
       [](const std::string& stored) { return logic::TvTypeIndex(stored); },
       [tvType](int index) -> std::optional<std::string> {
         if (index < 0 || index >= tvType->count()) return std::nullopt;
         return logic::ToLowerWord(FromQ(tvType->itemText(index)));
       });
-  bind_.Edit(ui.FSEditStandard, "frameskip_normal_speed", shared, "FSEditStandardChange");
-  bind_.Edit(ui.FSEditAuto, "frameskip_auto_speed", shared, "FSEditAutoChange");
-  bind_.Check(ui.BiosLogo, "bios_logo", shared, "BiosLogoClick");
+  bind_.Edit(ui.FSEditStandard, "frameskip_normal_speed", shared);
+  bind_.Edit(ui.FSEditAuto, "frameskip_auto_speed", shared);
+  bind_.Check(ui.BiosLogo, "bios_logo", shared);
 
   connect(ui.ThreeDCombo, &QComboBox::activated, this, [this] { ThreeDComboChange(); });
   connect(ui.FSRadioStandard, &QRadioButton::toggled, this, [this](bool checked) {

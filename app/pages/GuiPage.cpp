@@ -44,25 +44,25 @@ GuiPage::GuiPage(TForm1& form)
   const KeyScope tab =
       KeyScope::In([this] { return form_.BuildDocument(form_.tcGUIOS->currentIndex()); });
 
-  bind_.Check(ui.StartInGUI, "start_in_gui", shared, "StartInGUIClick");
-  bind_.Edit(ui.GUIRes->lineEdit(), "gui_video_mode", tab, "GUIResChange");
+  bind_.Check(ui.StartInGUI, "start_in_gui", shared);
+  bind_.Edit(ui.GUIRes->lineEdit(), "gui_video_mode", tab);
   bind_.Combo(
-      ui.GUIDriver, "gui_video_driver", tab, "GUIDriverChange",
+      ui.GUIDriver, "gui_video_driver", tab,
       [this](const std::string& stored) { return logic::VideoDriverIndex(TabBuild(), stored); },
       [this](int index) -> std::optional<std::string> {
         const auto word = logic::WordAt(logic::VideoDrivers(TabBuild()), index);
         if (!word) return std::nullopt;
         return std::string(*word);
       });
-  bind_.Edit(ui.GUIRefreshRate->lineEdit(), "gui_refresh_rate", tab, "GUIRefreshRateChange", {},
+  bind_.Edit(ui.GUIRefreshRate->lineEdit(), "gui_refresh_rate", tab, {},
              [](const std::string& text) { return logic::RefreshRateWord(text); });
-  bind_.Check(ui.GUIVSynch, "gui_vsync", tab, "GUIVSynchClick");
+  bind_.Check(ui.GUIVSynch, "gui_vsync", tab);
 
-  bind_.Edit(ui.FBWidth, "fb_width", shared, "FBWidthChange");
-  bind_.Edit(ui.FBHeight, "fb_height", shared, "FBHeightChange");
-  bind_.Check(ui.UseVLFN, "fb_uses_db", shared, "UseVLFNClick");
-  bind_.Check(ui.FBClose, "fb_close_after_load", shared, "FBCloseClick");
-  bind_.Check(ui.FSAfterLoad, "fb_fullscreen_after_load", shared, "FSAfterLoadClick");
+  bind_.Edit(ui.FBWidth, "fb_width", shared);
+  bind_.Edit(ui.FBHeight, "fb_height", shared);
+  bind_.Check(ui.UseVLFN, "fb_uses_db", shared);
+  bind_.Check(ui.FBClose, "fb_close_after_load", shared);
+  bind_.Check(ui.FSAfterLoad, "fb_fullscreen_after_load", shared);
 
   // Picking an item whose caption is the text already shown still stores it.
   for (QComboBox* combo : {ui.GUIRes, ui.GUIRefreshRate})

@@ -20,65 +20,7 @@ std::optional<int> Selection(const QComboBox* combo) {
   return index;
 }
 
-// The object name is fixed ("Up", "Down"); the caption is what a reader and the
-// tool tip say.
-QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name,
-                         const QString& caption) {
-  auto* button = new QToolButton(parent);
-  button->setObjectName(name);
-  button->setAccessibleName(caption);
-  button->setToolTip(caption);
-  button->setArrowType(arrow);
-  button->setAutoRepeat(true);
-  button->setFocusPolicy(Qt::NoFocus);
-  button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
-  button->setFixedWidth(16);
-  return button;
-}
-
 }  // namespace
-
-// ---------------------------------------------------------------------------
-// UpDown
-
-UpDown::UpDown(QLineEdit* associate, int min, int max, int position, QWidget* parent)
-    : QWidget(parent), associate_(associate), min_(min), max_(max), position_(position) {
-  auto* column = new QVBoxLayout(this);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
-  //: The button that raises the number beside it by one.
-  up_ = ArrowButton(this, Qt::UpArrow, "Up", tr("Up"));
-  //: The button that lowers the number beside it by one.
-  down_ = ArrowButton(this, Qt::DownArrow, "Down", tr("Down"));
-  column->addWidget(up_);
-  column->addWidget(down_);
-  setFixedSize(16, associate->sizeHint().height());
-  connect(up_, &QToolButton::clicked, this, [this] { Step(1); });
-  connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
-  associate->installEventFilter(this);
-}
-
-void UpDown::Step(int delta) {
-  // The field may hold anything; a number in it is where the step starts,
-  // otherwise the buttons go on from their own last position.
-  bool ok = false;
-  const int shown = associate_->text().trimmed().toInt(&ok);
-  const long long from = ok ? shown : position_;
-  position_ = static_cast<int>(std::clamp<long long>(from + delta, min_, max_));
-  const QString text = QString::number(position_);
-  if (associate_->text() != text) associate_->setText(text);
-}
-
-bool UpDown::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == associate_ && event->type() == QEvent::KeyPress && isEnabled()) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Up || key == Qt::Key_Down) {
-      Step(key == Qt::Key_Up ? 1 : -1);
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
-}
 
 // ---------------------------------------------------------------------------
 // InputPage
@@ -98,7 +40,7 @@ InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
   ui.mouseGrid->setColumnStretch(3, 1);
 
   for (const logic::JoyDriver& driver : logic::kJoyDrivers)
-    ui.JoyPadDriverCombo->addItem(Caption(driver.caption, logic::kJoyDriverNote));
+    ui.JoyPadDriverCombo->addItem(Caption(driver.caption));
   // The lists start without a selection, the port and card ones disabled.
   ui.JoyPadDriverCombo->setCurrentIndex(-1);
   ui.LPTCombo->setCurrentIndex(-1);
@@ -112,11 +54,10 @@ InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
     connect(box, &QCheckBox::toggled, this, [this] { P1RF1Click(); });
 
   const KeyScope input = KeyScope::In([&form] { return &form.InputDoc; });
-  bind_.Check(ui.cbCabinetMode, "cabinet_mode", input, "cbCabinetModeClick");
-  bind_.Check(ui.cbAllowOppositeDirections, "allow_opposite_directions", form.Shared(),
-              "cbAllowOppositeDirectionsClick");
-  bind_.Edit(ui.MouseSpeedX, "mouse_speed_x", input, "MouseSpeedXChange");
-  bind_.Edit(ui.MouseSpeedY, "mouse_speed_y", input, "MouseSpeedYChange");
+  bind_.Check(ui.cbCabinetMode, "cabinet_mode", input);
+  bind_.Check(ui.cbAllowOppositeDirections, "allow_opposite_directions", form.Shared());
+  bind_.Edit(ui.MouseSpeedX, "mouse_speed_x", input);
+  bind_.Edit(ui.MouseSpeedY, "mouse_speed_y", input);
 
   for (QComboBox* combo : {ui.JoyPadDriverCombo, ui.LPTCombo, ui.IfSegaCombo})
     connect(combo, &QComboBox::activated, this,

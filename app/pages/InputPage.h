@@ -6,33 +6,8 @@
 
 #include "app/Page.h"
 #include "app/logic/WordTables.h"
+#include "controls/UpDown.h"
 #include "ui_InputPage.h"
-
-class QToolButton;
-
-// Up-down buttons beside an edit field: they step the number the field shows
-// between min and max, while the field itself accepts any text.
-class UpDown : public QWidget {
-  Q_OBJECT
-
- public:
-  UpDown(QLineEdit* associate, int min, int max, int position, QWidget* parent);
-  int Position() const { return position_; }
-  void Step(int delta);
-  QToolButton* UpButton() const { return up_; }
-  QToolButton* DownButton() const { return down_; }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  QLineEdit* associate_;
-  QToolButton* up_;
-  QToolButton* down_;
-  int min_;
-  int max_;
-  int position_;
-};
 
 class InputPage : public Page {
   Q_OBJECT

@@ -9,14 +9,14 @@ MessagesPage::MessagesPage(TForm1& form) : Page(form, form.PageWidget("Messages"
   ui.setupUi(page_);
   // Names are shown with spaces and stored with "*" for each of them.
   bind_.Combo(
-      ui.LanguagesCombo, "language", form.Shared(), "LanguagesComboChange",
+      ui.LanguagesCombo, "language", form.Shared(),
       [this](const std::string& stored) { return logic::LanguageIndex(languages_, stored); },
       [this](int index) -> std::optional<std::string> {
         if (index < 0 || static_cast<std::size_t>(index) >= languages_.size()) return std::nullopt;
         return logic::SpacesToStars(languages_[static_cast<std::size_t>(index)]);
       });
-  bind_.Check(ui.ProdNum, "show_product_number", form.Shared(), "ProdNumClick");
-  bind_.Check(ui.FSMessages, "show_messages_fullscreen", form.Shared(), "FSMessagesClick");
+  bind_.Check(ui.ProdNum, "show_product_number", form.Shared());
+  bind_.Check(ui.FSMessages, "show_messages_fullscreen", form.Shared());
 }
 
 void MessagesPage::ListLanguages() {

@@ -34,7 +34,7 @@ MiscPage::MiscPage(TForm1& form) : Page(form, form.PageWidget("Miscellaneous")) 
     previous = w;
   }
 
-  bind_.Check(ui.NESSucks, "nes_sucks", form.Shared(), "NESSucksClick");
+  bind_.Check(ui.NESSucks, "nes_sucks", form.Shared());
   connect(ui.MarioIsAFatPlumber, &QCheckBox::toggled, this,
           [this] { form_.Guarded([this] { MarioIsAFatPlumberClick(); }); });
 }

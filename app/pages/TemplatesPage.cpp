@@ -8,7 +8,7 @@
 #include "app/Unit1.h"
 #include "app/logic/FileNameTemplate.h"
 #include "app/logic/WordTables.h"
-#include "app/pages/AboutPage.h"
+#include "controls/LinkLabel.h"
 
 namespace {
 
@@ -25,8 +25,8 @@ TemplatesPage::TemplatesPage(TForm1& form)
   shots.Ext->setCurrentIndex(-1);
   sound.formatTabRow->addWidget(form.tcSoundFormat);
   sound.formatTabRow->addStretch(1);
-  Label35 = AboutPage::MakeLink(form, sound.SoundFormatPanel, "Label35", links::kCommunityMusicName,
-                                links::kCommunityMusic);
+  Label35 = MakeLink(sound.SoundFormatPanel, "Label35", links::kCommunityMusicName,
+                     links::kCommunityMusic, [&form](QLabel* link) { form.URL1Click(link); });
   sound.linkRow->addWidget(Label35);
   sound.linkRow->addStretch(1);
 

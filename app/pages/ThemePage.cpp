@@ -12,8 +12,8 @@
 #include "app/OneLine.h"
 #include "app/Text.h"
 #include "app/Unit1.h"
-#include "app/pages/AboutPage.h"
 #include "controls/Accessible.h"
+#include "controls/LinkLabel.h"
 #include "themes/ThemeEditor.h"
 #include "ui_ThemePage.h"
 
@@ -32,8 +32,9 @@ ThemePage::ThemePage(TForm1& form)
   ui_->setupUi(page_);
   // A screen reader reads the name of the theme the preview shows.
   accessible::SetValue(ui_->ThemePreview, QAccessible::Graphic, QString());
-  ui_->LinkRow->addWidget(AboutPage::MakeLink(form, page_, "Label47", tr("Quib themes page"),
-                                              QString::fromLatin1(links::kQuibThemesPage)));
+  ui_->LinkRow->addWidget(MakeLink(page_, "Label47", tr("Quib themes page"),
+                                   QString::fromLatin1(links::kQuibThemesPage),
+                                   [&form](QLabel* link) { form.URL1Click(link); }));
   ui_->LinkRow->addStretch(1);
 
   connect(ui_->ThemesCombo, &QComboBox::activated, this, [this] { ThemesComboChange(); });
