@@ -286,7 +286,7 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     </message>
     <message>
         <source>DirectX (safe)</source>
-        <translation>DirectX (sicher)</translation>
+        <translation>DirectX (abgesichert)</translation>
     </message>
     <message>
         <source>DirectX (windowed)</source>

@@ -286,7 +286,7 @@ Pulse este botón para que estén todos disponibles</translation>
     </message>
     <message>
         <source>DirectX (safe)</source>
-        <translation>DirectX (seguro)</translation>
+        <translation>DirectX (modo seguro)</translation>
     </message>
     <message>
         <source>DirectX (windowed)</source>

@@ -136,8 +136,8 @@ Parallel: even and odd frames are shown side by side</source>
 スキャンライン：1 行おきに黒くしてテレビを再現します（高速）
 TV モード：1 行おきに暗くしてテレビを再現します（低速）
 TV モード（2 倍）：上と同じですが、正しい比率になるよう横方向に引き伸ばします
-Eagle: ギザギザを滑らかにしようとしますが、見た目はひどいです
-hq2x: ギザギザを滑らかにし、見た目も良好です。16 ビットカラーが必要です 
+Eagle：ギザギザを滑らかにしようとしますが、見た目はひどいです
+hq2x：ギザギザを滑らかにし、見た目も良好です。16 ビットカラーが必要です 
 パラレル：偶数フレームと奇数フレームを並べて表示します</translation>
     </message>
     <message>
@@ -286,7 +286,7 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>DirectX (safe)</source>
-        <translation>DirectX（セーフ）</translation>
+        <translation>DirectX（セーフモード）</translation>
     </message>
     <message>
         <source>DirectX (windowed)</source>

@@ -286,7 +286,7 @@ Clique neste botão para deixar todos disponíveis</translation>
     </message>
     <message>
         <source>DirectX (safe)</source>
-        <translation>DirectX (seguro)</translation>
+        <translation>DirectX (modo de segurança)</translation>
     </message>
     <message>
         <source>DirectX (windowed)</source>
