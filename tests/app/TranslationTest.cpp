@@ -420,7 +420,8 @@ TEST_F(WindowMessage, KeepsEveryLetterOfItsLanguage) {
 }
 
 // A "None" told apart by a note (its gender follows the list's noun) is found
-// with the note its page passes, in every language.
+// with the note its page passes, in every language: in each table, and on the
+// lists the pages show.
 class NotedCaptions : public AppTest {
  protected:
   ~NotedCaptions() override { language::Install("en"); }
@@ -430,7 +431,7 @@ TEST_F(NotedCaptions, AreTranslatedInEveryLanguage) {
   const struct {
     std::string_view caption;
     const char* note;
-  } lists[] = {
+  } tables[] = {
       {logic::SoundCards(logic::Build::Quib)[0], logic::kSoundCardNote},
       {logic::SoundCards(logic::Build::QuibW)[0], logic::kSoundCardNote},
       {logic::SoundCards(logic::Build::QuibNix)[0], logic::kSoundCardNote},
@@ -439,7 +440,15 @@ TEST_F(NotedCaptions, AreTranslatedInEveryLanguage) {
   };
   for (const char* code : language::kShipped) {
     language::Install(code);
-    for (const auto& list : lists) EXPECT_NE(Caption(list.caption, list.note), "None") << code;
+    for (const auto& table : tables) EXPECT_NE(Caption(table.caption, table.note), "None") << code;
+    WriteIni("Preferred cfg file=0");
+    ASSERT_NE(Start(), nullptr);
+    for (const char* list : {"Soundcard", "JoyPadDriverCombo", "FMEngine"}) {
+      const QComboBox* combo = Find<QComboBox>(list);
+      EXPECT_TRUE(combo != nullptr && combo->count() > 0 && combo->itemText(0) != "None")
+          << code << ": " << list;
+    }
+    Close();
   }
 }
 
