@@ -9,9 +9,10 @@
 std::vector<PlannedFile> FilesApplyWrites(const TForm1& form) {
   std::vector<PlannedFile> files;
   // Apply refuses documents that were not all read from this directory.
-  if (form.LoadedPath().isEmpty() || form.LoadedPath() != form.QuibPath) return files;
+  if (form.Documents.LoadedPath().isEmpty() || form.Documents.LoadedPath() != form.QuibPath)
+    return files;
   std::vector<save_set::Entry> entries = form.FilesToSave();
-  const std::vector<std::filesystem::path> changedOnDisk = form.ChangedOnDisk(entries);
+  const std::vector<std::filesystem::path> changedOnDisk = form.Documents.ChangedOnDisk(entries);
   for (save_set::Entry& entry : entries) {
     const bool changed =
         std::find(changedOnDisk.begin(), changedOnDisk.end(), entry.path) != changedOnDisk.end();

@@ -7,10 +7,9 @@
 namespace language {
 
 namespace {
-QString& Installed() {
-  static QString code = "en";
-  return code;
-}
+
+QString installed = "en";  // the language Install installed last
+
 }  // namespace
 
 QString Match(const QString& name) {
@@ -40,13 +39,13 @@ QString Choose(const QString& commandLine, const QString& stored, const QStringL
 }
 
 void Install(const QString& code) {
+  installed = code;
   QCoreApplication* app = QCoreApplication::instance();
   for (QTranslator* old :
        app->findChildren<QTranslator*>("quib_translator", Qt::FindDirectChildrenOnly)) {
     QCoreApplication::removeTranslator(old);
     delete old;
   }
-  Installed() = code;
   const auto load = [app](const QString& folder, const QString& name) {
     auto* translator = new QTranslator(app);
     translator->setObjectName("quib_translator");
@@ -63,6 +62,11 @@ void Install(const QString& code) {
     load(QLibraryInfo::path(QLibraryInfo::TranslationsPath), "qtbase_" + code);
 }
 
-QString Current() { return Installed(); }
+QString Current() { return installed; }
+
+QLocale Locale() {
+  const QLocale system = QLocale::system();
+  return Match(system.name()) == installed ? system : QLocale(installed);
+}
 
 }  // namespace language

@@ -2,6 +2,7 @@
 // program's settings file or the system, and the translators installed for it.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -30,5 +31,10 @@ void Install(const QString& code);
 
 // The language Install last installed ("en" before any).
 QString Current();
+
+// The locale the window writes dates and times in: the system's when the
+// window speaks the system's language (so a British system keeps its own
+// order of day and month), else that of the language last installed.
+QLocale Locale();
 
 }  // namespace language

@@ -1,6 +1,5 @@
 // The page classes of the main window, one per page group in app/pages/.
 #include "app/Page.h"
-#include "app/Unit1.h"
 #include "app/pages/AboutPage.h"
 #include "app/pages/BlitterPage.h"
 #include "app/pages/DebuggingPage.h"
@@ -14,12 +13,12 @@
 #include "app/pages/TemplatesPage.h"
 #include "app/pages/ThemePage.h"
 
-Page::Page(TForm1& form, QWidget* page) : QObject(page), form_(form), page_(page) {}
+Page::Page(PageContext& context, QWidget* page) : QObject(page), context_(context), page_(page) {}
 
-std::vector<Page*> CreatePages(TForm1& form) {
+std::vector<Page*> CreatePages(PageContext& context) {
   // A braced list is built from left to right: the pages come in fill order.
-  return {new AboutPage(form),     new DonatePage(form),    new BlitterPage(form),
-          new DebuggingPage(form), new EmulationPage(form), new GuiPage(form),
-          new InputPage(form),     new MessagesPage(form),  new MiscPage(form),
-          new TemplatesPage(form), new SoundPage(form),     new ThemePage(form)};
+  return {new AboutPage(context),     new DonatePage(context),    new BlitterPage(context),
+          new DebuggingPage(context), new EmulationPage(context), new GuiPage(context),
+          new InputPage(context),     new MessagesPage(context),  new MiscPage(context),
+          new TemplatesPage(context), new SoundPage(context),     new ThemePage(context)};
 }

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "app/ChangesCommands.h"
+#include "app/Text.h"
 #include "app/Unit1.h"
 #include "platform/Platform.h"
 #include "store/Backups.h"
@@ -60,7 +61,7 @@ void SettleUnfinishedApply(TForm1& form) {
                      "Recovery",
                      "The Apply made at %1 did not finish (the program ended, or the power "
                      "went). ")
-                     .arg(QString::fromStdString(apply.set.DisplayTime()));
+                     .arg(ShownTime(apply.set));
   if (!apply.replaced.empty())
     text += QCoreApplication::translate("Recovery", "It had replaced:") + "\r" +
             ShownList(apply.replaced).join("\r") + "\r";

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/Text.h"
 #include "platform/Platform.h"
 
 TRestoreForm::TRestoreForm(QWidget* parent, std::vector<backups::BackupSet> sets,
@@ -37,7 +38,7 @@ TRestoreForm::TRestoreForm(QWidget* parent, std::vector<backups::BackupSet> sets
     QStringList names;
     for (const backups::SetFile& file : set.files) names << QString::fromStdString(file.name);
     auto* item = new QTreeWidgetItem(
-        lvBackups_, {QString::fromStdString(set.DisplayTime()), names.join(", "),
+        lvBackups_, {ShownTime(set), names.join(", "),
                      QLocale::c().formattedDataSize(static_cast<qint64>(set.bytes))});
     item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
   }
@@ -73,7 +74,7 @@ void TRestoreForm::RestoreClick() {
   const QString text =
       tr("Write back the files kept at %1?\r%2\r\rThe files there now are backed up first. "
          "Every page is then loaded again from the files: changes not yet applied are lost.")
-          .arg(QString::fromStdString(set.DisplayTime()), names.join(", "));
+          .arg(ShownTime(set), names.join(", "));
   if (platform::Message(this, tr("Restore"), text, platform::Icon::Question,
                         platform::Buttons::YesNo, platform::Answer::No) != platform::Answer::Yes)
     return;

@@ -2,10 +2,13 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QLocale>
+#include <QRegularExpression>
 #include <cstring>
 
 #include "app/Language.h"
+#include "store/Backups.h"
 #include "store/Cp1252.h"
 #include "store/Message.h"
 
@@ -137,4 +140,24 @@ QString ErrorText(const std::exception& error) {
     return Translated(stored->message());
   if (const auto* shown = dynamic_cast<const WindowError*>(&error)) return shown->text();
   return QString::fromLocal8Bit(error.what());
+}
+
+QString ShownTime(const backups::BackupSet& set) {
+  const QString stamp = QString::fromStdString(set.stamp);
+  // «2026-12-07T23-59-12.042Z», in UTC.
+  static const QRegularExpression kStamp(
+      R"(^(\d{4})-(\d{2})-(\d{2})T(\d{2})-(\d{2})-(\d{2})\.(\d{3})Z$)");
+  const QRegularExpressionMatch match = kStamp.match(stamp);
+  if (!match.hasMatch()) return stamp;
+  const auto part = [&match](int n) { return match.captured(n).toInt(); };
+  const QDateTime utc(QDate(part(1), part(2), part(3)), QTime(part(4), part(5), part(6), part(7)),
+                      Qt::UTC);
+  if (!utc.isValid()) return stamp;
+  const QLocale locale = language::Locale();
+  // The short time with its seconds, written as the locale writes the
+  // minutes after the hours ("HH:mm" gives "HH:mm:ss", "H.mm" "H.mm.ss").
+  QString time = locale.timeFormat(QLocale::ShortFormat);
+  if (const qsizetype minutes = time.indexOf("mm"); minutes > 0 && !time.contains('s'))
+    time.insert(minutes + 2, time[minutes - 1] + QString("ss"));
+  return locale.toString(utc.toLocalTime(), locale.dateFormat(QLocale::ShortFormat) + ' ' + time);
 }

@@ -10,6 +10,9 @@
 
 class QComboBox;
 class StoreMessage;
+namespace backups {
+struct BackupSet;
+}
 
 // Document text to QString.
 QString ToQ(std::string_view text);
@@ -36,6 +39,12 @@ QString Translated(const StoreMessage& message);
 // An error's text for the user: a store error's in the window's language,
 // any other's as what() says it.
 QString ErrorText(const std::exception& error);
+
+// When a backup set was made, as the window shows every time: in local time,
+// written as the window's locale writes a short date and a time with seconds
+// (language::Locale). A set whose recorded time cannot be read shows it as
+// recorded.
+QString ShownTime(const backups::BackupSet& set);
 
 // An error the window words itself, already in the user's language. Its
 // what() is UTF-8; the text keeps every letter whatever the system's code

@@ -20,6 +20,7 @@
 #include "app/ConfiguratorSettings.h"
 #include "app/OneLine.h"
 #include "app/Page.h"
+#include "app/PageContext.h"
 #include "app/PageControl.h"
 #include "app/ProgramSettings.h"
 #include "app/Recovery.h"
@@ -179,15 +180,6 @@ void TForm1::ConnectConfiguratorSettings() {
 
 int TForm1::PreferIndex() const { return ConfiguratorSettings->PreferIndex(); }
 
-KeyScope TForm1::Shared() {
-  KeyScope scope;
-  scope.document = [this] { return PreferredDocument(); };
-  scope.write = [this](std::string_view key, std::string_view value) {
-    WriteValueToBoth(key, value);
-  };
-  return scope;
-}
-
 QString TForm1::SettingsFile() const { return ProgramSettingsFile(); }
 
 QString TForm1::ReadmeFile() const { return ProgramReadme(); }
@@ -273,10 +265,34 @@ bool TForm1::FormCreate() {
   cbLoadRomOnRun->setChecked(settings.loadRomOnRun);
   LastRomPath = settings.lastRomPath;
 
-  CreateDocuments(QuibPath);
-  ConfiguratorSettings->EnableBuilds(QuibCfgPresent, QuibWCfgPresent);
+  Documents.CreateDocuments(QuibPath);
+  ConfiguratorSettings->EnableBuilds(Documents.QuibCfgPresent, Documents.QuibWCfgPresent);
 
-  pages_ = CreatePages(*this);
+  context_ = std::make_unique<PageContext>(PageContext{
+      .Window = *this,
+      .Documents = Documents,
+      .QuibPath = QuibPath,
+      .MissingPictureWarning = MissingPictureWarning,
+      .ShowNESWarning = ShowNESWarning,
+      .CurrentBlitterOS = CurrentBlitterOS,
+      .CurrentTheme = CurrentTheme,
+      .tcGUIOS = tcGUIOS,
+      .tcSoundOS = tcSoundOS,
+      .tcBlitterOS = tcBlitterOS,
+      .tcSoundFormat = tcSoundFormat,
+      .ConfiguratorSettings = ConfiguratorSettings,
+      .OKButton = OKButton,
+      .CancelButton = CancelButton,
+      .hooks = {
+          .pageWidget = [this](const char* name) { return PageWidget(name); },
+          .message =
+              [this](const QString& caption, const QString& text, platform::Icon icon,
+                     platform::Buttons buttons, platform::Answer defaultButton) {
+                return Message(caption, text, icon, buttons, defaultButton);
+              },
+          .guarded = [this](const std::function<void()>& handler) { return Guarded(handler); },
+          .openLink = [this](QLabel* label) { URL1Click(label); }}});
+  pages_ = CreatePages(*context_);
   // The pages' controls were made after the button row, which stays last in
   // the Tab order, as it stands below them.
   KeepLastInTabOrder(this, {ChangesButton, OKButton, CancelButton, ApplyButton, RunButton});
@@ -327,15 +343,15 @@ void TForm1::FormShow() {
   Guarded([this] { SettleUnfinishedApply(*this); });
   Guarded([this] { LoadSettings(); });
   if (closed_) return;
-  if (ThemesComboChange) Guarded([this] { ThemesComboChange(); });
-  AllowWrites();
+  for (Page* page : pages_) emit page->windowShown();
+  Documents.AllowWrites();
   CheckQuibRunning();
 }
 
 void TForm1::LoadSettings() {
   if (!isVisible() || closed_) return;
   FillGuard fill;
-  if (!RequiredFilesPresent(QuibPath)) {
+  if (!Documents.RequiredFilesPresent(QuibPath)) {
     const platform::Answer answer =
         Message(tr("Error"), tr(kRequiredFilesMissing), platform::Icon::Error,
                 platform::Buttons::YesNo, platform::Answer::Yes, true);
@@ -348,17 +364,17 @@ void TForm1::LoadSettings() {
     return;
   }
 
-  Loaded loaded = Load(QuibPath);
+  EmulatorDocuments::Loaded loaded = Documents.Load(QuibPath);
   Document* preferred = PreferredDocument();
   if (preferred == nullptr) return;
-  if (!(preferred == QuibDoc.get() ? loaded.quibMarked : loaded.quibwMarked)) {
+  if (!(preferred == Documents.QuibDoc.get() ? loaded.quibMarked : loaded.quibwMarked)) {
     Message(tr("Version mismatch"), tr(kVersionMismatch), platform::Icon::Warning);
   }
 
   // The fill reads many keys of the settings files, which only the store
   // changes meanwhile: each is read through an index of its names.
-  const KeyIndex quibIndex(QuibDoc.get(), std::move(loaded.quibNames)),
-      quibwIndex(QuibWDoc.get(), std::move(loaded.quibwNames));
+  const KeyIndex quibIndex(Documents.QuibDoc.get(), std::move(loaded.quibNames)),
+      quibwIndex(Documents.QuibWDoc.get(), std::move(loaded.quibwNames));
   for (int step = kFirstFillStep; step <= kLastFillStep; ++step) {
     if (static_cast<FillStep>(step) == FillStep::Location) edtLocation->setText(QuibPath);
     for (Page* page : pages_) page->Fill(static_cast<FillStep>(step));
@@ -371,7 +387,7 @@ void TForm1::LoadSettings() {
 bool TForm1::SaveSettings() {
   // Documents that were never read from the emulator directory (its files
   // could not all be read) would replace its files with other contents.
-  if (LoadedPath().isEmpty() || LoadedPath() != QuibPath) {
+  if (Documents.LoadedPath().isEmpty() || Documents.LoadedPath() != QuibPath) {
     throw WindowError(
         tr("Nothing was saved: the settings files in \"%1\" could not all be read").arg(QuibPath));
   }
@@ -379,7 +395,7 @@ bool TForm1::SaveSettings() {
   // overwritten only after a question, asked again for a change made while
   // the question was open.
   backups::Store store = BackupStoreOf(*this);
-  return Save(FilesToSave(), store, [this](const QStringList& changed) {
+  return Documents.Save(FilesToSave(), store, [this](const QStringList& changed) {
     return Message(tr("Settings files changed on disk"), ChangedOnDiskQuestion(changed),
                    platform::Icon::Warning, platform::Buttons::YesNo,
                    platform::Answer::No) == platform::Answer::Yes;
@@ -419,12 +435,11 @@ void TForm1::QuibPathButtonClick() {
 
 void TForm1::PageControlChange() {
   if (!isVisible()) return;
-  if (PageControl->activePage() == PageWidget("Theme")) {
-    QApplication::processEvents();
-    if (ThemesComboChange) Guarded([this] { ThemesComboChange(); });
-  } else if (CloseThemeEditor) {
-    CloseThemeEditor();
-  }
+  QWidget* front = PageControl->activePage();
+  for (Page* page : pages_)
+    if (page->PageWidget() != front) emit page->hidden();
+  for (Page* page : pages_)
+    if (page->PageWidget() == front) emit page->shown();
 }
 
 void TForm1::btnRunQuibClick(int tag) {
@@ -458,7 +473,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::FormCloseQuery() {
   closed_ = true;
   for (ImageList& list : ImageLists) list.clear();
-  ReleaseDocuments();
+  Documents.ReleaseDocuments();
 
   ProgramSettings settings;
   settings.left = pos().x();

@@ -1,7 +1,8 @@
 // The main window: the frame and its shortcuts, start-up, the loader that
 // fills every page, the commands (apply, undo, run) and the close. It holds
 // the module state every page works with (the emulator directory, the warning
-// switches) and, as the emulator's documents, the five files.
+// switches) and the emulator's documents, the five files; the pages see them
+// through a PageContext.
 #pragma once
 
 #include <QString>
@@ -10,9 +11,9 @@
 #include <exception>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <vector>
 
-#include "app/Binding.h"
 #include "app/EmulatorFiles.h"
 #include "app/RunEmulator.h"
 #include "app/TabPictures.h"
@@ -28,13 +29,17 @@ class QPushButton;
 class QTabBar;
 class TPageControl;
 class Page;
+struct PageContext;
 
-class TForm1 : public QWidget, public EmulatorDocuments {
+class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
+
+  // ---- The emulator's documents --------------------------------------------
+  EmulatorDocuments Documents;
 
   // ---- Module state -------------------------------------------------------
   QString QuibPath;     // the emulator directory, ending with the separator
@@ -48,9 +53,7 @@ class TForm1 : public QWidget, public EmulatorDocuments {
 
   // The preferred document: Quib or QuibW, as "Prefer settings from" says,
   // falling back to the one that exists; nullptr when no item is selected.
-  Document* PreferredDocument() { return PreferredOf(PreferIndex()); }
-  // Shared keys: read from the preferred document, written into both.
-  KeyScope Shared();
+  Document* PreferredDocument() { return Documents.PreferredOf(PreferIndex()); }
   // A file of the emulator directory, as a path for the store.
   std::filesystem::path QuibFile(const char* name) const { return EmulatorFile(QuibPath, name); }
 
@@ -123,14 +126,10 @@ class TForm1 : public QWidget, public EmulatorDocuments {
   int PreferIndex() const;
   TRomOpenDialog RomOpenDialog;
 
-  // Hooks of the Theme page and the theme editor, set when they exist.
-  std::function<void()> ThemesComboChange;
-  std::function<void()> CloseThemeEditor;
-
   // The page classes, in fill order.
   const std::vector<Page*>& Pages() const { return pages_; }
   // The files SaveSettings writes, with their bytes, in the order written.
-  std::vector<save_set::Entry> FilesToSave() const { return Entries(QuibPath); }
+  std::vector<save_set::Entry> FilesToSave() const { return Documents.Entries(QuibPath); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -145,6 +144,7 @@ class TForm1 : public QWidget, public EmulatorDocuments {
   // window the size that goes with it.
   void FitPages();
 
+  std::unique_ptr<PageContext> context_;  // what the pages see of the window
   std::vector<Page*> pages_;
   QString startDir_;  // named on the command line, or empty
   // The directory the settings file recorded at start-up (see
@@ -153,6 +153,3 @@ class TForm1 : public QWidget, public EmulatorDocuments {
   bool shown_ = false;
   bool closed_ = false;
 };
-
-// Creates every page class, in the order the pages are filled.
-std::vector<Page*> CreatePages(TForm1& form);

@@ -5,12 +5,12 @@
 #include <utility>
 
 #include "app/Links.h"
-#include "app/Unit1.h"
+#include "app/PageContext.h"
 #include "controls/LinkLabel.h"
 #include "imaging/PictureReader.h"
 #include "ui_AboutPage.h"
 
-AboutPage::AboutPage(TForm1& form) : Page(form, form.PageWidget("About")) {
+AboutPage::AboutPage(PageContext& context) : Page(context, context.PageWidget("About")) {
   Ui::AboutPage ui;
   ui.setupUi(page_);
 
@@ -29,7 +29,8 @@ AboutPage::AboutPage(TForm1& form) : Page(form, form.PageWidget("About")) {
       {ui.URL3, links::kQuibHomepage},  {ui.lblReadme, nullptr},
       {ui.lblQuibTxt, nullptr},         {ui.lblQuibWTxt, nullptr}};
   for (const auto& [label, target] : targets)
-    ShowAsLink(label, QString::fromUtf8(target), [&form](QLabel* link) { form.URL1Click(link); });
+    ShowAsLink(label, QString::fromUtf8(target),
+               [&context](QLabel* link) { context.URL1Click(link); });
 
   // Pictures of made-up games, each named by its hint; a place no picture
   // fills is left out.

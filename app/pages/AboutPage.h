@@ -8,5 +8,5 @@ class AboutPage : public Page {
   Q_OBJECT
 
  public:
-  explicit AboutPage(TForm1& form);
+  explicit AboutPage(PageContext& context);
 };

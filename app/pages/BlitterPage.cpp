@@ -9,8 +9,8 @@
 #include <QTabBar>
 #include <array>
 
+#include "app/PageContext.h"
 #include "app/Text.h"
-#include "app/Unit1.h"
 #include "app/logic/WordTables.h"
 #include "blitters/BlitterBlocks.h"
 #include "blitters/BlitterNameForm.h"
@@ -37,22 +37,23 @@ void SelectItem(QComboBox* combo, int index) {
 }
 
 // A Yes/No question with No as the default button.
-bool Confirm(TForm1& form, const QString& caption, const QString& text, platform::Icon icon) {
-  return form.Message(caption, text, icon, platform::Buttons::YesNo, platform::Answer::No) ==
+bool Confirm(const PageContext& context, const QString& caption, const QString& text,
+             platform::Icon icon) {
+  return context.Message(caption, text, icon, platform::Buttons::YesNo, platform::Answer::No) ==
          platform::Answer::Yes;
 }
 
 }  // namespace
 
-BlitterPage::BlitterPage(TForm1& form)
-    : Page(form, form.PageWidget("Blitters")), ui_(std::make_unique<Ui::BlitterPage>()) {
+BlitterPage::BlitterPage(PageContext& context)
+    : Page(context, context.PageWidget("Blitters")), ui_(std::make_unique<Ui::BlitterPage>()) {
   ui_->setupUi(page_);
   SetValues(ui_->BlitterRes, kBlitterResItems);
   SetValues(ui_->BlitterRefreshRate, kBlitterRefreshRateItems);
   SetValues(ui_->cbColourDepth, kBlitterColourDepthItems);
   SetItems(ui_->BlitterBlitter, logic::kBlitterFilterCaptions);
-  ui_->tabLayout->addWidget(form.tcBlitterOS);
-  QWidget::setTabOrder(form.tcBlitterOS, ui_->BlittersCombo);
+  ui_->tabLayout->addWidget(context.tcBlitterOS);
+  QWidget::setTabOrder(context.tcBlitterOS, ui_->BlittersCombo);
   for (QComboBox* box : {ui_->BlitterRes, ui_->BlitterRefreshRate, ui_->cbColourDepth}) {
     // Typed values are stored as typed: no completion, no new items on Enter.
     box->setCompleter(nullptr);
@@ -61,7 +62,7 @@ BlitterPage::BlitterPage(TForm1& form)
   ui_->BlittersCombo->setMaxVisibleItems(18);
   ui_->BlitterDriver->setMaxVisibleItems(9);
 
-  connect(form.tcBlitterOS, &QTabBar::currentChanged, this, [this] { tcBlitterOSChange(); });
+  connect(context.tcBlitterOS, &QTabBar::currentChanged, this, [this] { tcBlitterOSChange(); });
   connect(ui_->BlittersCombo, &QComboBox::activated, this, [this] { BlittersComboChange(); });
   // The resolution handler runs on every keystroke and on every selection.
   connect(ui_->BlitterRes, &QComboBox::editTextChanged, this, [this] { BlitterResChange(); });
@@ -91,7 +92,7 @@ BlitterPage::BlitterPage(TForm1& form)
 
 BlitterPage::~BlitterPage() = default;
 
-int BlitterPage::Build() const { return form_.CurrentBlitterOS; }
+int BlitterPage::Build() const { return context_.CurrentBlitterOS; }
 
 std::string BlitterPage::ShownName() const {
   // With nothing selected the name is empty and belongs to no blitter.
@@ -102,8 +103,8 @@ std::string BlitterPage::ShownName() const {
 void BlitterPage::Fill(FillStep step) {
   if (step != FillStep::Blitter) return;
   {
-    const QSignalBlocker block(form_.tcBlitterOS);
-    form_.tcBlitterOS->setCurrentIndex(form_.QuibCfgPresent ? 0 : 1);
+    const QSignalBlocker block(context_.tcBlitterOS);
+    context_.tcBlitterOS->setCurrentIndex(context_.Documents.QuibCfgPresent ? 0 : 1);
   }
   tcBlitterOSChange();
 }
@@ -114,13 +115,13 @@ void BlitterPage::Fill(FillStep step) {
 void BlitterPage::FillBlittersCombo() {
   const QSignalBlocker block(ui_->BlittersCombo);
   ui_->BlittersCombo->clear();
-  for (const std::string& name : BlitterNames(form_.BlitterDoc, Build()))
+  for (const std::string& name : BlitterNames(context_.Documents.BlitterDoc, Build()))
     ui_->BlittersCombo->addItem(ToQ(name));
 }
 
 void BlitterPage::tcBlitterOSChange() {
   const FillGuard fill;
-  form_.CurrentBlitterOS = form_.tcBlitterOS->currentIndex();
+  context_.CurrentBlitterOS = context_.tcBlitterOS->currentIndex();
   {
     const QSignalBlocker block(ui_->BlitterDriver);
     ui_->BlitterDriver->clear();
@@ -131,7 +132,7 @@ void BlitterPage::tcBlitterOSChange() {
   FillBlittersCombo();
   const int count = ui_->BlittersCombo->count();
   int index = count > 0 ? 0 : -1;
-  if (const Document* settings = form_.BuildDocument(Build()))
+  if (const Document* settings = context_.Documents.BuildDocument(Build()))
     index = BlitterIndexInList(ReadInteger(*settings, "blitter"), count);
   SelectItem(ui_->BlittersCombo, index);
   BlittersComboChange();
@@ -144,8 +145,9 @@ void BlitterPage::BlittersComboChange() {
     // Showing a blitter never changes the blitter document: the switches'
     // routines and the value handlers do nothing meanwhile.
     const FillGuard fill;
-    form_.CurrentBlock = LoadBlitterBlock(form_.BlitterDoc, name, Build());
-    view = ViewBlitterBlock(form_.CurrentBlock);
+    context_.Documents.CurrentBlock =
+        LoadBlitterBlock(context_.Documents.BlitterDoc, name, Build());
+    view = ViewBlitterBlock(context_.Documents.CurrentBlock);
     ui_->BlitterVSynch->setChecked(view.vsync);
     ui_->BlitterFlipped->setChecked(view.flipped);
     ShowComboText(ui_->BlitterRes, ToQ(view.res));
@@ -169,7 +171,8 @@ void BlitterPage::BlittersComboChange() {
   // Remembered only for a blitter of the list: an empty list keeps the stored
   // selection rather than writing -1.
   const int selected = ui_->BlittersCombo->currentIndex();
-  if (Document* settings = form_.BuildDocument(Build()); settings != nullptr && selected >= 0)
+  if (Document* settings = context_.Documents.BuildDocument(Build());
+      settings != nullptr && selected >= 0)
     WriteInteger(*settings, "blitter", selected);
   const FillGuard fill;
   ShowComboText(ui_->cbColourDepth, ToQ(view.colourDepth));
@@ -183,8 +186,8 @@ void BlitterPage::BlittersComboChange() {
 void BlitterPage::BlitterResChange() {
   QComboBox* res = ui_->BlitterRes;
   const BlitterResPick pick =
-      ChangeBlitterRes(form_.BlitterDoc, form_.CurrentBlock, ShownName(), Build(),
-                       FromQ(res->currentText()), res->currentIndex());
+      ChangeBlitterRes(context_.Documents.BlitterDoc, context_.Documents.CurrentBlock, ShownName(),
+                       Build(), FromQ(res->currentText()), res->currentIndex());
   if (pick.selectItem && LoadingFinished) SelectItem(res, pick.itemIndex);
 }
 
@@ -192,20 +195,23 @@ void BlitterPage::BlitterDriverChange() {
   const std::optional<std::string_view> word =
       logic::WordAt(Drivers(Build()), ui_->BlitterDriver->currentIndex());
   if (word)
-    SetBlitterValue(form_.BlitterDoc, form_.CurrentBlock, ShownName(), Build(), "driver", *word);
+    SetBlitterValue(context_.Documents.BlitterDoc, context_.Documents.CurrentBlock, ShownName(),
+                    Build(), "driver", *word);
 }
 
 void BlitterPage::BlitterBlitterChange() {
-  ChangeBlitterFilter(form_.BlitterDoc, form_.CurrentBlock, ShownName(), Build(),
-                      ui_->BlitterBlitter->currentIndex());
+  ChangeBlitterFilter(context_.Documents.BlitterDoc, context_.Documents.CurrentBlock, ShownName(),
+                      Build(), ui_->BlitterBlitter->currentIndex());
 }
 
 void BlitterPage::BlitterRefreshRateChange(QComboBox* sender) {
   const std::string text = FromQ(sender->currentText());
   if (sender == ui_->cbColourDepth)
-    ChangeBlitterColourDepth(form_.BlitterDoc, form_.CurrentBlock, ShownName(), Build(), text);
+    ChangeBlitterColourDepth(context_.Documents.BlitterDoc, context_.Documents.CurrentBlock,
+                             ShownName(), Build(), text);
   else
-    ChangeBlitterRefreshRate(form_.BlitterDoc, form_.CurrentBlock, ShownName(), Build(), text);
+    ChangeBlitterRefreshRate(context_.Documents.BlitterDoc, context_.Documents.CurrentBlock,
+                             ShownName(), Build(), text);
 }
 
 void BlitterPage::FlagChanged(int flag, bool ticked) {
@@ -214,10 +220,11 @@ void BlitterPage::FlagChanged(int flag, bool ticked) {
   BlitterFlagStates states{};
   for (std::size_t i = 0; i < boxes.size(); ++i) states[i] = boxes[i]->isChecked();
   const auto which = static_cast<BlitterFlag>(flag);
-  const bool changed = ticked ? TickBlitterFlag(form_.BlitterDoc, form_.CurrentBlock, ShownName(),
-                                                Build(), which, states)
-                              : ClearBlitterFlag(form_.BlitterDoc, form_.CurrentBlock, ShownName(),
-                                                 Build(), which, states);
+  const bool changed =
+      ticked ? TickBlitterFlag(context_.Documents.BlitterDoc, context_.Documents.CurrentBlock,
+                               ShownName(), Build(), which, states)
+             : ClearBlitterFlag(context_.Documents.BlitterDoc, context_.Documents.CurrentBlock,
+                                ShownName(), Build(), which, states);
   if (!changed) return;
   for (std::size_t i = 0; i < boxes.size(); ++i) {
     const QSignalBlocker block(boxes[i]);
@@ -246,10 +253,10 @@ void BlitterPage::cbFullscreenStretchClick() {
 
 std::optional<QString> BlitterPage::AskBlitterName(const QString* current) {
   // The dialog lives for this one question only.
-  TBlitterNameForm dialog(&form_);
+  TBlitterNameForm dialog(&context_.Window);
   dialog.setWindowTitle(tr("Blitter name"));
-  dialog.Button1->setText(form_.OKButton->text());
-  dialog.Button2->setText(form_.CancelButton->text());
+  dialog.Button1->setText(context_.OKButton->text());
+  dialog.Button2->setText(context_.CancelButton->text());
   if (current != nullptr) dialog.Edit1->setText(*current);
   if (dialog.ShowModal() != QDialog::Accepted) return std::nullopt;
   // A pasted line break would split the header over two lines of the file:
@@ -263,7 +270,7 @@ std::optional<QString> BlitterPage::AskBlitterName(const QString* current) {
 void BlitterPage::AddBlitterButtonClick() {
   const std::optional<QString> name = AskBlitterName(nullptr);
   if (!name || name->isEmpty()) return;
-  const int index = AddBlitter(form_.BlitterDoc, FromQ(*name), Build());
+  const int index = AddBlitter(context_.Documents.BlitterDoc, FromQ(*name), Build());
   if (index < 0) return;
   FillBlittersCombo();
   SelectItem(ui_->BlittersCombo, index);
@@ -277,7 +284,7 @@ void BlitterPage::RenameBlitterButtonClick() {
   const QString current = ui_->BlittersCombo->currentText();
   const std::optional<QString> name = AskBlitterName(&current);
   if (!name || name->isEmpty() || *name == current) return;
-  if (!RenameBlitter(form_.BlitterDoc, FromQ(current), FromQ(*name), Build())) return;
+  if (!RenameBlitter(context_.Documents.BlitterDoc, FromQ(current), FromQ(*name), Build())) return;
   {
     const QSignalBlocker block(ui_->BlittersCombo);
     ui_->BlittersCombo->setItemText(index, *name);
@@ -287,27 +294,27 @@ void BlitterPage::RenameBlitterButtonClick() {
 }
 
 void BlitterPage::DeleteBlitterButtonClick() {
-  if (!Confirm(form_, tr("Please confirm blitter deletion"),
+  if (!Confirm(context_, tr("Please confirm blitter deletion"),
                tr("Are you sure you want to delete this blitter:\r%1")
                    .arg(ui_->BlittersCombo->currentText()),
                platform::Icon::Question))
     return;
-  const int index =
-      DeleteBlitter(form_.BlitterDoc, ShownName(), Build(), ui_->BlittersCombo->currentIndex());
+  const int index = DeleteBlitter(context_.Documents.BlitterDoc, ShownName(), Build(),
+                                  ui_->BlittersCombo->currentIndex());
   FillBlittersCombo();
   SelectItem(ui_->BlittersCombo, index);
   BlittersComboChange();
 }
 
 void BlitterPage::UncommentBlittersButtonClick() {
-  if (!Confirm(form_, tr("Warning"),
+  if (!Confirm(context_, tr("Warning"),
                tr("This is an automated function and should correctly uncomment all of the "
                   "blitters.\rIt works OK with my standard Quib.blt, but could possibly mess up a "
                   "modified file.\rNote that the uncommented blitters might need some tweaking to "
                   "work as well as possible.\r\rAre you sure you want to continue?"),
                platform::Icon::Warning))
     return;
-  const int index = UncommentBlitters(form_.BlitterDoc, ShownName(), Build());
+  const int index = UncommentBlitters(context_.Documents.BlitterDoc, ShownName(), Build());
   FillBlittersCombo();
   SelectItem(ui_->BlittersCombo, index);
   // The current block still holds the lines read before; showing the blitter

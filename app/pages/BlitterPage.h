@@ -19,7 +19,7 @@ class BlitterPage : public Page {
   Q_OBJECT
 
  public:
-  explicit BlitterPage(TForm1& form);
+  explicit BlitterPage(PageContext& context);
   ~BlitterPage() override;
 
   void Fill(FillStep step) override;

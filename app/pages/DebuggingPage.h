@@ -9,7 +9,7 @@ class DebuggingPage : public Page {
   Q_OBJECT
 
  public:
-  explicit DebuggingPage(TForm1& form);
+  explicit DebuggingPage(PageContext& context);
   void Fill(FillStep step) override;
 
  private:

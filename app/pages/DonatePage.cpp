@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "app/Links.h"
+#include "app/PageContext.h"
 #include "app/Text.h"
-#include "app/Unit1.h"
 #include "app/logic/WordTables.h"
 #include "imaging/PictureReader.h"
 
@@ -17,7 +17,7 @@ constexpr int kLowestPictureTop = 184;
 
 }  // namespace
 
-DonatePage::DonatePage(TForm1& form) : Page(form, form.PageWidget("TabSheet2")) {
+DonatePage::DonatePage(PageContext& context) : Page(context, context.PageWidget("TabSheet2")) {
   ui.setupUi(page_);
 
   const QPixmap button = QPixmap::fromImage(imaging::ReadBuiltIn(":/donate/donate-button.png"));

@@ -14,7 +14,7 @@ class DonatePage : public Page {
   Q_OBJECT
 
  public:
-  explicit DonatePage(TForm1& form);
+  explicit DonatePage(PageContext& context);
 
   // Recomputes the suggested donation from the two fields (both fields).
   void edtCPUSpeedChange();

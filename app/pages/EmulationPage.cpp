@@ -2,8 +2,8 @@
 
 #include <QRadioButton>
 
+#include "app/PageContext.h"
 #include "app/Text.h"
-#include "app/Unit1.h"
 #include "app/logic/WordTables.h"
 #include "ui_EmulationPage.h"
 
@@ -18,8 +18,8 @@ std::vector<std::string> Words(logic::WordTable table) {
 
 }  // namespace
 
-EmulationPage::EmulationPage(TForm1& form)
-    : Page(form, form.PageWidget("Emulation")), ui_(std::make_unique<Ui::EmulationPage>()) {
+EmulationPage::EmulationPage(PageContext& context)
+    : Page(context, context.PageWidget("Emulation")), ui_(std::make_unique<Ui::EmulationPage>()) {
   Ui::EmulationPage& ui = *ui_;
   ui.setupUi(page_);
   SetItems(ui.SpriteFlickerCombo, logic::Captions(logic::kSpriteFlickering));
@@ -30,7 +30,7 @@ EmulationPage::EmulationPage(TForm1& form)
   for (QComboBox* combo : {ui.SpriteFlickerCombo, ui.Country, ui.TVType, ui.ThreeDCombo})
     combo->setCurrentIndex(-1);
 
-  const KeyScope shared = form.Shared();
+  const KeyScope shared = context.Shared();
   bind_.Combo(
       ui.SpriteFlickerCombo, "sprite_flickering", shared,
       [](const std::string& stored) { return logic::SpriteFlickeringIndex(stored); },
@@ -84,7 +84,7 @@ void EmulationPage::Fill(FillStep step) {
 
 void EmulationPage::FillFrameSkip() {
   Ui::EmulationPage& ui = *ui_;
-  const Document* doc = form_.PreferredDocument();
+  const Document* doc = context_.PreferredDocument();
   if (doc == nullptr) return;
   {
     FillGuard fill;
@@ -97,7 +97,7 @@ void EmulationPage::FillFrameSkip() {
 }
 
 void EmulationPage::FillGlasses() {
-  const Document* doc = form_.PreferredDocument();
+  const Document* doc = context_.PreferredDocument();
   if (doc == nullptr) return;
   const std::int32_t mode = ReadInteger(*doc, "3dglasses_mode");
   const std::int32_t port = mode == 3 ? ReadInteger(*doc, "3dglasses_com_port") : 0;
@@ -107,14 +107,14 @@ void EmulationPage::FillGlasses() {
 void EmulationPage::ThreeDComboChange() {
   const auto setting = logic::ThreeDWrite(ui_->ThreeDCombo->currentIndex());
   if (!setting) return;
-  form_.WriteIntegerToBoth("3dglasses_mode", setting->mode);
-  if (setting->port) form_.WriteIntegerToBoth("3dglasses_com_port", *setting->port);
+  context_.Documents.WriteIntegerToBoth("3dglasses_mode", setting->mode);
+  if (setting->port) context_.Documents.WriteIntegerToBoth("3dglasses_com_port", *setting->port);
 }
 
 void EmulationPage::FSRadioStandardClick() {
-  form_.WriteValueToBoth("frameskip_mode", logic::kFrameskipManual);
+  context_.Documents.WriteValueToBoth("frameskip_mode", logic::kFrameskipManual);
 }
 
 void EmulationPage::FSRadioAutoClick() {
-  form_.WriteValueToBoth("frameskip_mode", logic::kFrameskipAuto);
+  context_.Documents.WriteValueToBoth("frameskip_mode", logic::kFrameskipAuto);
 }

@@ -15,7 +15,7 @@ class EmulationPage : public Page {
   Q_OBJECT
 
  public:
-  explicit EmulationPage(TForm1& form);
+  explicit EmulationPage(PageContext& context);
   ~EmulationPage() override;
 
   void Fill(FillStep step) override;

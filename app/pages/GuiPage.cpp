@@ -5,21 +5,21 @@
 #include <QTabBar>
 #include <algorithm>
 
+#include "app/PageContext.h"
 #include "app/Text.h"
-#include "app/Unit1.h"
 #include "app/logic/WordTables.h"
 #include "ui_GuiPage.h"
 
-GuiPage::GuiPage(TForm1& form)
-    : Page(form, form.PageWidget("GUI")), ui_(std::make_unique<Ui::GuiPage>()) {
+GuiPage::GuiPage(PageContext& context)
+    : Page(context, context.PageWidget("GUI")), ui_(std::make_unique<Ui::GuiPage>()) {
   Ui::GuiPage& ui = *ui_;
   ui.setupUi(page_);
   SetValues(ui.GUIRes, logic::kGuiResolutions);
   SetValues(ui.GUIRefreshRate, logic::kRefreshRates);
   // The build tab strip heads the per-build panel inside "Video mode".
-  ui.tabStripLayout->insertWidget(0, form.tcGUIOS);
-  QWidget::setTabOrder(ui.StartInGUI, form.tcGUIOS);
-  QWidget::setTabOrder(form.tcGUIOS, ui.GUIRes);
+  ui.tabStripLayout->insertWidget(0, context.tcGUIOS);
+  QWidget::setTabOrder(ui.StartInGUI, context.tcGUIOS);
+  QWidget::setTabOrder(context.tcGUIOS, ui.GUIRes);
   // Typed text is stored as typed: no completion, and Enter adds no item.
   // When the user leaves a field (or presses Enter), the combo box selects the
   // item whose caption equals the text and reports it as activated; that is no
@@ -40,9 +40,9 @@ GuiPage::GuiPage(TForm1& form)
   ui.GUIDriver->setMinimumWidth(ui.GUIDriver->sizeHint().width());
   ui.GUIDriver->clear();
 
-  const KeyScope shared = form.Shared();
-  const KeyScope tab =
-      KeyScope::In([this] { return form_.BuildDocument(form_.tcGUIOS->currentIndex()); });
+  const KeyScope shared = context.Shared();
+  const KeyScope tab = KeyScope::In(
+      [this] { return context_.Documents.BuildDocument(context_.tcGUIOS->currentIndex()); });
 
   bind_.Check(ui.StartInGUI, "start_in_gui", shared);
   bind_.Edit(ui.GUIRes->lineEdit(), "gui_video_mode", tab);
@@ -69,13 +69,13 @@ GuiPage::GuiPage(TForm1& form)
     connect(combo, &QComboBox::activated, this, [this, combo] {
       if (!finishingEdit_) bind_.Store(combo->lineEdit());
     });
-  connect(form.tcGUIOS, &QTabBar::currentChanged, this, [this] { tcGUIOSChange(); });
+  connect(context.tcGUIOS, &QTabBar::currentChanged, this, [this] { tcGUIOSChange(); });
 }
 
 GuiPage::~GuiPage() = default;
 
 logic::Build GuiPage::TabBuild() const {
-  return form_.tcGUIOS->currentIndex() == 1 ? logic::Build::QuibW : logic::Build::Quib;
+  return context_.tcGUIOS->currentIndex() == 1 ? logic::Build::QuibW : logic::Build::Quib;
 }
 
 void GuiPage::Fill(FillStep step) {
@@ -83,8 +83,8 @@ void GuiPage::Fill(FillStep step) {
   Ui::GuiPage& ui = *ui_;
   bind_.Fill({ui.StartInGUI});
   {
-    const QSignalBlocker block(form_.tcGUIOS);
-    form_.tcGUIOS->setCurrentIndex(form_.QuibCfgPresent ? 0 : 1);
+    const QSignalBlocker block(context_.tcGUIOS);
+    context_.tcGUIOS->setCurrentIndex(context_.Documents.QuibCfgPresent ? 0 : 1);
   }
   tcGUIOSChange();
   bind_.Fill({ui.FBWidth, ui.FBHeight, ui.UseVLFN, ui.FBClose, ui.FSAfterLoad});
@@ -92,11 +92,11 @@ void GuiPage::Fill(FillStep step) {
 
 void GuiPage::tcGUIOSChange() {
   Ui::GuiPage& ui = *ui_;
-  const int index = form_.tcGUIOS->currentIndex();
-  Document* doc = form_.BuildDocument(index);
+  const int index = context_.tcGUIOS->currentIndex();
+  Document* doc = context_.Documents.BuildDocument(index);
   if (doc == nullptr) {
-    const QSignalBlocker block(form_.tcGUIOS);
-    form_.tcGUIOS->setCurrentIndex(tcGUIOSTag_);
+    const QSignalBlocker block(context_.tcGUIOS);
+    context_.tcGUIOS->setCurrentIndex(tcGUIOSTag_);
     return;
   }
   // Showing the build's values is no edit: nothing reaches the documents.

@@ -16,7 +16,7 @@ class GuiPage : public Page {
   Q_OBJECT
 
  public:
-  explicit GuiPage(TForm1& form);
+  explicit GuiPage(PageContext& context);
   ~GuiPage() override;
 
   void Fill(FillStep step) override;

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "app/PageContext.h"
 #include "app/Text.h"
-#include "app/Unit1.h"
 #include "app/logic/WordTables.h"
 
 namespace {
@@ -25,7 +25,7 @@ std::optional<int> Selection(const QComboBox* combo) {
 // ---------------------------------------------------------------------------
 // InputPage
 
-InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
+InputPage::InputPage(PageContext& context) : Page(context, context.PageWidget("Input")) {
   ui.setupUi(page_);
   SetValues(ui.LPTCombo, logic::kLptPorts);
   SetValues(ui.IfSegaCombo, logic::kIfSegaCards);
@@ -53,15 +53,15 @@ InputPage::InputPage(TForm1& form) : Page(form, form.PageWidget("Input")) {
   for (QCheckBox* box : {ui.P1RF1, ui.P1RF2, ui.P2RF1, ui.P2RF2})
     connect(box, &QCheckBox::toggled, this, [this] { P1RF1Click(); });
 
-  const KeyScope input = KeyScope::In([&form] { return &form.InputDoc; });
+  const KeyScope input = KeyScope::In([&context] { return &context.Documents.InputDoc; });
   bind_.Check(ui.cbCabinetMode, "cabinet_mode", input);
-  bind_.Check(ui.cbAllowOppositeDirections, "allow_opposite_directions", form.Shared());
+  bind_.Check(ui.cbAllowOppositeDirections, "allow_opposite_directions", context.Shared());
   bind_.Edit(ui.MouseSpeedX, "mouse_speed_x", input);
   bind_.Edit(ui.MouseSpeedY, "mouse_speed_y", input);
 
   for (QComboBox* combo : {ui.JoyPadDriverCombo, ui.LPTCombo, ui.IfSegaCombo})
     connect(combo, &QComboBox::activated, this,
-            [this] { form_.Guarded([this] { JoyPadDriverComboChange(); }); });
+            [this] { context_.Guarded([this] { JoyPadDriverComboChange(); }); });
 }
 
 void InputPage::Fill(FillStep step) {
@@ -71,7 +71,7 @@ void InputPage::Fill(FillStep step) {
   }
   if (step != FillStep::Input) return;
   FillGuard guard;
-  if (Document* preferred = form_.PreferredDocument()) {
+  if (Document* preferred = context_.PreferredDocument()) {
     const std::array<bool, 4> boxes = logic::RapidFireBoxes(ReadInteger(*preferred, kRapidFire));
     ui.P1RF1->setChecked(boxes[0]);
     ui.P1RF2->setChecked(boxes[1]);
@@ -85,7 +85,7 @@ void InputPage::Fill(FillStep step) {
 void InputPage::FillJoypad() {
   // The joypad belongs to the DOS build: without its settings file the group
   // stays disabled and joy_driver is left alone.
-  const bool dos = form_.QuibCfgPresent;
+  const bool dos = context_.Documents.QuibCfgPresent;
   ui.gbJoypad->setEnabled(dos);
   if (!dos) {
     for (QWidget* w : ui.gbJoypad->findChildren<QWidget*>()) w->setEnabled(false);
@@ -93,7 +93,7 @@ void InputPage::FillJoypad() {
   }
   ui.JoyPadDriverLabel->setEnabled(true);
   ui.JoyPadDriverCombo->setEnabled(true);
-  ShowJoyControls(logic::DecodeJoyDriver(ReadValue(form_.InputDoc, kJoyDriver),
+  ShowJoyControls(logic::DecodeJoyDriver(ReadValue(context_.Documents.InputDoc, kJoyDriver),
                                          Selection(ui.LPTCombo), Selection(ui.IfSegaCombo)));
 }
 
@@ -118,13 +118,13 @@ void InputPage::ShowJoyControls(const logic::JoyControls& c) {
 }
 
 void InputPage::P1RF1Click() {
-  form_.WriteIntegerToBoth(kRapidFire,
-                           logic::RapidFireMask(ui.P1RF1->isChecked(), ui.P1RF2->isChecked(),
-                                                ui.P2RF1->isChecked(), ui.P2RF2->isChecked()));
+  context_.Documents.WriteIntegerToBoth(
+      kRapidFire, logic::RapidFireMask(ui.P1RF1->isChecked(), ui.P1RF2->isChecked(),
+                                       ui.P2RF1->isChecked(), ui.P2RF2->isChecked()));
 }
 
 void InputPage::JoyPadDriverComboChange() {
   const logic::JoyRuleResult result = logic::ApplyJoyDriverRule(CurrentJoyControls());
   ShowJoyControls(result.controls);
-  if (result.word) WriteValue(form_.InputDoc, kJoyDriver, *result.word);
+  if (result.word) WriteValue(context_.Documents.InputDoc, kJoyDriver, *result.word);
 }

@@ -13,7 +13,7 @@ class InputPage : public Page {
   Q_OBJECT
 
  public:
-  explicit InputPage(TForm1& form);
+  explicit InputPage(PageContext& context);
   void Fill(FillStep step) override;
 
   // Handlers.

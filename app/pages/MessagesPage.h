@@ -12,7 +12,7 @@ class MessagesPage : public Page {
   Q_OBJECT
 
  public:
-  explicit MessagesPage(TForm1& form);
+  explicit MessagesPage(PageContext& context);
   void Fill(FillStep step) override;
 
   // Reads the language names from quib.msg into LanguagesCombo; the file is

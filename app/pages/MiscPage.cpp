@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/ConfiguratorSettings.h"
-#include "app/Unit1.h"
+#include "app/PageContext.h"
 
 namespace {
 
@@ -13,20 +13,21 @@ constexpr const char* kMarioKey = "mario_is_a_fat_plumber";
 
 }  // namespace
 
-MiscPage::MiscPage(TForm1& form) : Page(form, form.PageWidget("Miscellaneous")) {
+MiscPage::MiscPage(PageContext& context) : Page(context, context.PageWidget("Miscellaneous")) {
   group_ = new QGroupBox(page_);
   ui.setupUi(group_);
   // This page's group above the window's "Configurator settings".
   auto* layout = new QVBoxLayout(page_);
   layout->setContentsMargins(8, 8, 8, 8);
   layout->addWidget(group_);
-  layout->addWidget(form.ConfiguratorSettings);
+  layout->addWidget(context.ConfiguratorSettings);
   layout->addStretch(1);
   // Tab goes through this group first, then through the configurator's
   // settings below it.
   std::vector<QWidget*> settings;
-  for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
-    if (w->focusPolicy() != Qt::NoFocus && form.ConfiguratorSettings->isAncestorOf(w))
+  for (QWidget* w = context.Window.nextInFocusChain(); w != &context.Window;
+       w = w->nextInFocusChain())
+    if (w->focusPolicy() != Qt::NoFocus && context.ConfiguratorSettings->isAncestorOf(w))
       settings.push_back(w);
   QWidget* previous = ui.MarioIsAFatPlumber;
   for (QWidget* w : settings) {
@@ -34,9 +35,9 @@ MiscPage::MiscPage(TForm1& form) : Page(form, form.PageWidget("Miscellaneous")) 
     previous = w;
   }
 
-  bind_.Check(ui.NESSucks, "nes_sucks", form.Shared());
+  bind_.Check(ui.NESSucks, "nes_sucks", context.Shared());
   connect(ui.MarioIsAFatPlumber, &QCheckBox::toggled, this,
-          [this] { form_.Guarded([this] { MarioIsAFatPlumberClick(); }); });
+          [this] { context_.Guarded([this] { MarioIsAFatPlumberClick(); }); });
 }
 
 void MiscPage::Fill(FillStep step) {
@@ -53,7 +54,7 @@ void MiscPage::Fill(FillStep step) {
 }
 
 void MiscPage::FillMario() {
-  Document* doc = form_.PreferredDocument();
+  Document* doc = context_.PreferredDocument();
   if (doc == nullptr) return;
   // The emulator wants the key present; it is added straight to the document,
   // since the store writes nothing while the window is being filled.
@@ -64,11 +65,12 @@ void MiscPage::FillMario() {
 
 void MiscPage::MarioIsAFatPlumberClick() {
   const bool ticked = ui.MarioIsAFatPlumber->isChecked();
-  form_.WriteIntegerToBoth(kMarioKey, ticked ? 1 : 0);
+  context_.Documents.WriteIntegerToBoth(kMarioKey, ticked ? 1 : 0);
   // Only a change the user makes warns: a fill (LoadingFinished cleared) is
   // the program showing what the file says.
-  if (!LoadingFinished || !form_.isVisible() || !ticked || !form_.ShowNESWarning) return;
-  const platform::Answer answer = form_.Message(
+  if (!LoadingFinished || !context_.Window.isVisible() || !ticked || !context_.ShowNESWarning)
+    return;
+  const platform::Answer answer = context_.Message(
       tr("Warning"),
       tr("Please remember that Quib's NES support is unofficial and unsupported.\r"
          "It will only play a few NES games.\r"
@@ -78,5 +80,5 @@ void MiscPage::MarioIsAFatPlumberClick() {
          "\r"
          "Show this message again?"),
       platform::Icon::Information, platform::Buttons::YesNo);
-  if (answer == platform::Answer::No) form_.ShowNESWarning = false;
+  if (answer == platform::Answer::No) context_.ShowNESWarning = false;
 }

@@ -13,7 +13,7 @@ class MiscPage : public Page {
   Q_OBJECT
 
  public:
-  explicit MiscPage(TForm1& form);
+  explicit MiscPage(PageContext& context);
   void Fill(FillStep step) override;
 
   // Stores the box and, when the user has just ticked it, warns about NES

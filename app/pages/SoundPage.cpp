@@ -3,8 +3,8 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
+#include "app/PageContext.h"
 #include "app/Text.h"
-#include "app/Unit1.h"
 #include "app/logic/WordTables.h"
 
 namespace {
@@ -20,21 +20,21 @@ logic::Build TabBuild(int tab) { return tab == 1 ? logic::Build::QuibW : logic::
 
 }  // namespace
 
-SoundPage::SoundPage(TForm1& form) : Page(form, form.PageWidget("Sound")) {
+SoundPage::SoundPage(PageContext& context) : Page(context, context.PageWidget("Sound")) {
   ui.setupUi(page_);
   SetValues(ui.SamplingRate, logic::kSamplingRates);
   SetItems(ui.FMEngine, logic::Captions(logic::kFmEngines), logic::kFmEngineNote);
-  ui.soundTabRow->addWidget(form.tcSoundOS);
+  ui.soundTabRow->addWidget(context.tcSoundOS);
   ui.soundTabRow->addStretch(1);
-  form.tcSoundOS->setProperty(kTag, 0);
+  context.tcSoundOS->setProperty(kTag, 0);
   ui.FMEngine->setCurrentIndex(-1);
   ui.SamplingRate->setMaximumWidth(ui.SamplingRate->fontMetrics().horizontalAdvance("000000") + 48);
   ui.FMSpeed->setMaximumWidth(ui.SamplingRate->maximumWidth());
 
   auto guarded = [this](void (SoundPage::*handler)()) {
-    return [this, handler] { form_.Guarded([this, handler] { (this->*handler)(); }); };
+    return [this, handler] { context_.Guarded([this, handler] { (this->*handler)(); }); };
   };
-  connect(form.tcSoundOS, &QTabBar::currentChanged, this, guarded(&SoundPage::tcSoundOSChange));
+  connect(context.tcSoundOS, &QTabBar::currentChanged, this, guarded(&SoundPage::tcSoundOSChange));
   connect(ui.Soundcard, &QComboBox::activated, this, guarded(&SoundPage::SoundcardChange));
   connect(ui.SamplingRate, &QComboBox::editTextChanged, this,
           guarded(&SoundPage::SamplingRateChange));
@@ -46,20 +46,20 @@ SoundPage::SoundPage(TForm1& form) : Page(form, form.PageWidget("Sound")) {
 void SoundPage::Fill(FillStep step) {
   if (step != FillStep::SoundAndLogging) return;
   {
-    const QSignalBlocker block(form_.tcSoundOS);
-    form_.tcSoundOS->setCurrentIndex(form_.QuibCfgPresent ? 0 : 1);
+    const QSignalBlocker block(context_.tcSoundOS);
+    context_.tcSoundOS->setCurrentIndex(context_.Documents.QuibCfgPresent ? 0 : 1);
   }
   tcSoundOSChange();
 }
 
-int SoundPage::RememberedTab() const { return form_.tcSoundOS->property(kTag).toInt(); }
+int SoundPage::RememberedTab() const { return context_.tcSoundOS->property(kTag).toInt(); }
 
 Document* SoundPage::TabDocument() const {
-  return form_.BuildDocument(form_.tcSoundOS->currentIndex());
+  return context_.Documents.BuildDocument(context_.tcSoundOS->currentIndex());
 }
 
 void SoundPage::tcSoundOSChange() {
-  QTabBar* tabs = form_.tcSoundOS;
+  QTabBar* tabs = context_.tcSoundOS;
   const int tab = tabs->currentIndex();
   Document* doc = TabDocument();
   if (doc == nullptr) {
@@ -126,9 +126,9 @@ void SoundPage::EngineRules(bool write) {
   const int selected = ui.FMEngine->currentIndex();
   const logic::FmEngineRuleResult rules = logic::ApplyFmEngineRules(
       selected < 0 ? std::nullopt : std::optional<int>(selected), platform::Current().IsWindowsNT(),
-      TabBuild(form_.tcSoundOS->currentIndex()));
+      TabBuild(context_.tcSoundOS->currentIndex()));
   if (rules.showNtMessage) {
-    form_.Message(tr("Error"), Caption(logic::kOplOnNtMessage), platform::Icon::Error);
+    context_.Message(tr("Error"), Caption(logic::kOplOnNtMessage), platform::Icon::Error);
     ui.FMEngine->setCurrentIndex(rules.engine.value_or(-1));
   }
   if (!rules.engine) return;

@@ -10,7 +10,7 @@ class SoundPage : public Page {
   Q_OBJECT
 
  public:
-  explicit SoundPage(TForm1& form);
+  explicit SoundPage(PageContext& context);
   void Fill(FillStep step) override;
 
   // Handlers.

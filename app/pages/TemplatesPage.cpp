@@ -4,8 +4,8 @@
 #include <QTabBar>
 
 #include "app/Links.h"
+#include "app/PageContext.h"
 #include "app/Text.h"
-#include "app/Unit1.h"
 #include "app/logic/FileNameTemplate.h"
 #include "app/logic/WordTables.h"
 #include "controls/LinkLabel.h"
@@ -17,21 +17,22 @@ constexpr int kWavTab = 1;
 
 }  // namespace
 
-TemplatesPage::TemplatesPage(TForm1& form)
-    : Page(form, form.PageWidget("Screenshots")), soundPage_(form.PageWidget("SoundLogging")) {
+TemplatesPage::TemplatesPage(PageContext& context)
+    : Page(context, context.PageWidget("Screenshots")),
+      soundPage_(context.PageWidget("SoundLogging")) {
   shots.setupUi(page_);
   sound.setupUi(soundPage_);
   SetValues(shots.Ext, logic::kScreenshotExtensions);
   shots.Ext->setCurrentIndex(-1);
-  sound.formatTabRow->addWidget(form.tcSoundFormat);
+  sound.formatTabRow->addWidget(context.tcSoundFormat);
   sound.formatTabRow->addStretch(1);
   Label35 = MakeLink(sound.SoundFormatPanel, "Label35", links::kCommunityMusicName,
-                     links::kCommunityMusic, [&form](QLabel* link) { form.URL1Click(link); });
+                     links::kCommunityMusic, [&context](QLabel* link) { context.URL1Click(link); });
   sound.linkRow->addWidget(Label35);
   sound.linkRow->addStretch(1);
 
   auto guarded = [this](void (TemplatesPage::*handler)()) {
-    return [this, handler] { form_.Guarded([this, handler] { (this->*handler)(); }); };
+    return [this, handler] { context_.Guarded([this, handler] { (this->*handler)(); }); };
   };
   const Fields s = ShotFields();
   const Fields f = SoundFields();
@@ -40,7 +41,7 @@ TemplatesPage::TemplatesPage(TForm1& form)
   connect(shots.Ext, &QComboBox::activated, this, guarded(&TemplatesPage::Part1Change));
   for (QLineEdit* edit : {f.part1, f.numFN, f.part2, f.numNum, f.part3})
     connect(edit, &QLineEdit::textChanged, this, guarded(&TemplatesPage::SoundPart1Change));
-  connect(form.tcSoundFormat, &QTabBar::currentChanged, this,
+  connect(context.tcSoundFormat, &QTabBar::currentChanged, this,
           guarded(&TemplatesPage::tcSoundFormatChange));
   connect(sound.cbVGMSampleAccurate, &QCheckBox::toggled, this,
           guarded(&TemplatesPage::cbVGMSampleAccurateClick));
@@ -55,7 +56,7 @@ TemplatesPage::Fields TemplatesPage::SoundFields() const {
           sound.SoundNumNum, sound.SoundPart3, sound.SoundPreviewText};
 }
 
-bool TemplatesPage::WavTab() const { return form_.tcSoundFormat->currentIndex() == kWavTab; }
+bool TemplatesPage::WavTab() const { return context_.tcSoundFormat->currentIndex() == kWavTab; }
 
 void TemplatesPage::Fill(FillStep step) {
   if (step == FillStep::Screenshots) {
@@ -63,7 +64,7 @@ void TemplatesPage::Fill(FillStep step) {
   } else if (step == FillStep::SoundAndLogging) {
     tcSoundFormatChange();
     FillGuard guard;
-    if (Document* preferred = form_.PreferredDocument())
+    if (Document* preferred = context_.PreferredDocument())
       sound.cbVGMSampleAccurate->setChecked(
           logic::VgmAccuracyTicked(ReadValue(*preferred, kVgmAccuracy)));
   }
@@ -80,12 +81,12 @@ void TemplatesPage::BuildStep(const Fields& f, const std::string& extension, std
     const QSignalBlocker block(f.numNum);
     f.numNum->setText(ToQ(fields.digits));
   }
-  if (write) form_.WriteValueToBoth(key, logic::SpacesToStars(tmpl));
+  if (write) context_.Documents.WriteValueToBoth(key, logic::SpacesToStars(tmpl));
   f.preview->setText(ToQ(logic::PreviewTemplate(tmpl)));
 }
 
 std::string TemplatesPage::ParseStep(const Fields& f, std::string_view key) {
-  Document* preferred = form_.PreferredDocument();
+  Document* preferred = context_.PreferredDocument();
   const logic::ParsedTemplate parsed =
       logic::ParseTemplate(preferred ? ReadValue(*preferred, key) : std::string());
   const std::pair<QLineEdit*, const std::string*> shown[] = {{f.part1, &parsed.fields.part1},
@@ -130,6 +131,6 @@ void TemplatesPage::tcSoundFormatChange() {
 }
 
 void TemplatesPage::cbVGMSampleAccurateClick() {
-  form_.WriteValueToBoth(kVgmAccuracy,
-                         logic::VgmAccuracyWord(sound.cbVGMSampleAccurate->isChecked()));
+  context_.Documents.WriteValueToBoth(
+      kVgmAccuracy, logic::VgmAccuracyWord(sound.cbVGMSampleAccurate->isChecked()));
 }

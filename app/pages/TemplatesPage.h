@@ -16,7 +16,7 @@ class TemplatesPage : public Page {
   Q_OBJECT
 
  public:
-  explicit TemplatesPage(TForm1& form);
+  explicit TemplatesPage(PageContext& context);
   void Fill(FillStep step) override;
 
   // Handlers.

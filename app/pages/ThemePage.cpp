@@ -1,5 +1,6 @@
 #include "app/pages/ThemePage.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -10,8 +11,8 @@
 
 #include "app/Links.h"
 #include "app/OneLine.h"
+#include "app/PageContext.h"
 #include "app/Text.h"
-#include "app/Unit1.h"
 #include "controls/Accessible.h"
 #include "controls/LinkLabel.h"
 #include "themes/ThemeEditor.h"
@@ -27,26 +28,33 @@ const char* const kUncommentQuestion = QT_TRANSLATE_NOOP(
 
 }  // namespace
 
-ThemePage::ThemePage(TForm1& form)
-    : Page(form, form.PageWidget("Theme")), ui_(std::make_unique<Ui::ThemePage>()) {
+ThemePage::ThemePage(PageContext& context)
+    : Page(context, context.PageWidget("Theme")), ui_(std::make_unique<Ui::ThemePage>()) {
   ui_->setupUi(page_);
   // A screen reader reads the name of the theme the preview shows.
   accessible::SetValue(ui_->ThemePreview, QAccessible::Graphic, QString());
   ui_->LinkRow->addWidget(MakeLink(page_, "Label47", tr("Quib themes page"),
                                    QString::fromLatin1(links::kQuibThemesPage),
-                                   [&form](QLabel* link) { form.URL1Click(link); }));
+                                   [&context](QLabel* link) { context.URL1Click(link); }));
   ui_->LinkRow->addStretch(1);
 
   connect(ui_->ThemesCombo, &QComboBox::activated, this, [this] { ThemesComboChange(); });
   connect(ui_->UncommentThemes, &QPushButton::clicked, this, [this] { UncommentThemesClick(); });
   connect(ui_->btnEditTheme, &QPushButton::clicked, this,
-          [this] { form_.Guarded([this] { btnEditThemeClick(); }); });
+          [this] { context_.Guarded([this] { btnEditThemeClick(); }); });
   ui_->ThemePreview->installEventFilter(this);
-  form.ThemesComboChange = [this] { ThemesComboChange(); };
+  // The preview shows the selected theme once the window is first filled,
+  // and again whenever the page comes to the front (painted first).
+  connect(this, &Page::windowShown, this,
+          [this] { context_.Guarded([this] { ThemesComboChange(); }); });
+  connect(this, &Page::shown, this, [this] {
+    QApplication::processEvents();
+    context_.Guarded([this] { ThemesComboChange(); });
+  });
   // Leaving the page closes an open editor, which drops its unsaved edits.
-  form.CloseThemeEditor = [this] {
+  connect(this, &Page::hidden, this, [this] {
     if (editor_ != nullptr && editor_->isVisible()) editor_->close();
-  };
+  });
 }
 
 ThemePage::~ThemePage() = default;
@@ -71,10 +79,10 @@ void ThemePage::ListThemes() {
   const int remembered = combo->currentIndex();
   combo->setUpdatesEnabled(false);
   combo->clear();
-  names_ = ListThemeNames(form_.ThemeDoc);
+  names_ = ListThemeNames(context_.Documents.ThemeDoc);
   for (const std::string& name : names_) combo->addItem(ToQ(name));
   combo->setUpdatesEnabled(true);
-  ui_->UncommentThemes->setEnabled(HasCommentedThemes(form_.ThemeDoc));
+  ui_->UncommentThemes->setEnabled(HasCommentedThemes(context_.Documents.ThemeDoc));
   // An empty list leaves nothing selected (-1 stays -1).
   combo->setCurrentIndex(std::min(remembered, combo->count() - 1));
 }
@@ -88,7 +96,7 @@ void ThemePage::RenameSelectedItem(const std::string& name) {
 
 void ThemePage::SelectStoredTheme() {
   QComboBox* combo = ui_->ThemesCombo;
-  const Document* preferred = form_.PreferredDocument();
+  const Document* preferred = context_.PreferredDocument();
   if (preferred != nullptr) {
     const std::string stored = ReadValue(*preferred, "theme");
     for (std::size_t i = 0; i < names_.size(); ++i) {
@@ -108,33 +116,34 @@ void ThemePage::ThemesComboChange() {
                                : std::string();
   // A name without a header (only with an empty list) reads the lines before
   // the first header.
-  const Document block = CollectThemeBlock(form_.ThemeDoc, FindThemeHeader(form_.ThemeDoc, name));
+  const Document block = CollectThemeBlock(context_.Documents.ThemeDoc,
+                                           FindThemeHeader(context_.Documents.ThemeDoc, name));
   TQuibTheme theme;
   ReadTheme(theme, block);
-  form_.CurrentTheme = theme;
-  DrawThemePreview(form_.CurrentTheme);
+  context_.CurrentTheme = theme;
+  DrawThemePreview(context_.CurrentTheme);
   {
     const auto hold = lock_.Acquire();
     if (LoadThemeIntoEditor) LoadThemeIntoEditor();
   }
   // With no theme selected there is no name to store; writing an empty one
   // would delete the user's "theme" line.
-  if (index >= 0) form_.WriteValueToBoth("theme", name);
+  if (index >= 0) context_.Documents.WriteValueToBoth("theme", name);
 }
 
 preview::PreviewContext ThemePage::PreviewContext(bool askMissingPicture) {
   preview::PreviewContext context;
-  context.emulatorDir = form_.QuibPath;
-  // The resolution of the emulator's interface only scales the background
-  // picture; without the GUI page there is none and no picture is drawn.
-  if (const auto* resolution = form_.findChild<QComboBox*>("GUIRes"))
+  context.emulatorDir = context_.QuibPath;
+  // The resolution of the emulator's interface, as the GUI page's GUIRes
+  // shows it, only scales the background picture.
+  if (const auto* resolution = context_.Window.findChild<QComboBox*>("GUIRes"))
     context.resolution = resolution->currentText();
   context.pictureMissing = [this, askMissingPicture](const QString& storedName) {
-    if (!askMissingPicture || !form_.MissingPictureWarning) return;
-    QWidget* parent = form_.isVisible() ? &form_ : nullptr;
+    if (!askMissingPicture || !context_.MissingPictureWarning) return;
+    QWidget* parent = context_.Window.isVisible() ? &context_.Window : nullptr;
     if (platform::Current().MessageBox(parent, preview::MissingPictureQuestion(storedName)) ==
         platform::Answer::No)
-      form_.MissingPictureWarning = false;
+      context_.MissingPictureWarning = false;
   };
   return context;
 }
@@ -166,10 +175,10 @@ bool ThemePage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ThemePage::UncommentThemesClick() {
-  if (form_.Message(tr("Warning"), tr(kUncommentQuestion), platform::Icon::Warning,
-                    platform::Buttons::YesNo) == platform::Answer::No)
+  if (context_.Message(tr("Warning"), tr(kUncommentQuestion), platform::Icon::Warning,
+                       platform::Buttons::YesNo) == platform::Answer::No)
     return;
-  Document& doc = form_.ThemeDoc;
+  Document& doc = context_.Documents.ThemeDoc;
   const Document before = doc;
   UncommentThemeLines(doc);
   // The lines just uncommented take the form key=value at once, as the next
@@ -194,9 +203,9 @@ void ThemePage::UncommentThemesClick() {
 void ThemePage::btnEditThemeClick() {
   if (editor_ == nullptr) {
     ThemeEditorHost host;
-    host.ThemeDoc = &form_.ThemeDoc;
+    host.ThemeDoc = &context_.Documents.ThemeDoc;
     host.ThemesCombo = ui_->ThemesCombo;
-    host.QuibPath = [this] { return form_.QuibPath; };
+    host.QuibPath = [this] { return context_.QuibPath; };
     host.SelectedName = [this] {
       const int index = ui_->ThemesCombo->currentIndex();
       return index >= 0 && static_cast<std::size_t>(index) < names_.size()
@@ -209,22 +218,22 @@ void ThemePage::btnEditThemeClick() {
     // The selection already asked about a missing picture; the editor's
     // redraws, one per slider step, do not ask again.
     host.DrawThemePreview = [this](const TQuibTheme& theme) { DrawThemePreview(theme, false); };
-    editor_ = new TThemeEditorForm(&form_, std::move(host));
+    editor_ = new TThemeEditorForm(&context_.Window, std::move(host));
     // The authors go into one line of quib.thm, as every field of the window.
     OneLineValidator::KeepAll(editor_);
     LoadThemeIntoEditor = [this] {
-      if (editor_ != nullptr) editor_->LoadThemeIntoEditor(form_.CurrentTheme);
+      if (editor_ != nullptr) editor_->LoadThemeIntoEditor(context_.CurrentTheme);
     };
   }
   // Another emulator directory brings its own pictures.
-  if (editor_->ListedFolder() != form_.QuibPath) editor_->FormCreate();
+  if (editor_->ListedFolder() != context_.QuibPath) editor_->FormCreate();
   const auto hold = lock_.Acquire();
   // Beside the main window's right edge, or its left edge when the screen
   // ends before the editor would.
-  const QRect main = form_.frameGeometry();
+  const QRect main = context_.Window.frameGeometry();
   const int width = editor_->frameGeometry().width();
   int left = main.x() + main.width();
-  const QScreen* screen = form_.screen();
+  const QScreen* screen = context_.Window.screen();
   const int screenRight = screen != nullptr ? screen->geometry().x() + screen->geometry().width()
                                             : std::numeric_limits<int>::max();
   if (left + width > screenRight) left = main.x() - width;

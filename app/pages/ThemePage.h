@@ -27,7 +27,7 @@ class ThemePage : public Page {
   Q_OBJECT
 
  public:
-  explicit ThemePage(TForm1& form);
+  explicit ThemePage(PageContext& context);
   ~ThemePage() override;
 
   void Fill(FillStep step) override;

@@ -38,7 +38,7 @@ TEST_F(ApplyTest, FilesChangedOnDiskAreOverwrittenOnlyWhenTheUserSaysSo) {
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
   platform_.clearCalls();
-  WriteValue(*form->QuibDoc, "fb_width", "999");
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
   // Someone else edits two files while the window is open.
   Replace("quib.cfg", "fb_width = 360", "fb_width = 400");
   WriteFile("quib.thm", ReadFile("quib.thm") + "; added by hand\r\n");
@@ -57,7 +57,7 @@ TEST_F(ApplyTest, FilesChangedOnDiskAreOverwrittenOnlyWhenTheUserSaysSo) {
   // Cancelled: no file written, not even the unchanged ones; the edit stays.
   EXPECT_EQ(ReadFile("quib.cfg"), cfg);
   EXPECT_EQ(ReadFile("quib.blt"), blitters);
-  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "999");
+  EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "fb_width"), "999");
 
   // OK asks as well, and a No keeps the window open.
   platform_.clearCalls();
@@ -89,7 +89,7 @@ TEST_F(ApplyTest, UndoAfterDeclinedOverwriteLoadsTheFilesAsTheyAreNow) {
   platform_.queueAnswer(Answer::No);
   ClickApply();
   QTest::mouseClick(Find<QPushButton>("UndoButton"), Qt::LeftButton);
-  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "400");
+  EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "fb_width"), "400");
   platform_.clearCalls();
   Apply();
   EXPECT_EQ(Captions(), std::vector<QString>{"Settings saved"});
@@ -123,7 +123,7 @@ TEST_F(ApplyTest, AFailedUndoLeavesNothingToSave) {
   WriteIni();
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  WriteValue(*form->QuibDoc, "fb_width", "999");
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
   // The theme file turns into a FIFO (a folder on Windows); Undo cannot read it.
   RemoveFile("quib.thm");
 #ifdef _WIN32
@@ -191,7 +191,7 @@ TEST_F(ApplyTest, AnApplyCutShortIsSettledAtTheNextStart) {
     EXPECT_TRUE(HiddenFiles(EmuDir()).empty());
     EXPECT_TRUE(StoreOf().Unfinished().empty());
     if (putBack) {
-      EXPECT_EQ(Line(*form->QuibDoc, "fb_width"), "fb_width=360");
+      EXPECT_EQ(Line(*form->Documents.QuibDoc, "fb_width"), "fb_width=360");
     }
     Close();
     // Settled: the next start asks nothing.
@@ -226,7 +226,7 @@ TEST_F(ApplyTest, AChangeMadeDuringTheQuestionIsAskedAboutAgain) {
     platform.setProfileText(IniPath(), platform_.profileText(IniPath()).value_or(""));
     TForm1* form = Start();
     ASSERT_NE(form, nullptr);
-    WriteValue(*form->QuibDoc, "fb_width", "999");
+    WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
     WriteFile("quib.thm", ReadFile("quib.thm") + "; added by hand\r\n");
     bool edited = false;
     platform.onMessage = [&](const platform::MessageRequest&) {
@@ -256,7 +256,7 @@ TEST_F(ApplyTest, ApplyWhileAnotherConfiguratorSavesTheFolderSaysSo) {
   WriteIni();
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  WriteValue(*form->QuibDoc, "fb_width", "999");
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
   const std::string cfg = ReadFile("quib.cfg");
   const backups::Store store = StoreOf();
   {

@@ -73,11 +73,11 @@ TEST_F(Shell, StoredSettingsAreUsedAsTheyAre) {
   EXPECT_TRUE(Find<QCheckBox>("cbLoadRomOnRun")->isChecked());
   EXPECT_FALSE(form->ShowNESWarning);
   EXPECT_TRUE(form->MissingPictureWarning);
-  ASSERT_NE(form->QuibWDoc, nullptr);
-  EXPECT_EQ(form->PreferredDocument(), form->QuibWDoc.get());
-  EXPECT_FALSE(form->BlitterDoc.empty());
-  EXPECT_FALSE(form->InputDoc.empty());
-  EXPECT_FALSE(form->ThemeDoc.empty());
+  ASSERT_NE(form->Documents.QuibWDoc, nullptr);
+  EXPECT_EQ(form->PreferredDocument(), form->Documents.QuibWDoc.get());
+  EXPECT_FALSE(form->Documents.BlitterDoc.empty());
+  EXPECT_FALSE(form->Documents.InputDoc.empty());
+  EXPECT_FALSE(form->Documents.ThemeDoc.empty());
 }
 
 TEST_F(Shell, AnActivePageOutsideTheRangeKeepsDonate) {
@@ -139,7 +139,7 @@ TEST_F(Shell, OnlyQuibWPresent) {
   EXPECT_TRUE(Find<QRadioButton>("rgPreferSettingsFrom_QuibW")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>("btnRunQuib")->isEnabled());
   EXPECT_EQ(form->PreferIndex(), 0);
-  EXPECT_EQ(form->PreferredDocument(), form->QuibWDoc.get());
+  EXPECT_EQ(form->PreferredDocument(), form->Documents.QuibWDoc.get());
   platform_.queueAnswer(Answer::Yes);
   QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
   EXPECT_EQ(ReadFile("quib.cfg"), "<missing>");
@@ -187,7 +187,7 @@ TEST_F(Shell, CancelKeepsTheFilesAndWritesTheSettingsInKeyOrder) {
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
   const std::string before = ReadFile("quib.cfg");
-  WriteValue(*form->QuibDoc, "fb_width", "999");
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
   platform_.clearCalls();
   QTest::mouseClick(Find<QPushButton>("CancelButton"), Qt::LeftButton);
   EXPECT_EQ(ReadFile("quib.cfg"), before);
@@ -198,25 +198,25 @@ TEST_F(Shell, CancelKeepsTheFilesAndWritesTheSettingsInKeyOrder) {
                                         "Show NES warning", "Preferred cfg file", "Load ROM on run",
                                         "Last ROM path"}));
   EXPECT_EQ(platform_.profileWrites().back().value, Native("/games/"));
-  EXPECT_EQ(form->QuibDoc, nullptr);  // released at close
+  EXPECT_EQ(form->Documents.QuibDoc, nullptr);  // released at close
 }
 
 TEST_F(Shell, UndoAndPreferenceChangeReloadFromDisk) {
   WriteIni();
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  WriteValue(*form->QuibDoc, "fb_width", "999");
-  WriteValue(form->InputDoc, "cabinet_mode", "1");
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
+  WriteValue(form->Documents.InputDoc, "cabinet_mode", "1");
   QTest::mouseClick(Find<QPushButton>("UndoButton"), Qt::LeftButton);
-  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "360");
-  EXPECT_EQ(ReadValue(form->InputDoc, "cabinet_mode"), "0");
+  EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "fb_width"), "360");
+  EXPECT_EQ(ReadValue(form->Documents.InputDoc, "cabinet_mode"), "0");
   EXPECT_TRUE(LoadingFinished);
 
-  WriteValue(*form->QuibDoc, "fb_width", "999");
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
   QTest::mouseClick(Find<QRadioButton>("rgPreferSettingsFrom_QuibW"), Qt::LeftButton);
   EXPECT_EQ(form->PreferIndex(), 1);
-  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "360");
-  EXPECT_EQ(form->PreferredDocument(), form->QuibWDoc.get());
+  EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "fb_width"), "360");
+  EXPECT_EQ(form->PreferredDocument(), form->Documents.QuibWDoc.get());
 }
 
 // Each reload reads into the strings of the load before it: files that grow,
@@ -234,9 +234,9 @@ TEST_F(Shell, ReloadsOfChangedFilesReadAsAFreshLoad) {
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
   const std::size_t read = freshLoad().size();
-  ASSERT_GE(form->QuibDoc->size(), read);
-  const Document added(form->QuibDoc->begin() + static_cast<std::ptrdiff_t>(read),
-                       form->QuibDoc->end());
+  ASSERT_GE(form->Documents.QuibDoc->size(), read);
+  const Document added(form->Documents.QuibDoc->begin() + static_cast<std::ptrdiff_t>(read),
+                       form->Documents.QuibDoc->end());
   std::string longer;
   for (int i = 0; i < 400; ++i)
     longer += "  pad_" + std::to_string(i) + " =  " + std::string(i % 50, 'v') + "\r\n";
@@ -247,8 +247,8 @@ TEST_F(Shell, ReloadsOfChangedFilesReadAsAFreshLoad) {
     QTest::mouseClick(Find<QPushButton>("UndoButton"), Qt::LeftButton);
     Document expected = freshLoad();
     expected.insert(expected.end(), added.begin(), added.end());
-    ASSERT_EQ(*form->QuibDoc, expected);
-    EXPECT_EQ(form->LoadedStamps().at(path).hash, ContentHash(version));
+    ASSERT_EQ(*form->Documents.QuibDoc, expected);
+    EXPECT_EQ(form->Documents.LoadedStamps().at(path).hash, ContentHash(version));
   }
   EXPECT_TRUE(platform_.messages().empty());
 }
@@ -257,7 +257,7 @@ TEST_F(Shell, AFailedSaveStopsAndKeepsTheWindowAndTheEdits) {
   WriteIni();
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  WriteValue(*form->QuibDoc, "fb_width", "999");
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
   const std::string theme = ReadFile("quib.thm");
   const std::string cfg = ReadFile("quib.cfg");
   RemoveFile("quib.inp");
@@ -272,7 +272,7 @@ TEST_F(Shell, AFailedSaveStopsAndKeepsTheWindowAndTheEdits) {
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(ReadFile("quib.cfg"), cfg);    // earlier file
   EXPECT_EQ(ReadFile("quib.thm"), theme);  // later file
-  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "999");
+  EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "fb_width"), "999");
   EXPECT_EQ(QDir(EmuDir()).entryList(QDir::Hidden | QDir::Files).filter(".quib").size(), 0);
 
   platform_.queueAnswer(Answer::Yes);
@@ -292,7 +292,7 @@ TEST_F(Shell, AFileThatCannotBeReadNeverLetsOtherContentsBeSaved) {
   ASSERT_NE(form, nullptr);
   EXPECT_TRUE(platform_.messages().at(0).text.startsWith("Cannot open file \"" + EmuDir() +
                                                          "quib.thm\". "));
-  EXPECT_TRUE(form->BlitterDoc.empty());  // all or nothing
+  EXPECT_TRUE(form->Documents.BlitterDoc.empty());  // all or nothing
   platform_.clearCalls();
   QTest::mouseClick(Find<QPushButton>("OKButton"), Qt::LeftButton);
   EXPECT_EQ(Captions(), (std::vector<QString>{"Quib Configurator"}));
@@ -305,7 +305,7 @@ TEST_F(Shell, RelocatingToAFolderThatFailsToLoadKeepsBothFoldersIntact) {
   WriteIni();
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  WriteValue(*form->QuibDoc, "fb_width", "999");
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
   // The other folder lacks quibw.cfg, which was there at start-up.
   const QString other = EmuDir() + Native("other/");
   ASSERT_TRUE(QDir().mkpath(other));
@@ -316,7 +316,7 @@ TEST_F(Shell, RelocatingToAFolderThatFailsToLoadKeepsBothFoldersIntact) {
   platform_.queueOpenFile(other + "quib.exe");
   QTest::mouseClick(Find<QPushButton>("QuibPathButton"), Qt::LeftButton);
   ASSERT_EQ(Captions(), (std::vector<QString>{"Quib Configurator"}));
-  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "999");  // documents untouched
+  EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "fb_width"), "999");  // documents untouched
   platform_.queueAnswer(Answer::Yes);
   QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
   EXPECT_EQ(Captions(), (std::vector<QString>{"Quib Configurator", "Quib Configurator"}));
@@ -332,13 +332,13 @@ TEST_F(Shell, EnterOnAFocusedButtonClicksThatButton) {
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
   ShowPage("Miscellaneous");
-  WriteValue(*form->QuibDoc, "fb_width", "999");
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
   QPushButton* undo = Find<QPushButton>("UndoButton");
   undo->setFocus();
   QTest::keyClick(undo, Qt::Key_Return);
   QTest::qWait(200);  // the animated click
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "360");
+  EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "fb_width"), "360");
   EXPECT_TRUE(platform_.messages().empty());  // nothing saved
 }
 
@@ -370,7 +370,7 @@ TEST_F(Shell, RunButtonSavesThenStartsThePreferredBuild) {
   WriteIni("Preferred cfg file=1\nShow message when applying=0");
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  WriteValue(*form->QuibWDoc, "fb_width", "512");
+  WriteValue(*form->Documents.QuibWDoc, "fb_width", "512");
   QTest::mouseClick(Find<QPushButton>("RunButton"), Qt::LeftButton);
   EXPECT_NE(ReadFile("quibw.cfg").find("fb_width=512"), std::string::npos);
   ASSERT_EQ(platform_.started().size(), 1u);
@@ -422,10 +422,10 @@ TEST_F(Shell, LocatingAgainReloadsEvenWhenCancelled) {
   WriteIni();
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  WriteValue(*form->QuibDoc, "fb_width", "999");
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
   QTest::mouseClick(Find<QPushButton>("QuibPathButton"), Qt::LeftButton);
   EXPECT_EQ(platform_.openFileRequests().back().initialDir, EmuDir());
-  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "360");
+  EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "fb_width"), "360");
 }
 
 }  // namespace
@@ -509,12 +509,12 @@ TEST_F(Shell, OddFilesLoadFillAndSaveWithoutHarm) {
   WriteIni();
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  const Document blitters = form->BlitterDoc;
+  const Document blitters = form->Documents.BlitterDoc;
   for (int i = 0; i < form->PageControl->count(); ++i) {
     form->PageControl->setCurrentIndex(i);
     form->PageControlChange();
   }
-  EXPECT_EQ(form->BlitterDoc, blitters);  // showing pages writes nothing
+  EXPECT_EQ(form->Documents.BlitterDoc, blitters);  // showing pages writes nothing
   Apply();
   Document again;
   LoadDocument(again, (EmuDir() + "quib.blt").toStdString());
@@ -551,7 +551,7 @@ TEST_F(Shell, CommandLineDirectoryIsUsedAsIfLocated) {
   const QString expected = QDir::toNativeSeparators(QDir::cleanPath(other)) + QDir::separator();
   EXPECT_EQ(form->QuibPath, expected);
   EXPECT_TRUE(platform_.openFileRequests().empty());
-  EXPECT_EQ(ReadValue(*form->QuibDoc, "fb_width"), "777");
+  EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "fb_width"), "777");
   form->close();
   QApplication::processEvents();
   EXPECT_TRUE(Ini().contains("Quib path=" + EmuDir())) << Ini().toStdString();

@@ -57,7 +57,7 @@ class BlitterPageTest : public AppTest {
     return items;
   }
   Document Block(const std::string& name) const {
-    return LoadBlitterBlock(form()->BlitterDoc, name, form()->CurrentBlitterOS);
+    return LoadBlitterBlock(form()->Documents.BlitterDoc, name, form()->CurrentBlitterOS);
   }
   static bool Has(const Document& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -87,9 +87,9 @@ class BlitterPageTest : public AppTest {
 TEST_F(BlitterPageTest, ShowsTheRememberedBlitterOfEachBuildAndShowingWritesNothing) {
   TForm1* form = StartPage();
   ASSERT_NE(form, nullptr);
-  const Document blitters = form->BlitterDoc;
-  const Document quib = *form->QuibDoc;
-  const Document quibw = *form->QuibWDoc;
+  const Document blitters = form->Documents.BlitterDoc;
+  const Document quib = *form->Documents.QuibDoc;
+  const Document quibw = *form->Documents.QuibWDoc;
   QComboBox* list = Combo("BlittersCombo");
   EXPECT_EQ(list->maxVisibleItems(), 18);
   EXPECT_EQ(Combo("BlitterDriver")->maxVisibleItems(), 9);
@@ -107,7 +107,7 @@ TEST_F(BlitterPageTest, ShowsTheRememberedBlitterOfEachBuildAndShowingWritesNoth
   EXPECT_FALSE(Box("BlitterFlipped")->isChecked());
   EXPECT_FALSE(Box("cbTripleBuffering")->isChecked());
   EXPECT_FALSE(Box("cbFullscreenStretch")->isChecked());
-  EXPECT_EQ(form->CurrentBlock, Block("Double Vesa"));
+  EXPECT_EQ(form->Documents.CurrentBlock, Block("Double Vesa"));
 
   // quibw.cfg remembers blitter=2.
   ChooseTab(1);
@@ -130,9 +130,9 @@ TEST_F(BlitterPageTest, ShowsTheRememberedBlitterOfEachBuildAndShowingWritesNoth
   ChooseTab(0);
   PickBlitter("Scanlines");
   PickBlitter("Double Vesa");  // back to the remembered one
-  EXPECT_EQ(form->BlitterDoc, blitters);
-  EXPECT_EQ(*form->QuibDoc, quib);
-  EXPECT_EQ(*form->QuibWDoc, quibw);
+  EXPECT_EQ(form->Documents.BlitterDoc, blitters);
+  EXPECT_EQ(*form->Documents.QuibDoc, quib);
+  EXPECT_EQ(*form->Documents.QuibWDoc, quibw);
 }
 
 TEST_F(BlitterPageTest, ABlockWithConflictingSwitchesIsShownWithoutBeingRewritten) {
@@ -143,15 +143,15 @@ TEST_F(BlitterPageTest, ABlockWithConflictingSwitchesIsShownWithoutBeingRewritte
   ASSERT_NE(form, nullptr);
   ChooseTab(0);
   PickBlitter("Plain");
-  const Document before = form->BlitterDoc;
+  const Document before = form->Documents.BlitterDoc;
   PickBlitter("Both");
-  EXPECT_EQ(form->BlitterDoc, before);
+  EXPECT_EQ(form->Documents.BlitterDoc, before);
   EXPECT_TRUE(Box("BlitterVSynch")->isChecked());
   EXPECT_TRUE(Box("BlitterFlipped")->isChecked());
   EXPECT_EQ(Combo("BlitterRes")->currentText(), "640x480");
   ChooseTab(1);
   ChooseTab(0);
-  EXPECT_EQ(form->BlitterDoc, before);
+  EXPECT_EQ(form->Documents.BlitterDoc, before);
   // Only the user's tick resolves the conflict.
   Box("cbTripleBuffering")->click();
   EXPECT_FALSE(Box("BlitterVSynch")->isChecked());
@@ -185,7 +185,8 @@ TEST_F(BlitterPageTest, DriverWordsBelongToTheBuildShown) {
   ChooseTab(0);
   PickBlitter("Scanlines");
   ASSERT_EQ(driver->currentText(), "Vesa 2 (linear)");
-  SetBlitterValue(form->BlitterDoc, form->CurrentBlock, "Normal", 0, "driver", "directx");
+  SetBlitterValue(form->Documents.BlitterDoc, form->Documents.CurrentBlock, "Normal", 0, "driver",
+                  "directx");
   PickBlitter("Normal");
   EXPECT_EQ(driver->currentText(), "Vesa 2 (linear)");
 }
@@ -247,7 +248,7 @@ TEST_F(BlitterPageTest, SwitchesClearTheirRivalsAndStoreTheBlock) {
   EXPECT_FALSE(Has(block, "flip"));
   EXPECT_TRUE(Has(block, "triple_buffering"));
   EXPECT_TRUE(Has(block, "vsync"));
-  EXPECT_EQ(form->CurrentBlock, block);
+  EXPECT_EQ(form->Documents.CurrentBlock, block);
   // The word goes above the block's empty line, after the commented blitter.
   EXPECT_EQ(block.back(), "");
   EXPECT_EQ(block[block.size() - 2], "vsync");
@@ -259,36 +260,36 @@ TEST_F(BlitterPageTest, SwitchesClearTheirRivalsAndStoreTheBlock) {
 TEST_F(BlitterPageTest, PickingABlitterRemembersItOnlyForItsBuild) {
   TForm1* form = StartPage();
   ASSERT_NE(form, nullptr);
-  const Document quibw = *form->QuibWDoc;
+  const Document quibw = *form->Documents.QuibWDoc;
   Pick(Combo("BlittersCombo"), 2);
-  EXPECT_EQ(AppTest::Line(*form->QuibDoc, "blitter"), "blitter=2");
-  EXPECT_EQ(*form->QuibWDoc, quibw);
+  EXPECT_EQ(AppTest::Line(*form->Documents.QuibDoc, "blitter"), "blitter=2");
+  EXPECT_EQ(*form->Documents.QuibWDoc, quibw);
 
-  const Document quib = *form->QuibDoc;
+  const Document quib = *form->Documents.QuibDoc;
   ChooseTab(2);
   Pick(Combo("BlittersCombo"), 1);
-  EXPECT_EQ(*form->QuibDoc, quib);
-  EXPECT_EQ(*form->QuibWDoc, quibw);
+  EXPECT_EQ(*form->Documents.QuibDoc, quib);
+  EXPECT_EQ(*form->Documents.QuibWDoc, quibw);
 }
 
 TEST_F(BlitterPageTest, WithoutQuibwCfgTheWindowsBlittersAreStillEdited) {
   RemoveFile("quibw.cfg");
   TForm1* form = StartPage();
   ASSERT_NE(form, nullptr);
-  const Document quib = *form->QuibDoc;
+  const Document quib = *form->Documents.QuibDoc;
   ChooseTab(1);
   EXPECT_EQ(Combo("BlittersCombo")->currentText(), "Normal");
   PickBlitter("Windowed");
   Pick(Combo("BlitterDriver"), 8);
   EXPECT_EQ(AppTest::Line(Block("Windowed"), "driver"), "driver=gdi");
-  EXPECT_EQ(*form->QuibDoc, quib);
+  EXPECT_EQ(*form->Documents.QuibDoc, quib);
 }
 
 TEST_F(BlitterPageTest, AddAppendsANewBlitterAtTheEndAndShowsIt) {
   TForm1* form = StartPage();
   ASSERT_NE(form, nullptr);
   ChooseTab(1);
-  const std::size_t before = form->BlitterDoc.size();
+  const std::size_t before = form->Documents.BlitterDoc.size();
   AnswerName("My Blitter");
   Click("AddBlitterButton");
   EXPECT_EQ(asked_.count, 1);
@@ -299,7 +300,7 @@ TEST_F(BlitterPageTest, AddAppendsANewBlitterAtTheEndAndShowsIt) {
   EXPECT_EQ(asked_.owner, form);
   EXPECT_TRUE(form->findChildren<TBlitterNameForm*>().isEmpty());
 
-  const Document& doc = form->BlitterDoc;
+  const Document& doc = form->Documents.BlitterDoc;
   ASSERT_EQ(doc.size(), before + 5);
   EXPECT_EQ(Document(doc.end() - 5, doc.end()),
             Document({"[My Blitter::WIN]", "res=320x200", "blitter=normal", "driver=auto", ""}));
@@ -309,7 +310,7 @@ TEST_F(BlitterPageTest, AddAppendsANewBlitterAtTheEndAndShowsIt) {
   // Seen at once: the new lines are in the store's form.
   EXPECT_EQ(Combo("BlitterRes")->currentText(), "320x200");
   EXPECT_EQ(Combo("BlitterDriver")->currentText(), "Autodetect");
-  EXPECT_EQ(AppTest::Line(*form->QuibWDoc, "blitter"), "blitter=4");
+  EXPECT_EQ(AppTest::Line(*form->Documents.QuibWDoc, "blitter"), "blitter=4");
   Pick(Combo("BlitterRes"), 4);
   EXPECT_EQ(AppTest::Line(Block("My Blitter"), "res"), "res=640x480");
   EXPECT_EQ(Block("My Blitter").size(), 4u);
@@ -323,15 +324,15 @@ TEST_F(BlitterPageTest, AddAppendsANewBlitterAtTheEndAndShowsIt) {
   // A pasted second line never reaches the file.
   AnswerName("Pasted\r\n[Evil::WIN]");
   Click("AddBlitterButton");
-  EXPECT_EQ(form->BlitterDoc[form->BlitterDoc.size() - 5], "[Pasted::WIN]");
+  EXPECT_EQ(form->Documents.BlitterDoc[form->Documents.BlitterDoc.size() - 5], "[Pasted::WIN]");
   EXPECT_EQ(list->count(), 7);
 }
 
 TEST_F(BlitterPageTest, CancelledOrEmptyNamesChangeNothing) {
   TForm1* form = StartPage();
   ASSERT_NE(form, nullptr);
-  const Document blitters = form->BlitterDoc;
-  const Document quib = *form->QuibDoc;
+  const Document blitters = form->Documents.BlitterDoc;
+  const Document quib = *form->Documents.QuibDoc;
   AnswerName(std::nullopt);
   Click("AddBlitterButton");
   Click("RenameBlitterButton");
@@ -341,8 +342,8 @@ TEST_F(BlitterPageTest, CancelledOrEmptyNamesChangeNothing) {
   AnswerName("Double Vesa");  // unchanged
   Click("RenameBlitterButton");
   EXPECT_EQ(asked_.count, 5);
-  EXPECT_EQ(form->BlitterDoc, blitters);
-  EXPECT_EQ(*form->QuibDoc, quib);
+  EXPECT_EQ(form->Documents.BlitterDoc, blitters);
+  EXPECT_EQ(*form->Documents.QuibDoc, quib);
   EXPECT_EQ(Combo("BlittersCombo")->currentText(), "Double Vesa");
   EXPECT_EQ(Combo("BlittersCombo")->count(), 4);
 }
@@ -354,22 +355,22 @@ TEST_F(BlitterPageTest, RenameRewritesOnlyTheHeaderAndKeepsThePosition) {
   AnswerName("Double VESA");
   Click("RenameBlitterButton");
   EXPECT_EQ(asked_.startText, "Double Vesa");
-  const Document& doc = form->BlitterDoc;
+  const Document& doc = form->Documents.BlitterDoc;
   EXPECT_TRUE(Has(doc, "[Double VESA::DOS]"));
   EXPECT_FALSE(Has(doc, "[Double Vesa::DOS]"));
   QComboBox* list = Combo("BlittersCombo");
   EXPECT_EQ(list->currentIndex(), 1);
   EXPECT_EQ(list->currentText(), "Double VESA");
   EXPECT_EQ(Block("Double VESA"), block);
-  EXPECT_EQ(AppTest::Line(*form->QuibDoc, "blitter"), "blitter=1");
+  EXPECT_EQ(AppTest::Line(*form->Documents.QuibDoc, "blitter"), "blitter=1");
 }
 
 TEST_F(BlitterPageTest, DeleteAsksAndStopsAtTheNextLineWithABracket) {
   TForm1* form = StartPage();
   ASSERT_NE(form, nullptr);
-  const Document blitters = form->BlitterDoc;
+  const Document blitters = form->Documents.BlitterDoc;
   Click("DeleteBlitterButton");  // the double answers No, the default
-  EXPECT_EQ(form->BlitterDoc, blitters);
+  EXPECT_EQ(form->Documents.BlitterDoc, blitters);
   const auto messages = platform_.messages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].caption, "Please confirm blitter deletion");
@@ -382,7 +383,7 @@ TEST_F(BlitterPageTest, DeleteAsksAndStopsAtTheNextLineWithABracket) {
   const auto above = *(header - 1);
   platform_.queueAnswer(Answer::Yes);
   Click("DeleteBlitterButton");
-  const Document& doc = form->BlitterDoc;
+  const Document& doc = form->Documents.BlitterDoc;
   const auto tv = std::find(doc.begin(), doc.end(), ";[TV mode::DOS]");
   ASSERT_NE(tv, doc.end());
   EXPECT_EQ(*(tv - 1), above);
@@ -390,8 +391,8 @@ TEST_F(BlitterPageTest, DeleteAsksAndStopsAtTheNextLineWithABracket) {
   QComboBox* list = Combo("BlittersCombo");
   EXPECT_EQ(Items(list), QStringList({"Normal", "Scanlines", "Mode X 256"}));
   EXPECT_EQ(list->currentIndex(), 1);
-  EXPECT_EQ(AppTest::Line(*form->QuibDoc, "blitter"), "blitter=1");
-  EXPECT_EQ(form->CurrentBlock, Block("Scanlines"));
+  EXPECT_EQ(AppTest::Line(*form->Documents.QuibDoc, "blitter"), "blitter=1");
+  EXPECT_EQ(form->Documents.CurrentBlock, Block("Scanlines"));
 
   // Deleting the last entry selects the new last one.
   Pick(list, 2);
@@ -412,10 +413,10 @@ TEST_F(BlitterPageTest, AnEmptyListLeavesEveryHandlerHarmless) {
   }
   EXPECT_EQ(list->count(), 0);
   EXPECT_EQ(list->currentIndex(), -1);
-  EXPECT_TRUE(form->CurrentBlock.empty());
+  EXPECT_TRUE(form->Documents.CurrentBlock.empty());
 
-  const Document blitters = form->BlitterDoc;
-  const Document quib = *form->QuibDoc;
+  const Document blitters = form->Documents.BlitterDoc;
+  const Document quib = *form->Documents.QuibDoc;
   Box("cbFullscreenStretch")->click();
   Box("BlitterVSynch")->click();
   Box("BlitterVSynch")->click();
@@ -428,24 +429,24 @@ TEST_F(BlitterPageTest, AnEmptyListLeavesEveryHandlerHarmless) {
   EXPECT_EQ(asked_.count, 0);  // nothing to rename, nothing asked
   platform_.queueAnswer(Answer::Yes);
   Click("DeleteBlitterButton");
-  EXPECT_EQ(form->BlitterDoc, blitters);
-  EXPECT_EQ(*form->QuibDoc, quib);
-  EXPECT_TRUE(form->CurrentBlock.empty());
+  EXPECT_EQ(form->Documents.BlitterDoc, blitters);
+  EXPECT_EQ(*form->Documents.QuibDoc, quib);
+  EXPECT_TRUE(form->Documents.CurrentBlock.empty());
 
   // A stored selection outside the list shows nothing and changes nothing.
-  WriteValue(*form->QuibDoc, "blitter", "9");
+  WriteValue(*form->Documents.QuibDoc, "blitter", "9");
   ChooseTab(0);
   EXPECT_EQ(list->currentIndex(), -1);
   Pick(Combo("BlitterDriver"), 2);
-  EXPECT_EQ(form->BlitterDoc, blitters);
+  EXPECT_EQ(form->Documents.BlitterDoc, blitters);
 }
 
 TEST_F(BlitterPageTest, UncommentMakesTheCommentedBlittersAvailableAndShowsTheBlitterAgain) {
   TForm1* form = StartPage();
   ASSERT_NE(form, nullptr);
-  const Document blitters = form->BlitterDoc;
+  const Document blitters = form->Documents.BlitterDoc;
   Click("UncommentBlittersButton");  // No
-  EXPECT_EQ(form->BlitterDoc, blitters);
+  EXPECT_EQ(form->Documents.BlitterDoc, blitters);
   ASSERT_EQ(platform_.messages().size(), 1u);
   const platform::MessageRequest question = platform_.messages()[0];
   EXPECT_EQ(question.caption, "Warning");
@@ -463,8 +464,8 @@ TEST_F(BlitterPageTest, UncommentMakesTheCommentedBlittersAvailableAndShowsTheBl
                                       "Eagle (slow PCs beware)", "Mode X 256"}));
   EXPECT_EQ(list->currentText(), "Double Vesa");
   // The shown blitter was read again: its block ends at the new header.
-  EXPECT_EQ(form->CurrentBlock, Block("Double Vesa"));
-  EXPECT_FALSE(Has(form->CurrentBlock, ";res = 640x480"));
+  EXPECT_EQ(form->Documents.CurrentBlock, Block("Double Vesa"));
+  EXPECT_FALSE(Has(form->Documents.CurrentBlock, ";res = 640x480"));
   EXPECT_EQ(Block("TV mode"),
             Document({"res=640x480", ";res = 800x600", "driver=vesa2b", "blitter=tvmode",
                       ";refresh_rate = 60", ";video_depth = 16", "vsync", ";flip", ""}));

@@ -14,6 +14,7 @@
 
 #include "app/ChangesDialog.h"
 #include "app/RestoreDialog.h"
+#include "app/Text.h"
 #include "tests/app/AppFixture.h"
 
 namespace {
@@ -190,7 +191,8 @@ TEST_F(ChangesDialogTest, RestoreWritesTheSetBackAfterBackingUpAndReloads) {
   ASSERT_NE(restore, nullptr);
   auto* list = restore->findChild<QTreeWidget*>("lvBackups");
   ASSERT_EQ(list->topLevelItemCount(), 1);
-  EXPECT_TRUE(list->topLevelItem(0)->text(0).endsWith(" UTC"));
+  // The set's time in local time, as the window shows every time.
+  EXPECT_EQ(list->topLevelItem(0)->text(0), ShownTime(store.List().at(0)));
   EXPECT_EQ(list->topLevelItem(0)->text(1), "quib.blt, quib.cfg, quib.inp, quib.thm, quibw.cfg");
 
   // No: nothing happens.
@@ -217,7 +219,8 @@ TEST_F(ChangesDialogTest, RestoreWritesTheSetBackAfterBackingUpAndReloads) {
   EXPECT_EQ(kept[1].bytes, changedCfg);
   // Every page was loaded again, as Undo does.
   EXPECT_EQ(Find<QLineEdit>("FBWidth")->text(), "360");
-  EXPECT_EQ(Line(form()->InputDoc, "joy_driver"), Line(ParseDocument(original[3]), "joy_driver"));
+  EXPECT_EQ(Line(form()->Documents.InputDoc, "joy_driver"),
+            Line(ParseDocument(original[3]), "joy_driver"));
   // The Changes window shows the disk as it is now.
   EXPECT_TRUE(BlockWith(dialog, "- fb_width = 360").isValid());
 }

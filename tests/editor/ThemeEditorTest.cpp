@@ -66,7 +66,7 @@ class ThemeEditorTest : public AppTest {
   QImage Preview() const { return Find<QLabel>("ThemePreview")->pixmap().toImage(); }
   // The lines of a theme's block, header included.
   Document Block(const std::string& name) const {
-    const Document& doc = form()->ThemeDoc;
+    const Document& doc = form()->Documents.ThemeDoc;
     const int header = FindThemeHeader(doc, name);
     if (header < 0) return {};
     return Document(doc.begin() + header, doc.begin() + ThemeBlockEnd(doc, header));
@@ -118,7 +118,7 @@ TEST_F(ThemeEditorTest, OpensBesideTheWindowOrAtItsLeftNearTheScreenEdge) {
 TEST_F(ThemeEditorTest, DraggedColourRedrawsAndReachesTheDocumentOnlyOnSave) {
   TThemeEditorForm* editor = Open();
   ASSERT_NE(editor, nullptr);
-  const Document before = form()->ThemeDoc;
+  const Document before = form()->Documents.ThemeDoc;
   const QImage preview = Preview();
   ShowEditorPage("Menus");
   TColourSwatch* top = Swatch("csMenuTop");
@@ -134,7 +134,7 @@ TEST_F(ThemeEditorTest, DraggedColourRedrawsAndReachesTheDocumentOnlyOnSave) {
   EXPECT_EQ(list->Colour(), 0xC8D0D4u);
   EXPECT_EQ(form()->CurrentTheme.WidgetListboxBackgroundColor, 0xC8D0D4u);
   EXPECT_NE(Preview(), preview);
-  EXPECT_EQ(form()->ThemeDoc, before);
+  EXPECT_EQ(form()->Documents.ThemeDoc, before);
 
   // A click on a swatch opens the chooser just below it; OK takes its colour.
   ShowEditorPage("Menus");
@@ -154,7 +154,7 @@ TEST_F(ThemeEditorTest, DraggedColourRedrawsAndReachesTheDocumentOnlyOnSave) {
   };
   QTest::mouseClick(top, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(top->Colour(), 0x563412u);
-  EXPECT_EQ(form()->ThemeDoc, before);
+  EXPECT_EQ(form()->Documents.ThemeDoc, before);
 
   // Save rewrites only this block, in place; the next theme follows one empty line.
   const Document midnight = Block("Midnight");
@@ -167,13 +167,13 @@ TEST_F(ThemeEditorTest, DraggedColourRedrawsAndReachesTheDocumentOnlyOnSave) {
   EXPECT_EQ(block.back(), "");
   EXPECT_NE(block[block.size() - 2], "");
   EXPECT_EQ(Block("Midnight"), midnight);
-  EXPECT_EQ(ListThemeNames(form()->ThemeDoc), ListThemeNames(before));
+  EXPECT_EQ(ListThemeNames(form()->Documents.ThemeDoc), ListThemeNames(before));
 }
 
 TEST_F(ThemeEditorTest, GradientPairsKeepStartBelowFinish) {
   ASSERT_NE(Start(), nullptr);
   // Midnight's title bar gradient runs backwards.
-  std::replace(form()->ThemeDoc.begin(), form()->ThemeDoc.end(),
+  std::replace(form()->Documents.ThemeDoc.begin(), form()->Documents.ThemeDoc.end(),
                std::string("window_titlebar_gradient=20%-80% #3050a0"),
                std::string("window_titlebar_gradient=70%-30% #3050a0"));
   TThemeEditorForm* editor = Open();
@@ -201,7 +201,7 @@ TEST_F(ThemeEditorTest, GradientPairsKeepStartBelowFinish) {
 
 TEST_F(ThemeEditorTest, ShowingAThemeLeavesItAsReadAndOnlyAMovedSliderWrites) {
   ASSERT_NE(Start(), nullptr);
-  Document& doc = form()->ThemeDoc;
+  Document& doc = form()->Documents.ThemeDoc;
   std::replace(doc.begin(), doc.end(), std::string("window_titlebar_gradient=20%-80% #3050a0"),
                std::string("window_titlebar_gradient=150%-200% #3050a0"));
   std::replace(doc.begin(), doc.end(), std::string("menu_gradient=0%-60% #28346C"),
@@ -289,7 +289,7 @@ TEST_F(ThemeEditorTest, PictureModeFollowsThePictureAndOpenFallsBackToOpen) {
 TEST_F(ThemeEditorTest, PictureOutsideTheListIsKeptThroughASave) {
   WriteFile("Themes/FOREST.PNG", "x");
   ASSERT_NE(Start(), nullptr);
-  std::replace(form()->ThemeDoc.begin(), form()->ThemeDoc.end(),
+  std::replace(form()->Documents.ThemeDoc.begin(), form()->Documents.ThemeDoc.end(),
                std::string("background_picture=\"Themes/horizon.png\" stretch"),
                std::string("background_picture=\"Themes/FOREST.PNG\" tile"));
   ASSERT_NE(Open(), nullptr);
@@ -309,23 +309,23 @@ TEST_F(ThemeEditorTest, PictureOutsideTheListIsKeptThroughASave) {
 TEST_F(ThemeEditorTest, SaveAsAppendsAndSelectsOrRefusesAnExistingName) {
   ASSERT_NE(Open(), nullptr);
   In<QLineEdit>("edAuthor")->setText("Night owl");
-  const Document before = form()->ThemeDoc;
+  const Document before = form()->Documents.ThemeDoc;
   AnswerName(QString("midnight"));
   Click(In<QPushButton>("btnSaveAs"));
   ASSERT_EQ(Messages("Name already exists!").size(), 1u);
   EXPECT_EQ(Messages("Name already exists!")[0].text,
             "The name you chose already exists! Please choose another name.");
   EXPECT_EQ(Messages("Name already exists!")[0].icon, platform::Icon::Error);
-  EXPECT_EQ(form()->ThemeDoc, before);
+  EXPECT_EQ(form()->Documents.ThemeDoc, before);
   AnswerName(std::nullopt);
   Click(In<QPushButton>("btnSaveAs"));
   AnswerName(QString());
   Click(In<QPushButton>("btnSaveAs"));
-  EXPECT_EQ(form()->ThemeDoc, before);
+  EXPECT_EQ(form()->Documents.ThemeDoc, before);
 
   AnswerName(QString("Night"));
   Click(In<QPushButton>("btnSaveAs"));
-  const Document& doc = form()->ThemeDoc;
+  const Document& doc = form()->Documents.ThemeDoc;
   ASSERT_GT(doc.size(), before.size());
   EXPECT_TRUE(std::equal(before.begin(), before.end(), doc.begin()));
   EXPECT_EQ(doc[before.size()], "[Night]");
@@ -333,8 +333,8 @@ TEST_F(ThemeEditorTest, SaveAsAppendsAndSelectsOrRefusesAnExistingName) {
   auto* combo = Find<QComboBox>("ThemesCombo");
   EXPECT_EQ(combo->currentText(), "Night");
   EXPECT_EQ(combo->currentIndex(), combo->count() - 1);
-  EXPECT_EQ(Line(*form()->QuibDoc, "theme"), "theme=Night");
-  EXPECT_EQ(Line(*form()->QuibWDoc, "theme"), "theme=Night");
+  EXPECT_EQ(Line(*form()->Documents.QuibDoc, "theme"), "theme=Night");
+  EXPECT_EQ(Line(*form()->Documents.QuibWDoc, "theme"), "theme=Night");
   EXPECT_EQ(form()->CurrentTheme.Authors, "Night owl");
 }
 
@@ -344,21 +344,21 @@ TEST_F(ThemeEditorTest, RenameAndDeleteWithTheirQuestions) {
   Choose(combo, "Midnight");
   AnswerName(QString("Dusk"));
   Click(In<QPushButton>("Button1"));
-  EXPECT_EQ(FindThemeHeader(form()->ThemeDoc, "Midnight"), -1);
-  EXPECT_GE(FindThemeHeader(form()->ThemeDoc, "Dusk"), 0);
+  EXPECT_EQ(FindThemeHeader(form()->Documents.ThemeDoc, "Midnight"), -1);
+  EXPECT_GE(FindThemeHeader(form()->Documents.ThemeDoc, "Dusk"), 0);
   EXPECT_EQ(combo->currentText(), "Dusk");
   EXPECT_EQ(combo->currentIndex(), 1);
   // The settings keep the old name until the theme is selected again.
-  EXPECT_EQ(Line(*form()->QuibDoc, "theme"), "theme=Midnight");
+  EXPECT_EQ(Line(*form()->Documents.QuibDoc, "theme"), "theme=Midnight");
   // A name another theme has is refused.
   AnswerName(QString("candy shop"));
   Click(In<QPushButton>("Button1"));
   EXPECT_EQ(Messages("Name already exists!").size(), 1u);
-  EXPECT_EQ(ListThemeNames(form()->ThemeDoc),
+  EXPECT_EQ(ListThemeNames(form()->Documents.ThemeDoc),
             std::vector<std::string>({"Quib Classic", "Dusk", "Desert Sunset", "Candy Shop"}));
 
   // Delete asks first (No is the default); No keeps the theme.
-  const Document before = form()->ThemeDoc;
+  const Document before = form()->Documents.ThemeDoc;
   platform_.queueAnswer(Answer::No);
   Click(In<QPushButton>("btnDelete"));
   const auto asked = Messages("Please confirm theme deletion");
@@ -366,14 +366,14 @@ TEST_F(ThemeEditorTest, RenameAndDeleteWithTheirQuestions) {
   EXPECT_EQ(asked[0].text, "Are you sure you want to delete this theme:\rDusk");
   EXPECT_EQ(asked[0].defaultButton, Answer::No);
   EXPECT_EQ(asked[0].icon, platform::Icon::Question);
-  EXPECT_EQ(form()->ThemeDoc, before);
+  EXPECT_EQ(form()->Documents.ThemeDoc, before);
   // Yes deletes the block with its commented-out theme; the next one is selected.
   platform_.queueAnswer(Answer::Yes);
   Click(In<QPushButton>("btnDelete"));
-  EXPECT_EQ(FindThemeHeader(form()->ThemeDoc, "Dusk"), -1);
-  for (const std::string& line : form()->ThemeDoc) EXPECT_NE(line, ";[Forest Floor]");
+  EXPECT_EQ(FindThemeHeader(form()->Documents.ThemeDoc, "Dusk"), -1);
+  for (const std::string& line : form()->Documents.ThemeDoc) EXPECT_NE(line, ";[Forest Floor]");
   EXPECT_EQ(combo->currentText(), "Desert Sunset");
-  EXPECT_EQ(Line(*form()->QuibDoc, "theme"), "theme=Desert Sunset");
+  EXPECT_EQ(Line(*form()->Documents.QuibDoc, "theme"), "theme=Desert Sunset");
 }
 
 TEST_F(ThemeEditorTest, RenameReplacesTheSelectedItemInPlace) {
@@ -385,7 +385,8 @@ TEST_F(ThemeEditorTest, RenameReplacesTheSelectedItemInPlace) {
   Choose(combo, 2);
   AnswerName(QString("New"));
   Click(In<QPushButton>("Button1"));
-  EXPECT_EQ(ListThemeNames(form()->ThemeDoc), std::vector<std::string>({"New", "B", "a"}));
+  EXPECT_EQ(ListThemeNames(form()->Documents.ThemeDoc),
+            std::vector<std::string>({"New", "B", "a"}));
   QStringList items;
   for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
   EXPECT_EQ(items, QStringList({"A", "B", "New"}));
@@ -408,7 +409,7 @@ TEST_F(ThemeEditorTest, LeavingThePageOrUndoReadsTheStoredThemeAgain) {
   Click(form()->UndoButton);
   EXPECT_EQ(combo->currentText(), "Quib Classic");
   EXPECT_EQ(In<QLineEdit>("edAuthor")->text(), "The Quib team");
-  EXPECT_EQ(form()->CurrentTheme, ReadNamedTheme(form()->ThemeDoc, "Quib Classic"));
+  EXPECT_EQ(form()->CurrentTheme, ReadNamedTheme(form()->Documents.ThemeDoc, "Quib Classic"));
 
   In<QLineEdit>("edAuthor")->setText("Unsaved");
   ShowPage("GUI");

@@ -55,7 +55,8 @@ TEST_F(EmulationPageTest, FillFollowsThePreferredFile) {
   EXPECT_EQ(Country()->currentText(), "Japan");
   EXPECT_EQ(Tv()->currentText(), "PAL/SECAM");
   EXPECT_EQ(ThreeD()->currentText(), "Use glasses on COM port 2");  // mode 3, port 2
-  EXPECT_EQ(Value(form->QuibDoc.get(), "frameskip_mode"), "auto");  // the fill wrote nothing
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "frameskip_mode"),
+            "auto");  // the fill wrote nothing
 }
 
 TEST_F(EmulationPageTest, EveryChoiceIsWrittenIntoBothFiles) {
@@ -70,7 +71,7 @@ TEST_F(EmulationPageTest, EveryChoiceIsWrittenIntoBothFiles) {
   QTest::keyClicks(Find<QLineEdit>("FSEditStandard"), "3");
   Find<QLineEdit>("FSEditAuto")->selectAll();
   QTest::keyClicks(Find<QLineEdit>("FSEditAuto"), "5x");  // not validated
-  for (const Document* doc : {form->QuibDoc.get(), form->QuibWDoc.get()}) {
+  for (const Document* doc : {form->Documents.QuibDoc.get(), form->Documents.QuibWDoc.get()}) {
     EXPECT_EQ(Value(doc, "sprite_flickering"), "yes");
     EXPECT_EQ(Value(doc, "country"), "jap");
     EXPECT_EQ(Value(doc, "tv_type"), "pal/secam");
@@ -80,7 +81,7 @@ TEST_F(EmulationPageTest, EveryChoiceIsWrittenIntoBothFiles) {
     EXPECT_EQ(Value(doc, "frameskip_auto_speed"), "5x");
   }
   Click(Automatic());
-  EXPECT_EQ(Value(form->QuibWDoc.get(), "frameskip_mode"), "auto");
+  EXPECT_EQ(Value(form->Documents.QuibWDoc.get(), "frameskip_mode"), "auto");
   Choose(Country(), 0);
   Choose(Tv(), 0);
   Choose(Sprite(), 2);
@@ -100,12 +101,12 @@ TEST_F(EmulationPageTest, ThreeDModeIsStoredAsModeAndPort) {
   TForm1* form = StartOnEmulation();
   ASSERT_NE(form, nullptr);
   Choose(ThreeD(), 4);
-  for (const Document* doc : {form->QuibDoc.get(), form->QuibWDoc.get()}) {
+  for (const Document* doc : {form->Documents.QuibDoc.get(), form->Documents.QuibWDoc.get()}) {
     EXPECT_EQ(Value(doc, "3dglasses_mode"), "3");
     EXPECT_EQ(Value(doc, "3dglasses_com_port"), "2");
   }
   Choose(ThreeD(), 1);  // the port stays as it was
-  for (const Document* doc : {form->QuibDoc.get(), form->QuibWDoc.get()}) {
+  for (const Document* doc : {form->Documents.QuibDoc.get(), form->Documents.QuibWDoc.get()}) {
     EXPECT_EQ(Value(doc, "3dglasses_mode"), "1");
     EXPECT_EQ(Value(doc, "3dglasses_com_port"), "2");
   }
@@ -151,7 +152,7 @@ TEST_F(EmulationPageTest, DropDownWordRules) {
   EXPECT_EQ(Sprite()->currentIndex(), -1);  // exact words only; a new window has none
   EXPECT_EQ(Country()->currentIndex(), 0);  // only exactly "jap" is Japan
   Choose(Tv(), 1);
-  EXPECT_EQ(Value(form->QuibDoc.get(), "tv_type"), "pal/secam");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "tv_type"), "pal/secam");
 
   // A word that matches nothing: the sprite choice stays, the TV type clears.
   Click(Find<QRadioButton>("rgPreferSettingsFrom_QuibW"));
@@ -160,20 +161,20 @@ TEST_F(EmulationPageTest, DropDownWordRules) {
   Replace("quibw.cfg", "sprite_flickering=no", "sprite_flickering=off");
   Undo();
   EXPECT_EQ(Sprite()->currentIndex(), 2);
-  EXPECT_EQ(Value(form->QuibWDoc.get(), "sprite_flickering"), "off");
+  EXPECT_EQ(Value(form->Documents.QuibWDoc.get(), "sprite_flickering"), "off");
 }
 
 TEST_F(EmulationPageTest, OnlyQuibCfgLoadedWritesOnlyThere) {
   RemoveFile("quibw.cfg");
   TForm1* form = StartOnEmulation("Preferred cfg file=1");
   ASSERT_NE(form, nullptr);
-  ASSERT_EQ(form->QuibWDoc, nullptr);
+  ASSERT_EQ(form->Documents.QuibWDoc, nullptr);
   EXPECT_TRUE(Automatic()->isChecked());  // quib.cfg speaks for both
   Choose(ThreeD(), 3);
   Click(Manual());
-  EXPECT_EQ(Value(form->QuibDoc.get(), "3dglasses_mode"), "3");
-  EXPECT_EQ(Value(form->QuibDoc.get(), "3dglasses_com_port"), "1");
-  EXPECT_EQ(Value(form->QuibDoc.get(), "frameskip_mode"), "standard");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "3dglasses_mode"), "3");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "3dglasses_com_port"), "1");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "frameskip_mode"), "standard");
   Apply();
   EXPECT_TRUE(HasLine("quib.cfg", "frameskip_mode=standard"));
   EXPECT_TRUE(HasLine("quib.cfg", "3dglasses_mode=3"));
@@ -204,8 +205,8 @@ TEST_F(EmulationPageTest, AReloadOfBothPagesWritesNothing) {
   EXPECT_TRUE(Manual()->isChecked());
   EXPECT_EQ(Find<QLineEdit>("FSEditStandard")->text(), "7");
   EXPECT_EQ(Find<QLineEdit>("FBWidth")->text(), "");
-  EXPECT_EQ(*form->QuibDoc, Fresh("quib.cfg"));
-  EXPECT_EQ(*form->QuibWDoc, Fresh("quibw.cfg"));
+  EXPECT_EQ(*form->Documents.QuibDoc, Fresh("quib.cfg"));
+  EXPECT_EQ(*form->Documents.QuibWDoc, Fresh("quibw.cfg"));
 }
 
 }  // namespace

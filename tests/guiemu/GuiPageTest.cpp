@@ -34,8 +34,8 @@ class GuiPageTest : public PageTest {
 TEST_F(GuiPageTest, FillShowsTheTabsBuildAndTheSharedKeysOfThePreferredFile) {
   TForm1* form = StartOnGui("Preferred cfg file=1");
   ASSERT_NE(form, nullptr);
-  const Document quib = *form->QuibDoc;
-  const Document quibw = *form->QuibWDoc;
+  const Document quib = *form->Documents.QuibDoc;
+  const Document quibw = *form->Documents.QuibWDoc;
 
   EXPECT_EQ(form->tcGUIOS->currentIndex(), 0);  // quib.cfg is loaded
   EXPECT_EQ(Res()->currentText(), "640x480");
@@ -66,8 +66,8 @@ TEST_F(GuiPageTest, FillShowsTheTabsBuildAndTheSharedKeysOfThePreferredFile) {
 
   PickTab(0);
   EXPECT_EQ(Driver()->currentText(), "Vesa 2 (linear)");
-  EXPECT_EQ(*form->QuibDoc, quib);  // switching tabs copies nothing
-  EXPECT_EQ(*form->QuibWDoc, quibw);
+  EXPECT_EQ(*form->Documents.QuibDoc, quib);  // switching tabs copies nothing
+  EXPECT_EQ(*form->Documents.QuibWDoc, quibw);
 }
 
 TEST_F(GuiPageTest, PerBuildEditsGoToTheDocumentOfTheTabShown) {
@@ -78,23 +78,23 @@ TEST_F(GuiPageTest, PerBuildEditsGoToTheDocumentOfTheTabShown) {
   Choose(Driver(), 7);  // DirectX (windowed overlay)
   Type(Refresh()->lineEdit(), "Auto");
   Click(VSync());
-  EXPECT_EQ(Value(form->QuibWDoc.get(), "gui_video_mode"), "1152x864");
-  EXPECT_EQ(Value(form->QuibWDoc.get(), "gui_video_driver"), "directx_ovl");
-  EXPECT_EQ(Value(form->QuibWDoc.get(), "gui_refresh_rate"), "auto");
-  EXPECT_EQ(Value(form->QuibWDoc.get(), "gui_vsync"), "0");
-  EXPECT_EQ(Value(form->QuibDoc.get(), "gui_video_mode"), "640x480");
-  EXPECT_EQ(Value(form->QuibDoc.get(), "gui_video_driver"), "vesa2l");
-  EXPECT_EQ(Value(form->QuibDoc.get(), "gui_refresh_rate"), "auto");
-  EXPECT_EQ(Value(form->QuibDoc.get(), "gui_vsync"), "0");
+  EXPECT_EQ(Value(form->Documents.QuibWDoc.get(), "gui_video_mode"), "1152x864");
+  EXPECT_EQ(Value(form->Documents.QuibWDoc.get(), "gui_video_driver"), "directx_ovl");
+  EXPECT_EQ(Value(form->Documents.QuibWDoc.get(), "gui_refresh_rate"), "auto");
+  EXPECT_EQ(Value(form->Documents.QuibWDoc.get(), "gui_vsync"), "0");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "gui_video_mode"), "640x480");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "gui_video_driver"), "vesa2l");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "gui_refresh_rate"), "auto");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "gui_vsync"), "0");
 
   PickTab(0);
   Choose(Driver(), 3);  // Mode X
   Choose(Refresh(), 4);
   Click(VSync());
-  EXPECT_EQ(Value(form->QuibDoc.get(), "gui_video_driver"), "modex");
-  EXPECT_EQ(Value(form->QuibDoc.get(), "gui_refresh_rate"), "90");
-  EXPECT_EQ(Value(form->QuibDoc.get(), "gui_vsync"), "1");
-  EXPECT_EQ(Value(form->QuibWDoc.get(), "gui_video_driver"), "directx_ovl");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "gui_video_driver"), "modex");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "gui_refresh_rate"), "90");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "gui_vsync"), "1");
+  EXPECT_EQ(Value(form->Documents.QuibWDoc.get(), "gui_video_driver"), "directx_ovl");
 
   Apply();
   EXPECT_TRUE(HasLine("quibw.cfg", "gui_video_mode=1152x864"));
@@ -122,21 +122,22 @@ TEST_F(GuiPageTest, StoredWordsAreMatchedExactlyAndKeptWhenNothingMatches) {
   Refresh()->lineEdit()->setFocus();
   Find<QLineEdit>("FBWidth")->setFocus();
   ASSERT_TRUE(Find<QLineEdit>("FBWidth")->hasFocus());
-  EXPECT_EQ(Value(form->QuibDoc.get(), "gui_refresh_rate"), "Auto");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "gui_refresh_rate"), "Auto");
 
   PickTab(1);
   EXPECT_EQ(Driver()->currentText(), "DirectX (windowed)");
   EXPECT_EQ(Refresh()->currentIndex(), -1);
   EXPECT_EQ(Refresh()->currentText(), "85");
   EXPECT_EQ(Res()->currentText(), "");
-  EXPECT_EQ(Value(form->QuibWDoc.get(), "gui_video_mode"), "<none>");  // shown, not written
+  EXPECT_EQ(Value(form->Documents.QuibWDoc.get(), "gui_video_mode"),
+            "<none>");  // shown, not written
 
   PickTab(0);
   Apply();
   EXPECT_TRUE(HasLine("quib.cfg", "gui_video_driver=directx"));
   EXPECT_TRUE(HasLine("quib.cfg", "gui_refresh_rate=Auto"));
   Choose(Refresh(), 0);  // the item "Auto" over the same text
-  EXPECT_EQ(Value(form->QuibDoc.get(), "gui_refresh_rate"), "auto");
+  EXPECT_EQ(Value(form->Documents.QuibDoc.get(), "gui_refresh_rate"), "auto");
   EXPECT_TRUE(HasLine("quibw.cfg", "gui_refresh_rate=85"));
   EXPECT_EQ(ReadFile("quibw.cfg").find("gui_video_mode="), std::string::npos);
 }
@@ -145,7 +146,7 @@ TEST_F(GuiPageTest, ATabWithoutItsSettingsFileIsRefused) {
   RemoveFile("quib.cfg");
   TForm1* form = StartOnGui();
   ASSERT_NE(form, nullptr);
-  ASSERT_EQ(form->QuibDoc, nullptr);
+  ASSERT_EQ(form->Documents.QuibDoc, nullptr);
   EXPECT_EQ(form->tcGUIOS->currentIndex(), 1);
   EXPECT_EQ(Res()->currentText(), "800x600");
 
@@ -159,8 +160,8 @@ TEST_F(GuiPageTest, ATabWithoutItsSettingsFileIsRefused) {
   // Edits still reach the one loaded file.
   Choose(Driver(), 8);
   Click(Find<QCheckBox>("UseVLFN"));
-  EXPECT_EQ(Value(form->QuibWDoc.get(), "gui_video_driver"), "gdi");
-  EXPECT_EQ(Value(form->QuibWDoc.get(), "fb_uses_db"), "1");
+  EXPECT_EQ(Value(form->Documents.QuibWDoc.get(), "gui_video_driver"), "gdi");
+  EXPECT_EQ(Value(form->Documents.QuibWDoc.get(), "fb_uses_db"), "1");
   Apply();
   EXPECT_TRUE(HasLine("quibw.cfg", "gui_video_driver=gdi"));
   EXPECT_TRUE(HasLine("quibw.cfg", "fb_uses_db=1"));
@@ -177,7 +178,7 @@ TEST_F(GuiPageTest, SharedKeysGoToBothFilesWhateverTheTab) {
   Click(Find<QCheckBox>("UseVLFN"));      // 1 -> 0
   Click(Find<QCheckBox>("FBClose"));      // 1 -> 0
   Click(Find<QCheckBox>("FSAfterLoad"));  // 0 -> 1
-  for (const Document* doc : {form->QuibDoc.get(), form->QuibWDoc.get()}) {
+  for (const Document* doc : {form->Documents.QuibDoc.get(), form->Documents.QuibWDoc.get()}) {
     EXPECT_EQ(Value(doc, "fb_height"), "30");
     EXPECT_EQ(Value(doc, "fb_width"), "400");
     EXPECT_EQ(Value(doc, "start_in_gui"), "0");

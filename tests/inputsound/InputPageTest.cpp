@@ -17,7 +17,7 @@ class InputPageTest : public PageTest {
   QComboBox* Driver() const { return Find<QComboBox>("JoyPadDriverCombo"); }
   QComboBox* Port() const { return Find<QComboBox>("LPTCombo"); }
   QComboBox* Card() const { return Find<QComboBox>("IfSegaCombo"); }
-  std::string JoyDriver() const { return Line(form()->InputDoc, "joy_driver"); }
+  std::string JoyDriver() const { return Line(form()->Documents.InputDoc, "joy_driver"); }
 
   // Loads the files again after a new joy_driver word was written to quib.inp.
   void Reload(const std::string& word) {
@@ -35,9 +35,9 @@ TEST_F(InputPageTest, RapidFireMaskGoesToBothSettingsDocuments) {
   Click(Find<QCheckBox>("P1RF1"));
   Click(Find<QCheckBox>("P1RF2"));
   Click(Find<QCheckBox>("P2RF1"));
-  EXPECT_EQ(Line(*form->QuibDoc, "rapidfire"), "rapidfire=6");
-  EXPECT_EQ(Line(*form->QuibWDoc, "rapidfire"), "rapidfire=6");
-  EXPECT_EQ(Line(form->InputDoc, "rapidfire"), "<none>");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "rapidfire"), "rapidfire=6");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "rapidfire"), "rapidfire=6");
+  EXPECT_EQ(Line(form->Documents.InputDoc, "rapidfire"), "<none>");
 }
 
 TEST_F(InputPageTest, RapidFireIgnoresHigherBits) {
@@ -73,7 +73,7 @@ TEST_F(InputPageTest, PortDriverTakesLpt1ThenTheChosenPort) {
   EXPECT_EQ(JoyDriver(), "joy_driver=none");
   Choose(Driver(), 16);
   EXPECT_EQ(JoyDriver(), "joy_driver=sneslpt3");
-  EXPECT_EQ(Line(*form()->QuibDoc, "joy_driver"), "<none>");
+  EXPECT_EQ(Line(*form()->Documents.QuibDoc, "joy_driver"), "<none>");
 }
 
 TEST_F(InputPageTest, IfSegaCardBothWays) {
@@ -147,15 +147,17 @@ TEST_F(InputPageTest, KeysLandInTheirOwnDocuments) {
   EXPECT_EQ(y->text(), "3");
   QTest::mouseClick(Find<QWidget>("UpDown1")->findChild<QToolButton*>("Down"), Qt::LeftButton);
   EXPECT_EQ(x->text(), "1");
-  EXPECT_EQ(Line(form->InputDoc, "mouse_speed_x"), "mouse_speed_x=1");
+  EXPECT_EQ(Line(form->Documents.InputDoc, "mouse_speed_x"), "mouse_speed_x=1");
   Type(x, "7");
-  EXPECT_EQ(Line(form->InputDoc, "mouse_speed_x"), "mouse_speed_x=7");
+  EXPECT_EQ(Line(form->Documents.InputDoc, "mouse_speed_x"), "mouse_speed_x=7");
 
   Click(Find<QCheckBox>("cbCabinetMode"));
-  EXPECT_EQ(Line(form->InputDoc, "cabinet_mode"), "cabinet_mode=1");
+  EXPECT_EQ(Line(form->Documents.InputDoc, "cabinet_mode"), "cabinet_mode=1");
   Click(Find<QCheckBox>("cbAllowOppositeDirections"));
-  EXPECT_EQ(Line(*form->QuibDoc, "allow_opposite_directions"), "allow_opposite_directions=1");
-  EXPECT_EQ(Line(*form->QuibWDoc, "allow_opposite_directions"), "allow_opposite_directions=1");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "allow_opposite_directions"),
+            "allow_opposite_directions=1");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "allow_opposite_directions"),
+            "allow_opposite_directions=1");
 
   platform_.queueAnswer(platform::Answer::Yes);
   QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);

@@ -34,8 +34,8 @@ TEST_F(SoundPageTest, SoundCardIndexGoesToTheTabsDocumentOnly) {
   EXPECT_EQ(Card()->itemText(3), "DirectX");
   Choose(Card(), 1);
   Choose(Card(), 3);
-  EXPECT_EQ(Line(*form->QuibWDoc, "sound_card"), "sound_card=3");
-  EXPECT_EQ(Line(*form->QuibDoc, "sound_card"), "sound_card=1");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "sound_card"), "sound_card=3");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "sound_card"), "sound_card=1");
 
   platform_.queueAnswer(platform::Answer::Yes);
   QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
@@ -48,21 +48,21 @@ TEST_F(SoundPageTest, ClearingFmKeepsOplSpeedForOplAndStoresTheEngineAgain) {
   ASSERT_NE(form, nullptr);
   ASSERT_TRUE(Fm()->isChecked());
   ASSERT_EQ(Engine()->currentText(), "OPL");
-  WriteValue(*form->QuibDoc, "fm_emulator", "overwritten");
+  WriteValue(*form->Documents.QuibDoc, "fm_emulator", "overwritten");
 
   Click(Fm());
-  EXPECT_EQ(Line(*form->QuibDoc, "fm_enabled"), "fm_enabled=no");
-  EXPECT_EQ(Line(*form->QuibDoc, "fm_emulator"), "fm_emulator=opl");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "fm_enabled"), "fm_enabled=no");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "fm_emulator"), "fm_emulator=opl");
   EXPECT_FALSE(Engine()->isEnabled());
   EXPECT_FALSE(Find<QLabel>("Label42")->isEnabled());
   EXPECT_TRUE(Find<QLineEdit>("FMSpeed")->isEnabled());
   EXPECT_TRUE(Find<QLabel>("Label19")->isEnabled());
-  EXPECT_EQ(Line(*form->QuibWDoc, "fm_enabled"), "fm_enabled=no");  // as loaded
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "fm_enabled"), "fm_enabled=no");  // as loaded
 
   // Ticked again with Digital: the OPL speed follows the engine.
   Click(Fm());
   Choose(Engine(), 2);
-  EXPECT_EQ(Line(*form->QuibDoc, "fm_emulator"), "fm_emulator=digital");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "fm_emulator"), "fm_emulator=digital");
   EXPECT_TRUE(Engine()->isEnabled());
   EXPECT_FALSE(Find<QLineEdit>("FMSpeed")->isEnabled());
 }
@@ -73,21 +73,21 @@ TEST_F(SoundPageTest, RatesAndSpeedAreStoredAsTyped) {
   auto* rate = Find<QComboBox>("SamplingRate");
   EXPECT_EQ(rate->currentText(), "44100");
   Type(rate->lineEdit(), "21739");
-  EXPECT_EQ(Line(*form->QuibDoc, "sound_rate"), "sound_rate=21739");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "sound_rate"), "sound_rate=21739");
   Choose(rate, 0);
-  EXPECT_EQ(Line(*form->QuibDoc, "sound_rate"), "sound_rate=22050");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "sound_rate"), "sound_rate=22050");
   Type(Find<QLineEdit>("FMSpeed"), "fast");
-  EXPECT_EQ(Line(*form->QuibDoc, "opl_speed"), "opl_speed=fast");
-  EXPECT_EQ(Line(*form->QuibWDoc, "sound_rate"), "sound_rate=48000");
-  EXPECT_EQ(Line(*form->QuibWDoc, "opl_speed"), "opl_speed=100");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "opl_speed"), "opl_speed=fast");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "sound_rate"), "sound_rate=48000");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "opl_speed"), "opl_speed=100");
 }
 
 TEST_F(SoundPageTest, SwitchingTabsShowsEachBuildAndWritesNothing) {
   SetKey("quibw.cfg", "sound_card", "sound_card=5");
   TForm1* form = StartOn(kSoundPage);
   ASSERT_NE(form, nullptr);
-  const Document quib = *form->QuibDoc;
-  const Document quibw = *form->QuibWDoc;
+  const Document quib = *form->Documents.QuibDoc;
+  const Document quibw = *form->Documents.QuibWDoc;
   PickTab(1);
   EXPECT_EQ(Card()->currentIndex(), -1);  // 5 is no QuibW card
   EXPECT_EQ(Find<QComboBox>("SamplingRate")->currentText(), "48000");
@@ -98,8 +98,8 @@ TEST_F(SoundPageTest, SwitchingTabsShowsEachBuildAndWritesNothing) {
   EXPECT_TRUE(Fm()->isChecked());
   EXPECT_EQ(Engine()->currentText(), "OPL");
   PickTab(1);
-  EXPECT_EQ(*form->QuibDoc, quib);
-  EXPECT_EQ(*form->QuibWDoc, quibw);
+  EXPECT_EQ(*form->Documents.QuibDoc, quib);
+  EXPECT_EQ(*form->Documents.QuibWDoc, quibw);
   EXPECT_TRUE(platform_.messages().empty());
 }
 
@@ -111,7 +111,7 @@ TEST_F(SoundPageTest, AbsentBuildsTabIsRefused) {
   EXPECT_EQ(form->tcSoundOS->currentIndex(), 0);
   EXPECT_EQ(Card()->count(), 8);
   Choose(Card(), 2);
-  EXPECT_EQ(Line(*form->QuibDoc, "sound_card"), "sound_card=2");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "sound_card"), "sound_card=2");
 }
 
 TEST_F(SoundPageTest, OplIsRefusedForQuibWOnNt) {
@@ -126,14 +126,15 @@ TEST_F(SoundPageTest, OplIsRefusedForQuibWOnNt) {
   EXPECT_EQ(platform_.messages()[0].text, "OPL is not possible under Windows NT/2000/XP");
   EXPECT_EQ(platform_.messages()[0].icon, platform::Icon::Error);
   EXPECT_EQ(Engine()->currentText(), "Digital");
-  EXPECT_EQ(Line(*form->QuibWDoc, "fm_emulator"), "fm_emulator=opl");  // a fill stores nothing
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "fm_emulator"),
+            "fm_emulator=opl");  // a fill stores nothing
 
   // The user's choice of OPL becomes Digital, and that is stored.
   Click(Fm());
   Choose(Engine(), 1);
   EXPECT_EQ(platform_.messages().size(), 2u);
   EXPECT_EQ(Engine()->currentText(), "Digital");
-  EXPECT_EQ(Line(*form->QuibWDoc, "fm_emulator"), "fm_emulator=digital");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "fm_emulator"), "fm_emulator=digital");
 }
 
 }  // namespace

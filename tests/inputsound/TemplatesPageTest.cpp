@@ -46,15 +46,15 @@ TEST_F(TemplatesPageTest, ScreenshotFieldsBuildTheWorkedExamples) {
 
   TypeFields("", {"", "8", "-", "2", ""});
   Choose(Find<QComboBox>("Ext"), 3);
-  EXPECT_EQ(Line(*form->QuibDoc, "screenshots_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "screenshots_filename_template"),
             "screenshots_filename_template=%.8s-%02d.png");
-  EXPECT_EQ(Line(*form->QuibWDoc, "screenshots_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "screenshots_filename_template"),
             "screenshots_filename_template=%.8s-%02d.png");
   EXPECT_EQ(Preview("PreviewText"), "Sonic th-05.png");
 
   TypeFields("", {"shot ", "*", " #", "*", ""});
   Choose(Find<QComboBox>("Ext"), 1);
-  EXPECT_EQ(Line(*form->QuibDoc, "screenshots_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "screenshots_filename_template"),
             "screenshots_filename_template=shot*%s*#%d.bmp");
   EXPECT_EQ(Preview("PreviewText"), "shot Sonic the Hedgehog 2 #5.bmp");
 
@@ -72,13 +72,13 @@ TEST_F(TemplatesPageTest, DigitCountZeroBecomesOneAndNameLengthZeroHidesTheName)
   ASSERT_NE(form, nullptr);
   Type(Find<QLineEdit>("NumNum"), "0");
   EXPECT_EQ(Find<QLineEdit>("NumNum")->text(), "1");
-  EXPECT_EQ(Line(*form->QuibDoc, "screenshots_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "screenshots_filename_template"),
             "screenshots_filename_template=%.6s%01d.pcx");
   Type(Find<QLineEdit>("NumFN"), "0");
   EXPECT_EQ(Preview("PreviewText"), "5.pcx");
   // An empty name length cuts the name to nothing too; * means no limit.
   Type(Find<QLineEdit>("NumFN"), "");
-  EXPECT_EQ(Line(*form->QuibDoc, "screenshots_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "screenshots_filename_template"),
             "screenshots_filename_template=%.s%01d.pcx");
   EXPECT_EQ(Preview("PreviewText"), "5.pcx");
 }
@@ -93,13 +93,13 @@ TEST_F(TemplatesPageTest, PastedTextEndsAtItsFirstLineBreak) {
   QApplication::clipboard()->setText("_1\r\n2");
   part3->paste();
   EXPECT_EQ(part3->text(), "x_1y");
-  EXPECT_EQ(Line(*form->QuibDoc, "screenshots_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "screenshots_filename_template"),
             "screenshots_filename_template=%.6s%02dx_1y.pcx");
   auto* speed = Find<QLineEdit>("MouseSpeedX");
   speed->clear();
   QApplication::clipboard()->setText("3\nmouse_enabled=0");
   speed->paste();
-  EXPECT_EQ(Line(form->InputDoc, "mouse_speed_x"), "mouse_speed_x=3");
+  EXPECT_EQ(Line(form->Documents.InputDoc, "mouse_speed_x"), "mouse_speed_x=3");
 }
 
 TEST_F(TemplatesPageTest, CapitalExtensionSelectsTheItemAndIsStoredInLowerCase) {
@@ -107,10 +107,10 @@ TEST_F(TemplatesPageTest, CapitalExtensionSelectsTheItemAndIsStoredInLowerCase) 
   TForm1* form = StartOn(kScreenshotsPage);
   ASSERT_NE(form, nullptr);
   EXPECT_EQ(Find<QComboBox>("Ext")->currentText(), "png");
-  EXPECT_EQ(Line(*form->QuibDoc, "screenshots_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "screenshots_filename_template"),
             "screenshots_filename_template=%s_%d.PNG");  // loading stores nothing
   Type(Find<QLineEdit>("Part3"), "x");
-  EXPECT_EQ(Line(*form->QuibDoc, "screenshots_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "screenshots_filename_template"),
             "screenshots_filename_template=%s_%dx.png");
 }
 
@@ -120,7 +120,7 @@ TEST_F(TemplatesPageTest, UnknownExtensionLeavesABareDot) {
   ASSERT_NE(form, nullptr);
   EXPECT_EQ(Find<QComboBox>("Ext")->currentIndex(), -1);
   Type(Find<QLineEdit>("Part1"), "a");
-  EXPECT_EQ(Line(*form->QuibDoc, "screenshots_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "screenshots_filename_template"),
             "screenshots_filename_template=a%s%d.");
 }
 
@@ -132,7 +132,7 @@ TEST_F(TemplatesPageTest, OnlyTheLoadedSettingsFileChanges) {
   EXPECT_EQ(Fields("Sound"), (QStringList{"", "*", " - ", "2", ""}));
   EXPECT_EQ(Preview("SoundPreviewText"), "Sonic the Hedgehog 2 - 05.vgm");
   Type(Find<QLineEdit>("SoundPart3"), "_log");
-  EXPECT_EQ(Line(*form->QuibWDoc, "music_vgm_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "music_vgm_filename_template"),
             "music_vgm_filename_template=%s*-*%02d_log.vgm");
   Apply();
   EXPECT_EQ(ReadFile("quib.cfg"), "<missing>");
@@ -145,8 +145,8 @@ TEST_F(TemplatesPageTest, FormatTabSwitchesTemplateAndWritesNothing) {
   EXPECT_TRUE(accurate->isChecked());  // quibw.cfg: sample
   EXPECT_FALSE(accurate->isHidden());
   EXPECT_EQ(Find<QLabel>("FormatExtLabel")->text(), ".vgm");
-  const Document quib = *form->QuibDoc;
-  const Document quibw = *form->QuibWDoc;
+  const Document quib = *form->Documents.QuibDoc;
+  const Document quibw = *form->Documents.QuibWDoc;
 
   form->tcSoundFormat->setCurrentIndex(1);
   EXPECT_TRUE(accurate->isHidden());
@@ -156,15 +156,15 @@ TEST_F(TemplatesPageTest, FormatTabSwitchesTemplateAndWritesNothing) {
   EXPECT_EQ(Preview("SoundPreviewText"), "Sonic the Hedgeh 5.wav");
   form->tcSoundFormat->setCurrentIndex(0);
   EXPECT_FALSE(accurate->isHidden());
-  EXPECT_EQ(*form->QuibDoc, quib);
-  EXPECT_EQ(*form->QuibWDoc, quibw);
+  EXPECT_EQ(*form->Documents.QuibDoc, quib);
+  EXPECT_EQ(*form->Documents.QuibWDoc, quibw);
 
   // Edits go to the template of the tab shown.
   form->tcSoundFormat->setCurrentIndex(1);
   Type(Find<QLineEdit>("SoundNumNum"), "3");
-  EXPECT_EQ(Line(*form->QuibDoc, "music_wav_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "music_wav_filename_template"),
             "music_wav_filename_template=%.16s*%03d.wav");
-  EXPECT_EQ(Line(*form->QuibWDoc, "music_vgm_filename_template"),
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "music_vgm_filename_template"),
             "music_vgm_filename_template=%s*-*%02d.vgm");
 }
 
@@ -174,10 +174,13 @@ TEST_F(TemplatesPageTest, AccuracyWordsAndTheMusicLink) {
   auto* accurate = Find<QCheckBox>("cbVGMSampleAccurate");
   EXPECT_FALSE(accurate->isChecked());  // quib.cfg: frame
   Click(accurate);
-  EXPECT_EQ(Line(*form->QuibDoc, "music_vgm_log_accuracy"), "music_vgm_log_accuracy=sample");
-  EXPECT_EQ(Line(*form->QuibWDoc, "music_vgm_log_accuracy"), "music_vgm_log_accuracy=sample");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "music_vgm_log_accuracy"),
+            "music_vgm_log_accuracy=sample");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "music_vgm_log_accuracy"),
+            "music_vgm_log_accuracy=sample");
   Click(accurate);
-  EXPECT_EQ(Line(*form->QuibWDoc, "music_vgm_log_accuracy"), "music_vgm_log_accuracy=frame");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "music_vgm_log_accuracy"),
+            "music_vgm_log_accuracy=frame");
 
   QTest::mouseClick(Find<QLabel>("Label35"), Qt::LeftButton);
   ASSERT_EQ(platform_.shellCalls().size(), 1u);

@@ -82,7 +82,7 @@ TEST_F(SettingsPages, FillFromQuibWCfgShowsNoMessage) {
   EXPECT_TRUE(Warnings().empty());
   EXPECT_TRUE(form()->ShowNESWarning);
   // The loader wrote nothing either.
-  EXPECT_EQ(Line(*form()->QuibDoc, "debug_mode"), "debug_mode=0");
+  EXPECT_EQ(Line(*form()->Documents.QuibDoc, "debug_mode"), "debug_mode=0");
 }
 
 TEST_F(SettingsPages, HandlersWriteBothDocumentsAndApplySavesThem) {
@@ -120,12 +120,12 @@ TEST_F(SettingsPages, HandlersWriteBothDocumentsAndApplySavesThem) {
                                              "memory_editor_lines=32"};
   for (const std::string& line : expected) {
     const std::string key = line.substr(0, line.find('='));
-    EXPECT_EQ(Line(*form->QuibDoc, key), line);
-    EXPECT_EQ(Line(*form->QuibWDoc, key), line);
+    EXPECT_EQ(Line(*form->Documents.QuibDoc, key), line);
+    EXPECT_EQ(Line(*form->Documents.QuibWDoc, key), line);
   }
   // An empty value takes the line out: the key reads empty.
-  EXPECT_EQ(Line(*form->QuibDoc, "memory_editor_columns"), "<none>");
-  EXPECT_EQ(Line(*form->QuibWDoc, "memory_editor_columns"), "<none>");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "memory_editor_columns"), "<none>");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "memory_editor_columns"), "<none>");
   Click(Find<QPushButton>("ApplyButton"));
   EXPECT_EQ(ReadFile("quibw.cfg").find("memory_editor_columns"), std::string::npos);
   for (const std::string& line : expected) {
@@ -139,11 +139,11 @@ TEST_F(SettingsPages, OneSettingsFileIsTheOnlyOneWritten) {
   WriteIni("Preferred cfg file=0");
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  ASSERT_EQ(form->QuibDoc, nullptr);
+  ASSERT_EQ(form->Documents.QuibDoc, nullptr);
   EXPECT_EQ(Find<QComboBox>("LanguagesCombo")->currentText(), "Fran\u00e7ais");
   ShowPage("TabSheet1");
   Click(Find<QCheckBox>("cbDebugMode"));
-  EXPECT_EQ(Line(*form->QuibWDoc, "debug_mode"), "debug_mode=0");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "debug_mode"), "debug_mode=0");
   EXPECT_EQ(ReadFile("quib.cfg"), "<missing>");
 }
 
@@ -153,8 +153,8 @@ TEST_F(SettingsPages, LanguageNamesWithSpacesAreStoredWithStars) {
   ASSERT_NE(form, nullptr);
   auto* languages = Find<QComboBox>("LanguagesCombo");
   Choose(languages, "Brazilian Portuguese");
-  EXPECT_EQ(Line(*form->QuibWDoc, "language"), "language=Brazilian*Portuguese");
-  EXPECT_EQ(Line(*form->QuibDoc, "language"), "language=Brazilian*Portuguese");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "language"), "language=Brazilian*Portuguese");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "language"), "language=Brazilian*Portuguese");
   Choose(languages, "English");
   Choose(languages, "Brazilian Portuguese");
   Click(Find<QPushButton>("ApplyButton"));
@@ -172,7 +172,7 @@ TEST_F(SettingsPages, LanguageMissingFromTheMessageFileSelectsTheFirstWithoutWri
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
   EXPECT_EQ(Find<QComboBox>("LanguagesCombo")->currentIndex(), 0);
-  EXPECT_EQ(Line(*form->QuibDoc, "language"), "language=Klingon");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "language"), "language=Klingon");
   Click(Find<QPushButton>("ApplyButton"));
   EXPECT_TRUE(Contains("quib.cfg", "language=Klingon"));
 }
@@ -195,7 +195,7 @@ TEST_F(SettingsPages, MessageFileListsOnlyItsHeaderLinesAndIsNeverWritten) {
   EXPECT_EQ(languages->count(), 0);
   EXPECT_EQ(languages->currentIndex(), -1);
   emit languages->activated(0);
-  EXPECT_EQ(Line(*form()->QuibDoc, "language"), "language=FRANCAIS");
+  EXPECT_EQ(Line(*form()->Documents.QuibDoc, "language"), "language=FRANCAIS");
 }
 
 TEST_F(SettingsPages, MarioLineIsAppendedToThePreferredDocumentOnly) {
@@ -203,9 +203,9 @@ TEST_F(SettingsPages, MarioLineIsAppendedToThePreferredDocumentOnly) {
   WriteIni("Preferred cfg file=0");
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  EXPECT_EQ(form->QuibDoc->back(), "mario_is_a_fat_plumber=0");
-  EXPECT_EQ(Count(*form->QuibWDoc, "mario_is_a_fat_plumber=0"), 0);
-  EXPECT_EQ(Line(*form->QuibWDoc, "mario_is_a_fat_plumber"), "mario_is_a_fat_plumber=1");
+  EXPECT_EQ(form->Documents.QuibDoc->back(), "mario_is_a_fat_plumber=0");
+  EXPECT_EQ(Count(*form->Documents.QuibWDoc, "mario_is_a_fat_plumber=0"), 0);
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "mario_is_a_fat_plumber"), "mario_is_a_fat_plumber=1");
   EXPECT_FALSE(Find<QCheckBox>("MarioIsAFatPlumber")->isChecked());
 
   // Every load reads the file again and adds the line once more, even one
@@ -214,17 +214,17 @@ TEST_F(SettingsPages, MarioLineIsAppendedToThePreferredDocumentOnly) {
     FillGuard fill;
     form->LoadSettings();
   }
-  EXPECT_EQ(Count(*form->QuibDoc, "mario_is_a_fat_plumber=0"), 1);
-  EXPECT_EQ(form->QuibDoc->back(), "mario_is_a_fat_plumber=0");
+  EXPECT_EQ(Count(*form->Documents.QuibDoc, "mario_is_a_fat_plumber=0"), 1);
+  EXPECT_EQ(form->Documents.QuibDoc->back(), "mario_is_a_fat_plumber=0");
   ShowPage("Miscellaneous");
   Click(Find<QPushButton>("UndoButton"));
-  EXPECT_EQ(Count(*form->QuibDoc, "mario_is_a_fat_plumber=0"), 1);
+  EXPECT_EQ(Count(*form->Documents.QuibDoc, "mario_is_a_fat_plumber=0"), 1);
 
   Click(Find<QPushButton>("ApplyButton"));
   const std::string saved = ReadFile("quib.cfg");
   EXPECT_TRUE(saved.ends_with("\r\nmario_is_a_fat_plumber=0\r\n")) << saved;
   EXPECT_TRUE(Contains("quibw.cfg", "mario_is_a_fat_plumber=1"));
-  EXPECT_EQ(Count(*form->QuibWDoc, "mario_is_a_fat_plumber=0"), 0);
+  EXPECT_EQ(Count(*form->Documents.QuibWDoc, "mario_is_a_fat_plumber=0"), 0);
 }
 
 TEST_F(SettingsPages, MarioLineIsAppendedAfterAnEmptyOneWhichIsTheOneRead) {
@@ -232,11 +232,11 @@ TEST_F(SettingsPages, MarioLineIsAppendedAfterAnEmptyOneWhichIsTheOneRead) {
   WriteIni("Preferred cfg file=1");
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  EXPECT_EQ(Line(*form->QuibWDoc, "mario_is_a_fat_plumber"), "mario_is_a_fat_plumber=");
-  EXPECT_EQ(form->QuibWDoc->back(), "mario_is_a_fat_plumber=0");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "mario_is_a_fat_plumber"), "mario_is_a_fat_plumber=");
+  EXPECT_EQ(form->Documents.QuibWDoc->back(), "mario_is_a_fat_plumber=0");
   EXPECT_FALSE(Find<QCheckBox>("MarioIsAFatPlumber")->isChecked());
   // The Quib document is not the preferred one: it stays without the key.
-  EXPECT_EQ(Line(*form->QuibDoc, "mario_is_a_fat_plumber"), "<none>");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "mario_is_a_fat_plumber"), "<none>");
 }
 
 TEST_F(SettingsPages, NesWarningAnswersTheUsersTickUntilSwitchedOff) {
@@ -260,12 +260,12 @@ TEST_F(SettingsPages, NesWarningAnswersTheUsersTickUntilSwitchedOff) {
   EXPECT_TRUE(warnings[0].text.endsWith("\r\rShow this message again?"));
   EXPECT_TRUE(mario->isChecked());
   EXPECT_FALSE(form->ShowNESWarning);
-  EXPECT_EQ(Line(*form->QuibDoc, "mario_is_a_fat_plumber"), "mario_is_a_fat_plumber=1");
-  EXPECT_EQ(Line(*form->QuibWDoc, "mario_is_a_fat_plumber"), "mario_is_a_fat_plumber=1");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "mario_is_a_fat_plumber"), "mario_is_a_fat_plumber=1");
+  EXPECT_EQ(Line(*form->Documents.QuibWDoc, "mario_is_a_fat_plumber"), "mario_is_a_fat_plumber=1");
 
   // Switched off: clearing and ticking again asks nothing.
   Click(mario);
-  EXPECT_EQ(Line(*form->QuibDoc, "mario_is_a_fat_plumber"), "mario_is_a_fat_plumber=0");
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "mario_is_a_fat_plumber"), "mario_is_a_fat_plumber=0");
   Click(mario);
   EXPECT_EQ(Warnings().size(), 1u);
 
@@ -304,7 +304,7 @@ TEST_F(SettingsPages, UnknownTileViewerSizeKeepsTheSelection) {
   EXPECT_EQ(tiles->currentText(), "512");
   Find<QRadioButton>("rgPreferSettingsFrom_Quib")->click();
   EXPECT_EQ(tiles->currentText(), "512");
-  EXPECT_EQ(Line(*form->QuibDoc, "tile_viewer_displayed_tiles"),
+  EXPECT_EQ(Line(*form->Documents.QuibDoc, "tile_viewer_displayed_tiles"),
             "tile_viewer_displayed_tiles=1024");
 }
 

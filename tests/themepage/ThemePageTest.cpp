@@ -58,7 +58,7 @@ TEST_F(ThemePageTest, LoadListsThemesSelectsStoredOneAndDrawsIt) {
   EXPECT_FALSE(Combo()->isEditable());
   // The sample carries commented-out themes with authors.
   EXPECT_TRUE(Find<QPushButton>("UncommentThemes")->isEnabled());
-  EXPECT_EQ(form()->CurrentTheme, ReadNamedTheme(form()->ThemeDoc, "Quib Classic"));
+  EXPECT_EQ(form()->CurrentTheme, ReadNamedTheme(form()->Documents.ThemeDoc, "Quib Classic"));
   // The preview is drawn once its page is shown.
   EXPECT_TRUE(Preview().isNull());
   ShowPage("Theme");
@@ -98,17 +98,17 @@ TEST_F(ThemePageTest, CommentedHeadersAreNotListedAndUnknownNameSelectsFirst) {
   EXPECT_EQ(Combo()->currentText(), "B");
   // The commented-out theme belongs to B's block but is invisible to lookups.
   EXPECT_EQ(form()->CurrentTheme.Authors, "b");
-  EXPECT_EQ(AppTest::Line(*form()->QuibDoc, "theme"), "theme=Quib Classic");
+  EXPECT_EQ(AppTest::Line(*form()->Documents.QuibDoc, "theme"), "theme=Quib Classic");
 }
 
 TEST_F(ThemePageTest, SelectionWritesThemeIntoBothDocuments) {
   WriteIni("Preferred cfg file=1");
   ASSERT_NE(Start(), nullptr);
   // The first drawing after the load writes nothing.
-  EXPECT_EQ(AppTest::Line(*form()->QuibDoc, "theme"), "theme=Quib Classic");
+  EXPECT_EQ(AppTest::Line(*form()->Documents.QuibDoc, "theme"), "theme=Quib Classic");
   Choose("Midnight");
-  EXPECT_EQ(AppTest::Line(*form()->QuibDoc, "theme"), "theme=Midnight");
-  EXPECT_EQ(AppTest::Line(*form()->QuibWDoc, "theme"), "theme=Midnight");
+  EXPECT_EQ(AppTest::Line(*form()->Documents.QuibDoc, "theme"), "theme=Midnight");
+  EXPECT_EQ(AppTest::Line(*form()->Documents.QuibWDoc, "theme"), "theme=Midnight");
   EXPECT_EQ(form()->CurrentTheme.Effect, 3);  // «effect = snow», normalised at load
   Apply();
   EXPECT_TRUE(HasLine("quib.cfg", "theme=Midnight"));
@@ -119,9 +119,9 @@ TEST_F(ThemePageTest, SelectionWithOnlyQuibCfgWritesOnlyIt) {
   RemoveFile("quibw.cfg");
   WriteIni("Preferred cfg file=1");
   ASSERT_NE(Start(), nullptr);
-  ASSERT_EQ(form()->QuibWDoc, nullptr);
+  ASSERT_EQ(form()->Documents.QuibWDoc, nullptr);
   Choose("Candy Shop");
-  EXPECT_EQ(AppTest::Line(*form()->QuibDoc, "theme"), "theme=Candy Shop");
+  EXPECT_EQ(AppTest::Line(*form()->Documents.QuibDoc, "theme"), "theme=Candy Shop");
   Apply();
   EXPECT_TRUE(HasLine("quib.cfg", "theme=Candy Shop"));
   EXPECT_EQ(ReadFile("quibw.cfg"), "<missing>");
@@ -138,8 +138,8 @@ TEST_F(ThemePageTest, EmptyThemeListKeepsTheStoredTheme) {
   ShowPage("Theme");
   EXPECT_EQ(form()->CurrentTheme.BackgroundColor, 0x302010u);  // red 0x10 in the low byte
   EXPECT_EQ(Preview().pixel(kBackX, kBackY) & 0xFFFFFF, 0x102030u);
-  EXPECT_EQ(AppTest::Line(*form()->QuibDoc, "theme"), "theme=Quib Classic");
-  EXPECT_EQ(AppTest::Line(*form()->QuibWDoc, "theme"), "theme=Desert Sunset");
+  EXPECT_EQ(AppTest::Line(*form()->Documents.QuibDoc, "theme"), "theme=Quib Classic");
+  EXPECT_EQ(AppTest::Line(*form()->Documents.QuibWDoc, "theme"), "theme=Desert Sunset");
   Apply();
   EXPECT_TRUE(HasLine("quib.cfg", "theme=Quib Classic"));
   EXPECT_TRUE(HasLine("quibw.cfg", "theme=Desert Sunset"));
@@ -149,14 +149,14 @@ TEST_F(ThemePageTest, UncommentButtonNeedsCommentedAuthorsWithAValue) {
   WriteIni();
   ASSERT_NE(Start(), nullptr);
   auto* button = Find<QPushButton>("UncommentThemes");
-  form()->ThemeDoc = {"[A]", "authors=a", ";[B]", ";authors=Someone"};
+  form()->Documents.ThemeDoc = {"[A]", "authors=a", ";[B]", ";authors=Someone"};
   Page()->ListThemes();
   EXPECT_TRUE(button->isEnabled());
-  form()->ThemeDoc = {"[A]", "authors=a", ";[B]", ";authors="};
+  form()->Documents.ThemeDoc = {"[A]", "authors=a", ";[B]", ";authors="};
   Page()->ListThemes();
   EXPECT_FALSE(button->isEnabled());
   // The first «;authors» line decides.
-  form()->ThemeDoc = {"[A]", ";AUTHORS=", ";[B]", ";authors=Someone"};
+  form()->Documents.ThemeDoc = {"[A]", ";AUTHORS=", ";[B]", ";authors=Someone"};
   Page()->ListThemes();
   EXPECT_FALSE(button->isEnabled());
 }
@@ -172,7 +172,7 @@ TEST_F(ThemePageTest, UncommentThemes) {
   EXPECT_EQ(Items(Combo()), QStringList({"Top"}));
   auto* button = Find<QPushButton>("UncommentThemes");
   ASSERT_TRUE(button->isEnabled());
-  const Document before = form()->ThemeDoc;
+  const Document before = form()->Documents.ThemeDoc;
 
   platform_.queueAnswer(Answer::No);
   QTest::mouseClick(button, Qt::LeftButton);
@@ -185,25 +185,26 @@ TEST_F(ThemePageTest, UncommentThemes) {
             "This is an automated function and may not correctly uncomment all of the themes.\r"
             "It works fine on my standard Quib.thm but could possibly mess up a modified file.\r"
             "Do you want to continue?");
-  EXPECT_EQ(form()->ThemeDoc, before);
+  EXPECT_EQ(form()->Documents.ThemeDoc, before);
 
   // A theme saved since the load under a name with blanks around an "=".
-  form()->ThemeDoc.push_back("[Mine = 2]");
+  form()->Documents.ThemeDoc.push_back("[Mine = 2]");
   platform_.queueAnswer(Answer::Yes);
   QTest::mouseClick(button, Qt::LeftButton);
   // Uncommented lines are normalised at once, so lookups find them; the
   // other lines stay as they are.
-  EXPECT_EQ(form()->ThemeDoc, Document({"[Top]", "authors=T", "[Retro]", "authors=Me", "authors=Me",
-                                        "; authors=Me", ";;authors=Me", ";note: nothing here",
-                                        "Background_Color=#102030 ; dark", "[Mine = 2]"}));
+  EXPECT_EQ(form()->Documents.ThemeDoc,
+            Document({"[Top]", "authors=T", "[Retro]", "authors=Me", "authors=Me", "; authors=Me",
+                      ";;authors=Me", ";note: nothing here", "Background_Color=#102030 ; dark",
+                      "[Mine = 2]"}));
   EXPECT_EQ(Items(Combo()), QStringList({"Top", "Retro", "Mine = 2"}));
   EXPECT_EQ(Combo()->currentText(), "Retro");
   EXPECT_FALSE(button->isEnabled());
   // The preview is not redrawn: the current theme is still the one shown.
   EXPECT_EQ(form()->CurrentTheme.Authors, "T");
-  EXPECT_EQ(ReadNamedTheme(form()->ThemeDoc, "Retro").BackgroundColor, 0x302010u);
+  EXPECT_EQ(ReadNamedTheme(form()->Documents.ThemeDoc, "Retro").BackgroundColor, 0x302010u);
   // Nothing was written into the settings documents.
-  EXPECT_EQ(AppTest::Line(*form()->QuibDoc, "theme"), "theme=retro");
+  EXPECT_EQ(AppTest::Line(*form()->Documents.QuibDoc, "theme"), "theme=retro");
 }
 
 TEST_F(ThemePageTest, MissingPictureQuestionAndItsSwitch) {
@@ -248,7 +249,7 @@ TEST_F(ThemePageTest, LockedPreviewIsNotRedrawn) {
     ++editorLoads;
     EXPECT_TRUE(page->PreviewLock().Locked());
     // What the editor's controls would redraw is suppressed.
-    page->DrawThemePreview(ReadNamedTheme(form()->ThemeDoc, "Midnight"));
+    page->DrawThemePreview(ReadNamedTheme(form()->Documents.ThemeDoc, "Midnight"));
   };
   Choose("Quib Classic");
   EXPECT_EQ(editorLoads, 1);
@@ -256,11 +257,11 @@ TEST_F(ThemePageTest, LockedPreviewIsNotRedrawn) {
   EXPECT_EQ(Preview(), before);
   {
     const auto hold = page->PreviewLock().Acquire();
-    page->DrawThemePreview(ReadNamedTheme(form()->ThemeDoc, "Midnight"));
+    page->DrawThemePreview(ReadNamedTheme(form()->Documents.ThemeDoc, "Midnight"));
   }
   EXPECT_EQ(Preview(), before);
   page->LoadThemeIntoEditor = nullptr;
-  page->DrawThemePreview(ReadNamedTheme(form()->ThemeDoc, "Midnight"));
+  page->DrawThemePreview(ReadNamedTheme(form()->Documents.ThemeDoc, "Midnight"));
   EXPECT_NE(Preview(), before);
 }
 
