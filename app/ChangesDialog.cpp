@@ -43,16 +43,21 @@ std::optional<std::string> ReadDisk(const std::filesystem::path& path) {
 
 QString Number(int n) { return QLocale::c().toString(n); }
 
-QString LineCount(int count) {
-  return count == 1 ? TChangesForm::tr("1 line") : TChangesForm::tr("%1 lines").arg(Number(count));
+// Every count goes through the translations' plural forms (%n); English has
+// its own two forms in translations/quib-configurator_en.ts.
+QString LineCount(int count) { return TChangesForm::tr("%n line(s)", nullptr, count); }
+
+// Lines added and removed, each part agreeing with its own count.
+QString AddedRemoved(int added, int removed) {
+  //: Two counts of lines side by side: "%n line(s) added" and "%n removed".
+  return TChangesForm::tr("%1, %2").arg(TChangesForm::tr("%n line(s) added", nullptr, added),
+                                        TChangesForm::tr("%n removed", nullptr, removed));
 }
 
 // changes::DescribeShare in the window's language.
 QString ShareText(int changed, int shown) {
-  return (changed == 1 ? TChangesForm::tr("at least 1 line changes")
-                       : TChangesForm::tr("at least %1 lines change").arg(Number(changed))) +
-         (shown == 1 ? TChangesForm::tr("; the first 1 is shown")
-                     : TChangesForm::tr("; the first %1 are shown").arg(Number(shown)));
+  return TChangesForm::tr("at least %n line(s) change(s)", nullptr, changed) +
+         TChangesForm::tr("; the first %n is/are shown", nullptr, shown);
 }
 
 QString FileHeading(const changes::FileDiff& diff, bool changedOnDisk) {
@@ -60,16 +65,13 @@ QString FileHeading(const changes::FileDiff& diff, bool changedOnDisk) {
   if (diff.unchanged)
     what = TChangesForm::tr("unchanged");
   else if (!diff.onDisk)
-    what = TChangesForm::tr("new file, %1 lines").arg(Number(diff.newLines));
+    what = TChangesForm::tr("new file, %n line(s)", nullptr, diff.newLines);
   else if (diff.partial)
     what = ShareText(changes::ChangedLines(diff), changes::ShownChangedLines(diff));
   else if (diff.added == 0 && diff.removed == 0)
     what = TChangesForm::tr("line ends only");
-  else if (diff.added == 1)
-    what = TChangesForm::tr("1 line added, %1 removed").arg(Number(diff.removed));
   else
-    what = TChangesForm::tr("%1 lines added, %2 removed")
-               .arg(Number(diff.added), Number(diff.removed));
+    what = AddedRemoved(diff.added, diff.removed);
   return (changedOnDisk ? TChangesForm::tr("%1 (changed on disk since it was loaded): %2")
                         : TChangesForm::tr("%1: %2"))
       .arg(ToQ(diff.name), what);
@@ -119,13 +121,12 @@ QString SummaryText(const std::vector<changes::FileDiff>& files) {
   const int total = static_cast<int>(files.size());
   if (changed == 0)
     return total == 1 ? TChangesForm::tr("The file stays as it is.")
-                      : TChangesForm::tr("All %1 files stay as they are.").arg(total);
-  const QString what =
-      partial ? ShareText(changedLines, shownLines)
-              : TChangesForm::tr("%1 added, %2 removed").arg(LineCount(added), Number(removed));
-  return (total == 1 ? TChangesForm::tr("%1 of %2 file changes: %3")
-                     : TChangesForm::tr("%1 of %2 files change: %3"))
-             .arg(Number(changed), Number(total), what) +
+                      : TChangesForm::tr("All %n file(s) stay as they are.", nullptr, total);
+  const QString what = partial ? ShareText(changedLines, shownLines) : AddedRemoved(added, removed);
+  if (total == 1)
+    return TChangesForm::tr("1 of 1 file changes: %1").arg(what) + TChangesForm::tr(".");
+  //: %n files change out of %1 (the files read); %2 says how.
+  return TChangesForm::tr("%n of %1 files change: %2", nullptr, changed).arg(Number(total), what) +
          TChangesForm::tr(".");
 }
 
@@ -215,6 +216,7 @@ TChangesForm::TChangesForm(QWidget* parent, Hooks hooks)
   btnRestore_->setObjectName("btnRestore");
   btnRestore_->setToolTip(tr("Writes back a set of files kept before an earlier Apply"));
   btnRestore_->setAutoDefault(false);
+  //: Reads the files on disk again and compares anew.
   auto* refresh = new QPushButton(tr("Re&fresh"), this);
   refresh->setObjectName("btnRefresh");
   refresh->setAutoDefault(false);
@@ -298,12 +300,13 @@ void TChangesForm::Fill(const std::vector<changes::FileDiff>& diffs) {
               : tr("Compared: lines 1 to %1 on disk, 1 to %2 written; every change there is "
                    "shown.")
                     .arg(Number(diff.oldCompared), Number(diff.newCompared));
-      for (const QString& note :
-           {tr("Too long to compare in full (%1 lines on disk, %2 to be written).")
-                .arg(Number(diff.oldLines), Number(diff.newLines)),
-            compared,
-            tr("After them, lined up one against one: %1 removed, %2 added (not shown).")
-                .arg(Number(diff.moreRemoved), Number(diff.moreAdded))})
+      for (const QString& note : {tr("Too long to compare in full (%1, %2).")
+                                      .arg(tr("%n line(s) on disk", nullptr, diff.oldLines),
+                                           tr("%n to be written", nullptr, diff.newLines)),
+                                  compared,
+                                  tr("After them, lined up one against one: %1, %2 (not shown).")
+                                      .arg(tr("%n removed", nullptr, diff.moreRemoved),
+                                           tr("%n added", nullptr, diff.moreAdded))})
         out.Line("  " + note, noteText, none, false, true);
     }
     for (const changes::Hunk& hunk : diff.hunks) {
@@ -335,7 +338,7 @@ void TChangesForm::Fill(const std::vector<changes::FileDiff>& diffs) {
     }
   }
   if (hidden > 0)
-    out.Line(tr("%1 more lines of differences are not shown.").arg(Number(hidden)), noteText, none,
+    out.Line(tr("%n more line(s) of differences are not shown.", nullptr, hidden), noteText, none,
              false, true);
 }
 

@@ -46,7 +46,6 @@ void Install(const QString& code) {
     QCoreApplication::removeTranslator(old);
     delete old;
   }
-  if (code == "en") return;
   const auto load = [app](const QString& folder, const QString& name) {
     auto* translator = new QTranslator(app);
     translator->setObjectName("quib_translator");
@@ -54,13 +53,16 @@ void Install(const QString& code) {
     delete translator;
     return false;
   };
-  // The program's texts are compiled in; Qt's own come with Qt (on Debian
-  // the qt6-translations-l10n package) or, in a Windows build, are compiled
-  // in too.
+  // The program's texts are compiled in (English's are the plural forms of
+  // its counts alone); Qt's own come with Qt (on Debian the
+  // qt6-translations-l10n package) or, in a Windows build, are compiled in too.
   load(":/i18n", "quib-configurator_" + code);
+  if (code == "en") return;
   if (!load(":/i18n", "qtbase_" + code))
     load(QLibraryInfo::path(QLibraryInfo::TranslationsPath), "qtbase_" + code);
 }
+
+QString Current() { return installed; }
 
 QLocale Locale() {
   const QLocale system = QLocale::system();

@@ -24,9 +24,13 @@ QString Match(const QString& name);
 QString Choose(const QString& commandLine, const QString& stored, const QStringList& system);
 
 // Installs the translations of the program and of Qt's own dialogs for a
-// language into the running application (English needs none). Translators
-// installed earlier by this function are removed first.
+// language into the running application (English needs only the plural forms
+// of its counts). Translators installed earlier by this function are removed
+// first.
 void Install(const QString& code);
+
+// The language Install last installed ("en" before any).
+QString Current();
 
 // The locale the window writes dates and times in: the system's when the
 // window speaks the system's language (so a British system keeps its own

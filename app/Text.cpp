@@ -3,12 +3,20 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QLocale>
 #include <QRegularExpression>
+#include <cstring>
 
 #include "app/Language.h"
 #include "store/Backups.h"
 #include "store/Cp1252.h"
 #include "store/Message.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#elif defined(__GLIBC__)
+#include <locale.h>
+#endif
 
 QString ToQ(std::string_view text) {
   const std::u16string wide = cp1252::ToUtf16(text);
@@ -20,13 +28,14 @@ std::string FromQ(const QString& text) {
                                                static_cast<std::size_t>(text.size())));
 }
 
-QString Caption(std::string_view caption) {
-  return QCoreApplication::translate("Captions", std::string(caption).c_str());
+QString Caption(std::string_view caption, const char* note) {
+  // A translation looked up with a note it lacks is found without it.
+  return QCoreApplication::translate("Captions", std::string(caption).c_str(), note);
 }
 
-void SetItems(QComboBox* combo, std::span<const std::string_view> captions) {
+void SetItems(QComboBox* combo, std::span<const std::string_view> captions, const char* note) {
   combo->clear();
-  for (const std::string_view caption : captions) combo->addItem(Caption(caption));
+  for (const std::string_view caption : captions) combo->addItem(Caption(caption, note));
 }
 
 void SetValues(QComboBox* combo, std::span<const std::string_view> values) {
@@ -36,10 +45,69 @@ void SetValues(QComboBox* combo, std::span<const std::string_view> values) {
 
 namespace {
 
+#ifdef _WIN32
+
+// The system's words for a Windows error code in a language, when Windows has
+// that language's messages; empty otherwise.
+QString WindowsReason(DWORD code, const QString& language) {
+  const QString name = QLocale(language).name().replace('_', '-');
+  const LCID locale = ::LocaleNameToLCID(reinterpret_cast<LPCWSTR>(name.utf16()), 0);
+  if (locale == 0) return {};
+  wchar_t* buffer = nullptr;
+  const DWORD length = ::FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, LANGIDFROMLCID(locale), reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  QString text;
+  if (length > 0 && buffer != nullptr)
+    text = QString::fromWCharArray(buffer, static_cast<qsizetype>(length)).simplified();
+  if (buffer != nullptr) ::LocalFree(buffer);
+  return text;
+}
+
+#elif defined(__GLIBC__)
+
+// The C library's words for an error number in a language: those of the
+// language's UTF-8 locale, or English where that locale is not installed (or
+// its messages are not: then the C library answers in English itself).
+QString ErrnoReason(int err, const QString& language) {
+  const auto open = [](const QString& name) {
+    return ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, name.toLatin1().constData(), nullptr);
+  };
+  locale_t locale = language == "en" ? nullptr : open(QLocale(language).name() + ".UTF-8");
+  if (locale == nullptr) locale = open("C");
+  if (locale == nullptr) return {};
+  const QString text = QString::fromUtf8(::strerror_l(err, locale));
+  ::freelocale(locale);
+  return text;
+}
+
+#endif
+
+// A reason the system gave, in the window's language as far as the system has
+// it, else as the store found it.
+QString SystemReason(const StoreMessage& reason) {
+  QString text;
+#ifdef _WIN32
+  if (reason.codes() == StoreMessage::Codes::Windows)
+    text = WindowsReason(static_cast<DWORD>(reason.code()), language::Current());
+#elif defined(__GLIBC__)
+  if (reason.codes() == StoreMessage::Codes::Errno)
+    text = ErrnoReason(reason.code(), language::Current());
+#endif
+  if (text.isEmpty()) return QString::fromLocal8Bit(reason.text());
+  while (text.endsWith('.') || text.endsWith(QChar(0x3002))) text.chop(1);  // "." or "。"
+  //: A reason the system gave for an error (its own words in %1), made a
+  //: sentence of the message it stands in.
+  return QCoreApplication::translate("Files", "%1.").arg(text);
+}
+
 void AppendTranslated(QString& out, const StoreMessage& message) {
   switch (message.kind()) {
     case StoreMessage::Kind::Verbatim:
       out += QString::fromLocal8Bit(message.text());
+      break;
+    case StoreMessage::Kind::System:
+      out += SystemReason(message);
       break;
     case StoreMessage::Kind::Sequence:
       for (const StoreMessage& part : message.parts()) AppendTranslated(out, part);

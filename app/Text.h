@@ -20,12 +20,15 @@ QString ToQ(std::string_view text);
 std::string FromQ(const QString& text);
 
 // A caption of the Qt-free tables (marked there with QT_TRANSLATE_NOOP in the
-// scope "Captions") in the window's language.
-QString Caption(std::string_view caption);
+// scope "Captions") in the window's language. A list whose caption carries a
+// note (CAPTION_WITH_NOTE) passes it for every item: the others have none
+// and are found without it.
+QString Caption(std::string_view caption, const char* note = nullptr);
 
 // Replaces a drop-down's items with these captions, in the window's language,
 // so a list is defined once, beside the words and rules that go with it.
-void SetItems(QComboBox* combo, std::span<const std::string_view> captions);
+void SetItems(QComboBox* combo, std::span<const std::string_view> captions,
+              const char* note = nullptr);
 // Replaces a drop-down's items with values the files hold as they are
 // (resolutions, rates, extensions): shown as written, never translated.
 void SetValues(QComboBox* combo, std::span<const std::string_view> values);

@@ -8,9 +8,14 @@
 
 namespace {
 
-QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const QString& name) {
+// The object name is fixed ("Up", "Down"); the caption is what a reader and the
+// tool tip say.
+QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name,
+                         const QString& caption) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
+  button->setAccessibleName(caption);
+  button->setToolTip(caption);
   button->setArrowType(arrow);
   button->setAutoRepeat(true);
   button->setFocusPolicy(Qt::NoFocus);
@@ -26,8 +31,10 @@ UpDown::UpDown(QLineEdit* associate, int min, int max, int position, QWidget* pa
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  up_ = ArrowButton(this, Qt::UpArrow, tr("Up"));
-  down_ = ArrowButton(this, Qt::DownArrow, tr("Down"));
+  //: The button that raises the number beside it by one.
+  up_ = ArrowButton(this, Qt::UpArrow, "Up", tr("Up"));
+  //: The button that lowers the number beside it by one.
+  down_ = ArrowButton(this, Qt::DownArrow, "Down", tr("Down"));
   column->addWidget(up_);
   column->addWidget(down_);
   setFixedSize(16, associate->sizeHint().height());

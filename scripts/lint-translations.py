@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Checks what lupdate cannot in translations/*.ts: every translation keeps the
 source's placeholders (%1 ...), line breaks and "&&", has an access key where
-the source has one, and no two captions of one window share an access key in
-any language. Prints each fault and exits 1 when there is one.
+the source has one, follows its language's spacing and punctuation (TYPOGRAPHY),
+and no two captions of one window share an access key in any language. Prints
+each fault and exits 1 when there is one.
 
     scripts/lint-translations.py translations/*.ts
     scripts/lint-translations.py --carry translations/*.ts
@@ -11,6 +12,7 @@ With --carry it changes the files instead: a caption whose access key alone
 moved (lupdate keeps the old one as "vanished") gets the old translation,
 still unfinished so that its access key is looked at, and the old entry goes.
 """
+import os
 import re
 import sys
 import xml.etree.ElementTree as ET
@@ -30,6 +32,17 @@ SAME_WINDOW = {"ConfiguratorSettings": "MiscPage"}
 PAGES = {"AboutPage", "BlitterPage", "DebuggingPage", "DonatePage", "EmulationPage", "GuiPage",
          "InputPage", "MessagesPage", "MiscPage", "ScreenshotsPage", "SoundLoggingPage",
          "SoundPage", "ThemePage"}
+
+# What a language's punctuation wants, by the code in the file's name: a
+# pattern that finds a fault and what should be there instead.
+JAPANESE = "[\u3005\u3040-\u30ff\u4e00-\u9fff]"
+TYPOGRAPHY = {
+    "fr": [(r"[ \u00a0][;!?]", "a narrow no-break space (U+202F) before ; ! ?"),
+           (r"[ \u202f]:|«[ \u202f]|[ \u202f]»", "a no-break space (U+00A0) before : and inside « »")],
+    "ja": [(JAPANESE + r"[?!:]|か：", "full-width ？ ！ ： after Japanese, a question ending in ？"),
+           (r"[。、？！] ", "no space after Japanese punctuation"),
+           ("あなた", "no \"あなた\" in the interface")],
+}
 
 
 def text_of(element):
@@ -51,6 +64,8 @@ def access_keys(text):
 
 def lint(path):
     faults = []
+    code = os.path.basename(path).rsplit(".", 1)[0].split("_", 1)[-1]
+    typography = TYPOGRAPHY.get(code, [])
     windows = {}  # window -> [(key, translation)]
     bottom = []
     for context in ET.parse(path).getroot().iter("context"):
@@ -58,17 +73,27 @@ def lint(path):
         for message in context.iter("message"):
             source = text_of(message.find("source"))
             translation_element = message.find("translation")
-            translation = text_of(translation_element)
+            # A count's translation has a form for each plural of its language.
+            forms = [text_of(form) for form in translation_element.iter("numerusform")] \
+                if translation_element is not None else []
+            translations = forms or [text_of(translation_element)]
             where = f"{path}: {name}: {source[:50]!r}"
-            if translation_element is None or translation_element.get("type") or not translation:
+            if translation_element is None or translation_element.get("type") or not all(
+                    translations):
                 faults.append(f"{where}: not translated")
                 continue
-            for what, pattern in (("placeholders", r"%\d"), ("&&", r"&&")):
-                if sorted(re.findall(pattern, source)) != sorted(re.findall(pattern, translation)):
-                    faults.append(f"{where}: {what} differ in {translation!r}")
-            for what, mark in (("line breaks", "\n"), ("CR line breaks", "\r")):
-                if source.count(mark) != translation.count(mark):
-                    faults.append(f"{where}: {what} differ in {translation!r}")
+            for translation in translations:
+                for what, pattern in (("placeholders", r"%\d"), ("&&", r"&&")):
+                    if sorted(re.findall(pattern, source)) != sorted(
+                            re.findall(pattern, translation)):
+                        faults.append(f"{where}: {what} differ in {translation!r}")
+                for what, mark in (("line breaks", "\n"), ("CR line breaks", "\r")):
+                    if source.count(mark) != translation.count(mark):
+                        faults.append(f"{where}: {what} differ in {translation!r}")
+                for pattern, wanted in typography:
+                    if re.search(pattern, translation):
+                        faults.append(f"{where}: {wanted} in {translation!r}")
+            translation = translations[0]
             keys = access_keys(translation)
             if len(access_keys(source)) != len(keys):
                 faults.append(f"{where}: access keys differ in {translation!r}")

@@ -18,6 +18,8 @@
 #                                         repeats an access key in its window
 #
 # Line numbers are not kept in the files, so moving code changes nothing.
+# English has a file of its own, quib-configurator_en.ts, that holds only the
+# two forms of each count ("%n line(s)": "1 line", "2 lines").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || true)
@@ -26,17 +28,32 @@ lupdate=$(command -v lupdate || true)
 
 sources=(app themes blitters controls platform resources store)
 run_lupdate() {  # run_lupdate [-no-obsolete] <ts files...>
-  "$lupdate" -silent -I . -locations none -extensions cpp,h,ui "${sources[@]}" "$@"
+  # CAPTION_WITH_NOTE (app/logic/Translatable.h) marks a caption with a note
+  # that tells its translations apart.
+  "$lupdate" -silent -I . -locations none -extensions cpp,h,ui \
+    -tr-function-alias QT_TRANSLATE_NOOP3+=CAPTION_WITH_NOTE "${sources[@]}" "$@"
+}
+
+english=quib-configurator_en.ts
+# run_all <folder> [options]: every .ts file of the folder, English's plural
+# forms only.
+run_all() {
+  local folder=$1
+  shift
+  local others=()
+  for ts in "$folder"/*.ts; do [ "$(basename "$ts")" = "$english" ] || others+=("$ts"); done
+  run_lupdate "$@" -ts "${others[@]}"
+  run_lupdate "$@" -pluralonly -ts "$folder/$english"
 }
 
 case "${1:-}" in
   update)
-    run_lupdate -ts translations/*.ts
+    run_all translations
     python3 scripts/lint-translations.py --carry translations/*.ts
-    run_lupdate -ts translations/*.ts  # lupdate's own layout again
+    run_all translations  # lupdate's own layout again
     ;;
   tidy)
-    run_lupdate -no-obsolete -ts translations/*.ts
+    run_all translations -no-obsolete
     ;;
   add)
     code=${2:?give the language code, e.g. it or pt_BR}
@@ -48,7 +65,7 @@ case "${1:-}" in
     trap 'rm -rf "$scratch"' EXIT
     status=0
     cp translations/*.ts "$scratch/"
-    run_lupdate -no-obsolete -ts "$scratch"/*.ts
+    run_all "$scratch" -no-obsolete
     for ts in translations/*.ts; do
       name=$(basename "$ts")
       if ! diff -u "$ts" "$scratch/$name" >"$scratch/$name.diff"; then

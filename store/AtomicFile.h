@@ -120,8 +120,11 @@ inline std::string SystemReason(int err) {
   return text;
 }
 
-// The same, as a message: the system's words are shown as they are.
-inline StoreMessage SystemMessage(int err) { return StoreMessage::Verbatim(SystemReason(err)); }
+// The same, as a message that keeps the number: the window words it in its
+// language.
+inline StoreMessage SystemMessage(int err) {
+  return StoreMessage::System(StoreMessage::Codes::Errno, err, SystemReason(err));
+}
 
 // Moving hands the temporary file over; the moved-from one owns nothing.
 inline PendingFile::PendingFile(PendingFile&& other) noexcept

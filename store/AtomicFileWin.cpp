@@ -21,7 +21,7 @@ namespace atomic_file {
 namespace {
 
 // The system's text for a Windows error code, on one line, ending in a full
-// stop; shown as the system gives it.
+// stop, in the system's language; the window asks again in its own.
 StoreMessage WindowsMessage(DWORD code) {
   char* buffer = nullptr;
   const DWORD length = ::FormatMessageA(
@@ -35,7 +35,8 @@ StoreMessage WindowsMessage(DWORD code) {
     return StoreMessage(QT_TRANSLATE_NOOP("Files", "Windows error %1."),
                         {StoreMessage::Verbatim(std::to_string(code))});
   if (text.back() != '.') text += '.';
-  return StoreMessage::Verbatim(std::move(text));
+  return StoreMessage::System(StoreMessage::Codes::Windows, static_cast<int>(code),
+                              std::move(text));
 }
 
 [[noreturn]] void Fail(const std::filesystem::path& path, DWORD code) {

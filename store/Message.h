@@ -3,9 +3,11 @@
 // show in its language while the store stays free of Qt: an English pattern
 // with %1 ... %9 and what goes in them. Patterns are marked with
 // QT_TRANSLATE_NOOP("Files", ...), where lupdate finds them, and translated by
-// the window (Translated in app/Text.h); what goes in them, paths and the
-// system's own reasons, is shown as it is. The store's errors carry one
-// (StoreError), and their what() is its English text.
+// the window (Translated in app/Text.h); what goes in them, paths, is shown as
+// it is. A reason the system gave keeps its error number beside the words the
+// store found for it, so the window can ask the system for that reason in its
+// own language. The store's errors carry one (StoreError), and their what() is
+// its English text.
 #pragma once
 
 #include <cstddef>
@@ -29,6 +31,13 @@ class StoreMessage {
     Verbatim,  // text shown as it is
     Pattern,   // a translated pattern, parts() going into its %1, %2 ...
     Sequence,  // parts() shown one after another
+    System,    // a reason the system gave: code() and, as the store found it, text()
+  };
+
+  // What a System reason's code() numbers.
+  enum class Codes {
+    Errno,    // the C library's error numbers
+    Windows,  // Windows error codes (GetLastError)
   };
 
   // No text.
@@ -40,6 +49,16 @@ class StoreMessage {
   // A path, a number or a reason the system gave, never translated.
   static StoreMessage Verbatim(std::string text) {
     StoreMessage message;
+    message.text_ = std::move(text);
+    return message;
+  }
+  // A reason the system gave for an error, text being its words as the store
+  // found them (what English() holds).
+  static StoreMessage System(Codes codes, int code, std::string text) {
+    StoreMessage message;
+    message.kind_ = Kind::System;
+    message.codes_ = codes;
+    message.code_ = code;
     message.text_ = std::move(text);
     return message;
   }
@@ -58,8 +77,11 @@ class StoreMessage {
   Kind kind() const { return kind_; }
   // Of a Pattern.
   const char* pattern() const { return pattern_; }
-  // Of a Verbatim.
+  // Of a Verbatim or a System.
   const std::string& text() const { return text_; }
+  // Of a System.
+  Codes codes() const { return codes_; }
+  int code() const { return code_; }
   // The arguments of a Pattern, the parts of a Sequence.
   const std::vector<StoreMessage>& parts() const { return parts_; }
   bool empty() const { return kind_ == Kind::Verbatim && text_.empty(); }
@@ -76,6 +98,8 @@ class StoreMessage {
 
   Kind kind_ = Kind::Verbatim;
   const char* pattern_ = nullptr;
+  Codes codes_ = Codes::Errno;
+  int code_ = 0;
   std::string text_;
   std::vector<StoreMessage> parts_;
 };
@@ -105,6 +129,7 @@ void WalkPattern(std::basic_string_view<Unit> pattern, std::size_t count, Litera
 inline void StoreMessage::AppendEnglish(std::string& out) const {
   switch (kind_) {
     case Kind::Verbatim:
+    case Kind::System:
       out += text_;
       break;
     case Kind::Sequence:

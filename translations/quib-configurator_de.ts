@@ -83,6 +83,7 @@ eingeben, in der Form [Breite]x[Höhe]</translation>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
+        <extracomment>How many pictures the screen shows per second (the monitor&apos;s refresh rate); the same term as the GUI page&apos;s Refresh</extracomment>
         <translation>B&amp;ildwiederholrate</translation>
     </message>
     <message>
@@ -131,7 +132,7 @@ hq2x: tries to smooth jagges edges and looks OK, requires 16 bits colour
 Parallel: even and odd frames are shown side by side</source>
         <translation>Bestimmt, wie das SMS-Bild auf den PC-Bildschirm übertragen wird.
 Normal: keine Wirkung
-Doppelt: das Bild wird verdoppelt, für Vollbild bei 512x384
+Doppelt: das Bild wird in beide Richtungen verdoppelt, für Vollbild bei 512x384
 Scanlines: jede zweite Zeile ist schwarz, wie auf einem Fernseher (schnell)
 TV-Modus: jede zweite Zeile ist dunkler, wie auf einem Fernseher (langsam)
 TV-Modus (doppelt): wie oben, aber in X-Richtung gestreckt, damit es stimmt
@@ -141,7 +142,8 @@ Parallel: gerade und ungerade Bilder werden nebeneinander gezeigt</translation>
     </message>
     <message>
         <source>&amp;Flipped</source>
-        <translation>&amp;Gespiegelt</translation>
+        <extracomment>Page flipping: the picture is drawn into a second buffer while the first is shown, then the two swap (the video term, not mirrored or turned over)</extracomment>
+        <translation>Page-Flippin&amp;g</translation>
     </message>
     <message>
         <source>Reduces colour flickering,
@@ -156,8 +158,9 @@ kostet aber Geschwindigkeit</translation>
     <message>
         <source>Stops &quot;tearing&quot;, but reduces speed.
 Better than Flipped</source>
+        <extracomment>Flipped is the page-flipping box beside it: use the same word</extracomment>
         <translation>Verhindert „Tearing“, kostet aber Geschwindigkeit.
-Besser als Gespiegelt</translation>
+Besser als Page-Flipping</translation>
     </message>
     <message>
         <source>Tri&amp;ple buffered</source>
@@ -227,7 +230,7 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     </message>
     <message>
         <source>This is an automated function and should correctly uncomment all of the blitters.<byte value="xd"/>It works OK with my standard Quib.blt, but could possibly mess up a modified file.<byte value="xd"/>Note that the uncommented blitters might need some tweaking to work as well as possible.<byte value="xd"/><byte value="xd"/>Are you sure you want to continue?</source>
-        <translation>Diese Funktion arbeitet automatisch und sollte die Auskommentierung aller Blitter korrekt aufheben.<byte value="xd"/>Mit meiner Standard-Quib.blt klappt das, eine veränderte Datei könnte sie aber durcheinanderbringen.<byte value="xd"/>Die wieder aktivierten Blitter müssen eventuell noch nachjustiert werden, damit sie bestmöglich laufen.<byte value="xd"/><byte value="xd"/>Möchten Sie wirklich fortfahren?</translation>
+        <translation>Diese Funktion arbeitet automatisch und sollte die Auskommentierung aller Blitter korrekt aufheben.<byte value="xd"/>Mit meiner Standard-Quib.blt klappt das, eine veränderte Datei könnte dabei aber beschädigt werden.<byte value="xd"/>Die wieder aktivierten Blitter müssen eventuell noch nachjustiert werden, damit sie bestmöglich laufen.<byte value="xd"/><byte value="xd"/>Möchten Sie wirklich fortfahren?</translation>
     </message>
 </context>
 <context>
@@ -238,7 +241,8 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     </message>
     <message>
         <source>Safe</source>
-        <translation>Sicher</translation>
+        <extracomment>A video driver: the mode that works on any card (not &quot;secure&quot;).</extracomment>
+        <translation>Abgesichert</translation>
     </message>
     <message>
         <source>VGA</source>
@@ -282,7 +286,7 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     </message>
     <message>
         <source>DirectX (safe)</source>
-        <translation>DirectX (sicher)</translation>
+        <translation>DirectX (abgesichert)</translation>
     </message>
     <message>
         <source>DirectX (windowed)</source>
@@ -299,10 +303,6 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     <message>
         <source>XDFS</source>
         <translation>XDFS</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Keine</translation>
     </message>
     <message>
         <source>Sound Blaster</source>
@@ -474,6 +474,7 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     </message>
     <message>
         <source>Double</source>
+        <extracomment>An image filter: every pixel drawn twice as wide and high.</extracomment>
         <translation>Doppelt</translation>
     </message>
     <message>
@@ -499,6 +500,21 @@ Mit dieser Schaltfläche stehen alle zur Verfügung</translation>
     <message>
         <source>Parallel</source>
         <translation>Parallel</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sound card</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no joypad driver</comment>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no FM engine</comment>
+        <translation>Keine</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1050,11 @@ F3 &amp; F4</translation>
         <source>It is larger than %1 MB, too large for a settings file.</source>
         <translation>Sie ist größer als %1 MB und damit zu groß für eine Einstellungsdatei.</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A reason the system gave for an error (its own words in %1), made a sentence of the message it stands in.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 <context>
     <name>GuiPage</name>
@@ -1075,7 +1096,8 @@ wählen Sie also den besten VESA-/DirectX-Modus Ihrer Karte</translation>
     </message>
     <message>
         <source>Refres&amp;h</source>
-        <translation>&amp;Bildrate</translation>
+        <extracomment>The monitor&apos;s refresh rate (pictures per second); the same term as the Blitter page&apos;s Refresh rate</extracomment>
+        <translation>&amp;Bildwiederholrate</translation>
     </message>
     <message>
         <source>Refresh rates that are multiples of the system speed (50
@@ -1480,20 +1502,8 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
         <translation>unverändert</translation>
     </message>
     <message>
-        <source>new file, %1 lines</source>
-        <translation>neue Datei, %1 Zeilen</translation>
-    </message>
-    <message>
         <source>line ends only</source>
         <translation>nur Zeilenenden</translation>
-    </message>
-    <message>
-        <source>1 line added, %1 removed</source>
-        <translation>1 Zeile hinzugefügt, %1 entfernt</translation>
-    </message>
-    <message>
-        <source>%1 lines added, %2 removed</source>
-        <translation>%1 Zeilen hinzugefügt, %2 entfernt</translation>
     </message>
     <message>
         <source>%1 (changed on disk since it was loaded): %2</source>
@@ -1502,14 +1512,6 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 Zeile</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 Zeilen</translation>
     </message>
     <message>
         <source>Missing line ends become %1: %2</source>
@@ -1526,10 +1528,6 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
     <message>
         <source>The file stays as it is.</source>
         <translation>Die Datei bleibt, wie sie ist.</translation>
-    </message>
-    <message>
-        <source>All %1 files stay as they are.</source>
-        <translation>Alle %1 Dateien bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>.</source>
@@ -1553,6 +1551,7 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
     </message>
     <message>
         <source>Re&amp;fresh</source>
+        <extracomment>Reads the files on disk again and compares anew.</extracomment>
         <translation>A&amp;ktualisieren</translation>
     </message>
     <message>
@@ -1564,40 +1563,8 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
         <translation>Übernehmen würde nichts schreiben: Nicht alle Einstellungsdateien konnten gelesen werden.</translation>
     </message>
     <message>
-        <source>%1 more lines of differences are not shown.</source>
-        <translation>%1 weitere Zeilen mit Unterschieden werden nicht gezeigt.</translation>
-    </message>
-    <message>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>at least 1 line changes</source>
-        <translation>mindestens 1 Zeile ändert sich</translation>
-    </message>
-    <message>
-        <source>at least %1 lines change</source>
-        <translation>mindestens %1 Zeilen ändern sich</translation>
-    </message>
-    <message>
-        <source>; the first 1 is shown</source>
-        <translation>; die erste wird gezeigt</translation>
-    </message>
-    <message>
-        <source>; the first %1 are shown</source>
-        <translation>; die ersten %1 werden gezeigt</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 removed</source>
-        <translation>%1 hinzugefügt, %2 entfernt</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file changes: %3</source>
-        <translation>%1 von %2 Datei ändert sich: %3</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3</source>
-        <translation>%1 von %2 Dateien ändern sich: %3</translation>
     </message>
     <message>
         <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
@@ -1608,16 +1575,110 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
         <translation>Verglichen: Zeilen 1 bis %1 auf der Festplatte, 1 bis %2 zu schreiben; jede Änderung darin wird gezeigt.</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
-        <translation>Zu lang für einen vollständigen Vergleich (%1 Zeilen auf der Festplatte, %2 zu schreiben).</translation>
-    </message>
-    <message>
-        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
-        <translation>Danach Zeile für Zeile gegenübergestellt: %1 entfernt, %2 hinzugefügt (nicht gezeigt).</translation>
-    </message>
-    <message>
         <source>Differences</source>
         <translation>Unterschiede</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two counts of lines side by side: &quot;%n line(s) added&quot; and &quot;%n removed&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) added</source>
+        <translation>
+            <numerusform>%n Zeile hinzugefügt</numerusform>
+            <numerusform>%n Zeilen hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n entfernt</numerusform>
+            <numerusform>%n entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at least %n line(s) change(s)</source>
+        <translation>
+            <numerusform>mindestens %n Zeile ändert sich</numerusform>
+            <numerusform>mindestens %n Zeilen ändern sich</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; the first %n is/are shown</source>
+        <translation>
+            <numerusform>; die erste wird gezeigt</numerusform>
+            <numerusform>; die ersten %n werden gezeigt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>new file, %n line(s)</source>
+        <translation>
+            <numerusform>neue Datei, %n Zeile</numerusform>
+            <numerusform>neue Datei, %n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n file(s) stay as they are.</source>
+        <translation>
+            <numerusform>Die %n Datei bleibt, wie sie ist.</numerusform>
+            <numerusform>Alle %n Dateien bleiben, wie sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 of 1 file changes: %1</source>
+        <translation>1 von 1 Datei ändert sich: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 files change: %2</source>
+        <extracomment>%n files change out of %1 (the files read); %2 says how.</extracomment>
+        <translation>
+            <numerusform>%n von %1 Dateien ändert sich: %2</numerusform>
+            <numerusform>%n von %1 Dateien ändern sich: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1, %2).</source>
+        <translation>Zu lang für einen vollständigen Vergleich (%1, %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) on disk</source>
+        <translation>
+            <numerusform>%n Zeile auf der Festplatte</numerusform>
+            <numerusform>%n Zeilen auf der Festplatte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to be written</source>
+        <translation>
+            <numerusform>%n zu schreiben</numerusform>
+            <numerusform>%n zu schreiben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1, %2 (not shown).</source>
+        <translation>Danach Zeile für Zeile gegenübergestellt: %1, %2 (nicht gezeigt).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n hinzugefügt</numerusform>
+            <numerusform>%n hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) of differences are not shown.</source>
+        <translation>
+            <numerusform>%n weitere Zeile mit Unterschieden wird nicht gezeigt.</numerusform>
+            <numerusform>%n weitere Zeilen mit Unterschieden werden nicht gezeigt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2112,7 +2173,7 @@ aber nur für die Skalierung des Hintergrundbilds.</translation>
     </message>
     <message>
         <source>This is an automated function and may not correctly uncomment all of the themes.<byte value="xd"/>It works fine on my standard Quib.thm but could possibly mess up a modified file.<byte value="xd"/>Do you want to continue?</source>
-        <translation>Diese Funktion arbeitet automatisch und hebt die Auskommentierung vielleicht nicht bei allen Themes korrekt auf.<byte value="xd"/>Mit meiner Standard-Quib.thm klappt das gut, eine veränderte Datei könnte sie aber durcheinanderbringen.<byte value="xd"/>Möchten Sie fortfahren?</translation>
+        <translation>Diese Funktion arbeitet automatisch und hebt die Auskommentierung vielleicht nicht bei allen Themes korrekt auf.<byte value="xd"/>Mit meiner Standard-Quib.thm klappt das gut, eine veränderte Datei könnte dabei aber beschädigt werden.<byte value="xd"/>Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Quib themes page</source>
@@ -2142,10 +2203,12 @@ aber nur für die Skalierung des Hintergrundbilds.</translation>
     <name>UpDown</name>
     <message>
         <source>Up</source>
+        <extracomment>The button that raises the number beside it by one.</extracomment>
         <translation>Hoch</translation>
     </message>
     <message>
         <source>Down</source>
+        <extracomment>The button that lowers the number beside it by one.</extracomment>
         <translation>Runter</translation>
     </message>
 </context>

@@ -83,6 +83,7 @@ quiera, con el formato [ancho]x[alto]</translation>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
+        <extracomment>How many pictures the screen shows per second (the monitor&apos;s refresh rate); the same term as the GUI page&apos;s Refresh</extracomment>
         <translation>&amp;Frecuencia de refresco</translation>
     </message>
     <message>
@@ -141,7 +142,8 @@ Paralelo: los cuadros pares e impares se muestran uno al lado del otro</translat
     </message>
     <message>
         <source>&amp;Flipped</source>
-        <translation>Vo&amp;lteado</translation>
+        <extracomment>Page flipping: the picture is drawn into a second buffer while the first is shown, then the two swap (the video term, not mirrored or turned over)</extracomment>
+        <translation>Intercambio de pá&amp;ginas</translation>
     </message>
     <message>
         <source>Reduces colour flickering,
@@ -156,8 +158,9 @@ pero resta velocidad</translation>
     <message>
         <source>Stops &quot;tearing&quot;, but reduces speed.
 Better than Flipped</source>
+        <extracomment>Flipped is the page-flipping box beside it: use the same word</extracomment>
         <translation>Evita el «tearing», pero resta velocidad.
-Mejor que Volteado</translation>
+Mejor que el intercambio de páginas</translation>
     </message>
     <message>
         <source>Tri&amp;ple buffered</source>
@@ -238,7 +241,8 @@ Pulse este botón para que estén todos disponibles</translation>
     </message>
     <message>
         <source>Safe</source>
-        <translation>Seguro</translation>
+        <extracomment>A video driver: the mode that works on any card (not &quot;secure&quot;).</extracomment>
+        <translation>Modo seguro</translation>
     </message>
     <message>
         <source>VGA</source>
@@ -282,7 +286,7 @@ Pulse este botón para que estén todos disponibles</translation>
     </message>
     <message>
         <source>DirectX (safe)</source>
-        <translation>DirectX (seguro)</translation>
+        <translation>DirectX (modo seguro)</translation>
     </message>
     <message>
         <source>DirectX (windowed)</source>
@@ -299,10 +303,6 @@ Pulse este botón para que estén todos disponibles</translation>
     <message>
         <source>XDFS</source>
         <translation>XDFS</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Sound Blaster</source>
@@ -474,6 +474,7 @@ Pulse este botón para que estén todos disponibles</translation>
     </message>
     <message>
         <source>Double</source>
+        <extracomment>An image filter: every pixel drawn twice as wide and high.</extracomment>
         <translation>Doble</translation>
     </message>
     <message>
@@ -499,6 +500,21 @@ Pulse este botón para que estén todos disponibles</translation>
     <message>
         <source>Parallel</source>
         <translation>Paralelo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sound card</comment>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no joypad driver</comment>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no FM engine</comment>
+        <translation>Ninguno</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1050,11 @@ F3 &amp; F4</translation>
         <source>It is larger than %1 MB, too large for a settings file.</source>
         <translation>Ocupa más de %1 MB, demasiado para un archivo de ajustes.</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A reason the system gave for an error (its own words in %1), made a sentence of the message it stands in.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 <context>
     <name>GuiPage</name>
@@ -1075,6 +1096,7 @@ elija el mejor modo VESA/DirectX que admita su tarjeta</translation>
     </message>
     <message>
         <source>Refres&amp;h</source>
+        <extracomment>The monitor&apos;s refresh rate (pictures per second); the same term as the Blitter page&apos;s Refresh rate</extracomment>
         <translation>Re&amp;fresco</translation>
     </message>
     <message>
@@ -1480,20 +1502,8 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
         <translation>sin cambios</translation>
     </message>
     <message>
-        <source>new file, %1 lines</source>
-        <translation>archivo nuevo, %1 líneas</translation>
-    </message>
-    <message>
         <source>line ends only</source>
         <translation>solo finales de línea</translation>
-    </message>
-    <message>
-        <source>1 line added, %1 removed</source>
-        <translation>1 línea añadida, %1 eliminadas</translation>
-    </message>
-    <message>
-        <source>%1 lines added, %2 removed</source>
-        <translation>%1 líneas añadidas, %2 eliminadas</translation>
     </message>
     <message>
         <source>%1 (changed on disk since it was loaded): %2</source>
@@ -1502,14 +1512,6 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 línea</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 líneas</translation>
     </message>
     <message>
         <source>Missing line ends become %1: %2</source>
@@ -1526,10 +1528,6 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
     <message>
         <source>The file stays as it is.</source>
         <translation>El archivo queda como está.</translation>
-    </message>
-    <message>
-        <source>All %1 files stay as they are.</source>
-        <translation>Los %1 archivos quedan como están.</translation>
     </message>
     <message>
         <source>.</source>
@@ -1553,6 +1551,7 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
     </message>
     <message>
         <source>Re&amp;fresh</source>
+        <extracomment>Reads the files on disk again and compares anew.</extracomment>
         <translation>Actuali&amp;zar</translation>
     </message>
     <message>
@@ -1564,40 +1563,8 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
         <translation>Aplicar no escribiría nada: no se pudieron leer todos los archivos de ajustes.</translation>
     </message>
     <message>
-        <source>%1 more lines of differences are not shown.</source>
-        <translation>No se muestran %1 líneas más de diferencias.</translation>
-    </message>
-    <message>
         <source>Restore</source>
         <translation>Restaurar</translation>
-    </message>
-    <message>
-        <source>at least 1 line changes</source>
-        <translation>cambia al menos 1 línea</translation>
-    </message>
-    <message>
-        <source>at least %1 lines change</source>
-        <translation>cambian al menos %1 líneas</translation>
-    </message>
-    <message>
-        <source>; the first 1 is shown</source>
-        <translation>; se muestra la primera</translation>
-    </message>
-    <message>
-        <source>; the first %1 are shown</source>
-        <translation>; se muestran las %1 primeras</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 removed</source>
-        <translation>%1 añadidas, %2 eliminadas</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file changes: %3</source>
-        <translation>Cambia %1 de %2 archivo: %3</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3</source>
-        <translation>Cambian %1 de %2 archivos: %3</translation>
     </message>
     <message>
         <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
@@ -1608,16 +1575,110 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
         <translation>Comparado: líneas 1 a %1 en el disco, 1 a %2 por escribir; se muestra cada cambio en ellas.</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
-        <translation>Demasiado largo para compararlo entero (%1 líneas en el disco, %2 por escribir).</translation>
-    </message>
-    <message>
-        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
-        <translation>Después, enfrentadas una a una: %1 eliminadas, %2 añadidas (no se muestran).</translation>
-    </message>
-    <message>
         <source>Differences</source>
         <translation>Diferencias</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n línea</numerusform>
+            <numerusform>%n líneas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two counts of lines side by side: &quot;%n line(s) added&quot; and &quot;%n removed&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) added</source>
+        <translation>
+            <numerusform>%n línea añadida</numerusform>
+            <numerusform>%n líneas añadidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n eliminada</numerusform>
+            <numerusform>%n eliminadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at least %n line(s) change(s)</source>
+        <translation>
+            <numerusform>cambia al menos %n línea</numerusform>
+            <numerusform>cambian al menos %n líneas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; the first %n is/are shown</source>
+        <translation>
+            <numerusform>; se muestra la primera</numerusform>
+            <numerusform>; se muestran las %n primeras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>new file, %n line(s)</source>
+        <translation>
+            <numerusform>archivo nuevo, %n línea</numerusform>
+            <numerusform>archivo nuevo, %n líneas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n file(s) stay as they are.</source>
+        <translation>
+            <numerusform>El archivo queda como está.</numerusform>
+            <numerusform>Los %n archivos quedan como están.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 of 1 file changes: %1</source>
+        <translation>Cambia 1 de 1 archivo: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 files change: %2</source>
+        <extracomment>%n files change out of %1 (the files read); %2 says how.</extracomment>
+        <translation>
+            <numerusform>Cambia %n de %1 archivos: %2</numerusform>
+            <numerusform>Cambian %n de %1 archivos: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1, %2).</source>
+        <translation>Demasiado largo para compararlo entero (%1, %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) on disk</source>
+        <translation>
+            <numerusform>%n línea en el disco</numerusform>
+            <numerusform>%n líneas en el disco</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to be written</source>
+        <translation>
+            <numerusform>%n por escribir</numerusform>
+            <numerusform>%n por escribir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1, %2 (not shown).</source>
+        <translation>Después, enfrentadas una a una: %1, %2 (no se muestran).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n añadida</numerusform>
+            <numerusform>%n añadidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) of differences are not shown.</source>
+        <translation>
+            <numerusform>No se muestra %n línea más de diferencias.</numerusform>
+            <numerusform>No se muestran %n líneas más de diferencias.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2142,10 +2203,12 @@ pero solo para escalar la imagen de fondo.</translation>
     <name>UpDown</name>
     <message>
         <source>Up</source>
+        <extracomment>The button that raises the number beside it by one.</extracomment>
         <translation>Subir</translation>
     </message>
     <message>
         <source>Down</source>
+        <extracomment>The button that lowers the number beside it by one.</extracomment>
         <translation>Bajar</translation>
     </message>
 </context>

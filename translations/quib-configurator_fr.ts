@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Links: </source>
-        <translation>Liens : </translation>
+        <translation>Liens&#xa0;: </translation>
     </message>
     <message>
         <source>My website</source>
@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>Documentation: </source>
-        <translation>Documentation : </translation>
+        <translation>Documentation&#xa0;: </translation>
     </message>
     <message>
         <source>Quib: </source>
-        <translation>Quib : </translation>
+        <translation>Quib&#xa0;: </translation>
     </message>
     <message>
         <source>Thanks to everyone who tested it, drew themes and sent in blitters.</source>
@@ -83,6 +83,7 @@ de votre choix, sous la forme [largeur]x[hauteur]</translation>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
+        <extracomment>How many pictures the screen shows per second (the monitor&apos;s refresh rate); the same term as the GUI page&apos;s Refresh</extracomment>
         <translation>Fréq&amp;uence de rafraîchissement</translation>
     </message>
     <message>
@@ -104,7 +105,7 @@ Les valeurs élevées ne fonctionnent pas.</translation>
     <message>
         <source>Autodetect mode will choose a slower mode, so
 choose the best mode your card supports</source>
-        <translation>La détection automatique choisit un mode plus lent :
+        <translation>La détection automatique choisit un mode plus lent&#xa0;:
 choisissez le meilleur mode que votre carte prend en charge</translation>
     </message>
     <message>
@@ -130,18 +131,19 @@ Eagle: tries to smooth jagged edges but looks terrible
 hq2x: tries to smooth jagges edges and looks OK, requires 16 bits colour 
 Parallel: even and odd frames are shown side by side</source>
         <translation>Détermine comment l&apos;image SMS est rendue sur l&apos;écran du PC.
-Normal : aucun effet
-Double : l&apos;image est agrandie deux fois, pour jouer en plein écran en 512x384
-Scanlines : une ligne sur deux est noire pour imiter une télé (rapide)
-Mode TV : une ligne sur deux est plus sombre pour imiter une télé (lent)
-Mode TV (doublé) : comme ci-dessus, mais étiré horizontalement pour de bonnes proportions
-Eagle : tente de lisser les bords crénelés, mais le résultat est affreux
-hq2x : tente de lisser les bords crénelés avec un bon résultat, exige des couleurs 16 bits 
-Parallèle : les images paires et impaires sont affichées côte à côte</translation>
+Normal&#xa0;: aucun effet
+Double&#xa0;: l&apos;image est agrandie deux fois, pour jouer en plein écran en 512x384
+Scanlines&#xa0;: une ligne sur deux est noire pour imiter une télé (rapide)
+Mode TV&#xa0;: une ligne sur deux est plus sombre pour imiter une télé (lent)
+Mode TV (doublé)&#xa0;: comme ci-dessus, mais étiré horizontalement pour de bonnes proportions
+Eagle&#xa0;: tente de lisser les bords crénelés, mais le résultat est affreux
+hq2x&#xa0;: tente de lisser les bords crénelés avec un bon résultat, exige des couleurs 16 bits 
+Parallèle&#xa0;: les images paires et impaires sont affichées côte à côte</translation>
     </message>
     <message>
         <source>&amp;Flipped</source>
-        <translation>Bascu&amp;lé</translation>
+        <extracomment>Page flipping: the picture is drawn into a second buffer while the first is shown, then the two swap (the video term, not mirrored or turned over)</extracomment>
+        <translation>Échange de pa&amp;ges</translation>
     </message>
     <message>
         <source>Reduces colour flickering,
@@ -156,8 +158,9 @@ mais ralentit</translation>
     <message>
         <source>Stops &quot;tearing&quot;, but reduces speed.
 Better than Flipped</source>
-        <translation>Empêche le « tearing », mais ralentit.
-Mieux que Basculé</translation>
+        <extracomment>Flipped is the page-flipping box beside it: use the same word</extracomment>
+        <translation>Empêche le «&#xa0;tearing&#xa0;», mais ralentit.
+Mieux que l’échange de pages</translation>
     </message>
     <message>
         <source>Tri&amp;ple buffered</source>
@@ -219,7 +222,7 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this blitter:<byte value="xd"/>%1</source>
-        <translation>Voulez-vous vraiment supprimer ce blitter :<byte value="xd"/>%1</translation>
+        <translation>Voulez-vous vraiment supprimer ce blitter&#x202f;?<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -227,7 +230,7 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     </message>
     <message>
         <source>This is an automated function and should correctly uncomment all of the blitters.<byte value="xd"/>It works OK with my standard Quib.blt, but could possibly mess up a modified file.<byte value="xd"/>Note that the uncommented blitters might need some tweaking to work as well as possible.<byte value="xd"/><byte value="xd"/>Are you sure you want to continue?</source>
-        <translation>Cette fonction automatique devrait décommenter correctement tous les blitters.<byte value="xd"/>Elle fonctionne bien avec mon Quib.blt standard, mais pourrait abîmer un fichier modifié.<byte value="xd"/>Les blitters décommentés peuvent demander quelques réglages pour donner le meilleur d&apos;eux-mêmes.<byte value="xd"/><byte value="xd"/>Voulez-vous vraiment continuer ?</translation>
+        <translation>Cette fonction automatique devrait décommenter correctement tous les blitters.<byte value="xd"/>Elle fonctionne bien avec mon Quib.blt standard, mais pourrait abîmer un fichier modifié.<byte value="xd"/>Les blitters décommentés peuvent demander quelques réglages pour donner le meilleur d&apos;eux-mêmes.<byte value="xd"/><byte value="xd"/>Voulez-vous vraiment continuer&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -238,6 +241,7 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     </message>
     <message>
         <source>Safe</source>
+        <extracomment>A video driver: the mode that works on any card (not &quot;secure&quot;).</extracomment>
         <translation>Sans échec</translation>
     </message>
     <message>
@@ -299,10 +303,6 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     <message>
         <source>XDFS</source>
         <translation>XDFS</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Aucune</translation>
     </message>
     <message>
         <source>Sound Blaster</source>
@@ -474,6 +474,7 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     </message>
     <message>
         <source>Double</source>
+        <extracomment>An image filter: every pixel drawn twice as wide and high.</extracomment>
         <translation>Double</translation>
     </message>
     <message>
@@ -499,6 +500,21 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     <message>
         <source>Parallel</source>
         <translation>Parallèle</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sound card</comment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no joypad driver</comment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no FM engine</comment>
+        <translation>Aucun</translation>
     </message>
 </context>
 <context>
@@ -529,7 +545,7 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     </message>
     <message>
         <source>&amp;HTML:</source>
-        <translation>HT&amp;ML :</translation>
+        <translation>HT&amp;ML&#xa0;:</translation>
     </message>
     <message>
         <source>HSL</source>
@@ -588,7 +604,7 @@ Cliquez sur ce bouton pour les rendre tous disponibles</translation>
     </message>
     <message>
         <source>&amp;Quib location:</source>
-        <translation>Emplacement de &amp;Quib :</translation>
+        <translation>Emplacement de &amp;Quib&#xa0;:</translation>
     </message>
     <message>
         <source>Locate Quib</source>
@@ -721,7 +737,7 @@ Annuler cette question lance l&apos;émulateur sans jeu.</translation>
     </message>
     <message>
         <source>How many bytes per row; should usually be a multiple of 8</source>
-        <translation>Nombre d&apos;octets par ligne ; en général un multiple de 8</translation>
+        <translation>Nombre d&apos;octets par ligne&#x202f;; en général un multiple de 8</translation>
     </message>
     <message>
         <source>columns</source>
@@ -756,7 +772,7 @@ Annuler cette question lance l&apos;émulateur sans jeu.</translation>
     </message>
     <message>
         <source>This calculation is just for fun! Read quib.txt for more information on donating.</source>
-        <translation>Ce calcul est juste pour rire ! Lisez quib.txt pour en savoir plus sur les dons.</translation>
+        <translation>Ce calcul est juste pour rire&#x202f;! Lisez quib.txt pour en savoir plus sur les dons.</translation>
     </message>
 </context>
 <context>
@@ -770,7 +786,7 @@ Annuler cette question lance l&apos;émulateur sans jeu.</translation>
 sprites fit on one line, the others disappear (they flicker).
 Some games rely on it to hide sprites on purpose.
 Automatic only uses it for the games that need it</source>
-        <translation>Émule une limite de la puce vidéo de la console : seuls quelques
+        <translation>Émule une limite de la puce vidéo de la console&#xa0;: seuls quelques
 sprites tiennent sur une ligne, les autres disparaissent (ils clignotent).
 Certains jeux s&apos;en servent pour cacher des sprites exprès.
 Automatique ne l&apos;utilise que pour les jeux qui en ont besoin</translation>
@@ -798,7 +814,7 @@ the Frameskip value should match (PAL/50, NTSC/60)</source>
         <translation>Détermine le nombre de lignes d&apos;écran émulées.
 Le choix importe peu,
 car Quib modifie ce réglage si nécessaire.
-Certains jeux s&apos;en servent pour détecter la vitesse PAL/NTSC :
+Certains jeux s&apos;en servent pour détecter la vitesse PAL/NTSC&#xa0;:
 la valeur du saut d&apos;images doit donc correspondre (PAL/50, NTSC/60)</translation>
     </message>
     <message>
@@ -822,7 +838,7 @@ activez-le par nostalgie</translation>
     <message>
         <source>Quib shortcut key:
 F2</source>
-        <translation>Raccourci dans Quib :
+        <translation>Raccourci dans Quib&#xa0;:
 F2</translation>
     </message>
     <message>
@@ -836,7 +852,7 @@ F2</translation>
     <message>
         <source>Quib shortcut key:
 F3 &amp; F4</source>
-        <translation>Raccourcis dans Quib :
+        <translation>Raccourcis dans Quib&#xa0;:
 F3 &amp; F4</translation>
     </message>
     <message>
@@ -868,7 +884,7 @@ F3 &amp; F4</translation>
     </message>
     <message>
         <source>%1 Its old contents are kept in &quot;%2&quot;.</source>
-        <translation>%1 Son ancien contenu est conservé dans « %2 ».</translation>
+        <translation>%1 Son ancien contenu est conservé dans «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Windows error %1.</source>
@@ -876,43 +892,43 @@ F3 &amp; F4</translation>
     </message>
     <message>
         <source>The backup folder &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
-        <translation>Le dossier de sauvegarde « %1 » est un lien symbolique. Les sauvegardes ne sont jamais conservées ni lues à travers un tel lien : supprimez-le ou déplacez-le, puis réessayez.</translation>
+        <translation>Le dossier de sauvegarde «&#xa0;%1&#xa0;» est un lien symbolique. Les sauvegardes ne sont jamais conservées ni lues à travers un tel lien&#xa0;: supprimez-le ou déplacez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>The backup set &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
-        <translation>Le jeu de sauvegarde « %1 » est un lien symbolique. Les sauvegardes ne sont jamais conservées ni lues à travers un tel lien : supprimez-le ou déplacez-le, puis réessayez.</translation>
+        <translation>Le jeu de sauvegarde «&#xa0;%1&#xa0;» est un lien symbolique. Les sauvegardes ne sont jamais conservées ni lues à travers un tel lien&#xa0;: supprimez-le ou déplacez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>The backup file &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
-        <translation>Le fichier de sauvegarde « %1 » est un lien symbolique. Les sauvegardes ne sont jamais conservées ni lues à travers un tel lien : supprimez-le ou déplacez-le, puis réessayez.</translation>
+        <translation>Le fichier de sauvegarde «&#xa0;%1&#xa0;» est un lien symbolique. Les sauvegardes ne sont jamais conservées ni lues à travers un tel lien&#xa0;: supprimez-le ou déplacez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>The backup folder &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
-        <translation>Le dossier de sauvegarde « %1 » appartient à un autre utilisateur. Les sauvegardes ne sont conservées que dans vos propres dossiers : supprimez-le ou déplacez-le, puis réessayez.</translation>
+        <translation>Le dossier de sauvegarde «&#xa0;%1&#xa0;» appartient à un autre utilisateur. Les sauvegardes ne sont conservées que dans vos propres dossiers&#xa0;: supprimez-le ou déplacez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>The backup set &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
-        <translation>Le jeu de sauvegarde « %1 » appartient à un autre utilisateur. Les sauvegardes ne sont conservées que dans vos propres dossiers : supprimez-le ou déplacez-le, puis réessayez.</translation>
+        <translation>Le jeu de sauvegarde «&#xa0;%1&#xa0;» appartient à un autre utilisateur. Les sauvegardes ne sont conservées que dans vos propres dossiers&#xa0;: supprimez-le ou déplacez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>The backup file &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
-        <translation>Le fichier de sauvegarde « %1 » appartient à un autre utilisateur. Les sauvegardes ne sont conservées que dans vos propres dossiers : supprimez-le ou déplacez-le, puis réessayez.</translation>
+        <translation>Le fichier de sauvegarde «&#xa0;%1&#xa0;» appartient à un autre utilisateur. Les sauvegardes ne sont conservées que dans vos propres dossiers&#xa0;: supprimez-le ou déplacez-le, puis réessayez.</translation>
     </message>
     <message>
         <source>Cannot create the backup folder &quot;%1&quot;. %2</source>
-        <translation>Impossible de créer le dossier de sauvegarde « %1 ». %2</translation>
+        <translation>Impossible de créer le dossier de sauvegarde «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Cannot open the backup folder &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;ouvrir le dossier de sauvegarde « %1 ». %2</translation>
+        <translation>Impossible d&apos;ouvrir le dossier de sauvegarde «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot; from the backup. %2</source>
-        <translation>Impossible de lire « %1 » dans la sauvegarde. %2</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;» dans la sauvegarde. %2</translation>
     </message>
     <message>
         <source>Cannot open the backup folder &quot;%1&quot;.</source>
-        <translation>Impossible d&apos;ouvrir le dossier de sauvegarde « %1 ».</translation>
+        <translation>Impossible d&apos;ouvrir le dossier de sauvegarde «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>It is a file.</source>
@@ -920,99 +936,99 @@ F3 &amp; F4</translation>
     </message>
     <message>
         <source>Nothing was saved: someone else changed these files on disk just before they were to be replaced:</source>
-        <translation>Rien n&apos;a été enregistré : quelqu&apos;un d&apos;autre a modifié ces fichiers sur le disque juste avant leur remplacement :</translation>
+        <translation>Rien n&apos;a été enregistré&#xa0;: quelqu&apos;un d&apos;autre a modifié ces fichiers sur le disque juste avant leur remplacement&#xa0;:</translation>
     </message>
     <message>
         <source>Nothing can be backed up: %1 is not set, so there is no folder for backups.</source>
-        <translation>Impossible de sauvegarder quoi que ce soit : %1 n&apos;est pas défini, il n&apos;y a donc aucun dossier pour les sauvegardes.</translation>
+        <translation>Impossible de sauvegarder quoi que ce soit&#xa0;: %1 n&apos;est pas défini, il n&apos;y a donc aucun dossier pour les sauvegardes.</translation>
     </message>
     <message>
         <source>Cannot flush the backup folder &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;écrire sur le disque le dossier de sauvegarde « %1 ». %2</translation>
+        <translation>Impossible d&apos;écrire sur le disque le dossier de sauvegarde «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;écrire « %1 ». %2</translation>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>The backup set &quot;%1&quot; is missing.</source>
-        <translation>Le jeu de sauvegarde « %1 » est introuvable.</translation>
+        <translation>Le jeu de sauvegarde «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot; to back it up. %2</source>
-        <translation>Impossible de lire « %1 » pour le sauvegarder. %2</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;» pour le sauvegarder. %2</translation>
     </message>
     <message>
         <source>Cannot write the backup file &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;écrire le fichier de sauvegarde « %1 ». %2</translation>
+        <translation>Impossible d&apos;écrire le fichier de sauvegarde «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Cannot name the backup folder &quot;%1&quot;. %2</source>
-        <translation>Impossible de nommer le dossier de sauvegarde « %1 ». %2</translation>
+        <translation>Impossible de nommer le dossier de sauvegarde «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
-        <translation>Impossible de supprimer « %1 », créé par cette application. %2</translation>
+        <translation>Impossible de supprimer «&#xa0;%1&#xa0;», créé par cet enregistrement. %2</translation>
     </message>
     <message>
         <source>Cannot open the lock file &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier de verrou « %1 ». %2</translation>
+        <translation>Impossible d&apos;ouvrir le fichier de verrou «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Nothing was saved: another Quib Configurator is saving the files in &quot;%1&quot; right now. Try again when it is done; files it changed meanwhile are then shown as changed on disk.</source>
-        <translation>Rien n&apos;a été enregistré : un autre Quib Configurator est en train d&apos;enregistrer les fichiers de « %1 ». Réessayez quand il aura terminé ; les fichiers qu&apos;il aura modifiés entre-temps apparaîtront alors comme modifiés sur le disque.</translation>
+        <translation>Rien n&apos;a été enregistré&#xa0;: un autre Quib Configurator est en train d&apos;enregistrer les fichiers de «&#xa0;%1&#xa0;». Réessayez quand il aura terminé&#x202f;; les fichiers qu&apos;il aura modifiés entre-temps apparaîtront alors comme modifiés sur le disque.</translation>
     </message>
     <message>
         <source>Cannot lock &quot;%1&quot;. %2</source>
-        <translation>Impossible de verrouiller « %1 ». %2</translation>
+        <translation>Impossible de verrouiller «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Nothing was saved: the files it would replace could not be backed up first.<byte value="xd"/>%1</source>
-        <translation>Rien n&apos;a été enregistré : les fichiers à remplacer n&apos;ont pas pu être sauvegardés d&apos;abord.<byte value="xd"/>%1</translation>
+        <translation>Rien n&apos;a été enregistré&#xa0;: les fichiers à remplacer n&apos;ont pas pu être sauvegardés d&apos;abord.<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
-        <translation>« %1 » contient peut-être une partie des nouveaux réglages et n&apos;a pas pu être remis en place (%2) ; son ancien contenu se trouve dans « %3 ».</translation>
+        <translation>«&#xa0;%1&#xa0;» contient peut-être une partie des nouveaux réglages et n&apos;a pas pu être remis en place (%2)&#x202f;; son ancien contenu se trouve dans «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
-        <translation>« %1 » contient les nouveaux réglages et n&apos;a pas pu être remis en place (%2) ; son ancien contenu se trouve dans « %3 ».</translation>
+        <translation>«&#xa0;%1&#xa0;» contient les nouveaux réglages et n&apos;a pas pu être remis en place (%2)&#x202f;; son ancien contenu se trouve dans «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); it did not exist before.</source>
-        <translation>« %1 » contient peut-être une partie des nouveaux réglages et n&apos;a pas pu être remis en place (%2) ; il n&apos;existait pas auparavant.</translation>
+        <translation>«&#xa0;%1&#xa0;» contient peut-être une partie des nouveaux réglages et n&apos;a pas pu être remis en place (%2)&#x202f;; il n&apos;existait pas auparavant.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds the new settings and could not be put back (%2); it did not exist before.</source>
-        <translation>« %1 » contient les nouveaux réglages et n&apos;a pas pu être remis en place (%2) ; il n&apos;existait pas auparavant.</translation>
+        <translation>«&#xa0;%1&#xa0;» contient les nouveaux réglages et n&apos;a pas pu être remis en place (%2)&#x202f;; il n&apos;existait pas auparavant.</translation>
     </message>
     <message>
         <source>Nothing was saved: %1 The files already replaced were put back.</source>
-        <translation>Rien n&apos;a été enregistré : %1 Les fichiers déjà remplacés ont été remis en place.</translation>
+        <translation>Rien n&apos;a été enregistré&#xa0;: %1 Les fichiers déjà remplacés ont été remis en place.</translation>
     </message>
     <message>
         <source>Not all settings files were saved: %1</source>
-        <translation>Les fichiers de réglages n&apos;ont pas tous été enregistrés : %1</translation>
+        <translation>Les fichiers de réglages n&apos;ont pas tous été enregistrés&#xa0;: %1</translation>
     </message>
     <message>
         <source>As they were: %1.</source>
-        <translation>Inchangés : %1.</translation>
+        <translation>Inchangés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Nothing was saved: %1</source>
-        <translation>Rien n&apos;a été enregistré : %1</translation>
+        <translation>Rien n&apos;a été enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Saved: %1.</source>
-        <translation>Enregistrés : %1.</translation>
+        <translation>Enregistrés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Not saved: %1.</source>
-        <translation>Non enregistrés : %1.</translation>
+        <translation>Non enregistrés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1 may hold part of the new settings.</source>
@@ -1020,11 +1036,11 @@ F3 &amp; F4</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %1 ». %2</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%1&quot;. %2</source>
-        <translation>Impossible de créer le fichier « %1 ». %2</translation>
+        <translation>Impossible de créer le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
@@ -1034,6 +1050,11 @@ F3 &amp; F4</translation>
         <source>It is larger than %1 MB, too large for a settings file.</source>
         <translation>Il fait plus de %1 Mo, trop pour un fichier de réglages.</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A reason the system gave for an error (its own words in %1), made a sentence of the message it stands in.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 <context>
     <name>GuiPage</name>
@@ -1042,7 +1063,7 @@ F3 &amp; F4</translation>
 the game is passed on the commandline,
 always opens in GUI otherwise</source>
         <translation>… ou en plein écran. Ne fonctionne que si
-le jeu est donné sur la ligne de commande ;
+le jeu est donné sur la ligne de commande&#x202f;;
 sinon, l&apos;interface s&apos;ouvre toujours</translation>
     </message>
     <message>
@@ -1070,11 +1091,12 @@ de votre choix, sous la forme [largeur]x[hauteur]</translation>
     <message>
         <source>Autodetect mode will choose a slower mode, so
 choose the best Vesa/DirectX mode your card supports</source>
-        <translation>La détection automatique choisit un mode plus lent :
+        <translation>La détection automatique choisit un mode plus lent&#xa0;:
 choisissez le meilleur mode VESA/DirectX de votre carte</translation>
     </message>
     <message>
         <source>Refres&amp;h</source>
+        <extracomment>The monitor&apos;s refresh rate (pictures per second); the same term as the Blitter page&apos;s Refresh rate</extracomment>
         <translation>&amp;Fréquence</translation>
     </message>
     <message>
@@ -1093,7 +1115,7 @@ Les valeurs élevées ne fonctionnent pas.</translation>
         <source>This will slow the GUI
 but stop &apos;tearing&apos;</source>
         <translation>Ralentit l&apos;interface,
-mais empêche le « tearing »</translation>
+mais empêche le «&#xa0;tearing&#xa0;»</translation>
     </message>
     <message>
         <source>&amp;VSync</source>
@@ -1167,7 +1189,7 @@ mais empêche le « tearing »</translation>
 1 = fast
 2 = normal
 3 = slow</source>
-        <translation>Vitesses de la souris :
+        <translation>Vitesses de la souris&#xa0;:
 1 = rapide
 2 = normale
 3 = lente</translation>
@@ -1194,7 +1216,7 @@ mais empêche le « tearing »</translation>
     </message>
     <message>
         <source>Real pads stop you from pressing L+R or U+D simultaneously; some games have bugs if this input occurs, but other games might need it to be possible</source>
-        <translation>Les vraies manettes empêchent d&apos;appuyer en même temps sur G+D ou H+B ; certains jeux buguent avec ces entrées, mais d&apos;autres peuvent en avoir besoin</translation>
+        <translation>Les vraies manettes empêchent d&apos;appuyer en même temps sur G+D ou H+B&#x202f;; certains jeux buguent avec ces entrées, mais d&apos;autres peuvent en avoir besoin</translation>
     </message>
     <message>
         <source>Joypad/stick (DOS only)</source>
@@ -1237,7 +1259,7 @@ d&apos;utiliser des manettes Saturn sur le PC</translation>
     </message>
     <message>
         <source>&amp;Language:</source>
-        <translation>&amp;Langue :</translation>
+        <translation>&amp;Langue&#xa0;:</translation>
     </message>
     <message>
         <source>...when you load a game</source>
@@ -1266,7 +1288,7 @@ d&apos;utiliser des manettes Saturn sur le PC</translation>
         <source>If he is, maybe Quib can
 play some NES roms?</source>
         <translation>Si c&apos;est le cas, Quib pourra peut-être
-jouer quelques ROM NES ?</translation>
+jouer quelques ROM NES&#x202f;?</translation>
     </message>
     <message>
         <source>Mario is a fat &amp;plumber</source>
@@ -1278,48 +1300,48 @@ jouer quelques ROM NES ?</translation>
     </message>
     <message>
         <source>Please remember that Quib&apos;s NES support is unofficial and unsupported.<byte value="xd"/>It will only play a few NES games.<byte value="xd"/>There are better NES emulators available.<byte value="xd"/>PLEASE DO NOT E-MAIL THE AUTHOR OF QUIB OR THE AUTHOR OF QUIB CONFIGURATOR ABOUT NES EMULATION.<byte value="xd"/><byte value="xd"/>Show this message again?</source>
-        <translation>N&apos;oubliez pas que la prise en charge de la NES dans Quib est officieuse et non suivie.<byte value="xd"/>Elle ne fait tourner que quelques jeux NES.<byte value="xd"/>Il existe de meilleurs émulateurs NES.<byte value="xd"/>MERCI DE NE PAS ÉCRIRE À L&apos;AUTEUR DE QUIB NI À CELUI DE QUIB CONFIGURATOR AU SUJET DE L&apos;ÉMULATION NES.<byte value="xd"/><byte value="xd"/>Afficher de nouveau ce message ?</translation>
+        <translation>N&apos;oubliez pas que la prise en charge de la NES dans Quib est officieuse et non suivie.<byte value="xd"/>Elle ne fait tourner que quelques jeux NES.<byte value="xd"/>Il existe de meilleurs émulateurs NES.<byte value="xd"/>MERCI DE NE PAS ÉCRIRE À L&apos;AUTEUR DE QUIB NI À CELUI DE QUIB CONFIGURATOR AU SUJET DE L&apos;ÉMULATION NES.<byte value="xd"/><byte value="xd"/>Afficher de nouveau ce message&#x202f;?</translation>
     </message>
 </context>
 <context>
     <name>Recovery</name>
     <message>
         <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
-        <translation>L&apos;application faite le %1 ne s&apos;est pas terminée (le programme s&apos;est arrêté, ou le courant a été coupé). </translation>
+        <translation>L&apos;enregistrement lancé par «&#xa0;Appliquer&#xa0;» le %1 ne s&apos;est pas terminé (le programme s&apos;est arrêté, ou le courant a été coupé). </translation>
     </message>
     <message>
         <source>It had replaced:</source>
-        <translation>Il avait remplacé :</translation>
+        <translation>Il avait remplacé&#xa0;:</translation>
     </message>
     <message>
         <source>These files hold neither their old nor their new settings:</source>
-        <translation>Ces fichiers ne contiennent ni leurs anciens ni leurs nouveaux réglages :</translation>
+        <translation>Ces fichiers ne contiennent ni leurs anciens ni leurs nouveaux réglages&#xa0;:</translation>
     </message>
     <message>
         <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
-        <translation>Voulez-vous remettre le dossier de l&apos;émulateur dans l&apos;état d&apos;avant cette application ?<byte value="xd"/><byte value="xd"/>Oui réécrit les fichiers conservés avant elle (leur contenu actuel est aussi sauvegardé) ; Non laisse les fichiers tels qu&apos;ils sont.</translation>
+        <translation>Voulez-vous remettre le dossier de l&apos;émulateur dans l&apos;état d&apos;avant cet enregistrement&#x202f;?<byte value="xd"/><byte value="xd"/>Oui réécrit les fichiers conservés avant lui (leur contenu actuel est aussi sauvegardé)&#x202f;; Non laisse les fichiers tels qu&apos;ils sont.</translation>
     </message>
     <message>
         <source>Apply not finished</source>
-        <translation>Application inachevée</translation>
+        <translation>Enregistrement inachevé</translation>
     </message>
 </context>
 <context>
     <name>ScreenshotsPage</name>
     <message>
         <source>Screenshot &amp;filename:</source>
-        <translation>&amp;Nom des captures d&apos;écran :</translation>
+        <translation>&amp;Nom des captures d&apos;écran&#xa0;:</translation>
     </message>
     <message>
         <source>Do not use characters that are illegal in file names,
 such as &quot; \ / , + ? (and others)</source>
         <translation>N&apos;utilisez pas de caractères interdits dans les noms de fichiers,
-comme &quot; \ / , + ? (entre autres)</translation>
+comme &quot; \ / , +&#x202f;? (entre autres)</translation>
     </message>
     <message>
         <source>Number of letters to limit name part to;
 enter * for no limit</source>
-        <translation>Nombre de caractères auxquels limiter le nom ;
+        <translation>Nombre de caractères auxquels limiter le nom&#x202f;;
 saisissez * pour aucune limite</translation>
     </message>
     <message>
@@ -1329,7 +1351,7 @@ saisissez * pour aucune limite</translation>
     <message>
         <source>Minimum number of digits;
 enter * for no minimum</source>
-        <translation>Nombre minimal de chiffres ;
+        <translation>Nombre minimal de chiffres&#x202f;;
 saisissez * pour aucun minimum</translation>
     </message>
     <message>
@@ -1338,7 +1360,7 @@ saisissez * pour aucun minimum</translation>
     </message>
     <message>
         <source>Example: the fifth screenshot from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
-        <translation>Exemple : la cinquième capture du fichier « Sonic the Hedgehog 2.sms » s&apos;appellera :</translation>
+        <translation>Exemple&#xa0;: la cinquième capture du fichier «&#xa0;Sonic the Hedgehog 2.sms&#xa0;» s&apos;appellera&#xa0;:</translation>
     </message>
     <message>
         <source>Characters of the file name</source>
@@ -1365,18 +1387,18 @@ saisissez * pour aucun minimum</translation>
     <name>SoundLoggingPage</name>
     <message>
         <source>&amp;Filename:</source>
-        <translation>&amp;Nom de fichier :</translation>
+        <translation>&amp;Nom de fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Do not use characters that are illegal in file names,
 such as &quot; \ / , + ? (and others)</source>
         <translation>N&apos;utilisez pas de caractères interdits dans les noms de fichiers,
-comme &quot; \ / , + ? (entre autres)</translation>
+comme &quot; \ / , +&#x202f;? (entre autres)</translation>
     </message>
     <message>
         <source>Number of letters to limit name part to;
 enter * for no limit</source>
-        <translation>Nombre de caractères auxquels limiter le nom ;
+        <translation>Nombre de caractères auxquels limiter le nom&#x202f;;
 saisissez * pour aucune limite</translation>
     </message>
     <message>
@@ -1386,7 +1408,7 @@ saisissez * pour aucune limite</translation>
     <message>
         <source>Minimum number of digits;
 enter * for no minimum</source>
-        <translation>Nombre minimal de chiffres ;
+        <translation>Nombre minimal de chiffres&#x202f;;
 saisissez * pour aucun minimum</translation>
     </message>
     <message>
@@ -1405,7 +1427,7 @@ mais les autres ne peuvent pas stocker d&apos;échantillons (voix)</translation>
     </message>
     <message>
         <source>Example: the fifth sound dump from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
-        <translation>Exemple : le cinquième enregistrement sonore du fichier « Sonic the Hedgehog 2.sms » s&apos;appellera :</translation>
+        <translation>Exemple&#xa0;: le cinquième enregistrement sonore du fichier «&#xa0;Sonic the Hedgehog 2.sms&#xa0;» s&apos;appellera&#xa0;:</translation>
     </message>
     <message>
         <source>Characters of the file name</source>
@@ -1465,7 +1487,7 @@ Numérique demande plus de temps processeur</translation>
     <message>
         <source>If FM music skips when using OPL, increase this value;
 if your sound card takes a long time to initialise, decrease it</source>
-        <translation>Si la musique FM saute avec OPL, augmentez cette valeur ;
+        <translation>Si la musique FM saute avec OPL, augmentez cette valeur&#x202f;;
 si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation>
     </message>
     <message>
@@ -1480,56 +1502,32 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
         <translation>inchangé</translation>
     </message>
     <message>
-        <source>new file, %1 lines</source>
-        <translation>nouveau fichier, %1 lignes</translation>
-    </message>
-    <message>
         <source>line ends only</source>
         <translation>fins de ligne seulement</translation>
     </message>
     <message>
-        <source>1 line added, %1 removed</source>
-        <translation>1 ligne ajoutée, %1 supprimée(s)</translation>
-    </message>
-    <message>
-        <source>%1 lines added, %2 removed</source>
-        <translation>%1 lignes ajoutées, %2 supprimée(s)</translation>
-    </message>
-    <message>
         <source>%1 (changed on disk since it was loaded): %2</source>
-        <translation>%1 (modifié sur le disque depuis son chargement) : %2</translation>
+        <translation>%1 (modifié sur le disque depuis son chargement)&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 ligne</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 lignes</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Missing line ends become %1: %2</source>
-        <translation>Les fins de ligne manquantes deviennent %1 : %2</translation>
+        <translation>Les fins de ligne manquantes deviennent %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 line ends are dropped: %2</source>
-        <translation>Les fins de ligne %1 sont supprimées : %2</translation>
+        <translation>Les fins de ligne %1 sont supprimées&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 line ends become %3: %2</source>
-        <translation>Les fins de ligne %1 deviennent %3 : %2</translation>
+        <translation>Les fins de ligne %1 deviennent %3&#xa0;: %2</translation>
     </message>
     <message>
         <source>The file stays as it is.</source>
         <translation>Le fichier reste tel quel.</translation>
-    </message>
-    <message>
-        <source>All %1 files stay as they are.</source>
-        <translation>Les %1 fichiers restent tels quels.</translation>
     </message>
     <message>
         <source>.</source>
@@ -1549,10 +1547,11 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
     </message>
     <message>
         <source>Writes back a set of files kept before an earlier Apply</source>
-        <translation>Réécrit un jeu de fichiers conservé avant une application précédente</translation>
+        <translation>Réécrit un jeu de fichiers conservé avant un enregistrement précédent</translation>
     </message>
     <message>
         <source>Re&amp;fresh</source>
+        <extracomment>Reads the files on disk again and compares anew.</extracomment>
         <translation>Actuali&amp;ser</translation>
     </message>
     <message>
@@ -1561,63 +1560,125 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
     </message>
     <message>
         <source>Apply would write nothing: the settings files could not all be read.</source>
-        <translation>Appliquer n&apos;écrirait rien : les fichiers de réglages n&apos;ont pas tous pu être lus.</translation>
-    </message>
-    <message>
-        <source>%1 more lines of differences are not shown.</source>
-        <translation>%1 lignes de différences supplémentaires ne sont pas affichées.</translation>
+        <translation>Appliquer n&apos;écrirait rien&#xa0;: les fichiers de réglages n&apos;ont pas tous pu être lus.</translation>
     </message>
     <message>
         <source>Restore</source>
         <translation>Restaurer</translation>
     </message>
     <message>
-        <source>at least 1 line changes</source>
-        <translation>au moins 1 ligne change</translation>
-    </message>
-    <message>
-        <source>at least %1 lines change</source>
-        <translation>au moins %1 lignes changent</translation>
-    </message>
-    <message>
-        <source>; the first 1 is shown</source>
-        <translation> ; la première est affichée</translation>
-    </message>
-    <message>
-        <source>; the first %1 are shown</source>
-        <translation> ; les %1 premières sont affichées</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 removed</source>
-        <translation>%1 ajoutée(s), %2 supprimée(s)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file changes: %3</source>
-        <translation>%1 fichier sur %2 change : %3</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3</source>
-        <translation>%1 fichiers sur %2 changent : %3</translation>
-    </message>
-    <message>
         <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
-        <translation>Comparé : lignes 1 à %1 des deux côtés ; chaque modification y est affichée.</translation>
+        <translation>Comparé&#xa0;: lignes 1 à %1 des deux côtés&#x202f;; chaque modification y est affichée.</translation>
     </message>
     <message>
         <source>Compared: lines 1 to %1 on disk, 1 to %2 written; every change there is shown.</source>
-        <translation>Comparé : lignes 1 à %1 sur le disque, 1 à %2 à écrire ; chaque modification y est affichée.</translation>
-    </message>
-    <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
-        <translation>Trop long pour être comparé en entier (%1 lignes sur le disque, %2 à écrire).</translation>
-    </message>
-    <message>
-        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
-        <translation>Au-delà, mises en regard une à une : %1 supprimée(s), %2 ajoutée(s) (non affichées).</translation>
+        <translation>Comparé&#xa0;: lignes 1 à %1 sur le disque, 1 à %2 à écrire&#x202f;; chaque modification y est affichée.</translation>
     </message>
     <message>
         <source>Differences</source>
         <translation>Différences</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two counts of lines side by side: &quot;%n line(s) added&quot; and &quot;%n removed&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) added</source>
+        <translation>
+            <numerusform>%n ligne ajoutée</numerusform>
+            <numerusform>%n lignes ajoutées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n supprimée</numerusform>
+            <numerusform>%n supprimées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at least %n line(s) change(s)</source>
+        <translation>
+            <numerusform>au moins %n ligne change</numerusform>
+            <numerusform>au moins %n lignes changent</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; the first %n is/are shown</source>
+        <translation>
+            <numerusform>&#x202f;; %n est affichée</numerusform>
+            <numerusform>&#x202f;; les %n premières sont affichées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>new file, %n line(s)</source>
+        <translation>
+            <numerusform>nouveau fichier, %n ligne</numerusform>
+            <numerusform>nouveau fichier, %n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n file(s) stay as they are.</source>
+        <translation>
+            <numerusform>Le fichier reste tel quel.</numerusform>
+            <numerusform>Les %n fichiers restent tels quels.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 of 1 file changes: %1</source>
+        <translation>1 fichier sur 1 change&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 files change: %2</source>
+        <extracomment>%n files change out of %1 (the files read); %2 says how.</extracomment>
+        <translation>
+            <numerusform>%n fichier sur %1 change&#xa0;: %2</numerusform>
+            <numerusform>%n fichiers sur %1 changent&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1, %2).</source>
+        <translation>Trop long pour être comparé en entier (%1, %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) on disk</source>
+        <translation>
+            <numerusform>%n ligne sur le disque</numerusform>
+            <numerusform>%n lignes sur le disque</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to be written</source>
+        <translation>
+            <numerusform>%n à écrire</numerusform>
+            <numerusform>%n à écrire</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1, %2 (not shown).</source>
+        <translation>Au-delà, mises en regard une à une&#xa0;: %1, %2 (non affichées).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n ajoutée</numerusform>
+            <numerusform>%n ajoutées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) of differences are not shown.</source>
+        <translation>
+            <numerusform>%n ligne de différences supplémentaire n&apos;est pas affichée.</numerusform>
+            <numerusform>%n lignes de différences supplémentaires ne sont pas affichées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1712,7 +1773,7 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
     </message>
     <message>
         <source>One or more of the required configuration files was not found.<byte value="xd"/><byte value="xd"/>The required files are:<byte value="xd"/>Either quib.cfg (for Quib) or quibw.cfg (for QuibW)<byte value="xd"/>quib.blt (blitters)<byte value="xd"/>quib.inp (input)<byte value="xd"/>quib.msg (messages)<byte value="xd"/>quib.thm (themes)<byte value="xd"/><byte value="xd"/>Do you want to relocate Quib?</source>
-        <translation>Un ou plusieurs des fichiers de configuration requis sont introuvables.<byte value="xd"/><byte value="xd"/>Les fichiers requis sont :<byte value="xd"/>quib.cfg (pour Quib) ou quibw.cfg (pour QuibW)<byte value="xd"/>quib.blt (blitters)<byte value="xd"/>quib.inp (entrées)<byte value="xd"/>quib.msg (messages)<byte value="xd"/>quib.thm (thèmes)<byte value="xd"/><byte value="xd"/>Voulez-vous indiquer à nouveau l&apos;emplacement de Quib ?</translation>
+        <translation>Un ou plusieurs des fichiers de configuration requis sont introuvables.<byte value="xd"/><byte value="xd"/>Les fichiers requis sont&#xa0;:<byte value="xd"/>quib.cfg (pour Quib) ou quibw.cfg (pour QuibW)<byte value="xd"/>quib.blt (blitters)<byte value="xd"/>quib.inp (entrées)<byte value="xd"/>quib.msg (messages)<byte value="xd"/>quib.thm (thèmes)<byte value="xd"/><byte value="xd"/>Voulez-vous indiquer à nouveau l&apos;emplacement de Quib&#x202f;?</translation>
     </message>
     <message>
         <source>Restart required</source>
@@ -1740,19 +1801,19 @@ Vérifiez si une nouvelle version de Quib Configurator est déjà sortie.</trans
     </message>
     <message>
         <source>This file was changed on disk after it was loaded:</source>
-        <translation>Ce fichier a été modifié sur le disque après son chargement :</translation>
+        <translation>Ce fichier a été modifié sur le disque après son chargement&#xa0;:</translation>
     </message>
     <message>
         <source>These files were changed on disk after they were loaded:</source>
-        <translation>Ces fichiers ont été modifiés sur le disque après leur chargement :</translation>
+        <translation>Ces fichiers ont été modifiés sur le disque après leur chargement&#xa0;:</translation>
     </message>
     <message>
         <source>Do you want to overwrite the changes made there with your settings?<byte value="xd"/><byte value="xd"/>Choose No to cancel this Apply; &quot;Undo changes&quot; on the Miscellaneous page then loads the files as they are now.</source>
-        <translation>Voulez-vous écraser les modifications faites là-bas avec vos réglages ?<byte value="xd"/><byte value="xd"/>Choisissez Non pour annuler cette application ; « Annuler les modifications » sur la page Divers charge alors les fichiers tels qu&apos;ils sont maintenant.</translation>
+        <translation>Voulez-vous écraser les modifications faites là-bas avec vos réglages&#x202f;?<byte value="xd"/><byte value="xd"/>Choisissez Non pour annuler cet enregistrement&#x202f;; «&#xa0;Annuler les modifications&#xa0;» sur la page Divers charge alors les fichiers tels qu&apos;ils sont maintenant.</translation>
     </message>
     <message>
         <source>Nothing was saved: the settings files in &quot;%1&quot; could not all be read</source>
-        <translation>Rien n&apos;a été enregistré : les fichiers de réglages de « %1 » n&apos;ont pas tous pu être lus</translation>
+        <translation>Rien n&apos;a été enregistré&#xa0;: les fichiers de réglages de «&#xa0;%1&#xa0;» n&apos;ont pas tous pu être lus</translation>
     </message>
     <message>
         <source>Settings saved</source>
@@ -1760,7 +1821,7 @@ Vérifiez si une nouvelle version de Quib Configurator est déjà sortie.</trans
     </message>
     <message>
         <source>Settings saved.<byte value="xd"/><byte value="xd"/>Do you want to see this message again?</source>
-        <translation>Les réglages ont été enregistrés.<byte value="xd"/><byte value="xd"/>Voulez-vous revoir ce message ?</translation>
+        <translation>Les réglages ont été enregistrés.<byte value="xd"/><byte value="xd"/>Voulez-vous revoir ce message&#x202f;?</translation>
     </message>
     <message>
         <source>Load ROM...</source>
@@ -1780,7 +1841,7 @@ Vérifiez si une nouvelle version de Quib Configurator est déjà sortie.</trans
     </message>
     <message>
         <source>It looks like Quib is running - your settings will be overwritten when it quits. Try not to use Quib Configurator when Quib is running to avoid confusion.</source>
-        <translation>Quib semble être en cours d&apos;exécution : vos réglages seront écrasés quand il se fermera. Évitez d&apos;utiliser Quib Configurator pendant que Quib tourne, pour ne pas tout mélanger.</translation>
+        <translation>Quib semble être en cours d&apos;exécution&#xa0;: vos réglages seront écrasés quand il se fermera. Évitez d&apos;utiliser Quib Configurator pendant que Quib tourne, pour ne pas tout mélanger.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -1807,11 +1868,11 @@ Vérifiez si une nouvelle version de Quib Configurator est déjà sortie.</trans
     </message>
     <message>
         <source>No files have been backed up yet: a backup is made each time Apply replaces them.</source>
-        <translation>Aucun fichier n&apos;a encore été sauvegardé : une sauvegarde est faite chaque fois qu&apos;Appliquer les remplace.</translation>
+        <translation>Aucun fichier n&apos;a encore été sauvegardé&#xa0;: une sauvegarde est faite chaque fois qu&apos;Appliquer les remplace.</translation>
     </message>
     <message>
         <source>Before each Apply the files it replaced were kept. Choose the set to write back:</source>
-        <translation>Avant chaque application, les fichiers remplacés ont été conservés. Choisissez le jeu à réécrire :</translation>
+        <translation>Avant chaque enregistrement, les fichiers remplacés ont été conservés. Choisissez le jeu à réécrire&#xa0;:</translation>
     </message>
     <message>
         <source>Time</source>
@@ -1835,7 +1896,7 @@ Vérifiez si une nouvelle version de Quib Configurator est déjà sortie.</trans
     </message>
     <message>
         <source>Write back the files kept at %1?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>The files there now are backed up first. Every page is then loaded again from the files: changes not yet applied are lost.</source>
-        <translation>Réécrire les fichiers conservés le %1 ?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Les fichiers actuels sont d&apos;abord sauvegardés. Chaque page est ensuite rechargée depuis les fichiers : les modifications non appliquées sont perdues.</translation>
+        <translation>Réécrire les fichiers conservés le %1&#x202f;?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>Les fichiers actuels sont d&apos;abord sauvegardés. Chaque page est ensuite rechargée depuis les fichiers&#xa0;: les modifications non appliquées sont perdues.</translation>
     </message>
     <message>
         <source>Backup sets</source>
@@ -1862,11 +1923,11 @@ Vérifiez si une nouvelle version de Quib Configurator est déjà sortie.</trans
     </message>
     <message>
         <source>Name already exists!</source>
-        <translation>Ce nom existe déjà !</translation>
+        <translation>Ce nom existe déjà&#x202f;!</translation>
     </message>
     <message>
         <source>The name you chose already exists! Please choose another name.</source>
-        <translation>Le nom choisi existe déjà ! Veuillez en choisir un autre.</translation>
+        <translation>Le nom choisi existe déjà&#x202f;! Veuillez en choisir un autre.</translation>
     </message>
     <message>
         <source>Please confirm theme deletion</source>
@@ -1874,7 +1935,7 @@ Vérifiez si une nouvelle version de Quib Configurator est déjà sortie.</trans
     </message>
     <message>
         <source>Are you sure you want to delete this theme:<byte value="xd"/>%1</source>
-        <translation>Voulez-vous vraiment supprimer ce thème :<byte value="xd"/>%1</translation>
+        <translation>Voulez-vous vraiment supprimer ce thème&#x202f;?<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -2112,7 +2173,7 @@ mais seulement pour la mise à l&apos;échelle de l&apos;image de fond.</transla
     </message>
     <message>
         <source>This is an automated function and may not correctly uncomment all of the themes.<byte value="xd"/>It works fine on my standard Quib.thm but could possibly mess up a modified file.<byte value="xd"/>Do you want to continue?</source>
-        <translation>Cette fonction automatique risque de ne pas décommenter correctement tous les thèmes.<byte value="xd"/>Elle fonctionne bien avec mon Quib.thm standard, mais pourrait abîmer un fichier modifié.<byte value="xd"/>Voulez-vous continuer ?</translation>
+        <translation>Cette fonction automatique risque de ne pas décommenter correctement tous les thèmes.<byte value="xd"/>Elle fonctionne bien avec mon Quib.thm standard, mais pourrait abîmer un fichier modifié.<byte value="xd"/>Voulez-vous continuer&#x202f;?</translation>
     </message>
     <message>
         <source>Quib themes page</source>
@@ -2135,17 +2196,19 @@ mais seulement pour la mise à l&apos;échelle de l&apos;image de fond.</transla
     </message>
     <message>
         <source>This theme should have a background picture:<byte value="xd"/>%1<byte value="xd"/>but it&apos;s not there.<byte value="xd"/>You may need to download the theme pictures from the Quib website.<byte value="xd"/><byte value="xd"/>Show this message again?</source>
-        <translation>Ce thème devrait avoir une image de fond :<byte value="xd"/>%1<byte value="xd"/>mais elle est absente.<byte value="xd"/>Vous devrez peut-être télécharger les images des thèmes sur le site de Quib.<byte value="xd"/><byte value="xd"/>Afficher de nouveau ce message ?</translation>
+        <translation>Ce thème devrait avoir une image de fond&#xa0;:<byte value="xd"/>%1<byte value="xd"/>mais elle est absente.<byte value="xd"/>Vous devrez peut-être télécharger les images des thèmes sur le site de Quib.<byte value="xd"/><byte value="xd"/>Afficher de nouveau ce message&#x202f;?</translation>
     </message>
 </context>
 <context>
     <name>UpDown</name>
     <message>
         <source>Up</source>
+        <extracomment>The button that raises the number beside it by one.</extracomment>
         <translation>Haut</translation>
     </message>
     <message>
         <source>Down</source>
+        <extracomment>The button that lowers the number beside it by one.</extracomment>
         <translation>Bas</translation>
     </message>
 </context>
@@ -2157,15 +2220,15 @@ mais seulement pour la mise à l&apos;échelle de l&apos;image de fond.</transla
     </message>
     <message>
         <source>The language of the window: %1, or &quot;system&quot; for the system&apos;s (the default).</source>
-        <translation>La langue de la fenêtre : %1, ou « system » pour celle du système (par défaut).</translation>
+        <translation>La langue de la fenêtre&#xa0;: %1, ou «&#xa0;system&#xa0;» pour celle du système (par défaut).</translation>
     </message>
     <message>
         <source>The emulator directory to open (the folder of quib.cfg); without it, the one opened last.</source>
-        <translation>Le dossier de l&apos;émulateur à ouvrir (celui de quib.cfg) ; sans lui, le dernier ouvert.</translation>
+        <translation>Le dossier de l&apos;émulateur à ouvrir (celui de quib.cfg)&#x202f;; sans lui, le dernier ouvert.</translation>
     </message>
     <message>
         <source>no translation for language &quot;%1&quot; (see --help)</source>
-        <translation>aucune traduction pour la langue « %1 » (voir --help)</translation>
+        <translation>aucune traduction pour la langue «&#xa0;%1&#xa0;» (voir --help)</translation>
     </message>
     <message>
         <source>give at most one emulator directory (see --help)</source>
@@ -2173,7 +2236,7 @@ mais seulement pour la mise à l&apos;échelle de l&apos;image de fond.</transla
     </message>
     <message>
         <source>no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); start it from a desktop session, set DISPLAY, or run it under xvfb-run</source>
-        <translation>aucun affichage pour ouvrir la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini) ; lancez-le depuis une session de bureau, définissez DISPLAY ou exécutez-le avec xvfb-run</translation>
+        <translation>aucun affichage pour ouvrir la fenêtre (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini)&#x202f;; lancez-le depuis une session de bureau, définissez DISPLAY ou exécutez-le avec xvfb-run</translation>
     </message>
 </context>
 </TS>

@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Written by </source>
-        <translation>作者: </translation>
+        <translation>作者：</translation>
     </message>
     <message>
         <source>Quib itself is the work of </source>
-        <translation>Quib 本体の作者: </translation>
+        <translation>Quib 本体の作者：</translation>
     </message>
     <message>
         <source>Links: </source>
-        <translation>リンク: </translation>
+        <translation>リンク：</translation>
     </message>
     <message>
         <source>My website</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Documentation: </source>
-        <translation>説明書: </translation>
+        <translation>説明書：</translation>
     </message>
     <message>
         <source>Quib: </source>
@@ -83,13 +83,14 @@ like, in the form [width]x[height]</source>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
+        <extracomment>How many pictures the screen shows per second (the monitor&apos;s refresh rate); the same term as the GUI page&apos;s Refresh</extracomment>
         <translation>リフレッシュレート(&amp;H)</translation>
     </message>
     <message>
         <source>Refresh rates that are multiples of the system speed (50
 or 60) combined with VSynch will produce the best results.
 High values won&apos;t work.</source>
-        <translation>システム速度 (50 または 60) の倍数のリフレッシュレートを
+        <translation>システム速度（50 または 60）の倍数のリフレッシュレートを
 VSync と組み合わせると最良の結果になります。
 高すぎる値は動作しません。</translation>
     </message>
@@ -130,18 +131,19 @@ Eagle: tries to smooth jagged edges but looks terrible
 hq2x: tries to smooth jagges edges and looks OK, requires 16 bits colour 
 Parallel: even and odd frames are shown side by side</source>
         <translation>SMS の画面を PC の画面にどう映すかを決めます。
-ノーマル: 効果なし
-ダブル: 画像を 2 倍に拡大し、512x384 の全画面でプレイできます
-スキャンライン: 1 行おきに黒くしてテレビを再現します (高速)
-TV モード: 1 行おきに暗くしてテレビを再現します (低速)
-TV モード (2 倍): 上と同じですが、正しい比率になるよう横方向に引き伸ばします
-Eagle: ギザギザを滑らかにしようとしますが、見た目はひどいです
-hq2x: ギザギザを滑らかにし、見た目も良好です。16 ビットカラーが必要です 
-パラレル: 偶数フレームと奇数フレームを並べて表示します</translation>
+ノーマル：効果なし
+2 倍：画像を 2 倍に拡大し、512x384 の全画面でプレイできます
+スキャンライン：1 行おきに黒くしてテレビを再現します（高速）
+TV モード：1 行おきに暗くしてテレビを再現します（低速）
+TV モード（2 倍）：上と同じですが、正しい比率になるよう横方向に引き伸ばします
+Eagle：ギザギザを滑らかにしようとしますが、見た目はひどいです
+hq2x：ギザギザを滑らかにし、見た目も良好です。16 ビットカラーが必要です 
+パラレル：偶数フレームと奇数フレームを並べて表示します</translation>
     </message>
     <message>
         <source>&amp;Flipped</source>
-        <translation>フリップ(&amp;F)</translation>
+        <extracomment>Page flipping: the picture is drawn into a second buffer while the first is shown, then the two swap (the video term, not mirrored or turned over)</extracomment>
+        <translation>ページフリップ(&amp;F)</translation>
     </message>
     <message>
         <source>Reduces colour flickering,
@@ -156,8 +158,9 @@ but reduces speed</source>
     <message>
         <source>Stops &quot;tearing&quot;, but reduces speed.
 Better than Flipped</source>
+        <extracomment>Flipped is the page-flipping box beside it: use the same word</extracomment>
         <translation>「ティアリング」を防ぎますが、速度が落ちます。
-フリップより優れています</translation>
+ページフリップより優れています</translation>
     </message>
     <message>
         <source>Tri&amp;ple buffered</source>
@@ -219,7 +222,7 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>Are you sure you want to delete this blitter:<byte value="xd"/>%1</source>
-        <translation>このブリッターを削除してもよろしいですか:<byte value="xd"/>%1</translation>
+        <translation>このブリッターを削除してもよろしいですか？<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -227,7 +230,7 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>This is an automated function and should correctly uncomment all of the blitters.<byte value="xd"/>It works OK with my standard Quib.blt, but could possibly mess up a modified file.<byte value="xd"/>Note that the uncommented blitters might need some tweaking to work as well as possible.<byte value="xd"/><byte value="xd"/>Are you sure you want to continue?</source>
-        <translation>これは自動処理で、すべてのブリッターのコメントを正しく解除するはずです。<byte value="xd"/>標準の Quib.blt では問題ありませんが、変更されたファイルでは内容が崩れるおそれがあります。<byte value="xd"/>コメントを解除したブリッターは、最良の結果を得るために調整が必要な場合があります。<byte value="xd"/><byte value="xd"/>続行してもよろしいですか?</translation>
+        <translation>これは自動処理で、すべてのブリッターのコメントを正しく解除するはずです。<byte value="xd"/>標準の Quib.blt では問題ありませんが、変更されたファイルでは内容が崩れるおそれがあります。<byte value="xd"/>コメントを解除したブリッターは、最良の結果を得るために調整が必要な場合があります。<byte value="xd"/><byte value="xd"/>続行してもよろしいですか？</translation>
     </message>
 </context>
 <context>
@@ -238,7 +241,8 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>Safe</source>
-        <translation>セーフ</translation>
+        <extracomment>A video driver: the mode that works on any card (not &quot;secure&quot;).</extracomment>
+        <translation>セーフモード</translation>
     </message>
     <message>
         <source>VGA</source>
@@ -254,11 +258,11 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>Vesa 2 (banked)</source>
-        <translation>VESA 2 (バンク切替)</translation>
+        <translation>VESA 2（バンク切替）</translation>
     </message>
     <message>
         <source>Vesa 2 (linear)</source>
-        <translation>VESA 2 (リニア)</translation>
+        <translation>VESA 2（リニア）</translation>
     </message>
     <message>
         <source>Vesa 3</source>
@@ -270,39 +274,35 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>Autodetect (windowed)</source>
-        <translation>自動検出 (ウィンドウ)</translation>
+        <translation>自動検出（ウィンドウ）</translation>
     </message>
     <message>
         <source>DirectX (auto)</source>
-        <translation>DirectX (自動)</translation>
+        <translation>DirectX（自動）</translation>
     </message>
     <message>
         <source>DirectX (software)</source>
-        <translation>DirectX (ソフトウェア)</translation>
+        <translation>DirectX（ソフトウェア）</translation>
     </message>
     <message>
         <source>DirectX (safe)</source>
-        <translation>DirectX (セーフ)</translation>
+        <translation>DirectX（セーフモード）</translation>
     </message>
     <message>
         <source>DirectX (windowed)</source>
-        <translation>DirectX (ウィンドウ)</translation>
+        <translation>DirectX（ウィンドウ）</translation>
     </message>
     <message>
         <source>DirectX (windowed overlay)</source>
-        <translation>DirectX (ウィンドウ・オーバーレイ)</translation>
+        <translation>DirectX（ウィンドウ・オーバーレイ）</translation>
     </message>
     <message>
         <source>GDI (windowed)</source>
-        <translation>GDI (ウィンドウ)</translation>
+        <translation>GDI（ウィンドウ）</translation>
     </message>
     <message>
         <source>XDFS</source>
         <translation>XDFS</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>なし</translation>
     </message>
     <message>
         <source>Sound Blaster</source>
@@ -338,7 +338,7 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>DirectX (experimental)</source>
-        <translation>DirectX (試験的)</translation>
+        <translation>DirectX（試験的）</translation>
     </message>
     <message>
         <source>DirectX</source>
@@ -382,7 +382,7 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>Dual (2 pads/sticks)</source>
-        <translation>デュアル (パッド/スティック 2 個)</translation>
+        <translation>デュアル（パッド/スティック 2 個）</translation>
     </message>
     <message>
         <source>MS Sidewinder</source>
@@ -414,7 +414,7 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>DB9 (eg. SMS pad)</source>
-        <translation>DB9 (SMS パッドなど)</translation>
+        <translation>DB9（SMS パッドなど）</translation>
     </message>
     <message>
         <source>PC Engine/Turbo Grafx</source>
@@ -474,7 +474,8 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>Double</source>
-        <translation>ダブル</translation>
+        <extracomment>An image filter: every pixel drawn twice as wide and high.</extracomment>
+        <translation>2 倍</translation>
     </message>
     <message>
         <source>Scanlines</source>
@@ -486,7 +487,7 @@ Click on this button to make them all available</source>
     </message>
     <message>
         <source>TV mode (doubled)</source>
-        <translation>TV モード (2 倍)</translation>
+        <translation>TV モード（2 倍）</translation>
     </message>
     <message>
         <source>Eagle</source>
@@ -499,6 +500,21 @@ Click on this button to make them all available</source>
     <message>
         <source>Parallel</source>
         <translation>パラレル</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sound card</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no joypad driver</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no FM engine</comment>
+        <translation>なし</translation>
     </message>
 </context>
 <context>
@@ -756,7 +772,7 @@ Cancelling that question starts the emulator without a game.</source>
     </message>
     <message>
         <source>This calculation is just for fun! Read quib.txt for more information on donating.</source>
-        <translation>この計算はただのお遊びです! 寄付について詳しくは quib.txt をお読みください。</translation>
+        <translation>この計算はただのお遊びです！寄付について詳しくは quib.txt をお読みください。</translation>
     </message>
 </context>
 <context>
@@ -771,7 +787,7 @@ sprites fit on one line, the others disappear (they flicker).
 Some games rely on it to hide sprites on purpose.
 Automatic only uses it for the games that need it</source>
         <translation>本体のビデオチップの制限を再現します。1 ラインに
-収まるスプライトは数個だけで、残りは消えます (ちらつきます)。
+収まるスプライトは数個だけで、残りは消えます（ちらつきます）。
 これを利用してわざとスプライトを隠すゲームもあります。
 自動にすると、必要なゲームでだけ使います</translation>
     </message>
@@ -822,7 +838,7 @@ enable it for nostalgia</source>
     <message>
         <source>Quib shortcut key:
 F2</source>
-        <translation>Quib のショートカットキー:
+        <translation>Quib のショートカットキー：
 F2</translation>
     </message>
     <message>
@@ -836,7 +852,7 @@ F2</translation>
     <message>
         <source>Quib shortcut key:
 F3 &amp; F4</source>
-        <translation>Quib のショートカットキー:
+        <translation>Quib のショートカットキー：
 F3 &amp; F4</translation>
     </message>
     <message>
@@ -876,27 +892,27 @@ F3 &amp; F4</translation>
     </message>
     <message>
         <source>The backup folder &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
-        <translation>バックアップフォルダー「%1」はシンボリックリンクです。バックアップはシンボリックリンクを通して保存したり読み込んだりしません: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+        <translation>バックアップフォルダー「%1」はシンボリックリンクです。バックアップはシンボリックリンクを通して保存したり読み込んだりしません：削除するか別の場所へ移動してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The backup set &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
-        <translation>バックアップセット「%1」はシンボリックリンクです。バックアップはシンボリックリンクを通して保存したり読み込んだりしません: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+        <translation>バックアップセット「%1」はシンボリックリンクです。バックアップはシンボリックリンクを通して保存したり読み込んだりしません：削除するか別の場所へ移動してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The backup file &quot;%1&quot; is a symbolic link. Backups are never kept or read through one: remove it, or move it away, and try again.</source>
-        <translation>バックアップファイル「%1」はシンボリックリンクです。バックアップはシンボリックリンクを通して保存したり読み込んだりしません: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+        <translation>バックアップファイル「%1」はシンボリックリンクです。バックアップはシンボリックリンクを通して保存したり読み込んだりしません：削除するか別の場所へ移動してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The backup folder &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
-        <translation>バックアップフォルダー「%1」は別のユーザーのものです。バックアップは自分のフォルダーにだけ保存します: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+        <translation>バックアップフォルダー「%1」は別のユーザーのものです。バックアップは自分のフォルダーにだけ保存します：削除するか別の場所へ移動してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The backup set &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
-        <translation>バックアップセット「%1」は別のユーザーのものです。バックアップは自分のフォルダーにだけ保存します: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+        <translation>バックアップセット「%1」は別のユーザーのものです。バックアップは自分のフォルダーにだけ保存します：削除するか別の場所へ移動してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>The backup file &quot;%1&quot; belongs to another user. Backups are kept only in folders of your own: remove it, or move it away, and try again.</source>
-        <translation>バックアップファイル「%1」は別のユーザーのものです。バックアップは自分のフォルダーにだけ保存します: 削除するか別の場所へ移動してから、もう一度お試しください。</translation>
+        <translation>バックアップファイル「%1」は別のユーザーのものです。バックアップは自分のフォルダーにだけ保存します：削除するか別の場所へ移動してから、もう一度お試しください。</translation>
     </message>
     <message>
         <source>Cannot create the backup folder &quot;%1&quot;. %2</source>
@@ -920,11 +936,11 @@ F3 &amp; F4</translation>
     </message>
     <message>
         <source>Nothing was saved: someone else changed these files on disk just before they were to be replaced:</source>
-        <translation>何も保存されませんでした: 置き換える直前に、ほかの誰かがディスク上の次のファイルを変更しました:</translation>
+        <translation>何も保存されませんでした：置き換える直前に、ほかの誰かがディスク上の次のファイルを変更しました：</translation>
     </message>
     <message>
         <source>Nothing can be backed up: %1 is not set, so there is no folder for backups.</source>
-        <translation>バックアップできません: %1 が設定されていないため、バックアップ用のフォルダーがありません。</translation>
+        <translation>バックアップできません：%1 が設定されていないため、バックアップ用のフォルダーがありません。</translation>
     </message>
     <message>
         <source>Cannot flush the backup folder &quot;%1&quot;. %2</source>
@@ -960,7 +976,7 @@ F3 &amp; F4</translation>
     </message>
     <message>
         <source>Nothing was saved: another Quib Configurator is saving the files in &quot;%1&quot; right now. Try again when it is done; files it changed meanwhile are then shown as changed on disk.</source>
-        <translation>何も保存されませんでした: 別の Quib Configurator が「%1」のファイルを保存しています。終わってからもう一度お試しください。その間に変更されたファイルは、ディスク上で変更されたものとして表示されます。</translation>
+        <translation>何も保存されませんでした：別の Quib Configurator が「%1」のファイルを保存しています。終わってからもう一度お試しください。その間に変更されたファイルは、ディスク上で変更されたものとして表示されます。</translation>
     </message>
     <message>
         <source>Cannot lock &quot;%1&quot;. %2</source>
@@ -968,7 +984,7 @@ F3 &amp; F4</translation>
     </message>
     <message>
         <source>Nothing was saved: the files it would replace could not be backed up first.<byte value="xd"/>%1</source>
-        <translation>何も保存されませんでした: 置き換えるファイルを先にバックアップできませんでした。<byte value="xd"/>%1</translation>
+        <translation>何も保存されませんでした：置き換えるファイルを先にバックアップできませんでした。<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; may hold part of the new settings and could not be put back (%2); its old contents are in &quot;%3&quot;.</source>
@@ -988,15 +1004,15 @@ F3 &amp; F4</translation>
     </message>
     <message>
         <source>Nothing was saved: %1 The files already replaced were put back.</source>
-        <translation>何も保存されませんでした: %1 すでに置き換えたファイルは元に戻しました。</translation>
+        <translation>何も保存されませんでした：%1すでに置き換えたファイルは元に戻しました。</translation>
     </message>
     <message>
         <source>Not all settings files were saved: %1</source>
-        <translation>一部の設定ファイルが保存されませんでした: %1</translation>
+        <translation>一部の設定ファイルが保存されませんでした：%1</translation>
     </message>
     <message>
         <source>As they were: %1.</source>
-        <translation>元のまま: %1。</translation>
+        <translation>元のまま：%1。</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
@@ -1004,15 +1020,15 @@ F3 &amp; F4</translation>
     </message>
     <message>
         <source>Nothing was saved: %1</source>
-        <translation>何も保存されませんでした: %1</translation>
+        <translation>何も保存されませんでした：%1</translation>
     </message>
     <message>
         <source>Saved: %1.</source>
-        <translation>保存済み: %1。</translation>
+        <translation>保存済み：%1。</translation>
     </message>
     <message>
         <source>Not saved: %1.</source>
-        <translation>未保存: %1。</translation>
+        <translation>未保存：%1。</translation>
     </message>
     <message>
         <source>%1 may hold part of the new settings.</source>
@@ -1033,6 +1049,11 @@ F3 &amp; F4</translation>
     <message>
         <source>It is larger than %1 MB, too large for a settings file.</source>
         <translation>%1 MB を超えており、設定ファイルとしては大きすぎます。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A reason the system gave for an error (its own words in %1), made a sentence of the message it stands in.</extracomment>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>
@@ -1075,13 +1096,14 @@ choose the best Vesa/DirectX mode your card supports</source>
     </message>
     <message>
         <source>Refres&amp;h</source>
+        <extracomment>The monitor&apos;s refresh rate (pictures per second); the same term as the Blitter page&apos;s Refresh rate</extracomment>
         <translation>リフレッシュ(&amp;H)</translation>
     </message>
     <message>
         <source>Refresh rates that are multiples of the system speed (50
 or 60) combined with VSynch will produce the best results.
 High values won&apos;t work.</source>
-        <translation>システム速度 (50 または 60) の倍数のリフレッシュレートを
+        <translation>システム速度（50 または 60）の倍数のリフレッシュレートを
 VSync と組み合わせると最良の結果になります。
 高すぎる値は動作しません。</translation>
     </message>
@@ -1167,7 +1189,7 @@ but stop &apos;tearing&apos;</source>
 1 = fast
 2 = normal
 3 = slow</source>
-        <translation>マウスの速度:
+        <translation>マウスの速度：
 1 = 速い
 2 = 普通
 3 = 遅い</translation>
@@ -1186,7 +1208,7 @@ but stop &apos;tearing&apos;</source>
     </message>
     <message>
         <source>When enabled, F10 (quit) and Esc (toggle fullscreen) reverse their meanings</source>
-        <translation>有効にすると、F10 (終了) と Esc (全画面切り替え) の働きが入れ替わります</translation>
+        <translation>有効にすると、F10（終了）と Esc（全画面切り替え）の働きが入れ替わります</translation>
     </message>
     <message>
         <source>Allow &amp;opposite directions</source>
@@ -1198,7 +1220,7 @@ but stop &apos;tearing&apos;</source>
     </message>
     <message>
         <source>Joypad/stick (DOS only)</source>
-        <translation>ジョイパッド/スティック (DOS のみ)</translation>
+        <translation>ジョイパッド/スティック（DOS のみ）</translation>
     </message>
     <message>
         <source>QuibW uses any joystick loaded through DirectInput</source>
@@ -1266,7 +1288,7 @@ PC で使うための拡張ボードです</translation>
         <source>If he is, maybe Quib can
 play some NES roms?</source>
         <translation>もしそうなら、Quib で
-ファミコンの ROM が遊べるかも?</translation>
+ファミコンの ROM が遊べるかも？</translation>
     </message>
     <message>
         <source>Mario is a fat &amp;plumber</source>
@@ -1278,26 +1300,26 @@ play some NES roms?</source>
     </message>
     <message>
         <source>Please remember that Quib&apos;s NES support is unofficial and unsupported.<byte value="xd"/>It will only play a few NES games.<byte value="xd"/>There are better NES emulators available.<byte value="xd"/>PLEASE DO NOT E-MAIL THE AUTHOR OF QUIB OR THE AUTHOR OF QUIB CONFIGURATOR ABOUT NES EMULATION.<byte value="xd"/><byte value="xd"/>Show this message again?</source>
-        <translation>Quib のファミコン対応は非公式で、サポート対象外です。<byte value="xd"/>動くファミコンのゲームはごくわずかです。<byte value="xd"/>もっと良いファミコンエミュレーターがあります。<byte value="xd"/>ファミコンのエミュレーションについて、Quib や Quib Configurator の作者にメールを送らないでください。<byte value="xd"/><byte value="xd"/>このメッセージを次回も表示しますか?</translation>
+        <translation>Quib のファミコン対応は非公式で、サポート対象外です。<byte value="xd"/>動くファミコンのゲームはごくわずかです。<byte value="xd"/>もっと良いファミコンエミュレーターがあります。<byte value="xd"/>ファミコンのエミュレーションについて、Quib や Quib Configurator の作者にメールを送らないでください。<byte value="xd"/><byte value="xd"/>このメッセージを次回も表示しますか？</translation>
     </message>
 </context>
 <context>
     <name>Recovery</name>
     <message>
         <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
-        <translation>%1 の「適用」は完了しませんでした (プログラムが終了したか、電源が切れました)。</translation>
+        <translation>%1 の「適用」は完了しませんでした（プログラムが終了したか、電源が切れました）。</translation>
     </message>
     <message>
         <source>It had replaced:</source>
-        <translation>置き換え済みのファイル:</translation>
+        <translation>置き換え済みのファイル：</translation>
     </message>
     <message>
         <source>These files hold neither their old nor their new settings:</source>
-        <translation>次のファイルには古い設定も新しい設定も入っていません:</translation>
+        <translation>次のファイルには古い設定も新しい設定も入っていません：</translation>
     </message>
     <message>
         <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
-        <translation>エミュレーターのフォルダーを、その「適用」の前の状態に戻しますか?<byte value="xd"/><byte value="xd"/>「はい」を選ぶと、その前に保存したファイルを書き戻します (現在の内容もバックアップとして残します)。「いいえ」を選ぶと、ファイルは今のままです。</translation>
+        <translation>エミュレーターのフォルダーを、その「適用」の前の状態に戻しますか？<byte value="xd"/><byte value="xd"/>「はい」を選ぶと、その前に保存したファイルを書き戻します（現在の内容もバックアップとして残します）。「いいえ」を選ぶと、ファイルは今のままです。</translation>
     </message>
     <message>
         <source>Apply not finished</source>
@@ -1314,7 +1336,7 @@ play some NES roms?</source>
         <source>Do not use characters that are illegal in file names,
 such as &quot; \ / , + ? (and others)</source>
         <translation>ファイル名に使えない文字は使わないでください。
-例: &quot; \ / , + ? など</translation>
+例：&quot; \ / , + ? など</translation>
     </message>
     <message>
         <source>Number of letters to limit name part to;
@@ -1338,7 +1360,7 @@ enter * for no minimum</source>
     </message>
     <message>
         <source>Example: the fifth screenshot from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
-        <translation>例: ファイル「Sonic the Hedgehog 2.sms」の 5 枚目のスクリーンショットの名前:</translation>
+        <translation>例：ファイル「Sonic the Hedgehog 2.sms」の 5 枚目のスクリーンショットの名前：</translation>
     </message>
     <message>
         <source>Characters of the file name</source>
@@ -1371,7 +1393,7 @@ enter * for no minimum</source>
         <source>Do not use characters that are illegal in file names,
 such as &quot; \ / , + ? (and others)</source>
         <translation>ファイル名に使えない文字は使わないでください。
-例: &quot; \ / , + ? など</translation>
+例：&quot; \ / , + ? など</translation>
     </message>
     <message>
         <source>Number of letters to limit name part to;
@@ -1401,11 +1423,11 @@ enter * for no minimum</source>
         <source>Sample-accurate VGMs are larger for almost identical output;
 but non-sample-accurate VGMs cannot store samples (voices)</source>
         <translation>サンプル単位で正確な VGM は、出力はほぼ同じでもサイズが大きくなります。
-ただし、そうでない VGM はサンプル (音声) を保存できません</translation>
+ただし、そうでない VGM はサンプル（音声）を保存できません</translation>
     </message>
     <message>
         <source>Example: the fifth sound dump from file &quot;Sonic the Hedgehog 2.sms&quot; will be called:</source>
-        <translation>例: ファイル「Sonic the Hedgehog 2.sms」の 5 番目のサウンド記録の名前:</translation>
+        <translation>例：ファイル「Sonic the Hedgehog 2.sms」の 5 番目のサウンド記録の名前：</translation>
     </message>
     <message>
         <source>Characters of the file name</source>
@@ -1480,56 +1502,32 @@ if your sound card takes a long time to initialise, decrease it</source>
         <translation>変更なし</translation>
     </message>
     <message>
-        <source>new file, %1 lines</source>
-        <translation>新しいファイル、%1 行</translation>
-    </message>
-    <message>
         <source>line ends only</source>
         <translation>改行コードのみ</translation>
     </message>
     <message>
-        <source>1 line added, %1 removed</source>
-        <translation>1 行追加、%1 行削除</translation>
-    </message>
-    <message>
-        <source>%1 lines added, %2 removed</source>
-        <translation>%1 行追加、%2 行削除</translation>
-    </message>
-    <message>
         <source>%1 (changed on disk since it was loaded): %2</source>
-        <translation>%1 (読み込み後にディスク上で変更されています): %2</translation>
+        <translation>%1（読み込み後にディスク上で変更されています）：%2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>1 line</source>
-        <translation>1 行</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 行</translation>
-    </message>
-    <message>
         <source>Missing line ends become %1: %2</source>
-        <translation>欠けている改行は %1 になります: %2</translation>
+        <translation>欠けている改行は %1 になります：%2</translation>
     </message>
     <message>
         <source>%1 line ends are dropped: %2</source>
-        <translation>%1 改行は削除されます: %2</translation>
+        <translation>%1 改行は削除されます：%2</translation>
     </message>
     <message>
         <source>%1 line ends become %3: %2</source>
-        <translation>%1 改行は %3 になります: %2</translation>
+        <translation>%1 改行は %3 になります：%2</translation>
     </message>
     <message>
         <source>The file stays as it is.</source>
         <translation>ファイルはそのままです。</translation>
-    </message>
-    <message>
-        <source>All %1 files stay as they are.</source>
-        <translation>%1 個のファイルはすべてそのままです。</translation>
     </message>
     <message>
         <source>.</source>
@@ -1553,6 +1551,7 @@ if your sound card takes a long time to initialise, decrease it</source>
     </message>
     <message>
         <source>Re&amp;fresh</source>
+        <extracomment>Reads the files on disk again and compares anew.</extracomment>
         <translation>更新(&amp;F)</translation>
     </message>
     <message>
@@ -1561,63 +1560,113 @@ if your sound card takes a long time to initialise, decrease it</source>
     </message>
     <message>
         <source>Apply would write nothing: the settings files could not all be read.</source>
-        <translation>「適用」しても何も書き込まれません: 設定ファイルをすべて読み込めませんでした。</translation>
-    </message>
-    <message>
-        <source>%1 more lines of differences are not shown.</source>
-        <translation>残り %1 行の差分は表示されません。</translation>
+        <translation>「適用」しても何も書き込まれません：設定ファイルをすべて読み込めませんでした。</translation>
     </message>
     <message>
         <source>Restore</source>
         <translation>復元</translation>
     </message>
     <message>
-        <source>at least 1 line changes</source>
-        <translation>少なくとも 1 行が変わります</translation>
-    </message>
-    <message>
-        <source>at least %1 lines change</source>
-        <translation>少なくとも %1 行が変わります</translation>
-    </message>
-    <message>
-        <source>; the first 1 is shown</source>
-        <translation>。最初の 1 行を表示します</translation>
-    </message>
-    <message>
-        <source>; the first %1 are shown</source>
-        <translation>。最初の %1 行を表示します</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 removed</source>
-        <translation>%1 追加、%2 行削除</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file changes: %3</source>
-        <translation>%2 個中 %1 個のファイルが変わります: %3</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3</source>
-        <translation>%2 個中 %1 個のファイルが変わります: %3</translation>
-    </message>
-    <message>
         <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
-        <translation>比較範囲: 両方の 1～%1 行目。その中の変更はすべて表示します。</translation>
+        <translation>比較範囲：両方の 1～%1 行目。その中の変更はすべて表示します。</translation>
     </message>
     <message>
         <source>Compared: lines 1 to %1 on disk, 1 to %2 written; every change there is shown.</source>
-        <translation>比較範囲: ディスク上の 1～%1 行目と書き込む 1～%2 行目。その中の変更はすべて表示します。</translation>
-    </message>
-    <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
-        <translation>長すぎるため全体は比較できません (ディスク上 %1 行、書き込み %2 行)。</translation>
-    </message>
-    <message>
-        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
-        <translation>それ以降は 1 行ずつ対応させて: %1 行削除、%2 行追加 (表示なし)。</translation>
+        <translation>比較範囲：ディスク上の 1～%1 行目と書き込む 1～%2 行目。その中の変更はすべて表示します。</translation>
     </message>
     <message>
         <source>Differences</source>
         <translation>差分</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two counts of lines side by side: &quot;%n line(s) added&quot; and &quot;%n removed&quot;.</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) added</source>
+        <translation>
+            <numerusform>%n 行追加</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n 行削除</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at least %n line(s) change(s)</source>
+        <translation>
+            <numerusform>少なくとも %n 行が変わります</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; the first %n is/are shown</source>
+        <translation>
+            <numerusform>。最初の %n 行を表示します</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>new file, %n line(s)</source>
+        <translation>
+            <numerusform>新しいファイル、%n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n file(s) stay as they are.</source>
+        <translation>
+            <numerusform>%n 個のファイルはすべてそのままです。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 of 1 file changes: %1</source>
+        <translation>1 個中 1 個のファイルが変わります：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 files change: %2</source>
+        <extracomment>%n files change out of %1 (the files read); %2 says how.</extracomment>
+        <translation>
+            <numerusform>%1 個中 %n 個のファイルが変わります：%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1, %2).</source>
+        <translation>長すぎるため全体は比較できません（%1、%2）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) on disk</source>
+        <translation>
+            <numerusform>ディスク上 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to be written</source>
+        <translation>
+            <numerusform>書き込み %n 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1, %2 (not shown).</source>
+        <translation>それ以降は 1 行ずつ対応させて：%1、%2（表示なし）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n 行追加</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) of differences are not shown.</source>
+        <translation>
+            <numerusform>残り %n 行の差分は表示されません。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1696,7 +1745,7 @@ if your sound card takes a long time to initialise, decrease it</source>
     </message>
     <message>
         <source>Please locate Quib or QuibW (or press Cancel)</source>
-        <translation>Quib または QuibW を指定してください (またはキャンセル)</translation>
+        <translation>Quib または QuibW を指定してください（またはキャンセル）</translation>
     </message>
     <message>
         <source>All files</source>
@@ -1712,7 +1761,7 @@ if your sound card takes a long time to initialise, decrease it</source>
     </message>
     <message>
         <source>One or more of the required configuration files was not found.<byte value="xd"/><byte value="xd"/>The required files are:<byte value="xd"/>Either quib.cfg (for Quib) or quibw.cfg (for QuibW)<byte value="xd"/>quib.blt (blitters)<byte value="xd"/>quib.inp (input)<byte value="xd"/>quib.msg (messages)<byte value="xd"/>quib.thm (themes)<byte value="xd"/><byte value="xd"/>Do you want to relocate Quib?</source>
-        <translation>必要な設定ファイルが 1 つ以上見つかりませんでした。<byte value="xd"/><byte value="xd"/>必要なファイル:<byte value="xd"/>quib.cfg (Quib 用) または quibw.cfg (QuibW 用)<byte value="xd"/>quib.blt (ブリッター)<byte value="xd"/>quib.inp (入力)<byte value="xd"/>quib.msg (メッセージ)<byte value="xd"/>quib.thm (テーマ)<byte value="xd"/><byte value="xd"/>Quib の場所を指定し直しますか?</translation>
+        <translation>必要な設定ファイルが 1 つ以上見つかりませんでした。<byte value="xd"/><byte value="xd"/>必要なファイル：<byte value="xd"/>quib.cfg（Quib 用）または quibw.cfg（QuibW 用）<byte value="xd"/>quib.blt（ブリッター）<byte value="xd"/>quib.inp（入力）<byte value="xd"/>quib.msg（メッセージ）<byte value="xd"/>quib.thm（テーマ）<byte value="xd"/><byte value="xd"/>Quib の場所を指定し直しますか？</translation>
     </message>
     <message>
         <source>Restart required</source>
@@ -1740,19 +1789,19 @@ Quib Configurator の新しいバージョンが出ていないか確認して�
     </message>
     <message>
         <source>This file was changed on disk after it was loaded:</source>
-        <translation>このファイルは読み込み後にディスク上で変更されました:</translation>
+        <translation>このファイルは読み込み後にディスク上で変更されました：</translation>
     </message>
     <message>
         <source>These files were changed on disk after they were loaded:</source>
-        <translation>これらのファイルは読み込み後にディスク上で変更されました:</translation>
+        <translation>これらのファイルは読み込み後にディスク上で変更されました：</translation>
     </message>
     <message>
         <source>Do you want to overwrite the changes made there with your settings?<byte value="xd"/><byte value="xd"/>Choose No to cancel this Apply; &quot;Undo changes&quot; on the Miscellaneous page then loads the files as they are now.</source>
-        <translation>そこで行われた変更を、あなたの設定で上書きしますか?<byte value="xd"/><byte value="xd"/>「いいえ」を選ぶとこの適用を取り消します。その後「その他」ページの「変更を元に戻す」で、現在のファイルを読み込めます。</translation>
+        <translation>そこで行われた変更を、この画面の設定で上書きしますか？<byte value="xd"/><byte value="xd"/>「いいえ」を選ぶとこの適用を取り消します。その後「その他」ページの「変更を元に戻す」で、現在のファイルを読み込めます。</translation>
     </message>
     <message>
         <source>Nothing was saved: the settings files in &quot;%1&quot; could not all be read</source>
-        <translation>何も保存されませんでした: 「%1」の設定ファイルをすべて読み込めませんでした</translation>
+        <translation>何も保存されませんでした：「%1」の設定ファイルをすべて読み込めませんでした</translation>
     </message>
     <message>
         <source>Settings saved</source>
@@ -1760,7 +1809,7 @@ Quib Configurator の新しいバージョンが出ていないか確認して�
     </message>
     <message>
         <source>Settings saved.<byte value="xd"/><byte value="xd"/>Do you want to see this message again?</source>
-        <translation>設定を保存しました。<byte value="xd"/><byte value="xd"/>このメッセージを次回も表示しますか?</translation>
+        <translation>設定を保存しました。<byte value="xd"/><byte value="xd"/>このメッセージを次回も表示しますか？</translation>
     </message>
     <message>
         <source>Load ROM...</source>
@@ -1811,7 +1860,7 @@ Quib Configurator の新しいバージョンが出ていないか確認して�
     </message>
     <message>
         <source>Before each Apply the files it replaced were kept. Choose the set to write back:</source>
-        <translation>「適用」のたびに、置き換えたファイルを保存してあります。書き戻すセットを選んでください:</translation>
+        <translation>「適用」のたびに、置き換えたファイルを保存してあります。書き戻すセットを選んでください：</translation>
     </message>
     <message>
         <source>Time</source>
@@ -1835,7 +1884,7 @@ Quib Configurator の新しいバージョンが出ていないか確認して�
     </message>
     <message>
         <source>Write back the files kept at %1?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>The files there now are backed up first. Every page is then loaded again from the files: changes not yet applied are lost.</source>
-        <translation>%1 に保存したファイルを書き戻しますか?<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>現在のファイルは先にバックアップされます。その後、すべてのページをファイルから読み込み直すので、まだ適用していない変更は失われます。</translation>
+        <translation>%1 に保存したファイルを書き戻しますか？<byte value="xd"/>%2<byte value="xd"/><byte value="xd"/>現在のファイルは先にバックアップされます。その後、すべてのページをファイルから読み込み直すので、まだ適用していない変更は失われます。</translation>
     </message>
     <message>
         <source>Backup sets</source>
@@ -1862,7 +1911,7 @@ Quib Configurator の新しいバージョンが出ていないか確認して�
     </message>
     <message>
         <source>Name already exists!</source>
-        <translation>その名前は既にあります!</translation>
+        <translation>その名前は既にあります！</translation>
     </message>
     <message>
         <source>The name you chose already exists! Please choose another name.</source>
@@ -1874,7 +1923,7 @@ Quib Configurator の新しいバージョンが出ていないか確認して�
     </message>
     <message>
         <source>Are you sure you want to delete this theme:<byte value="xd"/>%1</source>
-        <translation>このテーマを削除してもよろしいですか:<byte value="xd"/>%1</translation>
+        <translation>このテーマを削除してもよろしいですか？<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -2112,7 +2161,7 @@ GUI タブで選んだ解像度を反映しますが、
     </message>
     <message>
         <source>This is an automated function and may not correctly uncomment all of the themes.<byte value="xd"/>It works fine on my standard Quib.thm but could possibly mess up a modified file.<byte value="xd"/>Do you want to continue?</source>
-        <translation>これは自動処理で、すべてのテーマのコメントを正しく解除できない場合があります。<byte value="xd"/>標準の Quib.thm では問題ありませんが、変更されたファイルでは内容が崩れるおそれがあります。<byte value="xd"/>続行しますか?</translation>
+        <translation>これは自動処理で、すべてのテーマのコメントを正しく解除できない場合があります。<byte value="xd"/>標準の Quib.thm では問題ありませんが、変更されたファイルでは内容が崩れるおそれがあります。<byte value="xd"/>続行しますか？</translation>
     </message>
     <message>
         <source>Quib themes page</source>
@@ -2135,17 +2184,19 @@ GUI タブで選んだ解像度を反映しますが、
     </message>
     <message>
         <source>This theme should have a background picture:<byte value="xd"/>%1<byte value="xd"/>but it&apos;s not there.<byte value="xd"/>You may need to download the theme pictures from the Quib website.<byte value="xd"/><byte value="xd"/>Show this message again?</source>
-        <translation>このテーマには背景画像があるはずです:<byte value="xd"/>%1<byte value="xd"/>が、見つかりません。<byte value="xd"/>Quib のウェブサイトからテーマの画像をダウンロードする必要があるかもしれません。<byte value="xd"/><byte value="xd"/>このメッセージを次回も表示しますか?</translation>
+        <translation>このテーマには背景画像があるはずです：<byte value="xd"/>%1<byte value="xd"/>が、見つかりません。<byte value="xd"/>Quib のウェブサイトからテーマの画像をダウンロードする必要があるかもしれません。<byte value="xd"/><byte value="xd"/>このメッセージを次回も表示しますか？</translation>
     </message>
 </context>
 <context>
     <name>UpDown</name>
     <message>
         <source>Up</source>
+        <extracomment>The button that raises the number beside it by one.</extracomment>
         <translation>上へ</translation>
     </message>
     <message>
         <source>Down</source>
+        <extracomment>The button that lowers the number beside it by one.</extracomment>
         <translation>下へ</translation>
     </message>
 </context>
@@ -2157,23 +2208,23 @@ GUI タブで選んだ解像度を反映しますが、
     </message>
     <message>
         <source>The language of the window: %1, or &quot;system&quot; for the system&apos;s (the default).</source>
-        <translation>ウィンドウの言語: %1、またはシステムの言語を使う &quot;system&quot; (既定)。</translation>
+        <translation>ウィンドウの言語：%1、またはシステムの言語を使う「system」（既定）。</translation>
     </message>
     <message>
         <source>The emulator directory to open (the folder of quib.cfg); without it, the one opened last.</source>
-        <translation>開くエミュレーターのフォルダー (quib.cfg のあるフォルダー)。省略すると前回のフォルダー。</translation>
+        <translation>開くエミュレーターのフォルダー（quib.cfg のあるフォルダー）。省略すると前回のフォルダー。</translation>
     </message>
     <message>
         <source>no translation for language &quot;%1&quot; (see --help)</source>
-        <translation>言語「%1」の翻訳はありません (--help を参照)</translation>
+        <translation>言語「%1」の翻訳はありません（--help を参照）</translation>
     </message>
     <message>
         <source>give at most one emulator directory (see --help)</source>
-        <translation>エミュレーターのフォルダーは 1 つまで指定してください (--help を参照)</translation>
+        <translation>エミュレーターのフォルダーは 1 つまで指定してください（--help を参照）</translation>
     </message>
     <message>
         <source>no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); start it from a desktop session, set DISPLAY, or run it under xvfb-run</source>
-        <translation>ウィンドウを開くディスプレイがありません (DISPLAY も WAYLAND_DISPLAY も設定されていません)。デスクトップセッションから起動するか、DISPLAY を設定するか、xvfb-run の下で実行してください</translation>
+        <translation>ウィンドウを開くディスプレイがありません（DISPLAY も WAYLAND_DISPLAY も設定されていません）。デスクトップセッションから起動するか、DISPLAY を設定するか、xvfb-run の下で実行してください</translation>
     </message>
 </context>
 </TS>

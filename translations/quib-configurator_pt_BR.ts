@@ -83,6 +83,7 @@ quiser, no formato [largura]x[altura]</translation>
     </message>
     <message>
         <source>Refres&amp;h rate</source>
+        <extracomment>How many pictures the screen shows per second (the monitor&apos;s refresh rate); the same term as the GUI page&apos;s Refresh</extracomment>
         <translation>&amp;Taxa de atualização</translation>
     </message>
     <message>
@@ -131,7 +132,7 @@ hq2x: tries to smooth jagges edges and looks OK, requires 16 bits colour
 Parallel: even and odd frames are shown side by side</source>
         <translation>Define como a imagem do SMS é levada para a tela do PC.
 Normal: sem efeito
-Dobro: a imagem é ampliada 2 vezes, permitindo tela cheia em 512x384
+Dobrado: a imagem é ampliada 2 vezes, permitindo tela cheia em 512x384
 Scanlines: uma linha sim, outra não fica preta para imitar uma TV (rápido)
 Modo TV: uma linha sim, outra não fica mais escura para imitar uma TV (lento)
 Modo TV (dobrado): como acima, mas esticado na horizontal para ficar certo
@@ -141,7 +142,8 @@ Paralelo: quadros pares e ímpares são mostrados lado a lado</translation>
     </message>
     <message>
         <source>&amp;Flipped</source>
-        <translation>&amp;Invertido</translation>
+        <extracomment>Page flipping: the picture is drawn into a second buffer while the first is shown, then the two swap (the video term, not mirrored or turned over)</extracomment>
+        <translation>Troca de pá&amp;ginas</translation>
     </message>
     <message>
         <source>Reduces colour flickering,
@@ -156,8 +158,9 @@ mas reduz a velocidade</translation>
     <message>
         <source>Stops &quot;tearing&quot;, but reduces speed.
 Better than Flipped</source>
+        <extracomment>Flipped is the page-flipping box beside it: use the same word</extracomment>
         <translation>Evita o &quot;tearing&quot;, mas reduz a velocidade.
-Melhor que Invertido</translation>
+Melhor que a troca de páginas</translation>
     </message>
     <message>
         <source>Tri&amp;ple buffered</source>
@@ -238,7 +241,8 @@ Clique neste botão para deixar todos disponíveis</translation>
     </message>
     <message>
         <source>Safe</source>
-        <translation>Seguro</translation>
+        <extracomment>A video driver: the mode that works on any card (not &quot;secure&quot;).</extracomment>
+        <translation>Modo de segurança</translation>
     </message>
     <message>
         <source>VGA</source>
@@ -282,7 +286,7 @@ Clique neste botão para deixar todos disponíveis</translation>
     </message>
     <message>
         <source>DirectX (safe)</source>
-        <translation>DirectX (seguro)</translation>
+        <translation>DirectX (modo de segurança)</translation>
     </message>
     <message>
         <source>DirectX (windowed)</source>
@@ -299,10 +303,6 @@ Clique neste botão para deixar todos disponíveis</translation>
     <message>
         <source>XDFS</source>
         <translation>XDFS</translation>
-    </message>
-    <message>
-        <source>None</source>
-        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Sound Blaster</source>
@@ -474,7 +474,8 @@ Clique neste botão para deixar todos disponíveis</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation>Dobro</translation>
+        <extracomment>An image filter: every pixel drawn twice as wide and high.</extracomment>
+        <translation>Dobrado</translation>
     </message>
     <message>
         <source>Scanlines</source>
@@ -499,6 +500,21 @@ Clique neste botão para deixar todos disponíveis</translation>
     <message>
         <source>Parallel</source>
         <translation>Paralelo</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no sound card</comment>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no joypad driver</comment>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>no FM engine</comment>
+        <translation>Nenhum</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1050,11 @@ F3 &amp; F4</translation>
         <source>It is larger than %1 MB, too large for a settings file.</source>
         <translation>Tem mais de %1 MB, grande demais para um arquivo de configuração.</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A reason the system gave for an error (its own words in %1), made a sentence of the message it stands in.</extracomment>
+        <translation>%1.</translation>
+    </message>
 </context>
 <context>
     <name>GuiPage</name>
@@ -1075,6 +1096,7 @@ escolha o melhor modo VESA/DirectX que sua placa suporta</translation>
     </message>
     <message>
         <source>Refres&amp;h</source>
+        <extracomment>The monitor&apos;s refresh rate (pictures per second); the same term as the Blitter page&apos;s Refresh rate</extracomment>
         <translation>A&amp;tualização</translation>
     </message>
     <message>
@@ -1480,20 +1502,8 @@ se a placa de som demorar para inicializar, diminua</translation>
         <translation>sem alterações</translation>
     </message>
     <message>
-        <source>new file, %1 lines</source>
-        <translation>arquivo novo, %1 linhas</translation>
-    </message>
-    <message>
         <source>line ends only</source>
         <translation>só finais de linha</translation>
-    </message>
-    <message>
-        <source>1 line added, %1 removed</source>
-        <translation>1 linha adicionada, %1 removidas</translation>
-    </message>
-    <message>
-        <source>%1 lines added, %2 removed</source>
-        <translation>%1 linhas adicionadas, %2 removidas</translation>
     </message>
     <message>
         <source>%1 (changed on disk since it was loaded): %2</source>
@@ -1502,14 +1512,6 @@ se a placa de som demorar para inicializar, diminua</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>1 line</source>
-        <translation>1 linha</translation>
-    </message>
-    <message>
-        <source>%1 lines</source>
-        <translation>%1 linhas</translation>
     </message>
     <message>
         <source>Missing line ends become %1: %2</source>
@@ -1526,10 +1528,6 @@ se a placa de som demorar para inicializar, diminua</translation>
     <message>
         <source>The file stays as it is.</source>
         <translation>O arquivo fica como está.</translation>
-    </message>
-    <message>
-        <source>All %1 files stay as they are.</source>
-        <translation>Os %1 arquivos ficam como estão.</translation>
     </message>
     <message>
         <source>.</source>
@@ -1553,6 +1551,7 @@ se a placa de som demorar para inicializar, diminua</translation>
     </message>
     <message>
         <source>Re&amp;fresh</source>
+        <extracomment>Reads the files on disk again and compares anew.</extracomment>
         <translation>A&amp;tualizar</translation>
     </message>
     <message>
@@ -1564,40 +1563,8 @@ se a placa de som demorar para inicializar, diminua</translation>
         <translation>Aplicar não gravaria nada: não foi possível ler todos os arquivos de configuração.</translation>
     </message>
     <message>
-        <source>%1 more lines of differences are not shown.</source>
-        <translation>Mais %1 linhas de diferenças não são mostradas.</translation>
-    </message>
-    <message>
         <source>Restore</source>
         <translation>Restaurar</translation>
-    </message>
-    <message>
-        <source>at least 1 line changes</source>
-        <translation>pelo menos 1 linha muda</translation>
-    </message>
-    <message>
-        <source>at least %1 lines change</source>
-        <translation>pelo menos %1 linhas mudam</translation>
-    </message>
-    <message>
-        <source>; the first 1 is shown</source>
-        <translation>; a primeira é mostrada</translation>
-    </message>
-    <message>
-        <source>; the first %1 are shown</source>
-        <translation>; as %1 primeiras são mostradas</translation>
-    </message>
-    <message>
-        <source>%1 added, %2 removed</source>
-        <translation>%1 adicionadas, %2 removidas</translation>
-    </message>
-    <message>
-        <source>%1 of %2 file changes: %3</source>
-        <translation>%1 de %2 arquivo muda: %3</translation>
-    </message>
-    <message>
-        <source>%1 of %2 files change: %3</source>
-        <translation>%1 de %2 arquivos mudam: %3</translation>
     </message>
     <message>
         <source>Compared: lines 1 to %1 of both; every change there is shown.</source>
@@ -1608,16 +1575,110 @@ se a placa de som demorar para inicializar, diminua</translation>
         <translation>Comparado: linhas 1 a %1 no disco, 1 a %2 a gravar; toda alteração nelas é mostrada.</translation>
     </message>
     <message>
-        <source>Too long to compare in full (%1 lines on disk, %2 to be written).</source>
-        <translation>Longo demais para comparar por inteiro (%1 linhas no disco, %2 a gravar).</translation>
-    </message>
-    <message>
-        <source>After them, lined up one against one: %1 removed, %2 added (not shown).</source>
-        <translation>Depois, confrontadas uma a uma: %1 removidas, %2 adicionadas (não mostradas).</translation>
-    </message>
-    <message>
         <source>Differences</source>
         <translation>Diferenças</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s)</source>
+        <translation>
+            <numerusform>%n linha</numerusform>
+            <numerusform>%n linhas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Two counts of lines side by side: &quot;%n line(s) added&quot; and &quot;%n removed&quot;.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) added</source>
+        <translation>
+            <numerusform>%n linha adicionada</numerusform>
+            <numerusform>%n linhas adicionadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <translation>
+            <numerusform>%n removida</numerusform>
+            <numerusform>%n removidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at least %n line(s) change(s)</source>
+        <translation>
+            <numerusform>pelo menos %n linha muda</numerusform>
+            <numerusform>pelo menos %n linhas mudam</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; the first %n is/are shown</source>
+        <translation>
+            <numerusform>; %n é mostrada</numerusform>
+            <numerusform>; as %n primeiras são mostradas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>new file, %n line(s)</source>
+        <translation>
+            <numerusform>arquivo novo, %n linha</numerusform>
+            <numerusform>arquivo novo, %n linhas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n file(s) stay as they are.</source>
+        <translation>
+            <numerusform>O arquivo fica como está.</numerusform>
+            <numerusform>Os %n arquivos ficam como estão.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 of 1 file changes: %1</source>
+        <translation>1 de 1 arquivo muda: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 files change: %2</source>
+        <extracomment>%n files change out of %1 (the files read); %2 says how.</extracomment>
+        <translation>
+            <numerusform>%n de %1 arquivos muda: %2</numerusform>
+            <numerusform>%n de %1 arquivos mudam: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Too long to compare in full (%1, %2).</source>
+        <translation>Longo demais para comparar por inteiro (%1, %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) on disk</source>
+        <translation>
+            <numerusform>%n linha no disco</numerusform>
+            <numerusform>%n linhas no disco</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n to be written</source>
+        <translation>
+            <numerusform>%n a gravar</numerusform>
+            <numerusform>%n a gravar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>After them, lined up one against one: %1, %2 (not shown).</source>
+        <translation>Depois, confrontadas uma a uma: %1, %2 (não mostradas).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n added</source>
+        <translation>
+            <numerusform>%n adicionada</numerusform>
+            <numerusform>%n adicionadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more line(s) of differences are not shown.</source>
+        <translation>
+            <numerusform>Mais %n linha de diferenças não é mostrada.</numerusform>
+            <numerusform>Mais %n linhas de diferenças não são mostradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2142,10 +2203,12 @@ mas só para a escala da imagem de fundo.</translation>
     <name>UpDown</name>
     <message>
         <source>Up</source>
+        <extracomment>The button that raises the number beside it by one.</extracomment>
         <translation>Para cima</translation>
     </message>
     <message>
         <source>Down</source>
+        <extracomment>The button that lowers the number beside it by one.</extracomment>
         <translation>Para baixo</translation>
     </message>
 </context>

@@ -6,3 +6,11 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x
 #endif
+
+// The same for a caption whose English word stands for different words in
+// other languages: the "None" of a list, whose translation agrees with the
+// list's noun. The note tells the translations apart (lupdate takes it as the
+// disambiguation, scripts/translations.sh reads this macro as
+// QT_TRANSLATE_NOOP3); the window shows the caption with Caption(caption, note)
+// and the same note.
+#define CAPTION_WITH_NOTE(scope, x, note) x

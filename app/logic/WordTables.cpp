@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::array<WordEntry, 9> kQuibDrivers = {{
     {QT_TRANSLATE_NOOP("Captions", "Autodetect"), "auto"},
+    //: A video driver: the mode that works on any card (not "secure").
     {QT_TRANSLATE_NOOP("Captions", "Safe"), "safe"},
     {QT_TRANSLATE_NOOP("Captions", "VGA"), "vga"},
     {QT_TRANSLATE_NOOP("Captions", "Mode X"), "modex"},
@@ -41,7 +42,7 @@ constexpr std::array<WordEntry, 2> kQuibNixDrivers = {{
 }};
 
 constexpr std::array<std::string_view, 8> kQuibSoundCards = {
-    QT_TRANSLATE_NOOP("Captions", "None"),
+    CAPTION_WITH_NOTE("Captions", "None", "no sound card"),
     QT_TRANSLATE_NOOP("Captions", "Sound Blaster"),
     QT_TRANSLATE_NOOP("Captions", "Sound Blaster AWE32"),
     QT_TRANSLATE_NOOP("Captions", "Pro Audio Spectrum"),
@@ -50,13 +51,12 @@ constexpr std::array<std::string_view, 8> kQuibSoundCards = {
     QT_TRANSLATE_NOOP("Captions", "Windows Sound System"),
     QT_TRANSLATE_NOOP("Captions", "Ensoniq Soundscape")};
 constexpr std::array<std::string_view, 4> kQuibWSoundCards = {
-    QT_TRANSLATE_NOOP(QT_TRANSLATE_NOOP("Captions", "Captions"),
-                      QT_TRANSLATE_NOOP("Captions", "None")),
+    CAPTION_WITH_NOTE("Captions", "None", "no sound card"),
     QT_TRANSLATE_NOOP("Captions", "Microsoft Sound Mapper"),
     QT_TRANSLATE_NOOP("Captions", "DirectX (experimental)"),
     QT_TRANSLATE_NOOP("Captions", "DirectX")};
 constexpr std::array<std::string_view, 1> kQuibNixSoundCards = {
-    QT_TRANSLATE_NOOP("Captions", "None")};
+    CAPTION_WITH_NOTE("Captions", "None", "no sound card")};
 
 // Indices of the drivers that the first-letter rule can choose.
 constexpr int kJoyFirstSuffixed = 14;
@@ -111,7 +111,7 @@ const std::array<WordEntry, 2> kTvTypes = {{
 }};
 
 const std::array<JoyDriver, 20> kJoyDrivers = {{
-    {QT_TRANSLATE_NOOP("Captions", "None"), "none", JoySuffix::None},
+    {CAPTION_WITH_NOTE("Captions", "None", "no joypad driver"), "none", JoySuffix::None},
     {QT_TRANSLATE_NOOP("Captions", "Autodetect"), "auto", JoySuffix::None},
     {QT_TRANSLATE_NOOP("Captions", "2 button"), "2b", JoySuffix::None},
     {QT_TRANSLATE_NOOP("Captions", "4 button"), "4b", JoySuffix::None},
@@ -134,7 +134,7 @@ const std::array<JoyDriver, 20> kJoyDrivers = {{
 }};
 
 const std::array<WordEntry, 3> kFmEngines = {{
-    {QT_TRANSLATE_NOOP("Captions", "None"), "none"},
+    {CAPTION_WITH_NOTE("Captions", "None", "no FM engine"), "none"},
     {QT_TRANSLATE_NOOP("Captions", "OPL"), "opl"},
     {QT_TRANSLATE_NOOP("Captions", "Digital"), "digital"},
 }};

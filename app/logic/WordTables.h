@@ -123,6 +123,8 @@ struct JoyDriver {
 };
 // joy_driver: the twenty drivers of JoyPadDriverCombo.
 extern const std::array<JoyDriver, 20> kJoyDrivers;
+// The note of the list's "None" (see CAPTION_WITH_NOTE).
+inline constexpr const char* kJoyDriverNote = "no joypad driver";
 inline constexpr std::array<std::string_view, 3> kLptPorts = {"LPT1", "LPT2", "LPT3"};
 inline constexpr std::array<std::string_view, 3> kIfSegaCards = {"ISA", "PCI", "PCI2"};
 
@@ -161,6 +163,8 @@ JoyControls DecodeJoyDriver(std::string_view value, std::optional<int> currentPo
 // Sound card lists (sound_card holds the item index): Quib 8, QuibW 4,
 // QuibNix 1 entries.
 CaptionList SoundCards(Build build);
+// The note of the lists' "None" (see CAPTION_WITH_NOTE).
+inline constexpr const char* kSoundCardNote = "no sound card";
 // The item for the stored number; nothing when it is no index of the list.
 std::optional<int> SoundCardIndex(Build build, std::int32_t value);
 
@@ -168,6 +172,8 @@ inline constexpr std::array<std::string_view, 3> kSamplingRates = {"22050", "441
 
 // fm_emulator: None/none, OPL/opl, Digital/digital (the caption in lower case).
 extern const std::array<WordEntry, 3> kFmEngines;
+// The note of the list's "None" (see CAPTION_WITH_NOTE).
+inline constexpr const char* kFmEngineNote = "no FM engine";
 inline constexpr int kFmEngineOpl = 1;
 inline constexpr int kFmEngineDigital = 2;
 // The item whose lower-case caption equals value exactly; no match: the
@@ -202,8 +208,10 @@ bool VgmAccuracyTicked(std::string_view value);
 
 // The captions of the filter box, item by item as kBlitterFilterWords
 // (blitters/BlitterBlocks.h).
+// clang-format off
 inline constexpr std::array<std::string_view, 8> kBlitterFilterCaptions = {
     QT_TRANSLATE_NOOP("Captions", "Normal"),
+    //: An image filter: every pixel drawn twice as wide and high.
     QT_TRANSLATE_NOOP("Captions", "Double"),
     QT_TRANSLATE_NOOP("Captions", "Scanlines"),
     QT_TRANSLATE_NOOP("Captions", "TV mode"),
@@ -211,6 +219,7 @@ inline constexpr std::array<std::string_view, 8> kBlitterFilterCaptions = {
     QT_TRANSLATE_NOOP("Captions", "Eagle"),
     QT_TRANSLATE_NOOP("Captions", "hq2x"),
     QT_TRANSLATE_NOOP("Captions", "Parallel")};
+// clang-format on
 
 // --- Messages and Debugging pages --------------------------------------------
 

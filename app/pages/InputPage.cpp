@@ -40,7 +40,7 @@ InputPage::InputPage(PageContext& context) : Page(context, context.PageWidget("I
   ui.mouseGrid->setColumnStretch(3, 1);
 
   for (const logic::JoyDriver& driver : logic::kJoyDrivers)
-    ui.JoyPadDriverCombo->addItem(Caption(driver.caption));
+    ui.JoyPadDriverCombo->addItem(Caption(driver.caption, logic::kJoyDriverNote));
   // The lists start without a selection, the port and card ones disabled.
   ui.JoyPadDriverCombo->setCurrentIndex(-1);
   ui.LPTCombo->setCurrentIndex(-1);

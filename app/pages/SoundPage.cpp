@@ -23,7 +23,7 @@ logic::Build TabBuild(int tab) { return tab == 1 ? logic::Build::QuibW : logic::
 SoundPage::SoundPage(PageContext& context) : Page(context, context.PageWidget("Sound")) {
   ui.setupUi(page_);
   SetValues(ui.SamplingRate, logic::kSamplingRates);
-  SetItems(ui.FMEngine, logic::Captions(logic::kFmEngines));
+  SetItems(ui.FMEngine, logic::Captions(logic::kFmEngines), logic::kFmEngineNote);
   ui.soundTabRow->addWidget(context.tcSoundOS);
   ui.soundTabRow->addStretch(1);
   context.tcSoundOS->setProperty(kTag, 0);
@@ -71,8 +71,7 @@ void SoundPage::tcSoundOSChange() {
   FillGuard guard;
   const logic::Build build = TabBuild(tab);
 
-  ui.Soundcard->clear();
-  for (std::string_view caption : logic::SoundCards(build)) ui.Soundcard->addItem(Caption(caption));
+  SetItems(ui.Soundcard, logic::SoundCards(build), logic::kSoundCardNote);
   ui.Soundcard->setCurrentIndex(
       logic::SoundCardIndex(build, ReadInteger(*doc, kSoundCard)).value_or(-1));
 

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "app/Language.h"
 #include "app/PageControl.h"
 
 namespace {
@@ -26,7 +27,9 @@ QApplication& App() {
 #endif
     // On Windows the real platform: the suites run under Wine on a virtual
     // display, and Wine does not pass QT_* variables to Windows programs.
-    return new QApplication(argc, argv);
+    auto* created = new QApplication(argc, argv);
+    language::Install("en");  // as the program starts an English window
+    return created;
   }();
   return *app;
 }

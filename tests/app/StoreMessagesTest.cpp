@@ -20,7 +20,10 @@
 #include "tests/app/AppFixture.h"
 
 #ifndef _WIN32
+#include <locale.h>
 #include <sys/stat.h>
+
+#include <cstring>
 
 namespace fs = std::filesystem;
 
@@ -142,10 +145,14 @@ TEST_F(StoreMessages, RealFailuresKeepTheirEnglishAndShowNoneOfItTranslated) {
     for (const char* code : language::kShipped) {
       language::Install(code);
       const QString shown = Translated(message);
-      for (const auto& [token, value] : kept)
-        EXPECT_TRUE(c.english.find(token) == std::string::npos ||
-                    shown.contains(QString::fromStdString(value)))
-            << code << ": " << value;
+      for (const auto& [token, value] : kept) {
+        // The system's reason as the window words it, in its language where
+        // the system has one.
+        const QString want = token == "{isdir}" ? Translated(atomic_file::SystemMessage(EISDIR))
+                                                : QString::fromStdString(value);
+        EXPECT_TRUE(c.english.find(token) == std::string::npos || shown.contains(want))
+            << code << ": " << want.toStdString();
+      }
       for (const QString& pattern : patterns) {
         // Every pattern with words has a translation, and none of its
         // English is left.
@@ -180,6 +187,27 @@ TEST_F(StoreMessages, TheWindowShowsAStoreErrorInItsLanguage) {
     ADD_FAILURE() << "a FIFO was read";
   } catch (const FileError& error) {
     EXPECT_EQ(shown, ErrorText(error));
+  }
+}
+
+// The system's reason follows the window's language where the C library has
+// its words: a file that is not there, shown in German.
+TEST_F(StoreMessages, TheSystemsReasonComesInTheWindowsLanguage) {
+  const locale_t german = ::newlocale(LC_MESSAGES_MASK | LC_CTYPE_MASK, "de_DE.UTF-8", nullptr);
+  if (german == nullptr)
+    GTEST_SKIP() << "no de_DE.UTF-8 locale (Debian: locales, with de_DE.UTF-8 generated)";
+  const std::string words = ::strerror_l(ENOENT, german);
+  ::freelocale(german);
+  if (words == "No such file or directory")
+    GTEST_SKIP() << "no German messages of the C library (Debian: libc-l10n)";
+  try {
+    ReadFileBytes((emu_ / "missing.cfg").string());
+    ADD_FAILURE() << "a missing file was read";
+  } catch (const FileError& error) {
+    language::Install("de");
+    const QString shown = ErrorText(error);
+    EXPECT_TRUE(shown.contains("Datei oder Verzeichnis nicht gefunden.")) << shown.toStdString();
+    EXPECT_FALSE(shown.contains("No such file")) << shown.toStdString();
   }
 }
 
