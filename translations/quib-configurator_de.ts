@@ -967,10 +967,6 @@ F3 &amp; F4</translation>
         <translation>Der Sicherungsordner kann nicht in „%1“ umbenannt werden. %2</translation>
     </message>
     <message>
-        <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
-        <translation>Die Datei „%1“, die jenes Übernehmen angelegt hat, kann nicht entfernt werden. %2</translation>
-    </message>
-    <message>
         <source>Cannot open the lock file &quot;%1&quot;. %2</source>
         <translation>Die Sperrdatei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
@@ -1054,6 +1050,22 @@ F3 &amp; F4</translation>
         <source>%1.</source>
         <extracomment>A reason the system gave for an error (its own words in %1), made a sentence of the message it stands in.</extracomment>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Its record is incomplete.</source>
+        <translation>Seine Aufzeichnung ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer holds what was kept.</source>
+        <translation>„%1“ enthält nicht mehr, was gesichert wurde.</translation>
+    </message>
+    <message>
+        <source>An Apply that did not finish cannot be put back: %1 The emulator&apos;s files are left as they are.</source>
+        <translation>Ein nicht abgeschlossenes Übernehmen kann nicht rückgängig gemacht werden: %1 Die Dateien des Emulators bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Not every file could be put back:</source>
+        <translation>Nicht jede Datei konnte wiederhergestellt werden:</translation>
     </message>
 </context>
 <context>
@@ -1314,16 +1326,20 @@ ein paar NES-ROMs spielen?</translation>
         <translation>Es hatte bereits ersetzt:</translation>
     </message>
     <message>
-        <source>These files hold neither their old nor their new settings:</source>
-        <translation>Diese Dateien enthalten weder ihre alten noch ihre neuen Einstellungen:</translation>
-    </message>
-    <message>
-        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
-        <translation>Möchten Sie den Ordner des Emulators auf den Stand vor diesem Übernehmen zurücksetzen?<byte value="xd"/><byte value="xd"/>Ja schreibt die davor gesicherten Dateien zurück (ihr jetziger Inhalt wird ebenfalls gesichert); Nein lässt die Dateien, wie sie jetzt sind.</translation>
-    </message>
-    <message>
         <source>Apply not finished</source>
         <translation>Übernehmen nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>These still hold what they held before it:</source>
+        <translation>Diese enthalten noch, was sie davor enthielten:</translation>
+    </message>
+    <message>
+        <source>These hold neither what they held before it nor what it wrote, and are left as they are:</source>
+        <translation>Diese enthalten weder, was sie davor enthielten, noch, was es geschrieben hat, und bleiben, wie sie sind:</translation>
+    </message>
+    <message>
+        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes gives the files it had replaced what they held before it (what they hold now is kept as a backup too); No keeps every file as it is now.</source>
+        <translation>Möchten Sie den Ordner des Emulators auf den Stand vor diesem Übernehmen zurücksetzen?<byte value="xd"/><byte value="xd"/>Ja gibt den Dateien, die es ersetzt hatte, ihren Inhalt von davor zurück (ihr jetziger Inhalt wird ebenfalls gesichert); Nein lässt jede Datei, wie sie jetzt ist.</translation>
     </message>
 </context>
 <context>

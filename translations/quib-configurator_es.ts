@@ -967,10 +967,6 @@ F3 &amp; F4</translation>
         <translation>No se puede dar nombre a la carpeta de copias de seguridad «%1». %2</translation>
     </message>
     <message>
-        <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
-        <translation>No se puede eliminar «%1», que creó ese Aplicar. %2</translation>
-    </message>
-    <message>
         <source>Cannot open the lock file &quot;%1&quot;. %2</source>
         <translation>No se puede abrir el archivo de bloqueo «%1». %2</translation>
     </message>
@@ -1054,6 +1050,22 @@ F3 &amp; F4</translation>
         <source>%1.</source>
         <extracomment>A reason the system gave for an error (its own words in %1), made a sentence of the message it stands in.</extracomment>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Its record is incomplete.</source>
+        <translation>Su registro está incompleto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer holds what was kept.</source>
+        <translation>«%1» ya no contiene lo que se guardó.</translation>
+    </message>
+    <message>
+        <source>An Apply that did not finish cannot be put back: %1 The emulator&apos;s files are left as they are.</source>
+        <translation>Un Aplicar que no terminó no se puede deshacer: %1 Los archivos del emulador se quedan como están.</translation>
+    </message>
+    <message>
+        <source>Not every file could be put back:</source>
+        <translation>No se pudieron devolver todos los archivos a su estado anterior:</translation>
     </message>
 </context>
 <context>
@@ -1314,16 +1326,20 @@ jugar algunas ROM de NES?</translation>
         <translation>Había reemplazado:</translation>
     </message>
     <message>
-        <source>These files hold neither their old nor their new settings:</source>
-        <translation>Estos archivos no tienen ni sus ajustes antiguos ni los nuevos:</translation>
-    </message>
-    <message>
-        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
-        <translation>¿Quiere devolver la carpeta del emulador a como estaba antes de ese Aplicar?<byte value="xd"/><byte value="xd"/>Sí vuelve a escribir los archivos guardados antes (lo que contienen ahora también se guarda como copia); No deja los archivos como están ahora.</translation>
-    </message>
-    <message>
         <source>Apply not finished</source>
         <translation>Aplicar sin terminar</translation>
+    </message>
+    <message>
+        <source>These still hold what they held before it:</source>
+        <translation>Estos aún contienen lo que tenían antes:</translation>
+    </message>
+    <message>
+        <source>These hold neither what they held before it nor what it wrote, and are left as they are:</source>
+        <translation>Estos no contienen ni lo que tenían antes ni lo que escribió, y se quedan como están:</translation>
+    </message>
+    <message>
+        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes gives the files it had replaced what they held before it (what they hold now is kept as a backup too); No keeps every file as it is now.</source>
+        <translation>¿Quiere devolver la carpeta del emulador a como estaba antes de ese Aplicar?<byte value="xd"/><byte value="xd"/>Sí devuelve a los archivos que había reemplazado lo que tenían antes (lo que contienen ahora también se guarda como copia); No deja cada archivo como está ahora.</translation>
     </message>
 </context>
 <context>

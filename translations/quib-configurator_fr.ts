@@ -967,10 +967,6 @@ F3 &amp; F4</translation>
         <translation>Impossible de nommer le dossier de sauvegarde «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
-        <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
-        <translation>Impossible de supprimer «&#xa0;%1&#xa0;», créé par cet enregistrement. %2</translation>
-    </message>
-    <message>
         <source>Cannot open the lock file &quot;%1&quot;. %2</source>
         <translation>Impossible d&apos;ouvrir le fichier de verrou «&#xa0;%1&#xa0;». %2</translation>
     </message>
@@ -1054,6 +1050,22 @@ F3 &amp; F4</translation>
         <source>%1.</source>
         <extracomment>A reason the system gave for an error (its own words in %1), made a sentence of the message it stands in.</extracomment>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Its record is incomplete.</source>
+        <translation>Son journal est incomplet.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer holds what was kept.</source>
+        <translation>«&#xa0;%1&#xa0;» ne contient plus ce qui avait été conservé.</translation>
+    </message>
+    <message>
+        <source>An Apply that did not finish cannot be put back: %1 The emulator&apos;s files are left as they are.</source>
+        <translation>Un enregistrement inachevé ne peut pas être annulé&#xa0;: %1 Les fichiers de l&apos;émulateur restent tels qu&apos;ils sont.</translation>
+    </message>
+    <message>
+        <source>Not every file could be put back:</source>
+        <translation>Certains fichiers n&apos;ont pas pu être remis en place&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1314,16 +1326,20 @@ jouer quelques ROM NES&#x202f;?</translation>
         <translation>Il avait remplacé&#xa0;:</translation>
     </message>
     <message>
-        <source>These files hold neither their old nor their new settings:</source>
-        <translation>Ces fichiers ne contiennent ni leurs anciens ni leurs nouveaux réglages&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
-        <translation>Voulez-vous remettre le dossier de l&apos;émulateur dans l&apos;état d&apos;avant cet enregistrement&#x202f;?<byte value="xd"/><byte value="xd"/>Oui réécrit les fichiers conservés avant lui (leur contenu actuel est aussi sauvegardé)&#x202f;; Non laisse les fichiers tels qu&apos;ils sont.</translation>
-    </message>
-    <message>
         <source>Apply not finished</source>
         <translation>Enregistrement inachevé</translation>
+    </message>
+    <message>
+        <source>These still hold what they held before it:</source>
+        <translation>Ceux-ci contiennent encore ce qu&apos;ils contenaient avant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>These hold neither what they held before it nor what it wrote, and are left as they are:</source>
+        <translation>Ceux-ci ne contiennent ni ce qu&apos;ils contenaient avant, ni ce qu&apos;il a écrit, et restent tels qu&apos;ils sont&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes gives the files it had replaced what they held before it (what they hold now is kept as a backup too); No keeps every file as it is now.</source>
+        <translation>Voulez-vous remettre le dossier de l&apos;émulateur dans l&apos;état d&apos;avant cet enregistrement&#x202f;?<byte value="xd"/><byte value="xd"/>Oui rend aux fichiers qu&apos;il avait remplacés ce qu&apos;ils contenaient avant lui (leur contenu actuel est aussi sauvegardé)&#x202f;; Non laisse chaque fichier tel qu&apos;il est.</translation>
     </message>
 </context>
 <context>

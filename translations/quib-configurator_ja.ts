@@ -967,10 +967,6 @@ F3 &amp; F4</translation>
         <translation>バックアップフォルダーに「%1」という名前を付けられません。%2</translation>
     </message>
     <message>
-        <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
-        <translation>その「適用」で作成された「%1」を削除できません。%2</translation>
-    </message>
-    <message>
         <source>Cannot open the lock file &quot;%1&quot;. %2</source>
         <translation>ロックファイル「%1」を開けません。%2</translation>
     </message>
@@ -1054,6 +1050,22 @@ F3 &amp; F4</translation>
         <source>%1.</source>
         <extracomment>A reason the system gave for an error (its own words in %1), made a sentence of the message it stands in.</extracomment>
         <translation>%1。</translation>
+    </message>
+    <message>
+        <source>Its record is incomplete.</source>
+        <translation>その記録が不完全です。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer holds what was kept.</source>
+        <translation>「%1」には保存した内容がもうありません。</translation>
+    </message>
+    <message>
+        <source>An Apply that did not finish cannot be put back: %1 The emulator&apos;s files are left as they are.</source>
+        <translation>完了しなかった「適用」を元に戻せません：%1エミュレーターのファイルはそのままにします。</translation>
+    </message>
+    <message>
+        <source>Not every file could be put back:</source>
+        <translation>元に戻せなかったファイルがあります：</translation>
     </message>
 </context>
 <context>
@@ -1314,16 +1326,20 @@ play some NES roms?</source>
         <translation>置き換え済みのファイル：</translation>
     </message>
     <message>
-        <source>These files hold neither their old nor their new settings:</source>
-        <translation>次のファイルには古い設定も新しい設定も入っていません：</translation>
-    </message>
-    <message>
-        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
-        <translation>エミュレーターのフォルダーを、その「適用」の前の状態に戻しますか？<byte value="xd"/><byte value="xd"/>「はい」を選ぶと、その前に保存したファイルを書き戻します（現在の内容もバックアップとして残します）。「いいえ」を選ぶと、ファイルは今のままです。</translation>
-    </message>
-    <message>
         <source>Apply not finished</source>
         <translation>「適用」が完了していません</translation>
+    </message>
+    <message>
+        <source>These still hold what they held before it:</source>
+        <translation>その前の内容のままのファイル：</translation>
+    </message>
+    <message>
+        <source>These hold neither what they held before it nor what it wrote, and are left as they are:</source>
+        <translation>その前の内容でも書き込まれた内容でもないため、そのままにするファイル：</translation>
+    </message>
+    <message>
+        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes gives the files it had replaced what they held before it (what they hold now is kept as a backup too); No keeps every file as it is now.</source>
+        <translation>エミュレーターのフォルダーを、その「適用」の前の状態に戻しますか？<byte value="xd"/><byte value="xd"/>「はい」を選ぶと、置き換えたファイルをその前の内容に戻します（現在の内容もバックアップとして残します）。「いいえ」を選ぶと、どのファイルも今のままです。</translation>
     </message>
 </context>
 <context>

@@ -967,10 +967,6 @@ F3 &amp; F4</translation>
         <translation>Não foi possível dar nome à pasta de backup &quot;%1&quot;. %2</translation>
     </message>
     <message>
-        <source>Cannot remove &quot;%1&quot;, which that Apply made. %2</source>
-        <translation>Não foi possível remover &quot;%1&quot;, criado por esse Aplicar. %2</translation>
-    </message>
-    <message>
         <source>Cannot open the lock file &quot;%1&quot;. %2</source>
         <translation>Não foi possível abrir o arquivo de bloqueio &quot;%1&quot;. %2</translation>
     </message>
@@ -1054,6 +1050,22 @@ F3 &amp; F4</translation>
         <source>%1.</source>
         <extracomment>A reason the system gave for an error (its own words in %1), made a sentence of the message it stands in.</extracomment>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Its record is incomplete.</source>
+        <translation>O registro dele está incompleto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; no longer holds what was kept.</source>
+        <translation>&quot;%1&quot; não contém mais o que foi guardado.</translation>
+    </message>
+    <message>
+        <source>An Apply that did not finish cannot be put back: %1 The emulator&apos;s files are left as they are.</source>
+        <translation>Um Aplicar que não terminou não pode ser desfeito: %1 Os arquivos do emulador ficam como estão.</translation>
+    </message>
+    <message>
+        <source>Not every file could be put back:</source>
+        <translation>Nem todos os arquivos puderam ser restaurados:</translation>
     </message>
 </context>
 <context>
@@ -1314,16 +1326,20 @@ rodar algumas ROMs de NES?</translation>
         <translation>Ele já tinha substituído:</translation>
     </message>
     <message>
-        <source>These files hold neither their old nor their new settings:</source>
-        <translation>Estes arquivos não têm nem as configurações antigas nem as novas:</translation>
-    </message>
-    <message>
-        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes writes back the files kept before it (what they hold now is kept as a backup too); No keeps the files as they are now.</source>
-        <translation>Deseja voltar a pasta do emulador ao estado de antes desse Aplicar?<byte value="xd"/><byte value="xd"/>Sim grava de volta os arquivos guardados antes dele (o que eles têm agora também fica guardado como backup); Não mantém os arquivos como estão agora.</translation>
-    </message>
-    <message>
         <source>Apply not finished</source>
         <translation>Aplicar não concluído</translation>
+    </message>
+    <message>
+        <source>These still hold what they held before it:</source>
+        <translation>Estes ainda contêm o que tinham antes:</translation>
+    </message>
+    <message>
+        <source>These hold neither what they held before it nor what it wrote, and are left as they are:</source>
+        <translation>Estes não contêm nem o que tinham antes nem o que ele gravou, e ficam como estão:</translation>
+    </message>
+    <message>
+        <source>Do you want to put the emulator&apos;s folder back as it was before that Apply?<byte value="xd"/><byte value="xd"/>Yes gives the files it had replaced what they held before it (what they hold now is kept as a backup too); No keeps every file as it is now.</source>
+        <translation>Deseja voltar a pasta do emulador ao estado de antes desse Aplicar?<byte value="xd"/><byte value="xd"/>Sim devolve aos arquivos que ele tinha substituído o que tinham antes (o que eles têm agora também fica guardado como backup); Não mantém cada arquivo como está agora.</translation>
     </message>
 </context>
 <context>
