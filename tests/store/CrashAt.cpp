@@ -16,7 +16,7 @@ long armedAt = -1;  // -1: not counting
 long counted = 0;
 std::vector<std::string> calls;
 std::map<int, std::string> paths;  // what each descriptor opened
-std::string failFlush;
+std::string failFlush, failWrites;
 
 template <class F>
 F Real(const char* name) {
@@ -59,6 +59,7 @@ long Disarm() {
 }
 const std::vector<std::string>& Log() { return calls; }
 void FailFlushOf(const std::string& path) { failFlush = path; }
+void FailWritesTo(const std::string& path) { failWrites = path; }
 
 }  // namespace crash_at
 
@@ -114,6 +115,11 @@ ssize_t pwrite(int fd, const void* data, size_t size, off_t at) {
   if (Count("write " + paths[fd])) {
     real(fd, data, size / 2, at);
     Crash();
+  }
+  if (!failWrites.empty() && paths[fd] == failWrites) {
+    real(fd, data, size / 2, at);
+    errno = EIO;
+    return -1;
   }
   return real(fd, data, size, at);
 }

@@ -19,6 +19,9 @@ long Disarm();
 const std::vector<std::string>& Log();
 // From now on fsync of the folder `path` fails with EIO (empty: none).
 void FailFlushOf(const std::string& path);
+// From now on every write into the file `path` fails with EIO after writing
+// half its bytes (empty: none).
+void FailWritesTo(const std::string& path);
 
 inline constexpr int kCrashed = 77;
 

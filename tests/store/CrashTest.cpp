@@ -290,6 +290,42 @@ TEST_F(Crash, EachRenameFollowsTheFlushesItDependsOn) {
   EXPECT_EQ(renames, 4);
 }
 
+// A write in place (a file with a second name) that breaks off half-way,
+// and whose old contents then cannot be written back either, leaves the file
+// neither old nor new: never "Nothing was saved"; the message says where its
+// old contents are, and the set that holds them stays. The next start leaves
+// the file as it is.
+TEST_F(Crash, AWriteInPlaceThatCannotBeUndoneSaysWhereTheOldContentsAre) {
+  const fs::path cfg = dir_ / "quib.cfg";
+  const Folder before = {{"quib.cfg", std::string(16, 'o')}},
+               after = {{"quib.cfg", std::string(24, 'n')}};
+  Put(before);
+  fs::create_hard_link(cfg, temp_ / "linked.cfg");
+  const std::string report = InChild([&]() -> std::string {
+    crash_at::FailWritesTo(cfg.string());
+    try {
+      auto store = Store();
+      backups::SaveWithBackup(Entries(after), store);
+      return "saved";
+    } catch (const save_set::SaveSetError& error) {
+      return error.damaged() == std::vector<fs::path>{cfg} ? error.what() : "not damaged";
+    }
+  });
+  const auto sets = Store().List();
+  ASSERT_EQ(sets.size(), 1u);
+  EXPECT_EQ(report.rfind("Not all settings files were saved: ", 0), 0u) << report;
+  EXPECT_NE(report.find("\"" + cfg.string() + "\" may hold part of the new settings"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find((sets[0].folder / "quib.cfg").string()), std::string::npos) << report;
+  const std::string torn = Now().at("quib.cfg");
+  EXPECT_NE(torn, before.at("quib.cfg"));
+  EXPECT_NE(torn, after.at("quib.cfg"));
+  EXPECT_EQ(Recover(true), "");
+  EXPECT_EQ(Now().at("quib.cfg"), torn);
+  EXPECT_TRUE(Now(true).empty());
+}
+
 // A folder that cannot be flushed after a replacement is an error: the Apply
 // is never reported saved.
 TEST_F(Crash, AFlushThatFailsIsNeverReportedSaved) {
