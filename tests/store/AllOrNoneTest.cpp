@@ -1,7 +1,7 @@
 // Saving all or none where the system itself gets in the way: replacements
-// refused half-way (append-only files, mount points), writes in place that
-// cannot be undone, an Apply cut off between two replacements, attributes
-// and access control lists, and a backup store someone tampered with.
+// refused half-way (append-only files, mount points), writes in place into a
+// file swapped meanwhile, attributes and access control lists, and a backup
+// store someone tampered with.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
