@@ -98,6 +98,22 @@ TEST_F(Backups, PathKeyIsTheFolderNameAndAHashOfTheWholePath) {
   EXPECT_EQ(backups::FolderKey("/games/Quib Emulator"), key);
 }
 
+// Sets an earlier version kept under the folder's path are still listed,
+// and new ones are numbered after them.
+TEST_F(Backups, SetsKeptUnderThePathAreStillFound) {
+  Write(Emu("quib.cfg"), "1");
+  auto store = MakeStore();
+  const fs::path old =
+      root_ / backups::PathKey(temp_ / "Quib Emulator") / "0000000007-2026-01-01T00-00-00.000Z";
+  fs::create_directories(old);
+  Write(old / "quib.cfg", "0");
+  EXPECT_EQ(store.Create({Emu("quib.cfg")}, kTime).sequence, 8u);
+  const auto sets = store.List();
+  ASSERT_EQ(sets.size(), 2u);
+  EXPECT_EQ(sets[1].folder, old);
+  EXPECT_EQ(store.Read(sets[1])[0].bytes, "0");
+}
+
 TEST_F(Backups, CreateKeepsTheBytesOfEveryExistingFileUnderTheUtcTime) {
   const std::string cfg("a=1\nb = 2\r\n\0end", 16);
   Write(Emu("quib.cfg"), cfg);
