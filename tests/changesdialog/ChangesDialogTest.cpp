@@ -289,8 +289,11 @@ TEST_F(ChangesDialogTest, ApplyThatReplacesNothingLeavesNoSet) {
   Apply();
   EXPECT_EQ(ReadFile("quib.cfg"), cfg);
   EXPECT_TRUE(Store().List().empty());
-  const QDir folder(QString::fromStdString(Store().Folder().string()));
-  EXPECT_TRUE(!folder.exists() || folder.isEmpty());
+  // Nothing but, on Windows, the file its lock is taken on.
+  QStringList left = QDir(QString::fromStdString(Store().Folder().string()))
+                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+  left.removeAll("lock");
+  EXPECT_TRUE(left.isEmpty()) << left.join(", ").toStdString();
 }
 
 // Not a ChangesDialogTest: the window starts on a directory it cannot read in full.
