@@ -14,6 +14,7 @@
 
 #include "app/ChangesDialog.h"
 #include "tests/app/AppFixture.h"
+#include "tests/support/SourceDir.h"
 
 namespace {
 
@@ -274,7 +275,7 @@ TEST_F(ChangesDialogTest, BackupThatCannotBeWrittenStopsApplyBeforeAnythingIsRep
       "Nothing was saved: the files it would replace could not be backed up first.\r"))
       << messages[0].text.toStdString();
   EXPECT_EQ(QDir(EmuDir()).entryList(QDir::Files | QDir::Hidden).size(),
-            QDir(QString(QUIB_SOURCE_DIR) + "/samples/emulator").entryList(QDir::Files).size());
+            QDir(QString(test_support::SourceDir()) + "/samples/emulator").entryList(QDir::Files).size());
 }
 
 TEST_F(ChangesDialogTest, ApplyThatReplacesNothingLeavesNoSet) {
