@@ -214,6 +214,7 @@ bool EmulatorDocuments::Save(const std::vector<save_set::Entry>& entries, backup
     for (std::size_t i = 0; i < prepared.size(); ++i) all.push_back(prepared.entry(i).path);
     backups::SaveHooks hooks;
     hooks.loaded = &expected;
+    hooks.lockWait = saveLockWait;
     try {
       backups::CommitWithBackup(prepared, backups, hooks);
     } catch (const backups::ChangedOnDiskError& error) {
