@@ -220,7 +220,7 @@ TEST_F(ColourChooserTest, CancelEscapeAndLosingTheFocusCloseWithCancel) {
   form->show();
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-  EXPECT_TRUE(QTest::qWaitFor([form] { return QApplication::focusWidget() == form->tbRed; }));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::focusWidget() == form->tbRed; }));
   ASSERT_TRUE(form->isVisible());
   form->setResult(QDialog::Accepted);
   other.activateWindow();
