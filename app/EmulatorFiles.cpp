@@ -209,6 +209,7 @@ bool EmulatorDocuments::Save(const std::vector<save_set::Entry>& entries, backup
     // failure puts back the ones before.
     backups::SaveHooks hooks;
     hooks.loaded = &expected;
+    hooks.lockWait = saveLockWait;
     try {
       backups::SaveWithBackup(entries, backups, hooks);
     } catch (const backups::ChangedOnDiskError& error) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -107,6 +108,8 @@ class EmulatorDocuments {
   // files hold is noted, also when a failure leaves some of them saved.
   bool Save(const std::vector<save_set::Entry>& entries, backups::Store& backups,
             const std::function<bool(const QStringList&)>& confirm);
+  // How long a save waits for another Configurator saving the same folder.
+  std::chrono::milliseconds saveLockWait = backups::kLockWait;
 
  private:
   void RememberSaved(const std::vector<save_set::Entry>& entries,

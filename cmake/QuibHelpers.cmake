@@ -4,8 +4,7 @@
 function(quib_add_test name)
   cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE QUIB_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  target_link_libraries(${name} PRIVATE ${T_LIBS} quib_test_source_dir GTest::gtest GTest::gtest_main)
   include(GoogleTest)
   if(CMAKE_CROSSCOMPILING)
     # One CTest entry per suite, run through CMAKE_CROSSCOMPILING_EMULATOR.

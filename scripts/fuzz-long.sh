@@ -11,8 +11,10 @@
 #       the target goes on for the rest of its time. Exits 1 when anything was
 #       found.
 #   scripts/fuzz-long.sh --ci seconds
-#       As test.sh runs it: no build, a fresh corpus, stops at the first
-#       failure with its log and input.
+#       As test.sh runs it: no build, a fresh corpus each, as many targets at
+#       a time as there are cores (QUIB_FUZZ_JOBS); a failure shows its log
+#       and input, and the run ends with status 1 once the targets running
+#       are done.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -51,20 +53,37 @@ seeds_of() {
 }
 
 if [ "$ci" -eq 1 ]; then
-  for name in "${targets[@]}"; do
+  # One target: its last line of progress, or its log and the input it failed on.
+  fuzz_one() { # name
+    local name=$1 work seeds
     work=$(mktemp -d)
     mapfile -t seeds < <(seeds_of "$name")
-    echo "-- $name"
     if ! "$build/fuzzers/$name" -max_total_time="$seconds" "${options[@]}" -artifact_prefix="$work/" \
          "$work" "${seeds[@]}" >"$work/log" 2>&1; then
-      tail -n 40 "$work/log"
+      { echo "-- $name"; tail -n 40 "$work/log"; } >&2
       echo "Fuzz target $name found a fault; the input is in $work" >&2
-      exit 1
+      return 1
     fi
-    grep -E '^#[0-9]+.*DONE' "$work/log" | tail -n 1 || true
+    echo "-- $name: $(grep -E '^#[0-9]+.*DONE' "$work/log" | tail -n 1 || true)"
     rm -rf "$work"
+  }
+  parallel=${QUIB_FUZZ_JOBS:-$(nproc)}
+  failed=0
+  running=0
+  for name in "${targets[@]}"; do
+    if [ "$running" -ge "$parallel" ]; then
+      wait -n || failed=1
+      running=$((running - 1))
+    fi
+    [ "$failed" -eq 0 ] || break
+    fuzz_one "$name" &
+    running=$((running + 1))
   done
-  exit 0
+  while [ "$running" -gt 0 ]; do
+    wait -n || failed=1
+    running=$((running - 1))
+  done
+  exit "$failed"
 fi
 
 found_any=0

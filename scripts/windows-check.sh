@@ -21,4 +21,4 @@ cmake --build "$build" -j "$(nproc)"
 # Wine keeps everything in a prefix inside the build folder, with a home of its
 # own: nothing of the user's home, desktop menus or file associations changes.
 wine_session "$build"
-(cd "$build" && ctest --output-on-failure --timeout 300)
+(cd "$build" && ctest --output-on-failure --timeout 300 -j "$(nproc)")

@@ -66,6 +66,7 @@ printed=$(console_of --help)
 # The window shows; Escape (Cancel) closes it, and the settings of an
 # installed copy go to the user's local application data.
 cp -r samples/emulator "$root/emulator"
+await_picture ""  # the screen without the program
 "$wine" "$dir/quib-configurator.exe" "$(wine_path_of "$root/emulator")" &
 pid=$!
 shown=""
@@ -75,7 +76,7 @@ for _ in $(seq 1 120); do
   sleep 0.5
 done
 [ -n "$shown" ] || fail "the installed program showed no window"
-sleep 2
+await_picture "$picture" # drawn
 xdotool windowfocus --sync "$shown" key Escape
 for _ in $(seq 1 60); do
   kill -0 "$pid" 2>/dev/null || break

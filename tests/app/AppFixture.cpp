@@ -13,6 +13,7 @@
 
 #include "app/Language.h"
 #include "app/PageControl.h"
+#include "tests/support/SourceDir.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ AppTest::AppTest() {
   App();
   emuDir_ = Native(temp_.path() + "/Quib Emulator/");
   exeDir_ = Native(temp_.path() + "/program/");
-  CopyDir(QString(QUIB_SOURCE_DIR) + "/samples/emulator", emuDir_);
+  CopyDir(QString(test_support::SourceDir()) + "/samples/emulator", emuDir_);
   QDir().mkpath(exeDir_);
   platform_.setExecutableDir(exeDir_);
   // Backups and every other per-user state go to the temporary folder, never

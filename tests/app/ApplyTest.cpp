@@ -252,11 +252,12 @@ TEST_F(ApplyTest, AChangeMadeDuringTheQuestionIsAskedAboutAgain) {
 }
 
 // Another Configurator saving the same folder holds its lock: Apply waits a
-// moment, then says so and saves nothing.
+// moment (shortened here), then says so and saves nothing.
 TEST_F(ApplyTest, ApplyWhileAnotherConfiguratorSavesTheFolderSaysSo) {
   WriteIni();
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
+  form->Documents.saveLockWait = std::chrono::milliseconds(50);
   WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
   const std::string cfg = ReadFile("quib.cfg");
   const backups::Store store = StoreOf();

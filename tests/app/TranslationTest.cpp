@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -24,11 +25,14 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "app/ChangesDialog.h"
 #include "app/Language.h"
+#include "app/Links.h"
 #include "app/PageControl.h"
 #include "app/RestoreDialog.h"
+#include "app/logic/FileNameTemplate.h"
 #include "app/pages/ThemePage.h"
 #include "blitters/BlitterNameForm.h"
 #include "tests/app/AppFixture.h"
@@ -230,27 +234,54 @@ class MarkingTranslator : public QTranslator {
   bool isEmpty() const override { return false; }
 };
 
-// Texts that are data of the emulator's files or names, shown as they are.
-bool IsData(QWidget* w, const QString& text) {
+// The names the emulator's files give their blocks: blitters (without the
+// build after "::"), themes and the languages of the emulator's messages.
+QSet<QString> NamesInFiles(const QString& dir) {
+  QSet<QString> names;
+  static const QRegularExpression header("^\\[([^\\]:]+)(::[^\\]]*)?\\]");
+  for (const char* file : {"quib.blt", "quib.thm", "quib.msg"}) {
+    QFile in(dir + file);
+    if (!in.open(QIODevice::ReadOnly)) continue;
+    for (const QByteArray& line : in.readAll().split('\n')) {
+      const QRegularExpressionMatch match = header.match(QString::fromLatin1(line));
+      if (match.hasMatch()) names << match.captured(1);
+    }
+  }
+  return names;
+}
+
+// Texts that are data, shown as they are in every language: numbers, values
+// and file names, names read from the emulator's files, the program's and the
+// builds' names, people's and sites' names, the titles of pictures of games.
+bool IsData(QWidget* w, const QString& text, const QSet<QString>& namesInFiles) {
   static const QRegularExpression noWords("^[^A-Za-z]*$");
   static const QRegularExpression valueOrFile(
       "^(\\d+x\\d+|\\.[a-z0-9]+|[A-Za-z0-9_ "
       ".-]+\\.[A-Za-z0-9]{2,4}|https?:.*|mailto:.*|/.*|[A-Za-z]:\\\\.*|US\\$[0-9.]+)$");
-  if (noWords.match(text).hasMatch() || valueOrFile.match(text).hasMatch()) return true;
-  // The program's and the builds' names, the emulator's languages, blitters
-  // and themes, the files' values, people's and sites' names.
-  static const QStringList names = {
-      "Quib Configurator", "Quib", "QuibW", "QuibNix", "Auto", "VGM", "WAV"};
+  // Names of standards, ports and cards: NTSC, PAL/SECAM, LPT1, PCI2.
+  static const QRegularExpression acronym("^[A-Z]{3,}[0-9]*(/[A-Z]{3,}[0-9]*)*$");
+  if (noWords.match(text).hasMatch() || valueOrFile.match(text).hasMatch() ||
+      acronym.match(text).hasMatch())
+    return true;
+  if (namesInFiles.contains(text)) return true;
+  // The formats screenshots are stored in, as the settings file names them.
+  for (std::string_view format : logic::kScreenshotExtensions)
+    if (text == QLatin1String(format.data(), static_cast<qsizetype>(format.size()))) return true;
+  static const QStringList names = {"Quib Configurator",
+                                    "Quib",
+                                    "QuibW",
+                                    "QuibNix",
+                                    "Auto",
+                                    "VGM",
+                                    "WAV",
+                                    links::kAuthorName,
+                                    links::kQuibAuthorName,
+                                    links::kCommunityName,
+                                    links::kCommunityMusicName};
   if (names.contains(QString(text).remove('&'))) return true;
-  static const QStringList dataControls =
-      QString(
-          "LanguagesCombo BlittersCombo ThemesCombo cbPictures GUIRes GUIRefreshRate BlitterRes "
-          "BlitterRefreshRate cbColourDepth TVType LPTCombo IfSegaCombo Email1 Label32 Label39 "
-          "Label35 Ext")
-          .split(' ');
-  if (dataControls.contains(w->objectName())) return true;
-  // Pictures of games carry their titles.
-  return w->objectName().startsWith("imgGame") || w->objectName().startsWith("Image");
+  // A picture of a game is named by its title.
+  auto* label = qobject_cast<QLabel*>(w);
+  return label != nullptr && !label->pixmap().isNull() && text == label->toolTip();
 }
 
 // Every text a control shows or offers, tool tips and what a screen reader
@@ -278,6 +309,8 @@ TEST_F(PseudoTranslation, EveryVisibleTextGoesThroughTranslation) {
   WriteIni("Preferred cfg file=0");
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
+  const QSet<QString> namesInFiles = NamesInFiles(EmuDir());
+  ASSERT_FALSE(namesInFiles.isEmpty());
   QStringList untranslated;
   int marked = 0;
   VisitEveryWindow(*form, [&](QWidget* window, const QString& where) {
@@ -290,7 +323,7 @@ TEST_F(PseudoTranslation, EveryVisibleTextGoesThroughTranslation) {
           ++marked;
           continue;
         }
-        if (!IsData(w, text))
+        if (!IsData(w, text, namesInFiles))
           untranslated << where + ": " + w->metaObject()->className() + " " + w->objectName() +
                               " \"" + text + "\"";
       }

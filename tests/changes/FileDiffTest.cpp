@@ -9,6 +9,7 @@
 #include "app/changes/FileDiff.h"
 #include "store/ZIniReader.h"
 #include "tests/support/DiffChecks.h"
+#include "tests/support/SourceDir.h"
 
 namespace {
 
@@ -200,7 +201,7 @@ TEST(FileDiff, NormalisedPaddingOverTheLimitsIsShownAndCountedInFull) {
   // quib.cfg with padding lines that Apply normalises, every one of them: over
   // the limit of unmatched lines, and over the limit of lines compared.
   const std::string sample =
-      ReadFileBytes(std::string(QUIB_SOURCE_DIR) + "/samples/emulator/quib.cfg");
+      ReadFileBytes(std::string(test_support::SourceDir()) + "/samples/emulator/quib.cfg");
   for (const int padding : {15000, 1000000}) {
     SCOPED_TRACE(padding);
     std::string disk = sample;

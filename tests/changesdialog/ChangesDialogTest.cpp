@@ -10,12 +10,27 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeWidget>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/ChangesDialog.h"
 #include "app/RestoreDialog.h"
 #include "app/Text.h"
 #include "tests/app/AppFixture.h"
+#include "tests/support/SourceDir.h"
+
+#ifdef _WIN32
+// After the program's headers: <windows.h> turns the names of the platform's
+// methods into macros.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#undef FindWindow
+#undef MessageBox
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -277,19 +292,44 @@ TEST_F(ChangesDialogTest, BackupThatCannotBeWrittenStopsApplyBeforeAnythingIsRep
   EXPECT_TRUE(messages[0].text.startsWith(
       "Nothing was saved: the files it would replace could not be backed up first.\r"))
       << messages[0].text.toStdString();
-  EXPECT_EQ(QDir(EmuDir()).entryList(QDir::Files | QDir::Hidden).size(),
-            QDir(QString(QUIB_SOURCE_DIR) + "/samples/emulator").entryList(QDir::Files).size());
+  EXPECT_EQ(
+      QDir(EmuDir()).entryList(QDir::Files | QDir::Hidden).size(),
+      QDir(QString(test_support::SourceDir()) + "/samples/emulator").entryList(QDir::Files).size());
 }
 
+// The system refuses to replace the first file after its backup was written:
+// nothing is replaced, and the set made for this Apply goes again.
 TEST_F(ChangesDialogTest, ApplyThatReplacesNothingLeavesNoSet) {
-  // quib.inp cannot be replaced (a folder stands in its place), so nothing is.
   const std::string cfg = ReadFile("quib.cfg");
-  RemoveFile("quib.inp");
-  ASSERT_TRUE(QDir().mkpath(EmuDir() + "quib.inp"));
+  const std::filesystem::path blocked = EmuFiles()[0];
+#ifdef _WIN32
+  // Held open as the emulator holds it: it may be read but not renamed over.
+  HANDLE held = ::CreateFileW(blocked.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+#else
+  // Append-only: it may be read, but no other file takes its name.
+  if (::geteuid() != 0) GTEST_SKIP() << "an append-only file needs root (CAP_LINUX_IMMUTABLE)";
+  if (std::system(("chattr +a '" + blocked.string() + "' 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "chattr +a failed: needs CAP_LINUX_IMMUTABLE and a file system with the flag";
+#endif
+  platform_.clearCalls();
   Apply();
+#ifdef _WIN32
+  ::CloseHandle(held);
+#else
+  ASSERT_EQ(std::system(("chattr -a '" + blocked.string() + "'").c_str()), 0);
+#endif
   EXPECT_EQ(ReadFile("quib.cfg"), cfg);
+  const auto messages = platform_.messages();
+  ASSERT_EQ(messages.size(), 1u);  // no "Settings saved"
+  EXPECT_EQ(messages[0].icon, platform::Icon::Error);
+  // The save got as far as the store (it made the folder of the sets) and no
+  // set is left there.
+  EXPECT_TRUE(std::filesystem::is_directory(Store().Folder()));
   EXPECT_TRUE(Store().List().empty());
-  // Nothing but, on Windows, the file its lock is taken on.
+  EXPECT_TRUE(Store().Unfinished().empty());
+  // Nothing else there but, on Windows, the file its lock is taken on.
   QStringList left = QDir(QString::fromStdString(Store().Folder().string()))
                          .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
   left.removeAll("lock");

@@ -220,8 +220,7 @@ TEST_F(ColourChooserTest, CancelEscapeAndLosingTheFocusCloseWithCancel) {
   form->show();
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form));
-  QTest::qWait(20);
-  EXPECT_EQ(QApplication::focusWidget(), form->tbRed);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::focusWidget() == form->tbRed; }));
   ASSERT_TRUE(form->isVisible());
   form->setResult(QDialog::Accepted);
   other.activateWindow();

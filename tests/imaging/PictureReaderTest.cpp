@@ -7,6 +7,7 @@
 
 #include "imaging/PictureReader.h"
 #include "tests/imaging/PcxWriter.h"
+#include "tests/support/SourceDir.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ TEST_F(PictureReader, TgaPluginIsFound) {
 
 // The sample emulator folder carries one picture in several formats.
 TEST(SamplePictures, AgreeWithEachOther) {
-  const QDir themes(QStringLiteral(QUIB_SOURCE_DIR "/samples/emulator/Themes"));
+  const QDir themes(QString(test_support::SourceDir()) + "/samples/emulator/Themes");
   const QImage ref = imaging::ReadPicture(themes.filePath("pattern.png"));
   if (ref.isNull()) GTEST_SKIP() << "no sample pictures";
   for (const char* name :

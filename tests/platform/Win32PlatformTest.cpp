@@ -1,5 +1,6 @@
 // The Win32 platform layer against the system's own calls (Wine's, when the
-// suite runs under Wine): profile files, starting programs, finding windows.
+// suite runs under Wine): profile files, starting programs, finding windows,
+// message boxes.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -7,11 +8,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/Platform.h"
-#include "platform/PlatformDouble.h"
 #include "platform/PlatformSystem.h"
 #include "platform/ProfileFile.h"
 #include "tests/platform/QtPrinters.h"
@@ -180,16 +183,97 @@ TEST(Win32FindWindow, FindsATopLevelWindowByItsExactTitle) {
   ::UnregisterClassW(L"AllegroWindow", instance);
 }
 
-// With the test double installed, questions reach the double, never a box.
-TEST(Win32Questions, GoToTheTestDouble) {
-  platform::ScopedDouble fake;
-  fake.queueAnswer(platform::Answer::No);
-  platform::MessageRequest request;
-  request.caption = "Quib Configurator";
-  request.text = "Overwrite?";
-  request.buttons = platform::Buttons::YesNo;
-  EXPECT_EQ(platform::Current().MessageBox(nullptr, request), platform::Answer::No);
-  ASSERT_EQ(fake.messages().size(), 1u);
-  EXPECT_EQ(fake.messages()[0].text, "Overwrite?");
-  EXPECT_NE(&platform::Current(), &SystemPlatform());
+// A question is a system message box: its caption and text as given, letters
+// beyond ASCII included, the buttons asked for with the default asked for; the
+// button pressed is the answer.
+TEST(Win32MessageBox, ShowsTheButtonsAskedForAndAnswersWithTheOnePressed) {
+  struct Case {
+    platform::Buttons buttons;
+    platform::Answer defaultButton;
+    int press;  // the button another thread presses
+    platform::Answer answer;
+  };
+  const Case cases[] = {
+      {platform::Buttons::YesNo, platform::Answer::Yes, IDNO, platform::Answer::No},
+      {platform::Buttons::YesNo, platform::Answer::No, IDYES, platform::Answer::Yes},
+      {platform::Buttons::Ok, platform::Answer::Ok, IDOK, platform::Answer::Ok},
+  };
+  const DWORD thread = ::GetCurrentThreadId();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.press);
+    platform::MessageRequest request;
+    request.caption = QString::fromUtf8("Quib Configurator – Überschreiben? ☺");
+    request.text = QString::fromUtf8("Die Datei „quib.cfg“ wurde geändert.\rÜberschreiben?");
+    request.buttons = c.buttons;
+    request.defaultButton = c.defaultButton;
+
+    // What the other thread finds on the box before it presses the button.
+    struct Seen {
+      bool found = false;
+      std::wstring caption;
+      std::vector<std::wstring> texts;
+      bool yes = false, no = false, ok = false;
+      int defaultId = 0;
+    } seen;
+    std::thread presser([&] {
+      HWND box = nullptr;
+      QElapsedTimer timer;
+      timer.start();
+      while (box == nullptr && timer.elapsed() < 30000) {
+        ::EnumThreadWindows(
+            thread,
+            [](HWND window, LPARAM found) -> BOOL {
+              wchar_t name[16] = {};
+              ::GetClassNameW(window, name, 16);
+              if (std::wstring(name) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
+              *reinterpret_cast<HWND*>(found) = window;
+              return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&box));
+        if (box == nullptr) QThread::msleep(20);
+      }
+      if (box == nullptr) return;
+      seen.found = true;
+      wchar_t text[512] = {};
+      ::GetWindowTextW(box, text, 512);
+      seen.caption = text;
+      ::EnumChildWindows(
+          box,
+          [](HWND child, LPARAM texts) -> BOOL {
+            wchar_t t[512] = {};
+            ::GetWindowTextW(child, t, 512);
+            reinterpret_cast<std::vector<std::wstring>*>(texts)->push_back(t);
+            return TRUE;
+          },
+          reinterpret_cast<LPARAM>(&seen.texts));
+      seen.yes = ::GetDlgItem(box, IDYES) != nullptr;
+      seen.no = ::GetDlgItem(box, IDNO) != nullptr;
+      seen.ok = ::GetDlgItem(box, IDOK) != nullptr;
+      for (const int id : {IDYES, IDNO, IDOK}) {
+        const HWND button = ::GetDlgItem(box, id);
+        if (button != nullptr &&
+            (::GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+          seen.defaultId = id;
+      }
+      ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(c.press, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(::GetDlgItem(box, c.press)));
+    });
+    const platform::Answer answer = SystemPlatform().MessageBox(nullptr, request);
+    presser.join();
+    ASSERT_TRUE(seen.found) << "no message box showed";
+    EXPECT_EQ(answer, c.answer);
+    EXPECT_EQ(seen.caption, request.caption.toStdWString());
+    const std::wstring first =
+        QString::fromUtf8("Die Datei „quib.cfg“ wurde geändert.").toStdWString();
+    EXPECT_TRUE(std::any_of(seen.texts.begin(), seen.texts.end(), [&](const std::wstring& t) {
+      return t.find(first) != std::wstring::npos;
+    }));
+    const bool yesNo = c.buttons == platform::Buttons::YesNo;
+    EXPECT_EQ(seen.yes, yesNo);
+    EXPECT_EQ(seen.no, yesNo);
+    EXPECT_EQ(seen.ok, !yesNo);
+    EXPECT_EQ(seen.defaultId, c.defaultButton == platform::Answer::No    ? IDNO
+                              : c.defaultButton == platform::Answer::Yes ? IDYES
+                                                                         : IDOK);
+  }
 }

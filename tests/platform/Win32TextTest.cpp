@@ -70,7 +70,13 @@ TEST(Win32Text, FieldsShowTheirTextOnScreen) {
   }
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  QTest::qWait(200);
+  // The screen shows the window a little after it was exposed: wait for the
+  // text, and fail below if it never comes.
+  const auto shows = [&](QWidget* field) {
+    return DarkPixelsOnScreen(field) > DarkPixelsOnScreen(empty) + 20;
+  };
+  static_cast<void>(
+      QTest::qWaitFor([&] { return shows(edit) && shows(editable) && shows(spin); }, 10000));
 
   const int none = DarkPixelsOnScreen(empty);
   EXPECT_GT(DarkPixelsOnScreen(edit), none + 20) << "line edit";

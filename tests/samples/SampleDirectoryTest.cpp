@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "store/ZIniReader.h"
+#include "tests/support/SourceDir.h"
 
 namespace fs = std::filesystem;
 
@@ -74,7 +75,8 @@ class SampleDirectory : public ::testing::Test {
            ("quib-samples-" + std::to_string(::getpid()) + "-" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
-    fs::copy(fs::path(QUIB_SOURCE_DIR) / "samples" / "emulator", dir_, fs::copy_options::recursive);
+    fs::copy(fs::path(test_support::SourceDir()) / "samples" / "emulator", dir_,
+             fs::copy_options::recursive);
   }
   void TearDown() override {
     std::error_code ec;
