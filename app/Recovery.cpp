@@ -39,12 +39,17 @@ void SettleUnfinishedApply(TForm1& form) {
   // backup folder to make for it).
   if (!store->Used()) return;
   QWidget* parent = form.isVisible() ? &form : nullptr;
-  auto tell = [&](const QString& text) {
+  // A warning, or with Yes and No a question (Yes the default).
+  auto say = [&](const QString& text, bool question = false) {
     platform::MessageRequest request;
     request.caption = QCoreApplication::translate("Recovery", "Apply not finished");
     request.text = text;
     request.icon = platform::Icon::Warning;
-    platform::Current().MessageBox(parent, request);
+    if (question) {
+      request.buttons = platform::Buttons::YesNo;
+      request.defaultButton = platform::Answer::Yes;
+    }
+    return platform::Current().MessageBox(parent, request);
   };
   // Under the lock from the first look to the last file put back: an Apply
   // running in another Configurator is neither taken for one cut short nor
@@ -57,7 +62,7 @@ void SettleUnfinishedApply(TForm1& form) {
   }
   while (const std::optional<backups::UnfinishedApply> apply = recovery->Next()) {
     if (!apply->broken.empty()) {
-      tell(Translated(apply->broken));
+      say(Translated(apply->broken));
       continue;
     }
     if (!apply->decided) {
@@ -82,13 +87,7 @@ void SettleUnfinishedApply(TForm1& form) {
                          "Apply?\r\rYes gives the files it had replaced what they held before it "
                          "(what they hold now is kept as a backup too); No keeps every file as it "
                          "is now.");
-      platform::MessageRequest request;
-      request.caption = QCoreApplication::translate("Recovery", "Apply not finished");
-      request.text = text;
-      request.icon = platform::Icon::Warning;
-      request.buttons = platform::Buttons::YesNo;
-      request.defaultButton = platform::Answer::Yes;
-      if (platform::Current().MessageBox(parent, request) != platform::Answer::Yes) {
+      if (say(text, true) != platform::Answer::Yes) {
         recovery->Keep(*apply);
         continue;
       }
@@ -98,7 +97,7 @@ void SettleUnfinishedApply(TForm1& form) {
     } catch (const backups::ChangedOnDiskError&) {
       // Changed while the question was open: looked at again.
     } catch (const StoreError& error) {
-      tell(Translated(error.message()));
+      say(Translated(error.message()));
     }
   }
 }

@@ -35,7 +35,7 @@ constexpr const char* kRecordName = ".apply";
 constexpr const char* kFinishedName = ".finished";
 constexpr const char* kDecisionName = ".putback";
 
-StoreMessage Shown(const fs::path& path) { return folder::Shown(path); }
+using folder::Shown;
 
 // What a set says of its Apply: its record, its decisions to put back and
 // whether it finished. A set without a record was not made by an Apply.
@@ -453,12 +453,9 @@ void Recovery::PutBack(const UnfinishedApply& apply) {
     if (std::find(apply.wrote.begin(), apply.wrote.end(), file.path) != apply.wrote.end())
       expected[file.path] = FileStamp{file.after.size, 0, file.after.hash};
   store_.Create(apply.wrote, std::chrono::system_clock::now(), &expected);
-  Record record = looked.record;
-  for (record::File& file : record.files)
-    if (const auto old = kept.find(file.path.filename().string());
-        file.before.state == Content::State::Kept && old != kept.end())
-      file.before = Content::Of(old->second);
-  const PutBackResult back = PutBackFiles(store_, apply.set, record, kept, apply.wrote, {});
+  // (What a file held before is the set's copy of it, whatever the record's
+  // version says of it: only "absent" tells PutBackFiles anything.)
+  const PutBackResult back = PutBackFiles(store_, apply.set, looked.record, kept, apply.wrote, {});
   // P4
   Settle(store_, apply.set, Look(store_, apply.set));
   if (!back.why.empty()) {
