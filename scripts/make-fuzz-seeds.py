@@ -70,3 +70,9 @@ for i, (program, argument) in enumerate([
         (b"q.exe", b"dir\\\\\"x \t\"\"y")]):
     write("platform", "command_line_fuzzer", "line-%d" % i,
           program.replace(b"\\", b"\\\\") + b"\\ " + argument)
+
+# Keeping both: every byte is a choice (the lines, the window's edits, the
+# disk's edits, the answers), so random bytes of a few lengths.
+rng = random.Random(11)
+for n in [60, 200, 600, 1500]:
+    write("store", "merge_fuzzer", "random-%d" % n, bytes(rng.randrange(256) for _ in range(n)))
