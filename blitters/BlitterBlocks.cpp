@@ -4,9 +4,9 @@
 #include <cstddef>
 
 #include "store/Cp1252.h"
+#include "store/Merge.h"
 
 namespace {
-
 
 bool StartsWithBracket(std::string_view line) { return !line.empty() && line.front() == '['; }
 
@@ -86,6 +86,10 @@ Document LoadBlitterBlock(const Document& doc, std::string_view name, int build)
 bool StoreBlitterBlock(Document& doc, std::string_view name, int build, const Document& block) {
   const int h = FindBlitterHeader(doc, name, build);
   if (h < 0) return false;
+  const merge::Edit edit(doc, {merge::Block(doc[static_cast<std::size_t>(h)])},
+                         [name = std::string(name), build, block](Document& other) {
+                           StoreBlitterBlock(other, name, build, block);
+                         });
   Document stored;
   stored.reserve(block.size() + 1);
   for (const std::string& line : block)
@@ -215,6 +219,9 @@ bool ClearBlitterFlag(Document& doc, Document& block, std::string_view name, int
 
 int AddBlitter(Document& doc, std::string_view name, int build) {
   if (name.empty() || BlitterSuffix(build).empty()) return -1;
+  const merge::Edit edit(
+      doc, {merge::Block(BlitterHeader(name, build))},
+      [name = std::string(name), build](Document& other) { AddBlitter(other, name, build); });
   // A header on the first line is never listed, so a new blitter must not
   // land there.
   if (doc.empty()) doc.emplace_back();
@@ -232,6 +239,12 @@ bool RenameBlitter(Document& doc, std::string_view name, std::string_view newNam
   if (newName.empty() || newName == name) return false;
   const int h = FindBlitterHeader(doc, name, build);
   if (h < 0) return false;
+  const merge::Edit edit(
+      doc,
+      {merge::Block(doc[static_cast<std::size_t>(h)]), merge::Block(BlitterHeader(newName, build))},
+      [name = std::string(name), newName = std::string(newName), build](Document& other) {
+        RenameBlitter(other, name, newName, build);
+      });
   doc[static_cast<std::size_t>(h)] = BlitterHeader(newName, build);
   return true;
 }
@@ -239,6 +252,10 @@ bool RenameBlitter(Document& doc, std::string_view name, std::string_view newNam
 int DeleteBlitter(Document& doc, std::string_view name, int build, int selectedIndex) {
   const int h = FindBlitterHeader(doc, name, build);
   if (h >= 0) {
+    const merge::Edit edit(doc, {merge::Block(doc[static_cast<std::size_t>(h)])},
+                           [name = std::string(name), build](Document& other) {
+                             DeleteBlitter(other, name, build, 0);
+                           });
     const auto start = doc.begin() + h;
     auto end = start + 1;
     while (end != doc.end() && end->find('[') == std::string::npos) ++end;
@@ -275,6 +292,9 @@ int UncommentBlitters(Document& doc, std::string_view shownName, int build) {
   bool filterMark = true;
   bool driverMark = true;
   bool switchMark = true;
+  // Any block may change: the edit names none.
+  const merge::Edit edit(doc, {},
+                         [build](Document& other) { UncommentBlitters(other, {}, build); });
   for (std::string& line : doc) {
     const std::string s = StripLeadingSemicolons(line);
     if (s.empty()) continue;

@@ -265,7 +265,12 @@ void LoadDocument(Document& doc, const std::filesystem::path& path, FileStamp* s
   Document lines;
   LineSplitter splitter(lines, form == LineForm::Normalized, notes);
   if (stamp != nullptr) splitter.HashBytes();
-  ReadPieces(path, stamp, false, [&](std::string_view piece) { splitter.Take(piece); });
+  std::string* bytes = notes != nullptr ? notes->bytes : nullptr;
+  if (bytes != nullptr) bytes->clear();
+  ReadPieces(path, stamp, false, [&](std::string_view piece) {
+    if (bytes != nullptr) bytes->append(piece);
+    splitter.Take(piece);
+  });
   splitter.Finish();
   if (stamp != nullptr) stamp->hash = splitter.Hash();
   doc = std::move(lines);

@@ -62,6 +62,10 @@ void SetLines(Document& doc, const Part& part, const Lines& lines);
 
 class Journal;
 
+// SetLines on a document, recorded as an edit of the part when the document
+// has a journal.
+void SetLinesEdit(Document& doc, const Part& part, const Lines& lines);
+
 // Opened by a routine that is about to change doc. When doc has a journal and
 // no other Edit of it is open (a routine calling another records once), the
 // parts are noted and redo is kept: it makes the same change to another
@@ -111,7 +115,7 @@ class Journal {
     Edit::Redo redo;
   };
   std::size_t Note(const Part& part);
-  std::size_t GroupOf(std::size_t part);
+  std::size_t GroupOf(std::size_t part) const;
   void Join(std::size_t a, std::size_t b);
 
   Document* doc_;
@@ -142,24 +146,35 @@ class Merge {
 
   const std::vector<Conflict>& conflicts() const { return conflicts_; }
   // The merged document; keep holds one answer per conflict (missing answers
-  // keep mine).
+  // keep mine). TakeResult gives it without a copy of theirs, once.
   Document Result(const std::vector<Keep>& keep = {}) const;
+  Document TakeResult(const std::vector<Keep>& keep = {});
+  // The file as it was read.
+  const Document& theirs() const { return theirs_; }
+  // Whether the result differs from theirs by some edit of the window's
+  // (keep as for Result).
+  bool ChangesTheirs(const std::vector<Keep>& keep = {}) const;
 
   // After the window's document became Result(keep) without the user being
   // asked (the file changed under the open window): the groups where theirs
   // stayed are no longer edits, and are forgotten with their edits; groups in
   // conflict stay edits with their loaded lines, to be asked about at the
-  // next merge.
+  // next merge. Called before TakeResult.
   void Settle(Journal& journal) const;
 
  private:
   enum class Decision : unsigned char { Redo, Theirs, Conflict };
+  // Makes the window's edits again on doc (theirs or a copy of it).
+  void Build(Document& doc, LineNames names, const std::vector<Keep>& keep) const;
+  Decision DecisionOf(std::size_t part) const;
   const Journal& journal_;
   Document theirs_;
   LineNames names_;
-  std::vector<Decision> decisions_;        // by group (the group's first part)
-  std::vector<std::size_t> conflictOf_;    // by group: index into conflicts_
+  std::vector<Decision> decisions_;      // by part, the same for a group's parts
+  std::vector<std::size_t> conflictOf_;  // by part: its group's index into conflicts_
   std::vector<Conflict> conflicts_;
+  // Whether lookups may go through a KeyIndex: the journal changes settings only.
+  bool indexed_ = false;
 };
 
 }  // namespace merge

@@ -7,15 +7,17 @@
 
 #include "store/Cp1252.h"
 #include "store/LineNames.h"
+#include "store/Merge.h"
 
 namespace {
 
 // The store writes while some StoreWrites scope is open and no fill runs.
 int openWriteScopes = 0;
 int runningFills = 0;
+int replays = 0;
 bool storeMayWrite = false;
 
-void Update() { storeMayWrite = openWriteScopes > 0 && runningFills == 0; }
+void Update() { storeMayWrite = (openWriteScopes > 0 && runningFills == 0) || replays > 0; }
 
 }  // namespace
 
@@ -27,6 +29,15 @@ StoreWrites::StoreWrites() {
 }
 StoreWrites::~StoreWrites() {
   --openWriteScopes;
+  Update();
+}
+
+ReplayWrites::ReplayWrites() {
+  ++replays;
+  Update();
+}
+ReplayWrites::~ReplayWrites() {
+  --replays;
   Update();
 }
 
@@ -375,6 +386,10 @@ void RemoveLine(Document& doc, int index) {
 
 void WriteValue(Document& doc, std::string_view key, std::string_view value) {
   if (!LoadingFinished) return;
+  const merge::Edit edit(doc, {merge::Setting(key)},
+                         [key = std::string(key), value = std::string(value)](Document& other) {
+                           WriteValue(other, key, value);
+                         });
   const int index = FindKey(doc, key);
   if (index < 0) {
     std::string line;
@@ -410,5 +425,8 @@ void WriteInteger(Document& doc, std::string_view key, std::int32_t number) {
 void DeleteKey(Document& doc, std::string_view key) {
   if (!LoadingFinished) return;
   const int index = FindKey(doc, key);
-  if (index >= 0) RemoveLine(doc, index);
+  if (index < 0) return;
+  const merge::Edit edit(doc, {merge::Setting(key)},
+                         [key = std::string(key)](Document& other) { DeleteKey(other, key); });
+  RemoveLine(doc, index);
 }

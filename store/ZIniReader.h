@@ -31,6 +31,17 @@ class StoreWrites {
   StoreWrites& operator=(const StoreWrites&) = delete;
 };
 
+// Lets the store write for its lifetime even while a fill runs: edits the
+// user made are made again on another document (store/Merge.h) whatever the
+// window is doing.
+class ReplayWrites {
+ public:
+  ReplayWrites();
+  ~ReplayWrites();
+  ReplayWrites(const ReplayWrites&) = delete;
+  ReplayWrites& operator=(const ReplayWrites&) = delete;
+};
+
 // Clears LoadingFinished for the lifetime of a fill, on every exit path. Fills
 // nest; the flag comes back only when the outermost one ends.
 class FillGuard {
@@ -175,6 +186,8 @@ struct LineNotes {
   // Noted only when asked for, as it costs four bytes a line.
   bool noteNames = false;
   LineNames names;
+  // When given, receives every byte read, as read.
+  std::string* bytes = nullptr;
 };
 
 // The exact bytes SaveDocument writes: every line followed by CR LF.

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "store/Cp1252.h"
+#include "store/Merge.h"
 
 const std::array<std::string_view, 4> EffectWords = {"", "blood", "hearts", "snow"};
 const std::array<std::string_view, 5> PictureModeWords = {"", "stretch", "stretch_int", "tile",
@@ -339,6 +340,9 @@ TQuibTheme ReadNamedTheme(const Document& doc, std::string_view name) {
 bool SaveThemeBlock(Document& doc, std::string_view name, const TQuibTheme& theme) {
   const int header = FindThemeHeader(doc, name);
   if (header < 0) return false;
+  const merge::Edit edit(
+      doc, {merge::Block(doc[static_cast<std::size_t>(header)])},
+      [name = std::string(name), theme](Document& other) { SaveThemeBlock(other, name, theme); });
   const auto begin = doc.begin() + header + 1;
   const auto end = doc.begin() + ThemeBlockEnd(doc, header);
   Document scratch(begin, end);
@@ -354,6 +358,9 @@ bool SaveThemeBlock(Document& doc, std::string_view name, const TQuibTheme& them
 }
 
 void AppendTheme(Document& doc, std::string_view name, const TQuibTheme& theme) {
+  const merge::Edit edit(
+      doc, {merge::Block("[" + std::string(name) + "]")},
+      [name = std::string(name), theme](Document& other) { AppendTheme(other, name, theme); });
   doc.push_back("[" + std::string(name) + "]");
   Document lines;
   WriteTheme(theme, lines);
@@ -363,6 +370,11 @@ void AppendTheme(Document& doc, std::string_view name, const TQuibTheme& theme) 
 bool RenameThemeHeader(Document& doc, std::string_view oldName, std::string_view newName) {
   const int header = FindThemeHeader(doc, oldName);
   if (header < 0) return false;
+  const merge::Edit edit(doc,
+                         {merge::Block(doc[static_cast<std::size_t>(header)]),
+                          merge::Block("[" + std::string(newName) + "]")},
+                         [oldName = std::string(oldName), newName = std::string(newName)](
+                             Document& other) { RenameThemeHeader(other, oldName, newName); });
   doc[static_cast<std::size_t>(header)] = "[" + std::string(newName) + "]";
   return true;
 }
@@ -370,6 +382,9 @@ bool RenameThemeHeader(Document& doc, std::string_view oldName, std::string_view
 bool DeleteThemeBlock(Document& doc, std::string_view name) {
   const int header = FindThemeHeader(doc, name);
   if (header < 0) return false;
+  const merge::Edit edit(
+      doc, {merge::Block(doc[static_cast<std::size_t>(header)])},
+      [name = std::string(name)](Document& other) { DeleteThemeBlock(other, name); });
   doc.erase(doc.begin() + header, doc.begin() + ThemeBlockEnd(doc, header));
   return true;
 }
@@ -401,6 +416,8 @@ std::string_view FromSecond(std::string_view line, std::ptrdiff_t count) {
 }  // namespace
 
 int UncommentThemeLines(Document& doc) {
+  // Any block may change: the edit names none.
+  const merge::Edit edit(doc, {}, [](Document& other) { UncommentThemeLines(other); });
   int changed = 0;
   for (std::string& line : doc) {
     if (line.empty() || line.front() != ';') continue;
