@@ -29,6 +29,7 @@ using merge::Part;
 
 constexpr std::uint32_t kCases = 300;
 enum class Kind { Settings, Blitters, Themes };
+using Group = std::vector<const merge::Journal::Noted*>;
 
 const char* const kKeys[] = {"fb_width", "fb_height", "sound",    "gui_vsync",
                              "language", "volume",    "joy_type", "frame_skip"};
@@ -139,66 +140,49 @@ struct Case {
   void WindowEdit() {
     if (kind == Kind::Settings) {
       const std::string key = r.Vary(r.Pick(kKeys));
-      switch (r(4)) {
-        case 0:
-          DeleteKey(mine, key);
-          break;
-        case 1:
-          WriteInteger(mine, key, static_cast<std::int32_t>(r(400)));
-          break;
-        default:
-          WriteValue(mine, key, r.Chance(10) ? "" : r.Pick(kValues));
-      }
+      const std::size_t op = r(4);
+      if (op == 0) DeleteKey(mine, key);
+      if (op == 1) WriteInteger(mine, key, static_cast<std::int32_t>(r(400)));
+      if (op > 1) WriteValue(mine, key, r.Chance(10) ? "" : r.Pick(kValues));
       return;
     }
+    const bool themes = kind == Kind::Themes;
     const int build = static_cast<int>(r(2));
     const std::vector<std::string> listed =
-        kind == Kind::Themes ? ListThemeNames(mine) : BlitterNames(mine, build);
+        themes ? ListThemeNames(mine) : BlitterNames(mine, build);
     const std::string name = listed.empty() ? "Normal" : r.Vary(listed[r(listed.size())]);
     const std::optional<std::string> fresh = Fresh(mine, build);
     TQuibTheme theme = ReadNamedTheme(mine, name);
     theme.BackgroundColor = StrToThemeColour(r.Pick(kColours));
     Document block = LoadBlitterBlock(mine, name, build);
     BlitterFlagStates boxes = BlitterFlagStatesOf(block);
-    switch (r(kind == Kind::Themes ? 4 : 5) + (r.Chance(8) ? 10 : 0)) {
+    const std::string key = r.Pick({"res", "driver", "blitter"}), value = r.Pick(kBody);
+    const std::string to = fresh && r.Chance(80) ? *fresh : r.Vary(name);
+    switch (r(themes ? 4 : 5) + (r.Chance(8) ? 10 : 0)) {
       case 0:
-        if (kind == Kind::Themes)
-          SaveThemeBlock(mine, name, theme);
-        else
-          SetBlitterValue(mine, block, name, build, r.Pick({"res", "driver", "blitter"}),
-                          r.Pick({"640x480", "auto", "normal", "hq2x"}));
+        themes ? SaveThemeBlock(mine, name, theme)
+               : SetBlitterValue(mine, block, name, build, key, value.substr(value.find('=') + 1));
         break;
       case 1:
-        if (fresh && kind == Kind::Themes)
-          AppendTheme(mine, *fresh, theme);
-        else if (fresh)
-          AddBlitter(mine, *fresh, build);
+        if (fresh)
+          themes ? AppendTheme(mine, *fresh, theme) : void(AddBlitter(mine, *fresh, build));
         break;
-      case 2: {
-        const std::string to = fresh && r.Chance(80) ? *fresh : r.Vary(name);
-        const bool free = kind == Kind::Themes ? FindThemeHeader(mine, to) < 0
-                                               : FindBlitterHeader(mine, to, build) < 0;
-        if ((free || SameName(to, name)) &&
-            (kind == Kind::Themes ? RenameThemeHeader(mine, name, to)
-                                  : RenameBlitter(mine, name, to, build)))
+      case 2:
+        if ((themes ? FindThemeHeader(mine, to) : FindBlitterHeader(mine, to, build)) >= 0 &&
+            !SameName(to, name))
+          break;
+        if (themes ? RenameThemeHeader(mine, name, to) : RenameBlitter(mine, name, to, build))
           renames.push_back({merge::Block(Header(name, build)), merge::Block(Header(to, build))});
         break;
-      }
       case 3:
-        if (kind == Kind::Themes)
-          DeleteThemeBlock(mine, name);
-        else
-          DeleteBlitter(mine, name, build, 0);
+        themes ? DeleteThemeBlock(mine, name) : DeleteBlitter(mine, name, build, 0) >= 0;
         break;
       case 4:
         TickBlitterFlag(mine, block, name, build, static_cast<BlitterFlag>(r(4)), boxes);
         break;
       default:  // uncommenting reaches the whole document
         whole = true;
-        if (kind == Kind::Themes)
-          UncommentThemeLines(mine);
-        else
-          UncommentBlitters(mine, name, build);
+        themes ? UncommentThemeLines(mine) : UncommentBlitters(mine, name, build);
     }
   }
 
@@ -207,22 +191,13 @@ struct Case {
     if (d.empty()) d.emplace_back();
     const std::size_t at = r(d.size() + 1), line = r(d.size());
     if (kind == Kind::Settings) {
-      switch (r(4)) {
-        case 0:
-          if (d[line].find('=') != std::string::npos && d[line][0] != ';')
-            d[line] = d[line].substr(0, d[line].find('=') + 1) + r.Pick(kValues);
-          break;
-        case 1: {
-          const std::string key = r.Pick(kKeys);
-          if (FindKey(d, key) < 0) d.insert(d.begin() + at, key + "=" + r.Pick(kValues));
-          break;
-        }
-        case 2:
-          d.erase(d.begin() + line);
-          break;
-        default:
-          d.insert(d.begin() + at, r.Pick({"; a comment", "", ";sound=1"}));
-      }
+      const std::size_t op = r(4), eq = d[line].find('=');
+      const std::string key = r.Pick(kKeys);
+      if (op == 0 && eq != std::string::npos && d[line][0] != ';')  // a value changed
+        d[line] = d[line].substr(0, eq + 1) + r.Pick(kValues);
+      if (op == 1 && FindKey(d, key) < 0) d.insert(d.begin() + at, key + "=" + r.Pick(kValues));
+      if (op == 2) d.erase(d.begin() + line);
+      if (op == 3) d.insert(d.begin() + at, r.Pick({"; a comment", "", ";sound=1"}));
       return;
     }
     std::vector<std::size_t> headers;
@@ -271,27 +246,21 @@ struct Case {
 
   // The parts the journal holds, by group: as it tells, and a rename's two
   // parts together.
-  std::vector<std::vector<const merge::Journal::Noted*>> Groups() const {
+  std::vector<Group> Groups() const {
     const auto& parts = journal->parts();
     std::vector<std::size_t> root(parts.size());
     const auto find = [&](std::size_t i) {
       while (root[i] != i) i = root[i];
       return i;
     };
-    const auto index = [&](const Part& part) {
-      return std::find_if(parts.begin(), parts.end(),
-                          [&](auto& noted) { return merge::SamePart(noted.part, part); }) -
-             parts.begin();
-    };
     std::iota(root.begin(), root.end(), std::size_t{0});
     for (std::size_t i = 0; i < parts.size(); ++i)
       for (std::size_t j = 0; j < i; ++j)
         if (parts[j].group == parts[i].group) root[find(i)] = find(j);
-    for (const auto& [from, to] : renames) {
-      const auto a = index(from), b = index(to);
-      if (a < std::ssize(parts) && b < std::ssize(parts)) root[find(a)] = find(b);
-    }
-    std::vector<std::vector<const merge::Journal::Noted*>> groups(parts.size());
+    for (const auto& [from, to] : renames)
+      if (NotedOf(from) && NotedOf(to))
+        root[find(NotedOf(from) - parts.data())] = find(NotedOf(to) - parts.data());
+    std::vector<Group> groups(parts.size());
     for (std::size_t i = 0; i < parts.size(); ++i) groups[find(i)].push_back(&parts[i]);
     std::erase_if(groups, [](auto& group) { return group.empty(); });
     return groups;
@@ -301,10 +270,12 @@ struct Case {
     for (const auto& noted : journal->parts()) named.push_back(noted.part);
     return named;
   }
-  bool Named(const Part& part) const {
-    return std::any_of(journal->parts().begin(), journal->parts().end(),
-                       [&](auto& noted) { return merge::SamePart(noted.part, part); });
+  const merge::Journal::Noted* NotedOf(const Part& part) const {
+    for (const auto& noted : journal->parts())
+      if (merge::SamePart(noted.part, part)) return &noted;
+    return nullptr;
   }
+  bool Named(const Part& part) const { return NotedOf(part) != nullptr; }
 
   std::uint32_t seed;
   Kind kind;
@@ -319,10 +290,10 @@ struct Case {
 // How the contract decides a group.
 enum class Decided { Redo, Theirs, Conflict };
 template <typename Of>
-bool All(const std::vector<const merge::Journal::Noted*>& group, Of of) {
+bool All(const Group& group, Of of) {
   return std::all_of(group.begin(), group.end(), of);
 }
-Decided Decide(const Case& c, const std::vector<const merge::Journal::Noted*>& group) {
+Decided Decide(const Case& c, const Group& group) {
   if (All(group, [&](auto* n) { return LinesOf(c.theirs, n->part) == n->loaded; }))
     return Decided::Redo;
   if (All(group, [&](auto* n) { return LinesOf(c.mine, n->part) == n->loaded; }) ||
@@ -353,11 +324,13 @@ Keep AnswerOf(const std::vector<Keep>& keep, std::size_t i) {
 
 class MergeProperty : public ::testing::Test {
  protected:
-  // Runs check on every case; stops at the first that fails, showing it.
-  void ForEachCase(const std::function<void(Case&, const merge::Merge&)>& check) {
+  // Runs check on every case, merging onto the disk's file or the unchanged
+  // one; stops at the first that fails, showing it.
+  void ForEachCase(const std::function<void(Case&, const merge::Merge&)>& check,
+                   bool unchanged = false) {
     for (std::uint32_t seed = 1; seed <= kCases; ++seed) {
       Case c(seed);
-      const merge::Merge m(*c.journal, c.theirs, c.names);
+      const merge::Merge m(*c.journal, unchanged ? c.base : c.theirs, c.names);
       check(c, m);
       if (HasFailure()) {
         ADD_FAILURE() << c.Dump();
@@ -369,28 +342,19 @@ class MergeProperty : public ::testing::Test {
 };
 
 TEST_F(MergeProperty, NothingChangedOnDiskGivesTheWindowsDocument) {
-  for (std::uint32_t seed = 1; seed <= kCases && !HasFailure(); ++seed) {
-    Case c(seed);
-    const merge::Merge m(*c.journal, c.base, NamesOf(c.base));
-    EXPECT_TRUE(m.conflicts().empty());
-    EXPECT_EQ(DocumentBytes(m.Result()), DocumentBytes(c.mine));
-    for (const auto& noted : c.journal->parts()) {
-      if (c.whole) break;
-      EXPECT_EQ(noted.loaded, LinesOf(c.base, noted.part)) << noted.part.name;
-    }
-    const auto& parts = c.journal->parts();
-    for (const auto& [from, to] : c.renames) {  // one group, as the journal tells
-      const auto group = [&](const Part& part) {
-        const auto it = std::find_if(parts.begin(), parts.end(), [&](auto& noted) {
-          return merge::SamePart(noted.part, part);
-        });
-        return it == parts.end() ? ~std::size_t{0} : it->group;
-      };
-      EXPECT_TRUE(group(from) == group(to) && group(to) != ~std::size_t{0})
-          << from.name << " " << to.name;
-    }
-    if (HasFailure()) ADD_FAILURE() << c.Dump();
-  }
+  ForEachCase(
+      [](Case& c, const merge::Merge& m) {
+        EXPECT_TRUE(m.conflicts().empty());
+        EXPECT_EQ(DocumentBytes(m.Result()), DocumentBytes(c.mine));
+        for (const auto& noted : c.journal->parts())  // as loaded
+          EXPECT_EQ(noted.loaded, c.whole ? noted.loaded : LinesOf(c.base, noted.part))
+              << noted.part.name;
+        for (const auto& [from, to] : c.renames)  // one group, as the journal tells
+          EXPECT_TRUE(c.NotedOf(from) && c.NotedOf(to) &&
+                      c.NotedOf(from)->group == c.NotedOf(to)->group)
+              << from.name << " " << to.name;
+      },
+      true);
 }
 
 TEST_F(MergeProperty, WindowsEditsWinWhereTheDiskLeftThemAlone) {
@@ -446,7 +410,7 @@ TEST_F(MergeProperty, DisksEditsStayWhereTheWindowLeftThemAlone) {
 TEST_F(MergeProperty, EditsOnBothSidesAreConflictsTheUserAnswers) {
   ForEachCase([](Case& c, const merge::Merge& m) {
     if (c.whole) return;
-    std::vector<std::vector<const merge::Journal::Noted*>> expected;
+    std::vector<Group> expected;
     for (const auto& group : c.Groups())
       if (Decide(c, group) == Decided::Conflict) expected.push_back(group);
     ASSERT_EQ(m.conflicts().size(), expected.size());
@@ -458,14 +422,12 @@ TEST_F(MergeProperty, EditsOnBothSidesAreConflictsTheUserAnswers) {
         return merge::SamePart(g.front()->part, conflict.parts.front());
       });
       ASSERT_NE(group, expected.end()) << conflict.parts.front().name;
-      ASSERT_EQ(conflict.parts.size(), group->size());
-      ASSERT_TRUE(conflict.loaded.size() == group->size() &&
-                  conflict.mine.size() == group->size() && conflict.theirs.size() == group->size());
-      for (std::size_t p = 0; p < group->size(); ++p) {
+      const std::size_t parts = group->size();
+      ASSERT_TRUE(conflict.parts.size() == parts && conflict.loaded.size() == parts &&
+                  conflict.mine.size() == parts && conflict.theirs.size() == parts);
+      for (std::size_t p = 0; p < parts; ++p) {
         const Part& part = conflict.parts[p];
-        EXPECT_TRUE(std::any_of(group->begin(), group->end(), [&](auto* n) {
-          return merge::SamePart(n->part, part) && n->loaded == conflict.loaded[p];
-        })) << part.name;
+        EXPECT_EQ(conflict.loaded[p], c.NotedOf(part)->loaded) << part.name;
         EXPECT_EQ(conflict.mine[p], LinesOf(c.mine, part)) << part.name;
         EXPECT_EQ(conflict.theirs[p], LinesOf(c.theirs, part)) << part.name;
         EXPECT_EQ(LinesOf(result, part),
@@ -500,6 +462,17 @@ TEST_F(MergeProperty, MergingTheResultAgainChangesNothing) {
         for (const auto* noted : group) moved.push_back(noted->part);
     EXPECT_EQ(DocumentBytes(Without(second, moved)), DocumentBytes(Without(result, moved)));
     for (const Part& part : moved) EXPECT_EQ(LinesOf(second, part), LinesOf(result, part));
+  });
+}
+
+// The file changed under the window, which took the merge in unasked: the
+// next Apply, the file unchanged since, writes what the window shows.
+TEST_F(MergeProperty, TheApplyAfterASettledMergeWritesTheWindowsDocument) {
+  ForEachCase([](Case& c, const merge::Merge& m) {
+    if (c.whole || c.journal->Edited().size() < c.journal->parts().size()) return;
+    c.mine = m.Result();
+    m.Settle(*c.journal);
+    EXPECT_EQ(DocumentBytes(merge::Merge(*c.journal, c.theirs).Result()), DocumentBytes(c.mine));
   });
 }
 
@@ -557,6 +530,13 @@ TEST(MergeCases, TrickyOnes) {
          SetBlitterValue(d, block, "B", 1, "res", "1x1");
        },
        addC, 0, "; b|[A::WIN]|res=1||[B::WIN]|res=1x1|driver=vga||[C::WIN]|res=8|", nullptr},
+      {"a blitter named with a \"=\" added on both sides", "; b|[A::WIN]|res=1|",
+       [](Document& d) { AddBlitter(d, "x = y", 1); },
+       [](Document& d) {
+         d.insert(d.end(), {"[x=y::WIN]", "res=1", ""});
+       },
+       1, "; b|[A::WIN]|res=1||[x=y::WIN]|res=320x200|blitter=normal|driver=auto|",
+       "; b|[A::WIN]|res=1||[x=y::WIN]|res=1|"},
       // Deleting a blitter leaves the commented block after it, which then
       // belongs to the block before: whatever is kept, it stays, once.
       {"a blitter deleted in the window while its lines changed on disk", inside,
