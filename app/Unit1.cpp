@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -18,6 +19,7 @@
 
 #include "app/ChangesCommands.h"
 #include "app/ConfiguratorSettings.h"
+#include "app/NoticeBar.h"
 #include "app/OneLine.h"
 #include "app/Page.h"
 #include "app/PageContext.h"
@@ -96,6 +98,10 @@ void TForm1::BuildWindow() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(6, 6, 6, 0);
   layout->setSpacing(0);
+  // Made first, so its buttons come first in the Tab order, as it stands first.
+  Notice = new NoticeBar(this);
+  layout->addWidget(Notice);
+  connect(Notice, &NoticeBar::changed, this, [this] { FitWindow(); });
   PageControl = new TPageControl(this);
   PageControl->setObjectName("PageControl");
   PageControl->setAccessibleName(tr("Pages"));
@@ -321,9 +327,22 @@ void TForm1::FitPages() {
   PageControl->setFixedWidth(room.width() + 4);
   const int tabs = PageControl->height() - PageControl->activePage()->height();
   PageControl->setFixedHeight(room.height() + std::max(tabs, 0));
+  FitWindow();
+}
+
+void TForm1::FitWindow() {
+  if (!shown_) return;  // FitPages measures the pages first
   const QMargins margins = this->layout()->contentsMargins();
-  setFixedSize(PageControl->width() + margins.left() + margins.right(),
-               PageControl->height() + margins.top() + kButtonRowHeight);
+  const int notice = Notice->isHidden() ? 0 : Notice->heightForWidth(PageControl->width());
+  const int height = margins.top() + notice + PageControl->height() + kButtonRowHeight;
+  const int grown = height - this->height();
+  const QRect frame = frameGeometry();
+  setFixedSize(PageControl->width() + margins.left() + margins.right(), height);
+  // A window the notice made taller stays on its screen.
+  const QRect room = screen()->availableGeometry();
+  const int below = frame.bottom() + grown - room.bottom();
+  if (!Notice->isHidden() && grown > 0 && below > 0 && frame.top() > room.top())
+    move(frame.left(), std::max(frame.top() - below, room.top()));
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -21,6 +21,7 @@
 #include "themes/QuibTheme.h"
 
 class ConfiguratorSettingsGroup;
+class NoticeBar;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -101,6 +102,9 @@ class TForm1 : public QWidget {
                            bool foreground = false);
 
   // ---- Controls ------------------------------------------------------------
+  // The bar above the pages that tells of changes on disk; the window grows
+  // by its height while it shows.
+  NoticeBar* Notice = nullptr;
   TPageControl* PageControl = nullptr;
   QWidget* PageWidget(const char* objectName) const;
   QPushButton* OKButton = nullptr;
@@ -143,6 +147,8 @@ class TForm1 : public QWidget {
   // Gives the pages the room the tallest and widest of them needs, and the
   // window the size that goes with it.
   void FitPages();
+  // The window's size around the pages, the notice bar and the button row.
+  void FitWindow();
 
   std::unique_ptr<PageContext> context_;  // what the pages see of the window
   std::vector<Page*> pages_;

@@ -46,6 +46,12 @@ if [ -z "${QUIB_WINDOWS_SUITES_ON_DISPLAY:-}" ]; then
     -DQUIB_BENCHMARK_SOURCE="$bench_src" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" "${launcher[@]}" >/dev/null
   cmake --build "$build" -j "${QUIB_JOBS:-$(nproc)}"
+  # The test writer built for Linux as well: under Wine the suites have files
+  # changed by a Linux program too, whose changes reach Wine only through the
+  # Linux kernel (tests/support/WriterProcess.h).
+  mkdir -p "$build/linux-writer"
+  "${CXX_FOR_BUILD:-c++}" -std=c++20 -O2 -Wall -Wextra -Werror tests/support/TestWriter.cpp \
+    -o "$build/linux-writer/quib-test-writer"
 
   # The suites, on a virtual display; the Wine prefix is made on it too (one
   # made without a display sets the display up at its first window, too late
@@ -54,6 +60,8 @@ if [ -z "${QUIB_WINDOWS_SUITES_ON_DISPLAY:-}" ]; then
 fi
 
 wine_session "$build"
+QUIB_LINUX_WRITER=$(wine_path_of "$build/linux-writer/quib-test-writer")
+export QUIB_LINUX_WRITER
 # Wine keeps QT_* variables from Windows programs: the suites use Qt's windows
 # platform on the virtual display.
 cd "$build" && ctest --output-on-failure --timeout 300 "$@"

@@ -1316,6 +1316,69 @@ ein paar NES-ROMs spielen?</translation>
     </message>
 </context>
 <context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Close this notice</source>
+        <translation>Diesen Hinweis schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 changed on disk.</source>
+        <extracomment>%1 names one file or more (&quot;quib.cfg and quib.blt&quot;); the count is theirs.</extracomment>
+        <translation>
+            <numerusform>%1 wurde auf der Festplatte geändert.</numerusform>
+            <numerusform>%1 wurden auf der Festplatte geändert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your changes were also changed there; Apply will ask which to keep.</source>
+        <translation>
+            <numerusform>%n Ihrer Änderungen wurde dort ebenfalls geändert; Übernehmen fragt, welcher Wert bleiben soll.</numerusform>
+            <numerusform>%n Ihrer Änderungen wurden dort ebenfalls geändert; Übernehmen fragt, welche Werte bleiben sollen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of a notice, one after the other.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the names of a list (&quot;quib.cfg, quib.blt and quib.thm&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>Quib rewrote %1 and undid %n of the settings you applied: %2</source>
+        <extracomment>%1 is a file, %2 the settings Quib set back to what they were before.</extracomment>
+        <translation>
+            <numerusform>Quib hat %1 neu geschrieben und die von Ihnen übernommene Einstellung zurückgesetzt: %2</numerusform>
+            <numerusform>Quib hat %1 neu geschrieben und %n der von Ihnen übernommenen Einstellungen zurückgesetzt: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>See the change</source>
+        <translation>Änderung ansehen</translation>
+    </message>
+    <message>
+        <source>Apply them again</source>
+        <extracomment>Saves again the settings Quib set back.</extracomment>
+        <translation>Erneut übernehmen</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>Leaves the file as it is now on disk.</extracomment>
+        <translation>Beibehalten</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two names of a list (&quot;quib.cfg, quib.blt and quib.thm&quot;).</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+</context>
+<context>
     <name>Recovery</name>
     <message>
         <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
@@ -1695,6 +1758,86 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
             <numerusform>%n weitere Zeile mit Unterschieden wird nicht gezeigt.</numerusform>
             <numerusform>%n weitere Zeilen mit Unterschieden werden nicht gezeigt.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TConflictsForm</name>
+    <message>
+        <source>Settings changed in two places</source>
+        <translation>Einstellungen an zwei Stellen geändert</translation>
+    </message>
+    <message>
+        <source>These settings were changed in this window and also on disk since the files were loaded. Choose for each the value to keep: nothing is saved until each one is answered.</source>
+        <translation>Diese Einstellungen wurden seit dem Laden der Dateien in diesem Fenster und auch auf der Festplatte geändert. Wählen Sie für jede den Wert, der bleiben soll: Gespeichert wird erst, wenn jede beantwortet ist.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>When loaded</source>
+        <translation>Beim Laden</translation>
+    </message>
+    <message>
+        <source>In the window</source>
+        <translation>Im Fenster</translation>
+    </message>
+    <message>
+        <source>On disk now</source>
+        <translation>Jetzt auf der Festplatte</translation>
+    </message>
+    <message>
+        <source>Keep all from the &amp;window</source>
+        <translation>Alle aus dem &amp;Fenster behalten</translation>
+    </message>
+    <message>
+        <source>Keeps the window&apos;s value of every setting</source>
+        <translation>Behält bei jeder Einstellung den Wert aus dem Fenster</translation>
+    </message>
+    <message>
+        <source>Keep all from &amp;disk</source>
+        <translation>Alle von der Festplatte &amp;behalten</translation>
+    </message>
+    <message>
+        <source>Keeps the value on disk of every setting</source>
+        <translation>Behält bei jeder Einstellung den Wert auf der Festplatte</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Übernehmen</translation>
+    </message>
+    <message>
+        <source>Saves, once every setting is answered</source>
+        <translation>Speichert, sobald jede Einstellung beantwortet ist</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Saves nothing</source>
+        <translation>Speichert nichts</translation>
+    </message>
+    <message>
+        <source>(not in the file)</source>
+        <translation>(nicht in der Datei)</translation>
+    </message>
+    <message>
+        <source>%1 in %2. When loaded: %3. In the window: %4. On disk now: %5.</source>
+        <extracomment>What a screen reader says of each row of the table: %1 a setting, %2 its file, %3 to %5 its values.</extracomment>
+        <translation>%1 in %2. Beim Laden: %3. Im Fenster: %4. Jetzt auf der Festplatte: %5.</translation>
+    </message>
+    <message>
+        <source>Keep the window&apos;s value: %1</source>
+        <translation>Wert aus dem Fenster behalten: %1</translation>
+    </message>
+    <message>
+        <source>Keep the value on disk: %1</source>
+        <translation>Wert auf der Festplatte behalten: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,32 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>NoticeBar</name>
+    <message numerus="yes">
+        <source>%1 changed on disk.</source>
+        <extracomment>%1 names one file or more (&quot;quib.cfg and quib.blt&quot;); the count is theirs.</extracomment>
+        <translation>
+            <numerusform>%1 changed on disk.</numerusform>
+            <numerusform>%1 changed on disk.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your changes were also changed there; Apply will ask which to keep.</source>
+        <translation>
+            <numerusform>%n of your changes was also changed there; Apply will ask which to keep.</numerusform>
+            <numerusform>%n of your changes were also changed there; Apply will ask which to keep.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Quib rewrote %1 and undid %n of the settings you applied: %2</source>
+        <extracomment>%1 is a file, %2 the settings Quib set back to what they were before.</extracomment>
+        <translation>
+            <numerusform>Quib rewrote %1 and undid the setting you applied: %2</numerusform>
+            <numerusform>Quib rewrote %1 and undid %n of the settings you applied: %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TChangesForm</name>
     <message numerus="yes">
         <source>%n line(s)</source>

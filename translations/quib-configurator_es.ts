@@ -1316,6 +1316,69 @@ jugar algunas ROM de NES?</translation>
     </message>
 </context>
 <context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Close this notice</source>
+        <translation>Cerrar este aviso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 changed on disk.</source>
+        <extracomment>%1 names one file or more (&quot;quib.cfg and quib.blt&quot;); the count is theirs.</extracomment>
+        <translation>
+            <numerusform>%1 cambió en el disco.</numerusform>
+            <numerusform>%1 cambiaron en el disco.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your changes were also changed there; Apply will ask which to keep.</source>
+        <translation>
+            <numerusform>%n de sus cambios también se cambió allí; Aplicar preguntará cuál conservar.</numerusform>
+            <numerusform>%n de sus cambios también se cambiaron allí; Aplicar preguntará cuáles conservar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of a notice, one after the other.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the names of a list (&quot;quib.cfg, quib.blt and quib.thm&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>Quib rewrote %1 and undid %n of the settings you applied: %2</source>
+        <extracomment>%1 is a file, %2 the settings Quib set back to what they were before.</extracomment>
+        <translation>
+            <numerusform>Quib reescribió %1 y deshizo el ajuste que usted aplicó: %2</numerusform>
+            <numerusform>Quib reescribió %1 y deshizo %n de los ajustes que usted aplicó: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>See the change</source>
+        <translation>Ver el cambio</translation>
+    </message>
+    <message>
+        <source>Apply them again</source>
+        <extracomment>Saves again the settings Quib set back.</extracomment>
+        <translation>Volver a aplicarlos</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>Leaves the file as it is now on disk.</extracomment>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two names of a list (&quot;quib.cfg, quib.blt and quib.thm&quot;).</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+</context>
+<context>
     <name>Recovery</name>
     <message>
         <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
@@ -1695,6 +1758,86 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
             <numerusform>No se muestra %n línea más de diferencias.</numerusform>
             <numerusform>No se muestran %n líneas más de diferencias.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TConflictsForm</name>
+    <message>
+        <source>Settings changed in two places</source>
+        <translation>Ajustes cambiados en dos lugares</translation>
+    </message>
+    <message>
+        <source>These settings were changed in this window and also on disk since the files were loaded. Choose for each the value to keep: nothing is saved until each one is answered.</source>
+        <translation>Estos ajustes se cambiaron en esta ventana y también en el disco desde que se cargaron los archivos. Elija para cada uno el valor que se conserva: no se guarda nada hasta que todos tengan respuesta.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>When loaded</source>
+        <translation>Al cargar</translation>
+    </message>
+    <message>
+        <source>In the window</source>
+        <translation>En la ventana</translation>
+    </message>
+    <message>
+        <source>On disk now</source>
+        <translation>Ahora en el disco</translation>
+    </message>
+    <message>
+        <source>Keep all from the &amp;window</source>
+        <translation>Conservar todo de la &amp;ventana</translation>
+    </message>
+    <message>
+        <source>Keeps the window&apos;s value of every setting</source>
+        <translation>Conserva el valor de la ventana en cada ajuste</translation>
+    </message>
+    <message>
+        <source>Keep all from &amp;disk</source>
+        <translation>Conservar todo del &amp;disco</translation>
+    </message>
+    <message>
+        <source>Keeps the value on disk of every setting</source>
+        <translation>Conserva el valor del disco en cada ajuste</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplicar</translation>
+    </message>
+    <message>
+        <source>Saves, once every setting is answered</source>
+        <translation>Guarda, cuando todos los ajustes tengan respuesta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Saves nothing</source>
+        <translation>No guarda nada</translation>
+    </message>
+    <message>
+        <source>(not in the file)</source>
+        <translation>(no está en el archivo)</translation>
+    </message>
+    <message>
+        <source>%1 in %2. When loaded: %3. In the window: %4. On disk now: %5.</source>
+        <extracomment>What a screen reader says of each row of the table: %1 a setting, %2 its file, %3 to %5 its values.</extracomment>
+        <translation>%1 en %2. Al cargar: %3. En la ventana: %4. Ahora en el disco: %5.</translation>
+    </message>
+    <message>
+        <source>Keep the window&apos;s value: %1</source>
+        <translation>Conservar el valor de la ventana: %1</translation>
+    </message>
+    <message>
+        <source>Keep the value on disk: %1</source>
+        <translation>Conservar el valor del disco: %1</translation>
     </message>
 </context>
 <context>

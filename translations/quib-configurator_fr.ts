@@ -1316,6 +1316,69 @@ jouer quelques ROM NES&#x202f;?</translation>
     </message>
 </context>
 <context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>Close this notice</source>
+        <translation>Fermer cet avis</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 changed on disk.</source>
+        <extracomment>%1 names one file or more (&quot;quib.cfg and quib.blt&quot;); the count is theirs.</extracomment>
+        <translation>
+            <numerusform>%1 a été modifié sur le disque.</numerusform>
+            <numerusform>%1 ont été modifiés sur le disque.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your changes were also changed there; Apply will ask which to keep.</source>
+        <translation>
+            <numerusform>%n réglage que vous avez modifié l&apos;a aussi été sur le disque&#x202f;; Appliquer demandera quelle valeur garder.</numerusform>
+            <numerusform>%n réglages que vous avez modifiés l&apos;ont aussi été sur le disque&#x202f;; Appliquer demandera quelles valeurs garder.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of a notice, one after the other.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the names of a list (&quot;quib.cfg, quib.blt and quib.thm&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>Quib rewrote %1 and undid %n of the settings you applied: %2</source>
+        <extracomment>%1 is a file, %2 the settings Quib set back to what they were before.</extracomment>
+        <translation>
+            <numerusform>Quib a réécrit %1 et annulé le réglage que vous aviez appliqué&#xa0;: %2</numerusform>
+            <numerusform>Quib a réécrit %1 et annulé %n des réglages que vous aviez appliqués&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>See the change</source>
+        <translation>Voir la modification</translation>
+    </message>
+    <message>
+        <source>Apply them again</source>
+        <extracomment>Saves again the settings Quib set back.</extracomment>
+        <translation>Les appliquer de nouveau</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>Leaves the file as it is now on disk.</extracomment>
+        <translation>Conserver</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two names of a list (&quot;quib.cfg, quib.blt and quib.thm&quot;).</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+</context>
+<context>
     <name>Recovery</name>
     <message>
         <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
@@ -1695,6 +1758,86 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
             <numerusform>%n ligne de différences supplémentaire n&apos;est pas affichée.</numerusform>
             <numerusform>%n lignes de différences supplémentaires ne sont pas affichées.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TConflictsForm</name>
+    <message>
+        <source>Settings changed in two places</source>
+        <translation>Réglages modifiés à deux endroits</translation>
+    </message>
+    <message>
+        <source>These settings were changed in this window and also on disk since the files were loaded. Choose for each the value to keep: nothing is saved until each one is answered.</source>
+        <translation>Ces réglages ont été modifiés dans cette fenêtre et aussi sur le disque depuis le chargement des fichiers. Choisissez pour chacun la valeur à garder&#xa0;: rien n&apos;est enregistré tant que chacun n&apos;a pas reçu de réponse.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Réglage</translation>
+    </message>
+    <message>
+        <source>When loaded</source>
+        <translation>Au chargement</translation>
+    </message>
+    <message>
+        <source>In the window</source>
+        <translation>Dans la fenêtre</translation>
+    </message>
+    <message>
+        <source>On disk now</source>
+        <translation>Sur le disque</translation>
+    </message>
+    <message>
+        <source>Keep all from the &amp;window</source>
+        <translation>Tout garder de la &amp;fenêtre</translation>
+    </message>
+    <message>
+        <source>Keeps the window&apos;s value of every setting</source>
+        <translation>Garde la valeur de la fenêtre pour chaque réglage</translation>
+    </message>
+    <message>
+        <source>Keep all from &amp;disk</source>
+        <translation>Tout garder du &amp;disque</translation>
+    </message>
+    <message>
+        <source>Keeps the value on disk of every setting</source>
+        <translation>Garde la valeur du disque pour chaque réglage</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Appliquer</translation>
+    </message>
+    <message>
+        <source>Saves, once every setting is answered</source>
+        <translation>Enregistre, une fois chaque réglage tranché</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Saves nothing</source>
+        <translation>N&apos;enregistre rien</translation>
+    </message>
+    <message>
+        <source>(not in the file)</source>
+        <translation>(absent du fichier)</translation>
+    </message>
+    <message>
+        <source>%1 in %2. When loaded: %3. In the window: %4. On disk now: %5.</source>
+        <extracomment>What a screen reader says of each row of the table: %1 a setting, %2 its file, %3 to %5 its values.</extracomment>
+        <translation>%1 dans %2. Au chargement&#xa0;: %3. Dans la fenêtre&#xa0;: %4. Sur le disque&#xa0;: %5.</translation>
+    </message>
+    <message>
+        <source>Keep the window&apos;s value: %1</source>
+        <translation>Garder la valeur de la fenêtre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Keep the value on disk: %1</source>
+        <translation>Garder la valeur du disque&#xa0;: %1</translation>
     </message>
 </context>
 <context>

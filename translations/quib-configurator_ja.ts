@@ -1316,6 +1316,66 @@ play some NES roms?</source>
     </message>
 </context>
 <context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Notice</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>Close this notice</source>
+        <translation>このお知らせを閉じる</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 changed on disk.</source>
+        <extracomment>%1 names one file or more (&quot;quib.cfg and quib.blt&quot;); the count is theirs.</extracomment>
+        <translation>
+            <numerusform>ディスク上の %1 が変更されました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your changes were also changed there; Apply will ask which to keep.</source>
+        <translation>
+            <numerusform>このウィンドウでの変更のうち %n 件はディスク上でも変更されています。どちらを残すかは「適用」のときに確認します。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of a notice, one after the other.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the names of a list (&quot;quib.cfg, quib.blt and quib.thm&quot;).</extracomment>
+        <translation>、</translation>
+    </message>
+    <message numerus="yes">
+        <source>Quib rewrote %1 and undid %n of the settings you applied: %2</source>
+        <extracomment>%1 is a file, %2 the settings Quib set back to what they were before.</extracomment>
+        <translation>
+            <numerusform>Quib が %1 を書き換え、適用した設定のうち %n 件を元に戻しました：%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>See the change</source>
+        <translation>変更を表示</translation>
+    </message>
+    <message>
+        <source>Apply them again</source>
+        <extracomment>Saves again the settings Quib set back.</extracomment>
+        <translation>もう一度適用</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>Leaves the file as it is now on disk.</extracomment>
+        <translation>このままにする</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two names of a list (&quot;quib.cfg, quib.blt and quib.thm&quot;).</extracomment>
+        <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
     <name>Recovery</name>
     <message>
         <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
@@ -1683,6 +1743,86 @@ if your sound card takes a long time to initialise, decrease it</source>
         <translation>
             <numerusform>残り %n 行の差分は表示されません。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TConflictsForm</name>
+    <message>
+        <source>Settings changed in two places</source>
+        <translation>2 か所で変更された設定</translation>
+    </message>
+    <message>
+        <source>These settings were changed in this window and also on disk since the files were loaded. Choose for each the value to keep: nothing is saved until each one is answered.</source>
+        <translation>これらの設定は、ファイルの読み込み後にこのウィンドウとディスク上の両方で変更されました。それぞれ残す値を選んでください。すべてに答えるまで何も保存されません。</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>When loaded</source>
+        <translation>読み込み時</translation>
+    </message>
+    <message>
+        <source>In the window</source>
+        <translation>ウィンドウ内</translation>
+    </message>
+    <message>
+        <source>On disk now</source>
+        <translation>現在のディスク上</translation>
+    </message>
+    <message>
+        <source>Keep all from the &amp;window</source>
+        <translation>すべてウィンドウの値を残す(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Keeps the window&apos;s value of every setting</source>
+        <translation>すべての設定でウィンドウの値を残します</translation>
+    </message>
+    <message>
+        <source>Keep all from &amp;disk</source>
+        <translation>すべてディスクの値を残す(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Keeps the value on disk of every setting</source>
+        <translation>すべての設定でディスク上の値を残します</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>適用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Saves, once every setting is answered</source>
+        <translation>すべての設定に答えると保存します</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Saves nothing</source>
+        <translation>何も保存しません</translation>
+    </message>
+    <message>
+        <source>(not in the file)</source>
+        <translation>（ファイルにありません）</translation>
+    </message>
+    <message>
+        <source>%1 in %2. When loaded: %3. In the window: %4. On disk now: %5.</source>
+        <extracomment>What a screen reader says of each row of the table: %1 a setting, %2 its file, %3 to %5 its values.</extracomment>
+        <translation>%2 の %1。読み込み時：%3。ウィンドウ内：%4。現在のディスク上：%5。</translation>
+    </message>
+    <message>
+        <source>Keep the window&apos;s value: %1</source>
+        <translation>ウィンドウの値を残す：%1</translation>
+    </message>
+    <message>
+        <source>Keep the value on disk: %1</source>
+        <translation>ディスク上の値を残す：%1</translation>
     </message>
 </context>
 <context>

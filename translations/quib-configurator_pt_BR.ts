@@ -1316,6 +1316,69 @@ rodar algumas ROMs de NES?</translation>
     </message>
 </context>
 <context>
+    <name>NoticeBar</name>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Close this notice</source>
+        <translation>Fechar este aviso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 changed on disk.</source>
+        <extracomment>%1 names one file or more (&quot;quib.cfg and quib.blt&quot;); the count is theirs.</extracomment>
+        <translation>
+            <numerusform>%1 foi alterado no disco.</numerusform>
+            <numerusform>%1 foram alterados no disco.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your changes were also changed there; Apply will ask which to keep.</source>
+        <translation>
+            <numerusform>%n de suas alterações também foi alterada lá; Aplicar perguntará qual manter.</numerusform>
+            <numerusform>%n de suas alterações também foram alteradas lá; Aplicar perguntará quais manter.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences of a notice, one after the other.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the names of a list (&quot;quib.cfg, quib.blt and quib.thm&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>Quib rewrote %1 and undid %n of the settings you applied: %2</source>
+        <extracomment>%1 is a file, %2 the settings Quib set back to what they were before.</extracomment>
+        <translation>
+            <numerusform>Quib regravou %1 e desfez a configuração que você aplicou: %2</numerusform>
+            <numerusform>Quib regravou %1 e desfez %n das configurações que você aplicou: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>See the change</source>
+        <translation>Ver a alteração</translation>
+    </message>
+    <message>
+        <source>Apply them again</source>
+        <extracomment>Saves again the settings Quib set back.</extracomment>
+        <translation>Aplicar de novo</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <extracomment>Leaves the file as it is now on disk.</extracomment>
+        <translation>Manter</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two names of a list (&quot;quib.cfg, quib.blt and quib.thm&quot;).</extracomment>
+        <translation>%1 e %2</translation>
+    </message>
+</context>
+<context>
     <name>Recovery</name>
     <message>
         <source>The Apply made at %1 did not finish (the program ended, or the power went). </source>
@@ -1695,6 +1758,86 @@ se a placa de som demorar para inicializar, diminua</translation>
             <numerusform>Mais %n linha de diferenças não é mostrada.</numerusform>
             <numerusform>Mais %n linhas de diferenças não são mostradas.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TConflictsForm</name>
+    <message>
+        <source>Settings changed in two places</source>
+        <translation>Configurações alteradas em dois lugares</translation>
+    </message>
+    <message>
+        <source>These settings were changed in this window and also on disk since the files were loaded. Choose for each the value to keep: nothing is saved until each one is answered.</source>
+        <translation>Estas configurações foram alteradas nesta janela e também no disco desde que os arquivos foram carregados. Escolha para cada uma o valor a manter: nada é salvo até que todas sejam respondidas.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>When loaded</source>
+        <translation>Ao carregar</translation>
+    </message>
+    <message>
+        <source>In the window</source>
+        <translation>Na janela</translation>
+    </message>
+    <message>
+        <source>On disk now</source>
+        <translation>No disco agora</translation>
+    </message>
+    <message>
+        <source>Keep all from the &amp;window</source>
+        <translation>Manter tudo da &amp;janela</translation>
+    </message>
+    <message>
+        <source>Keeps the window&apos;s value of every setting</source>
+        <translation>Mantém o valor da janela em cada configuração</translation>
+    </message>
+    <message>
+        <source>Keep all from &amp;disk</source>
+        <translation>Manter tudo do &amp;disco</translation>
+    </message>
+    <message>
+        <source>Keeps the value on disk of every setting</source>
+        <translation>Mantém o valor do disco em cada configuração</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplicar</translation>
+    </message>
+    <message>
+        <source>Saves, once every setting is answered</source>
+        <translation>Salva, quando todas as configurações forem respondidas</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Saves nothing</source>
+        <translation>Não salva nada</translation>
+    </message>
+    <message>
+        <source>(not in the file)</source>
+        <translation>(não está no arquivo)</translation>
+    </message>
+    <message>
+        <source>%1 in %2. When loaded: %3. In the window: %4. On disk now: %5.</source>
+        <extracomment>What a screen reader says of each row of the table: %1 a setting, %2 its file, %3 to %5 its values.</extracomment>
+        <translation>%1 em %2. Ao carregar: %3. Na janela: %4. No disco agora: %5.</translation>
+    </message>
+    <message>
+        <source>Keep the window&apos;s value: %1</source>
+        <translation>Manter o valor da janela: %1</translation>
+    </message>
+    <message>
+        <source>Keep the value on disk: %1</source>
+        <translation>Manter o valor do disco: %1</translation>
     </message>
 </context>
 <context>

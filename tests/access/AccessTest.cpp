@@ -21,7 +21,7 @@ namespace {
 
 TEST_F(WalkTest, EveryPageAndDialogPassesTheWalks) {
   const std::vector<walk::Surface> surfaces = Surfaces();
-  ASSERT_EQ(surfaces.size(), 13u + 5u + 4u);
+  ASSERT_EQ(surfaces.size(), 13u + 5u + 6u);
   const std::pair<const char*, std::function<walk::Faults(QWidget*)>> walks[] = {
       {"access keys", walk::AccessKeyFaults},
       {"Tab order", walk::TabChainFaults},

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <map>
 
+#include "app/NoticeBar.h"
 #include "app/PageControl.h"
 #include "themes/ThemeEditor.h"
 
@@ -232,6 +233,17 @@ std::vector<walk::Surface> WalkTest::Surfaces() {
   restore_ = std::make_unique<TRestoreForm>(form(), std::vector<backups::BackupSet>{},
                                             [](const backups::BackupSet&) { return false; });
   surfaces.push_back({"Restore window", restore_.get(), [] {}});
+  conflicts_ = std::make_unique<TConflictsForm>(
+      form(), std::vector<ConflictRow>{{"quib.cfg", "sound_volume", "20", "30", "40"},
+                                       {"quib.cfg", "fb_width", "320", "640", std::nullopt}});
+  surfaces.push_back({"conflicts dialog", conflicts_.get(), [] {}});
+  // The notice bar above a page, with two buttons.
+  surfaces.push_back({"main window with a notice", form(), [this] {
+                        ShowPage("GUI");
+                        form()->Notice->Show(
+                            ChangedOnDiskNotice({"quib.cfg"}, 1),
+                            {{SeeChangeCaption(), "SeeChange", {}}, {KeepCaption(), "Keep", {}}});
+                      }});
   return surfaces;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/ChangesDialog.h"
+#include "app/ConflictsDialog.h"
 #include "app/RestoreDialog.h"
 #include "app/pages/ThemePage.h"
 #include "blitters/BlitterNameForm.h"
@@ -60,4 +61,5 @@ class WalkTest : public AppTest {
   std::unique_ptr<TColourChooserForm> chooser_;
   std::unique_ptr<TBlitterNameForm> nameDialog_;
   std::unique_ptr<TRestoreForm> restore_;
+  std::unique_ptr<TConflictsForm> conflicts_;
 };

@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QTranslator>
@@ -28,8 +29,10 @@
 #include <string_view>
 
 #include "app/ChangesDialog.h"
+#include "app/ConflictsDialog.h"
 #include "app/Language.h"
 #include "app/Links.h"
+#include "app/NoticeBar.h"
 #include "app/PageControl.h"
 #include "app/RestoreDialog.h"
 #include "app/logic/FileNameTemplate.h"
@@ -65,9 +68,18 @@ void VisitModal(const Visit& visit, const QString& where, const std::function<vo
   EXPECT_TRUE(seen) << where.toStdString();
 }
 
-// Opens every page, the Changes and Restore windows, every page of the theme
-// editor, the colour chooser and the name dialog, and hands each to visit
-// while it is shown and laid out.
+// Settings changed in two places, as the conflicts dialog lists them: a value
+// missing on either side, a block of two lines.
+std::vector<ConflictRow> ConflictRows() {
+  return {{"quib.cfg", "sound_volume", "20", "30", "40"},
+          {"quibw.cfg", "fb_width", "320", "640", std::nullopt},
+          {"quib.blt", "[Smooth::WIN]", "2\n3", std::nullopt, "4"}};
+}
+
+// Opens every page, the notice bar with each of its texts, the Changes and
+// Restore windows, every page of the theme editor, the colour chooser, the
+// name dialog and the conflicts dialog, and hands each to visit while it is
+// shown and laid out.
 void VisitEveryWindow(TForm1& form, const Visit& visit) {
   TPageControl* pages = form.PageControl;
   for (int i = 0; i < pages->count(); ++i) {
@@ -76,6 +88,22 @@ void VisitEveryWindow(TForm1& form, const Visit& visit) {
     QApplication::processEvents();
     visit(&form, "page " + pages->page(i)->objectName());
   }
+
+  const QStringList names = {"sound_volume", "fb_width", "fb_height",
+                             "gui_driver",   "mouse_x",  "mouse_y"};
+  const std::pair<QString, std::vector<NoticeBar::Action>> notices[] = {
+      {ChangedOnDiskNotice({"quib.cfg", "quib.blt", "quib.thm"}, 2),
+       {{SeeChangeCaption(), "SeeChange", {}}, {KeepCaption(), "Keep", {}}}},
+      {ChangedOnDiskNotice({"quib.cfg"}, 1), {{SeeChangeCaption(), "SeeChange", {}}}},
+      {UndidNotice("quib.cfg", names),
+       {{ApplyAgainCaption(), "ApplyAgain", {}}, {KeepCaption(), "Keep", {}}}},
+      {UndidNotice("quib.cfg", names.mid(0, 1)), {{ApplyAgainCaption(), "ApplyAgain", {}}}}};
+  for (const auto& [text, actions] : notices) {
+    form.Notice->Show(text, actions);
+    QApplication::processEvents();
+    visit(&form, "notice \"" + text + "\"");
+  }
+  form.Notice->Dismiss();
 
   Press(form.findChild<QPushButton*>("ChangesButton"));
   QApplication::processEvents();
@@ -116,6 +144,8 @@ void VisitEveryWindow(TForm1& form, const Visit& visit) {
   VisitModal<TBlitterNameForm>(visit, "name dialog",
                                [editor] { Press(editor->findChild<QPushButton*>("btnSaveAs")); });
   editor->close();
+  VisitModal<TConflictsForm>(visit, "conflicts dialog",
+                             [&form] { AskConflicts(&form, ConflictRows()); });
 }
 
 // The controls of a window that show text, visible as it is now.
@@ -294,6 +324,15 @@ QStringList ShownTexts(QWidget* w) {
     for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
   if (auto* tree = qobject_cast<QTreeWidget*>(w))
     for (int i = 0; i < tree->columnCount(); ++i) texts << tree->headerItem()->text(i);
+  if (auto* table = qobject_cast<QTableWidget*>(w)) {
+    for (int column = 0; column < table->columnCount(); ++column) {
+      texts << table->horizontalHeaderItem(column)->text();
+      for (int row = 0; row < table->rowCount(); ++row)
+        for (const int role :
+             {Qt::DisplayRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole})
+          texts << table->item(row, column)->data(role).toString();
+    }
+  }
   if (auto* pages = qobject_cast<TPageControl*>(w))
     for (int i = 0; i < pages->count(); ++i) texts << pages->tabText(i);
   if (w->isWindow()) texts << w->windowTitle();
@@ -309,8 +348,10 @@ TEST_F(PseudoTranslation, EveryVisibleTextGoesThroughTranslation) {
   WriteIni("Preferred cfg file=0");
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
-  const QSet<QString> namesInFiles = NamesInFiles(EmuDir());
+  QSet<QString> namesInFiles = NamesInFiles(EmuDir());
   ASSERT_FALSE(namesInFiles.isEmpty());
+  // The conflicts dialog shows settings by their names.
+  for (const ConflictRow& row : ConflictRows()) namesInFiles << row.setting;
   QStringList untranslated;
   int marked = 0;
   VisitEveryWindow(*form, [&](QWidget* window, const QString& where) {
