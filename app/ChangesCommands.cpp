@@ -1,7 +1,5 @@
 #include "app/ChangesCommands.h"
 
-#include <algorithm>
-
 #include "app/ChangesDialog.h"
 #include "app/Unit1.h"
 #include "store/Message.h"
@@ -11,14 +9,9 @@ std::vector<PlannedFile> FilesApplyWrites(const TForm1& form) {
   // Apply refuses documents that were not all read from this directory.
   if (form.Documents.LoadedPath().isEmpty() || form.Documents.LoadedPath() != form.QuibPath)
     return files;
-  std::vector<save_set::Entry> entries = form.FilesToSave();
-  const std::vector<std::filesystem::path> changedOnDisk = form.Documents.ChangedOnDisk(entries);
-  for (save_set::Entry& entry : entries) {
-    const bool changed =
-        std::find(changedOnDisk.begin(), changedOnDisk.end(), entry.path) != changedOnDisk.end();
-    files.push_back(
-        {entry.path.filename().string(), std::move(entry.path), std::move(entry.bytes), changed});
-  }
+  for (EmulatorDocuments::Planned& file : form.Documents.Plan(form.QuibPath))
+    files.push_back({file.entry.path.filename().string(), std::move(file.entry.path),
+                     std::move(file.entry.bytes), file.changedOnDisk});
   return files;
 }
 
@@ -42,8 +35,27 @@ void RestoreBackupSet(TForm1& form, const backups::BackupSet& set) {
   form.UndoButtonClick();
 }
 
+void ShowDiskChange(TForm1& form, const std::vector<DiskFileChange>& files) {
+  TChangesForm::Hooks hooks;
+  hooks.planned = [&form, files] {
+    std::vector<PlannedFile> planned;
+    for (const DiskFileChange& file : files)
+      planned.push_back(
+          {file.name, form.QuibFile(file.name.c_str()), file.after, false, file.before});
+    return planned;
+  };
+  hooks.store = [&form] { return BackupStoreOf(form); };
+  hooks.explanation = TChangesForm::tr(
+      "What changed in each file on disk, compared with the file as the window last read it.");
+  auto* dialog = new TChangesForm(&form, std::move(hooks));
+  dialog->setObjectName("DiskChangeForm");
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
+}
+
 void ShowChanges(TForm1& form) {
-  if (auto* open = form.findChild<TChangesForm*>(); open != nullptr && open->isVisible()) {
+  if (auto* open = form.findChild<TChangesForm*>("ChangesForm");
+      open != nullptr && open->isVisible()) {
     open->Refresh();
     open->raise();
     return;

@@ -175,7 +175,7 @@ std::vector<changes::FileDiff> CompareWithDisk(const std::vector<PlannedFile>& f
   std::vector<changes::FileDiff> diffs;
   diffs.reserve(files.size());
   for (const PlannedFile& file : files) {
-    const std::optional<std::string> disk = ReadDisk(file.path);
+    const std::optional<std::string> disk = file.against ? file.against : ReadDisk(file.path);
     diffs.push_back(changes::DiffFile(
         file.name, disk ? std::optional<std::string_view>(*disk) : std::nullopt, file.bytes));
   }
@@ -199,7 +199,10 @@ TChangesForm::TChangesForm(QWidget* parent, Hooks hooks)
   lblSummary_->setFont(bold);
   layout->addWidget(lblSummary_);
   auto* explanation = new QLabel(
-      tr("What Apply would change in each file, compared with the file on disk now."), this);
+      hooks_.explanation.isEmpty()
+          ? tr("What Apply would change in each file, compared with the file on disk now.")
+          : hooks_.explanation,
+      this);
   layout->addWidget(explanation);
 
   edtDiff_ = new QPlainTextEdit(this);
@@ -230,6 +233,7 @@ TChangesForm::TChangesForm(QWidget* parent, Hooks hooks)
   layout->addLayout(buttons);
 
   connect(btnRestore_, &QPushButton::clicked, this, [this] { RestoreClick(); });
+  btnRestore_->setVisible(static_cast<bool>(hooks_.restore));
   connect(refresh, &QPushButton::clicked, this, [this] { Refresh(); });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   Refresh();

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,11 @@ struct PlannedFile {
   std::string name;
   std::filesystem::path path;
   std::string bytes;
-  // Someone changed the file on disk since it was loaded (Apply asks first).
+  // Someone changed the file on disk since it was loaded (Apply makes the
+  // window's edits on it as it is now).
   bool changedOnDisk = false;
+  // When given, bytes is compared with these instead of the file on disk.
+  std::optional<std::string> against = std::nullopt;
 };
 
 // Diffs of the planned files against the disk, read now.
@@ -38,8 +42,11 @@ class TChangesForm : public QDialog {
     std::function<std::vector<PlannedFile>()> planned;
     // The store of this emulator directory's backups; throws BackupError.
     std::function<backups::Store()> store;
-    // Writes a set back; false when it was not (cancelled or failed).
+    // Writes a set back; false when it was not (cancelled or failed). Without
+    // it the window offers no Restore.
     std::function<bool(const backups::BackupSet&)> restore;
+    // What the differences are, when they are not what Apply would change.
+    QString explanation;
   };
   TChangesForm(QWidget* parent, Hooks hooks);
 

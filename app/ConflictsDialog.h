@@ -36,6 +36,8 @@ class TConflictsForm : public QDialog {
   // owner is the main window: the dialog takes its font and is centred over it.
   TConflictsForm(QWidget* owner, std::vector<ConflictRow> rows);
 
+  // The rows asked about.
+  const std::vector<ConflictRow>& Rows() const { return rows_; }
   // One answer per row once every row is answered (true keeps the window's
   // value, false the disk's); empty while a row is unanswered.
   std::vector<bool> Choices() const;

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "store/Apply.h"
+#include "store/Merge.h"
 #include "store/SaveSet.h"
 #include "store/ZIniReader.h"
 
@@ -29,12 +30,32 @@ inline constexpr std::array<const char*, 5> kEmulatorFiles = {"quib.cfg", "quibw
 // settings file without the version mark.
 extern const char* const kRequiredFilesMissing;
 extern const char* const kVersionMismatch;
-// The question before an Apply overwrites files changed on disk.
-QString ChangedOnDiskQuestion(const QStringList& files);
-
 // A file of the emulator directory (which ends with its separator), as a path
 // for the store.
 std::filesystem::path EmulatorFile(const QString& dir, const char* name);
+
+// A part of an emulator file that both the window and someone else changed.
+struct FileConflict {
+  std::size_t file = 0;  // index into kEmulatorFiles
+  merge::Conflict conflict;
+};
+
+// A part of an emulator file the window's last Apply wrote.
+struct AppliedPart {
+  std::size_t file = 0;  // index into kEmulatorFiles
+  merge::Part part;
+  merge::Lines before, after;  // on disk before that Apply, and as it wrote them
+};
+
+// What a look at the disk found while the window is open.
+struct DiskChange {
+  std::vector<std::size_t> files;   // the files whose contents changed
+  int conflicts = 0;                // the user's edits that changed on disk too
+  bool documentsChanged = false;    // the pages must show the documents again
+  std::vector<AppliedPart> undone;  // parts of the last Apply now as before it
+  // What each changed file held before and holds now, by index into files.
+  std::vector<std::pair<std::string, std::string>> bytes;
+};
 
 class EmulatorDocuments {
  public:
@@ -93,21 +114,41 @@ class EmulatorDocuments {
   // What each emulator file held when it was last read or saved, by path.
   const std::map<std::filesystem::path, FileStamp>& LoadedStamps() const { return stamps_; }
 
-  // The files Apply writes into the directory, with their bytes, in order.
-  std::vector<save_set::Entry> Entries(const QString& dir) const;
-  // The entries' files that changed on disk since they were read or saved.
-  std::vector<std::filesystem::path> ChangedOnDisk(
-      const std::vector<save_set::Entry>& entries) const;
-  // Saves the entries all or none, one saver per directory at a time: every
-  // file is written beside its target, the files about to be replaced are
-  // kept in the backup store, then each is replaced (and a failure puts back
-  // the ones replaced before it). A file changed on disk since it was read,
-  // found before or at the last look just before replacing, is shown to
-  // `confirm` (by the names the user reads); false cancels the save, true
-  // overwrites it as it is now. Returns whether it saved. What the saved
-  // files hold is noted, also when a failure leaves some of them saved.
-  bool Save(const std::vector<save_set::Entry>& entries, backups::Store& backups,
-            const std::function<bool(const QStringList&)>& confirm);
+  // What Apply writes into the directory now, without asking: a file changed
+  // on disk gets the window's edits made on it as it is now (a conflict
+  // keeping the window's lines); one the window did not edit keeps the
+  // disk's bytes, as Apply leaves it.
+  struct Planned {
+    save_set::Entry entry;
+    bool changedOnDisk = false;
+  };
+  std::vector<Planned> Plan(const QString& dir) const;
+
+  // Answers the conflicts of a save, one answer each, or nullopt to cancel.
+  using Resolve =
+      std::function<std::optional<std::vector<merge::Keep>>(const std::vector<FileConflict>&)>;
+  enum class Saved { Cancelled, Saved, SavedAndMerged };
+  // Saves the documents into dir all or none, one saver per directory at a
+  // time: every file is written beside its target, the files about to be
+  // replaced are kept in the backup store, then each is replaced (and a
+  // failure puts back the ones replaced before it). A file someone else
+  // changed since it was read gets the window's edits made on it as it is
+  // now; parts both changed are answered by `resolve` first, and a change
+  // found at the last look before replacing starts over. SavedAndMerged: the
+  // documents now hold what was saved, with the disk's changes, and the pages
+  // must show them again. What the saved files hold is noted, also when a
+  // failure leaves some of them saved.
+  Saved Save(const QString& dir, backups::Store& backups, const Resolve& resolve);
+
+  // Takes in the files changed on disk since they were read or saved: parts
+  // the user has not edited take the disk's lines, the user's edits stay
+  // (parts changed on both sides are asked about at the next Apply).
+  DiskChange FollowDisk(const QString& dir);
+  // What the last Apply wrote that a change on disk undid: those parts get
+  // their lines from that Apply again, as edits of the user's.
+  void ReapplyUndone(const std::vector<AppliedPart>& undone);
+  // The parts the last Apply wrote.
+  const std::vector<AppliedPart>& LastApplied() const { return applied_; }
   // How long a save waits for another Configurator saving the same folder.
   std::chrono::milliseconds saveLockWait = backups::kLockWait;
 
@@ -118,4 +159,11 @@ class EmulatorDocuments {
   QString loadedPath_;
   std::map<std::filesystem::path, FileStamp> stamps_;
   std::optional<StoreWrites> writes_;
+  // The user's edits since each document was read or saved.
+  std::array<std::unique_ptr<merge::Journal>, kEmulatorFiles.size()> journals_;
+  // The bytes each file held when last read or saved.
+  std::array<std::string, kEmulatorFiles.size()> seen_;
+  // Documents holding edits that changed on disk too, asked about at Apply.
+  std::array<bool, kEmulatorFiles.size()> unresolved_{};
+  std::vector<AppliedPart> applied_;
 };

@@ -19,6 +19,7 @@
 
 #include "app/ChangesCommands.h"
 #include "app/ConfiguratorSettings.h"
+#include "app/DiskChanges.h"
 #include "app/NoticeBar.h"
 #include "app/OneLine.h"
 #include "app/Page.h"
@@ -81,6 +82,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   BuildWindow();
+  follower_ = new DiskFollower(*this);
   // Hints stay on screen for 20 seconds (eventFilter).
   qApp->installEventFilter(this);
 }
@@ -390,10 +392,21 @@ void TForm1::LoadSettings() {
     Message(tr("Version mismatch"), tr(kVersionMismatch), platform::Icon::Warning);
   }
 
+  FillPages(std::move(loaded.quibNames), std::move(loaded.quibwNames));
+  follower_->Start();
+}
+
+void TForm1::ShowDocuments() {
+  if (!isVisible() || closed_ || PreferredDocument() == nullptr) return;
+  FillGuard fill;
+  FillPages({}, {});
+}
+
+void TForm1::FillPages(LineNames quibNames, LineNames quibwNames) {
   // The fill reads many keys of the settings files, which only the store
   // changes meanwhile: each is read through an index of its names.
-  const KeyIndex quibIndex(Documents.QuibDoc.get(), std::move(loaded.quibNames)),
-      quibwIndex(Documents.QuibWDoc.get(), std::move(loaded.quibwNames));
+  const KeyIndex quibIndex(Documents.QuibDoc.get(), std::move(quibNames)),
+      quibwIndex(Documents.QuibWDoc.get(), std::move(quibwNames));
   for (int step = kFirstFillStep; step <= kLastFillStep; ++step) {
     if (static_cast<FillStep>(step) == FillStep::Location) edtLocation->setText(QuibPath);
     for (Page* page : pages_) page->Fill(static_cast<FillStep>(step));
@@ -410,15 +423,29 @@ bool TForm1::SaveSettings() {
     throw WindowError(
         tr("Nothing was saved: the settings files in \"%1\" could not all be read").arg(QuibPath));
   }
-  // What is saved; a file someone else changed since it was read is
-  // overwritten only after a question, asked again for a change made while
-  // the question was open.
+  // A file someone else changed since it was read gets the window's edits
+  // made on it; what both changed is asked about once. Changes on disk found
+  // meanwhile wait until the save is over.
   backups::Store store = BackupStoreOf(*this);
-  return Documents.Save(FilesToSave(), store, [this](const QStringList& changed) {
-    return Message(tr("Settings files changed on disk"), ChangedOnDiskQuestion(changed),
-                   platform::Icon::Warning, platform::Buttons::YesNo,
-                   platform::Answer::No) == platform::Answer::Yes;
-  });
+  follower_->Hold();
+  const struct Held {
+    DiskFollower* follower;
+    ~Held() { follower->Release(); }
+  } held{follower_};
+  const EmulatorDocuments::Saved saved = Documents.Save(
+      QuibPath, store,
+      [this](
+          const std::vector<FileConflict>& conflicts) -> std::optional<std::vector<merge::Keep>> {
+        const std::optional<std::vector<bool>> answers =
+            AskConflicts(this, ConflictRows(conflicts));
+        if (!answers) return std::nullopt;
+        std::vector<merge::Keep> keep;
+        for (const bool mine : *answers)
+          keep.push_back(mine ? merge::Keep::Mine : merge::Keep::Theirs);
+        return keep;
+      });
+  if (saved == EmulatorDocuments::Saved::SavedAndMerged) ShowDocuments();
+  return saved != EmulatorDocuments::Saved::Cancelled;
 }
 
 bool TForm1::ApplyButtonClick() {

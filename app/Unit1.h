@@ -22,6 +22,7 @@
 
 class ConfiguratorSettingsGroup;
 class NoticeBar;
+class DiskFollower;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -64,6 +65,9 @@ class TForm1 : public QWidget {
   void FormShow();
   void LocateQuib();
   void LoadSettings();
+  // Fills every page again from the documents as they are, reading nothing
+  // (after they took in changes made on disk).
+  void ShowDocuments();
   QString SettingsFile() const;
   // An emulator directory named on the command line, given before
   // FormCreate: it is used instead of the stored one, as if located with the
@@ -72,9 +76,10 @@ class TForm1 : public QWidget {
   QString ReadmeFile() const;
 
   // ---- Commands ------------------------------------------------------------
-  // Saves every document to its file, all or none (store/SaveSet.h). Returns
-  // false when the user chose not to overwrite files changed on disk; throws
-  // when the files could not be saved.
+  // Saves every document to its file, all or none (store/SaveSet.h); a file
+  // changed on disk gets the window's edits made on it, after the user
+  // answered which side keeps each part both changed. Returns false when the
+  // user cancelled that question; throws when the files could not be saved.
   bool SaveSettings();
   // Returns false when nothing was saved because the user cancelled.
   bool ApplyButtonClick();
@@ -132,8 +137,6 @@ class TForm1 : public QWidget {
 
   // The page classes, in fill order.
   const std::vector<Page*>& Pages() const { return pages_; }
-  // The files SaveSettings writes, with their bytes, in the order written.
-  std::vector<save_set::Entry> FilesToSave() const { return Documents.Entries(QuibPath); }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -149,8 +152,10 @@ class TForm1 : public QWidget {
   void FitPages();
   // The window's size around the pages, the notice bar and the button row.
   void FitWindow();
+  void FillPages(LineNames quibNames, LineNames quibwNames);
 
   std::unique_ptr<PageContext> context_;  // what the pages see of the window
+  DiskFollower* follower_ = nullptr;      // follows the files while the window is open
   std::vector<Page*> pages_;
   QString startDir_;  // named on the command line, or empty
   // The directory the settings file recorded at start-up (see

@@ -219,8 +219,11 @@ bool ClearBlitterFlag(Document& doc, Document& block, std::string_view name, int
 
 int AddBlitter(Document& doc, std::string_view name, int build) {
   if (name.empty() || BlitterSuffix(build).empty()) return -1;
+  // The header as it is written: normalised, like the lines after it.
+  std::string header = BlitterHeader(name, build);
+  NormalizeNameLine(header);
   const merge::Edit edit(
-      doc, {merge::Block(BlitterHeader(name, build))},
+      doc, {merge::Block(header)},
       [name = std::string(name), build](Document& other) { AddBlitter(other, name, build); });
   // A header on the first line is never listed, so a new blitter must not
   // land there.
@@ -252,13 +255,24 @@ bool RenameBlitter(Document& doc, std::string_view name, std::string_view newNam
 int DeleteBlitter(Document& doc, std::string_view name, int build, int selectedIndex) {
   const int h = FindBlitterHeader(doc, name, build);
   if (h >= 0) {
-    const merge::Edit edit(doc, {merge::Block(doc[static_cast<std::size_t>(h)])},
-                           [name = std::string(name), build](Document& other) {
-                             DeleteBlitter(other, name, build, 0);
-                           });
     const auto start = doc.begin() + h;
     auto end = start + 1;
     while (end != doc.end() && end->find('[') == std::string::npos) ++end;
+    // Lines of the block after a "[" inside it (a commented header) stay, and
+    // join the block before, which changes too (with none before, they join
+    // the lines before the first block, which no part holds).
+    std::vector<merge::Part> parts{merge::Block(doc[static_cast<std::size_t>(h)])};
+    if (end !=
+        doc.begin() + static_cast<std::ptrdiff_t>(BlockEnd(doc, static_cast<std::size_t>(h)))) {
+      const auto before =
+          std::find_if(std::make_reverse_iterator(start), doc.rend(),
+                       [](const std::string& line) { return StartsWithBracket(line); });
+      if (before != doc.rend()) parts.push_back(merge::Block(*before));
+    }
+    const merge::Edit edit(doc, std::move(parts),
+                           [name = std::string(name), build](Document& other) {
+                             DeleteBlitter(other, name, build, 0);
+                           });
     doc.erase(start, end);
   }
   const int count = static_cast<int>(BlitterNames(doc, build).size());

@@ -109,17 +109,28 @@ void SetLinesEdit(Document& doc, const Part& part, const Lines& lines) {
 // ---------------------------------------------------------------------------
 // Recording
 
-Edit::Edit(Document& doc, std::initializer_list<Part> parts, Redo redo) {
+Edit::Edit(Document& doc, std::vector<Part> parts, Redo redo) {
   Journal* journal = JournalOf(doc);
   if (journal == nullptr || journal->open_ > 0) return;
   journal_ = journal;
-  ++journal->open_;
-  Journal::Step step;
-  if (parts.size() == 0 && !journal->before_) journal->before_ = doc;
-  for (const Part& part : parts) step.parts.push_back(journal->Note(part));
-  for (std::size_t i = 1; i < step.parts.size(); ++i) journal->Join(step.parts[0], step.parts[i]);
-  step.redo = std::move(redo);
-  journal->steps_.push_back(std::move(step));
+  if (parts.empty() && !journal->before_) journal->before_ = doc;
+  std::vector<std::size_t> noted;
+  for (const Part& part : parts) noted.push_back(journal->Note(part));
+  journal->Open(std::move(noted), std::move(redo));
+}
+
+Edit::Edit(Document& doc, const Part& setting, int line, Redo redo) {
+  Journal* journal = JournalOf(doc);
+  if (journal == nullptr || journal->open_ > 0) return;
+  journal_ = journal;
+  const Lines known = line < 0 ? Lines() : Lines(Document{doc[static_cast<std::size_t>(line)]});
+  journal->Open({journal->Note(setting, &known)}, std::move(redo));
+}
+
+void Journal::Open(std::vector<std::size_t> parts, Edit::Redo redo) {
+  ++open_;
+  for (std::size_t i = 1; i < parts.size(); ++i) Join(parts[0], parts[i]);
+  steps_.push_back({std::move(parts), std::move(redo)});
 }
 
 Edit::~Edit() {
@@ -140,10 +151,12 @@ void Journal::Clear() {
   before_.reset();
 }
 
-std::size_t Journal::Note(const Part& part) {
+std::size_t Journal::Note(const Part& part, const Lines* known) {
   const auto [found, added] = byName_.try_emplace(KeyOf(part), parts_.size());
   if (!added) return found->second;
-  parts_.push_back({part, LinesOf(before_ ? *before_ : *doc_, part), parts_.size()});
+  parts_.push_back(
+      {part, known != nullptr && !before_ ? *known : LinesOf(before_ ? *before_ : *doc_, part),
+       parts_.size()});
   groupOf_.push_back(parts_.size() - 1);
   return parts_.size() - 1;
 }
@@ -155,7 +168,9 @@ std::size_t Journal::GroupOf(std::size_t part) const {
 
 void Journal::Join(std::size_t a, std::size_t b) {
   const std::size_t ga = GroupOf(a), gb = GroupOf(b);
+  if (ga == gb) return;
   groupOf_[std::max(ga, gb)] = std::min(ga, gb);
+  for (std::size_t i = 0; i < parts_.size(); ++i) parts_[i].group = GroupOf(i);
 }
 
 std::vector<const Journal::Noted*> Journal::Edited() const {
@@ -300,6 +315,7 @@ void Merge::Settle(Journal& journal) const {
     journal.byName_.emplace(KeyOf(journal.parts_[i].part), i);
     journal.groupOf_[i] = i;
   }
+  for (std::size_t i = 0; i < journal.parts_.size(); ++i) journal.parts_[i].group = i;
   for (const Journal::Step& step : journal.steps_)
     for (std::size_t i = 1; i < step.parts.size(); ++i) journal.Join(step.parts[0], step.parts[i]);
   // Parts named from now on were loaded as the disk has them.

@@ -30,7 +30,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,7 +72,9 @@ void SetLinesEdit(Document& doc, const Part& part, const Lines& lines);
 class Edit {
  public:
   using Redo = std::function<void(Document&)>;
-  Edit(Document& doc, std::initializer_list<Part> parts, Redo redo);
+  Edit(Document& doc, std::vector<Part> parts, Redo redo);
+  // For one setting whose line the routine has found already (-1: none).
+  Edit(Document& doc, const Part& setting, int line, Redo redo);
   ~Edit();
   Edit(const Edit&) = delete;
   Edit& operator=(const Edit&) = delete;
@@ -114,7 +115,9 @@ class Journal {
     std::vector<std::size_t> parts;  // indexes into parts_; empty: a whole-document edit
     Edit::Redo redo;
   };
-  std::size_t Note(const Part& part);
+  // known: the part's lines in the document now, when the caller has them.
+  std::size_t Note(const Part& part, const Lines* known = nullptr);
+  void Open(std::vector<std::size_t> parts, Edit::Redo redo);
   std::size_t GroupOf(std::size_t part) const;
   void Join(std::size_t a, std::size_t b);
 

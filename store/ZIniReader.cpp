@@ -386,11 +386,11 @@ void RemoveLine(Document& doc, int index) {
 
 void WriteValue(Document& doc, std::string_view key, std::string_view value) {
   if (!LoadingFinished) return;
-  const merge::Edit edit(doc, {merge::Setting(key)},
+  const int index = FindKey(doc, key);
+  const merge::Edit edit(doc, merge::Setting(key), index,
                          [key = std::string(key), value = std::string(value)](Document& other) {
                            WriteValue(other, key, value);
                          });
-  const int index = FindKey(doc, key);
   if (index < 0) {
     std::string line;
     line.reserve(key.size() + 1 + value.size());
@@ -426,7 +426,7 @@ void DeleteKey(Document& doc, std::string_view key) {
   if (!LoadingFinished) return;
   const int index = FindKey(doc, key);
   if (index < 0) return;
-  const merge::Edit edit(doc, {merge::Setting(key)},
+  const merge::Edit edit(doc, merge::Setting(key), index,
                          [key = std::string(key)](Document& other) { DeleteKey(other, key); });
   RemoveLine(doc, index);
 }

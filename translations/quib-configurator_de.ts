@@ -1759,6 +1759,10 @@ wenn Ihre Soundkarte lange zum Initialisieren braucht, verringern Sie ihn</trans
             <numerusform>%n weitere Zeilen mit Unterschieden werden nicht gezeigt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>What changed in each file on disk, compared with the file as the window last read it.</source>
+        <translation>Was sich in jeder Datei auf dem Datenträger geändert hat, verglichen mit der Datei, wie das Fenster sie zuletzt gelesen hat.</translation>
+    </message>
 </context>
 <context>
     <name>TConflictsForm</name>
@@ -1953,22 +1957,6 @@ You might want to see if a new version of Quib Configurator has been released ye
         <translation>Quib Configurator hat festgestellt, dass Sie es mit einer anderen Quib-Version verwenden als der, für die es gemacht wurde.<byte value="xd"/>
 Es läuft weiter, aber es ist nicht sicher, dass es gut oder überhaupt funktioniert. Ihre Quib-Einstellungen werden dabei nicht zerstört.<byte value="xd"/>
 Sehen Sie am besten nach, ob schon eine neue Version von Quib Configurator erschienen ist.</translation>
-    </message>
-    <message>
-        <source>Settings files changed on disk</source>
-        <translation>Einstellungsdateien auf der Festplatte geändert</translation>
-    </message>
-    <message>
-        <source>This file was changed on disk after it was loaded:</source>
-        <translation>Diese Datei wurde nach dem Laden auf der Festplatte geändert:</translation>
-    </message>
-    <message>
-        <source>These files were changed on disk after they were loaded:</source>
-        <translation>Diese Dateien wurden nach dem Laden auf der Festplatte geändert:</translation>
-    </message>
-    <message>
-        <source>Do you want to overwrite the changes made there with your settings?<byte value="xd"/><byte value="xd"/>Choose No to cancel this Apply; &quot;Undo changes&quot; on the Miscellaneous page then loads the files as they are now.</source>
-        <translation>Möchten Sie die dort gemachten Änderungen mit Ihren Einstellungen überschreiben?<byte value="xd"/><byte value="xd"/>Wählen Sie Nein, um dieses Übernehmen abzubrechen; „Änderungen verwerfen“ auf der Seite Sonstiges lädt die Dateien dann so, wie sie jetzt sind.</translation>
     </message>
     <message>
         <source>Nothing was saved: the settings files in &quot;%1&quot; could not all be read</source>

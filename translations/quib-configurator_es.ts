@@ -1759,6 +1759,10 @@ si la tarjeta de sonido tarda en iniciarse, redúzcalo</translation>
             <numerusform>No se muestran %n líneas más de diferencias.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>What changed in each file on disk, compared with the file as the window last read it.</source>
+        <translation>Lo que cambió en cada archivo en el disco, comparado con el archivo tal como la ventana lo leyó por última vez.</translation>
+    </message>
 </context>
 <context>
     <name>TConflictsForm</name>
@@ -1953,22 +1957,6 @@ You might want to see if a new version of Quib Configurator has been released ye
         <translation>Quib Configurator ha detectado que lo está usando con una versión de Quib distinta de aquella para la que se diseñó.<byte value="xd"/>
 Seguirá funcionando, pero no se garantiza que funcione bien, ni siquiera que funcione. No destruirá sus ajustes de Quib.<byte value="xd"/>
 Quizá quiera comprobar si ya ha salido una versión nueva de Quib Configurator.</translation>
-    </message>
-    <message>
-        <source>Settings files changed on disk</source>
-        <translation>Archivos de ajustes cambiados en el disco</translation>
-    </message>
-    <message>
-        <source>This file was changed on disk after it was loaded:</source>
-        <translation>Este archivo se cambió en el disco después de cargarlo:</translation>
-    </message>
-    <message>
-        <source>These files were changed on disk after they were loaded:</source>
-        <translation>Estos archivos se cambiaron en el disco después de cargarlos:</translation>
-    </message>
-    <message>
-        <source>Do you want to overwrite the changes made there with your settings?<byte value="xd"/><byte value="xd"/>Choose No to cancel this Apply; &quot;Undo changes&quot; on the Miscellaneous page then loads the files as they are now.</source>
-        <translation>¿Quiere sobrescribir los cambios hechos allí con sus ajustes?<byte value="xd"/><byte value="xd"/>Elija No para cancelar este Aplicar; después, «Deshacer cambios» en la página Varios carga los archivos tal como están ahora.</translation>
     </message>
     <message>
         <source>Nothing was saved: the settings files in &quot;%1&quot; could not all be read</source>

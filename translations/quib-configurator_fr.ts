@@ -1759,6 +1759,10 @@ si votre carte son met longtemps à s&apos;initialiser, diminuez-la</translation
             <numerusform>%n lignes de différences supplémentaires ne sont pas affichées.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>What changed in each file on disk, compared with the file as the window last read it.</source>
+        <translation>Ce qui a changé dans chaque fichier sur le disque, par rapport au fichier tel que la fenêtre l’a lu la dernière fois.</translation>
+    </message>
 </context>
 <context>
     <name>TConflictsForm</name>
@@ -1953,22 +1957,6 @@ You might want to see if a new version of Quib Configurator has been released ye
         <translation>Quib Configurator a détecté que vous l&apos;utilisez avec une version de Quib différente de celle pour laquelle il a été conçu.<byte value="xd"/>
 Il va continuer, mais rien ne garantit qu&apos;il fonctionne bien, ni même qu&apos;il fonctionne. Il ne détruira pas vos réglages de Quib.<byte value="xd"/>
 Vérifiez si une nouvelle version de Quib Configurator est déjà sortie.</translation>
-    </message>
-    <message>
-        <source>Settings files changed on disk</source>
-        <translation>Fichiers de réglages modifiés sur le disque</translation>
-    </message>
-    <message>
-        <source>This file was changed on disk after it was loaded:</source>
-        <translation>Ce fichier a été modifié sur le disque après son chargement&#xa0;:</translation>
-    </message>
-    <message>
-        <source>These files were changed on disk after they were loaded:</source>
-        <translation>Ces fichiers ont été modifiés sur le disque après leur chargement&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Do you want to overwrite the changes made there with your settings?<byte value="xd"/><byte value="xd"/>Choose No to cancel this Apply; &quot;Undo changes&quot; on the Miscellaneous page then loads the files as they are now.</source>
-        <translation>Voulez-vous écraser les modifications faites là-bas avec vos réglages&#x202f;?<byte value="xd"/><byte value="xd"/>Choisissez Non pour annuler cet enregistrement&#x202f;; «&#xa0;Annuler les modifications&#xa0;» sur la page Divers charge alors les fichiers tels qu&apos;ils sont maintenant.</translation>
     </message>
     <message>
         <source>Nothing was saved: the settings files in &quot;%1&quot; could not all be read</source>

@@ -1744,6 +1744,10 @@ if your sound card takes a long time to initialise, decrease it</source>
             <numerusform>残り %n 行の差分は表示されません。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>What changed in each file on disk, compared with the file as the window last read it.</source>
+        <translation>ディスク上の各ファイルで変わった内容を、ウィンドウが最後に読み込んだときのファイルと比べて示します。</translation>
+    </message>
 </context>
 <context>
     <name>TConflictsForm</name>
@@ -1938,22 +1942,6 @@ You might want to see if a new version of Quib Configurator has been released ye
         <translation>Quib Configurator は、対応するバージョンとは異なる Quib で実行されていることを検出しました。<byte value="xd"/>
 このまま動作しますが、正しく動くか、そもそも動くかは保証されません。Quib の設定を壊すことはありません。<byte value="xd"/>
 Quib Configurator の新しいバージョンが出ていないか確認してください。</translation>
-    </message>
-    <message>
-        <source>Settings files changed on disk</source>
-        <translation>ディスク上の設定ファイルが変更されました</translation>
-    </message>
-    <message>
-        <source>This file was changed on disk after it was loaded:</source>
-        <translation>このファイルは読み込み後にディスク上で変更されました：</translation>
-    </message>
-    <message>
-        <source>These files were changed on disk after they were loaded:</source>
-        <translation>これらのファイルは読み込み後にディスク上で変更されました：</translation>
-    </message>
-    <message>
-        <source>Do you want to overwrite the changes made there with your settings?<byte value="xd"/><byte value="xd"/>Choose No to cancel this Apply; &quot;Undo changes&quot; on the Miscellaneous page then loads the files as they are now.</source>
-        <translation>そこで行われた変更を、この画面の設定で上書きしますか？<byte value="xd"/><byte value="xd"/>「いいえ」を選ぶとこの適用を取り消します。その後「その他」ページの「変更を元に戻す」で、現在のファイルを読み込めます。</translation>
     </message>
     <message>
         <source>Nothing was saved: the settings files in &quot;%1&quot; could not all be read</source>

@@ -1759,6 +1759,10 @@ se a placa de som demorar para inicializar, diminua</translation>
             <numerusform>Mais %n linhas de diferenças não são mostradas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>What changed in each file on disk, compared with the file as the window last read it.</source>
+        <translation>O que mudou em cada arquivo no disco, comparado com o arquivo como a janela o leu pela última vez.</translation>
+    </message>
 </context>
 <context>
     <name>TConflictsForm</name>
@@ -1953,22 +1957,6 @@ You might want to see if a new version of Quib Configurator has been released ye
         <translation>O Quib Configurator detectou que você o está usando com uma versão do Quib diferente daquela para a qual foi feito.<byte value="xd"/>
 Ele vai continuar funcionando, mas não há garantia de que funcione bem, ou mesmo que funcione. Ele não vai destruir suas configurações do Quib.<byte value="xd"/>
 Talvez valha a pena ver se já saiu uma nova versão do Quib Configurator.</translation>
-    </message>
-    <message>
-        <source>Settings files changed on disk</source>
-        <translation>Arquivos de configuração alterados no disco</translation>
-    </message>
-    <message>
-        <source>This file was changed on disk after it was loaded:</source>
-        <translation>Este arquivo foi alterado no disco depois de ser carregado:</translation>
-    </message>
-    <message>
-        <source>These files were changed on disk after they were loaded:</source>
-        <translation>Estes arquivos foram alterados no disco depois de serem carregados:</translation>
-    </message>
-    <message>
-        <source>Do you want to overwrite the changes made there with your settings?<byte value="xd"/><byte value="xd"/>Choose No to cancel this Apply; &quot;Undo changes&quot; on the Miscellaneous page then loads the files as they are now.</source>
-        <translation>Deseja sobrescrever as alterações feitas lá com as suas configurações?<byte value="xd"/><byte value="xd"/>Escolha Não para cancelar este Aplicar; depois, &quot;Desfazer alterações&quot; na página Diversos carrega os arquivos como estão agora.</translation>
     </message>
     <message>
         <source>Nothing was saved: the settings files in &quot;%1&quot; could not all be read</source>

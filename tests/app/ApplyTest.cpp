@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/ConflictsDialog.h"
 #include "store/Apply.h"
 #include "tests/app/AppFixture.h"
 #ifndef _WIN32
@@ -33,61 +34,50 @@ class ApplyTest : public AppTest {
   }
 };
 
-TEST_F(ApplyTest, FilesChangedOnDiskAreOverwrittenOnlyWhenTheUserSaysSo) {
+// Files someone else changed since loading are merged without a question: the
+// window's edit goes into the file as it is now, a file the window did not
+// edit is not written, and the backup holds what the merge started from.
+TEST_F(ApplyTest, FilesChangedOnDiskAreMergedWithoutAQuestion) {
   WriteIni();
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
   platform_.clearCalls();
   WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
-  // Someone else edits two files while the window is open.
-  Replace("quib.cfg", "fb_width = 360", "fb_width = 400");
+  Replace("quib.cfg", "sound_volume=200", "sound_volume=150");
   WriteFile("quib.thm", ReadFile("quib.thm") + "; added by hand\r\n");
-  const std::string cfg = ReadFile("quib.cfg");
-  const std::string blitters = ReadFile("quib.blt");
+  const std::string cfg = ReadFile("quib.cfg"), thm = ReadFile("quib.thm");
 
-  platform_.queueAnswer(Answer::No);
-  ClickApply();
-  ASSERT_EQ(Captions(), std::vector<QString>{"Settings files changed on disk"});
-  const platform::MessageRequest question = platform_.messages()[0];
-  EXPECT_EQ(question.buttons, platform::Buttons::YesNo);
-  EXPECT_EQ(question.defaultButton, Answer::No);
-  EXPECT_EQ(question.icon, platform::Icon::Warning);
-  EXPECT_TRUE(question.text.contains("\r" + EmuDir() + "quib.cfg\r" + EmuDir() + "quib.thm\r"));
-  EXPECT_FALSE(question.text.contains("quib.blt"));
-  // Cancelled: no file written, not even the unchanged ones; the edit stays.
-  EXPECT_EQ(ReadFile("quib.cfg"), cfg);
-  EXPECT_EQ(ReadFile("quib.blt"), blitters);
-  EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "fb_width"), "999");
-
-  // OK asks as well, and a No keeps the window open.
-  platform_.clearCalls();
-  platform_.queueAnswer(Answer::No);
-  QTest::mouseClick(Find<QPushButton>("OKButton"), Qt::LeftButton);
-  EXPECT_EQ(Captions(), std::vector<QString>{"Settings files changed on disk"});
-  EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(ReadFile("quib.cfg"), cfg);
-
-  platform_.clearCalls();
-  platform_.queueAnswer(Answer::Yes);
-  platform_.queueAnswer(Answer::Yes);
-  ClickApply();
-  EXPECT_EQ(Captions(), (std::vector<QString>{"Settings files changed on disk", "Settings saved"}));
+  Apply();
+  EXPECT_EQ(Captions(), std::vector<QString>{"Settings saved"});
   EXPECT_TRUE(HasLine("quib.cfg", "fb_width=999"));
-  EXPECT_EQ(ReadFile("quib.thm").find("added by hand"), std::string::npos);
+  EXPECT_TRUE(HasLine("quib.cfg", "sound_volume=150"));
+  EXPECT_EQ(ReadFile("quib.thm"), thm);
+  EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "sound_volume"), "150");
+  const std::vector<backups::BackupSet> sets = StoreOf().List();
+  ASSERT_FALSE(sets.empty());
+  for (const backups::Store::Content& kept : StoreOf().Read(sets.front())) {
+    EXPECT_NE(kept.name, "quib.thm");
+    if (kept.name == "quib.cfg") {
+      EXPECT_EQ(kept.bytes, cfg);
+    }
+  }
 
-  // What was saved is what the files hold now: no question next time.
+  // What was saved is what the files hold now: nothing to merge next time.
   platform_.clearCalls();
   Apply();
   EXPECT_EQ(Captions(), std::vector<QString>{"Settings saved"});
 }
 
-TEST_F(ApplyTest, UndoAfterDeclinedOverwriteLoadsTheFilesAsTheyAreNow) {
+TEST_F(ApplyTest, UndoAfterACancelledConflictLoadsTheFilesAsTheyAreNow) {
   WriteIni();
   TForm1* form = Start();
   ASSERT_NE(form, nullptr);
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
   Replace("quib.cfg", "fb_width = 360", "fb_width = 400");
-  platform_.queueAnswer(Answer::No);
+  TConflictsForm::ModalHook = [](TConflictsForm&) { return static_cast<int>(QDialog::Rejected); };
   ClickApply();
+  TConflictsForm::ModalHook = nullptr;
+  EXPECT_TRUE(HasLine("quib.cfg", "fb_width = 400"));
   QTest::mouseClick(Find<QPushButton>("UndoButton"), Qt::LeftButton);
   EXPECT_EQ(ReadValue(*form->Documents.QuibDoc, "fb_width"), "400");
   platform_.clearCalls();
@@ -207,48 +197,26 @@ TEST_F(ApplyTest, AnApplyCutShortIsSettledAtTheNextStart) {
 #endif
 
 // A platform double that lets something happen while a question is open.
-struct DoubleWithHook : platform::ScopedDouble {
-  std::function<void(const platform::MessageRequest&)> onMessage;
-  Answer MessageBox(QWidget* parent, const platform::MessageRequest& request) override {
-    if (onMessage) onMessage(request);
-    return ScopedDouble::MessageBox(parent, request);
-  }
-};
-
-// A file changed on disk while the user answers whether another may be
-// overwritten is noticed at the last look before replacing, and asked about.
+// A file changed on disk while the user answers a conflict is noticed at the
+// last look before replacing: the merge starts over and asks with what the
+// disk holds then.
 TEST_F(ApplyTest, AChangeMadeDuringTheQuestionIsAskedAboutAgain) {
-  for (const bool overwrite : {false, true}) {
-    SCOPED_TRACE(overwrite);
-    WriteIni();
-    const std::string cfg = ReadFile("quib.cfg"), thm = ReadFile("quib.thm");
-    DoubleWithHook platform;
-    platform.setExecutableDir(ExeDir());
-    platform.setProfileText(IniPath(), platform_.profileText(IniPath()).value_or(""));
-    TForm1* form = Start();
-    ASSERT_NE(form, nullptr);
-    WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
-    WriteFile("quib.thm", ReadFile("quib.thm") + "; added by hand\r\n");
-    bool edited = false;
-    platform.onMessage = [&](const platform::MessageRequest&) {
-      if (!std::exchange(edited, true)) Replace("quib.cfg", "fb_width = 360", "fb_width = 400");
-    };
-    platform.queueAnswer(Answer::Yes);
-    platform.queueAnswer(overwrite ? Answer::Yes : Answer::No);
-    platform.queueAnswer(Answer::Yes);
-    QTest::mouseClick(Find<QPushButton>("ApplyButton"), Qt::LeftButton);
-    const auto messages = platform.messages();
-    ASSERT_GE(messages.size(), 2u);
-    EXPECT_EQ(messages[1].caption, "Settings files changed on disk");
-    EXPECT_TRUE(messages[1].text.contains(EmuDir() + "quib.cfg"));
-    EXPECT_FALSE(messages[1].text.contains("quib.thm"));
-    EXPECT_EQ(HasLine("quib.cfg", "fb_width=999"), overwrite);
-    EXPECT_EQ(HasLine("quib.cfg", "fb_width = 400"), !overwrite);
-    EXPECT_EQ(messages.size(), overwrite ? 3u : 2u);
-    Close();
-    WriteFile("quib.cfg", cfg);
-    WriteFile("quib.thm", thm);
-  }
+  WriteIni();
+  TForm1* form = Start();
+  ASSERT_NE(form, nullptr);
+  WriteValue(*form->Documents.QuibDoc, "fb_width", "999");
+  Replace("quib.cfg", "fb_width = 360", "fb_width = 400");
+  std::vector<std::optional<QString>> disk;
+  TConflictsForm::ModalHook = [&](TConflictsForm& dialog) {
+    disk.push_back(dialog.Rows().at(0).disk);
+    if (disk.size() == 1) Replace("quib.cfg", "fb_width = 400", "fb_width = 401");
+    dialog.findChild<QPushButton*>("AllMineButton")->click();
+    return static_cast<int>(QDialog::Accepted);
+  };
+  ClickApply();
+  TConflictsForm::ModalHook = nullptr;
+  EXPECT_EQ(disk, (std::vector<std::optional<QString>>{"400", "401"}));
+  EXPECT_TRUE(HasLine("quib.cfg", "fb_width=999"));
 }
 
 // Another Configurator saving the same folder holds its lock: Apply waits a

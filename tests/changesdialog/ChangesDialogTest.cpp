@@ -132,29 +132,35 @@ TEST_F(ChangesDialogTest, ReadsTheDiskWhenOpenedAndOnRefresh) {
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(BlockWith(dialog, "quibw.cfg: unchanged").isValid());
 
-  // An edit on disk since loading, and LF line ends, which Apply would undo.
+  // An edit on disk since loading, with LF line ends: Apply merges the
+  // window's edit into it, ends its lines with CR LF and keeps the disk's edit.
+  WriteValue(*form()->Documents.QuibWDoc, "fb_width", "777");
   std::string text = ReadFile("quibw.cfg");
   for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
   WriteFile("quibw.cfg", text + "edited_on_disk=1\n");
   Click(dialog->findChild<QPushButton*>("btnRefresh"));
   EXPECT_TRUE(
-      BlockWith(dialog, "quibw.cfg (changed on disk since it was loaded): 0 lines added, 1 removed")
+      BlockWith(dialog, "quibw.cfg (changed on disk since it was loaded): 1 line added, 1 removed")
           .isValid());
-  EXPECT_TRUE(BlockWith(dialog, "quib.cfg: ").isValid());  // as loaded
-  EXPECT_TRUE(BlockWith(dialog, "- edited_on_disk=1").isValid());
+  EXPECT_TRUE(BlockWith(dialog, "+ fb_width=777").isValid());
+  EXPECT_FALSE(DiffView(dialog)->toPlainText().contains("edited_on_disk"));
+  // Every line but the one changed: the disk's added one in, the window's out.
   const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
   EXPECT_TRUE(
       BlockWith(dialog, QString("LF line ends become CR LF: %1 lines").arg(lines)).isValid());
 
-  // The button opens the same window again, read afresh.
+  // The button opens the same window again, read afresh; a file the window
+  // did not edit is left as the disk has it.
   Click(dialog->findChild<QPushButton*>("btnClose"));
   QApplication::processEvents();
   WriteFile("quibw.cfg", ReadFile("quibw.cfg") + "more=2\n");
+  WriteFile("quib.inp", ReadFile("quib.inp") + "; by hand\r\n");
   TChangesForm* again = OpenChanges();
   ASSERT_NE(again, nullptr);
   EXPECT_TRUE(
-      BlockWith(again, "quibw.cfg (changed on disk since it was loaded): 0 lines added, 2 removed")
-          .isValid());
+      BlockWith(again, QString("LF line ends become CR LF: %1 lines").arg(lines + 1)).isValid());
+  EXPECT_TRUE(
+      BlockWith(again, "quib.inp (changed on disk since it was loaded): unchanged").isValid());
 }
 
 TEST_F(ChangesDialogTest, LongFileShowsEveryChangeInTheWindowAndCountsTheRest) {

@@ -330,7 +330,8 @@ class MergeProperty : public ::testing::Test {
                    bool unchanged = false) {
     for (std::uint32_t seed = 1; seed <= kCases; ++seed) {
       Case c(seed);
-      const merge::Merge m(*c.journal, unchanged ? c.base : c.theirs, c.names);
+      const merge::Merge m(*c.journal, unchanged ? c.base : c.theirs,
+                           unchanged ? LineNames{} : c.names);
       check(c, m);
       if (HasFailure()) {
         ADD_FAILURE() << c.Dump();
