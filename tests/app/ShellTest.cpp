@@ -334,8 +334,8 @@ TEST_F(Shell, EnterOnAFocusedButtonClicksThatButton) {
   undo->setFocus();
   QTest::keyClick(undo, Qt::Key_Return);
   // The click comes once the button was drawn pressed.
-  EXPECT_TRUE(QTest::qWaitFor(
-      [form] { return ReadValue(*form->Documents.QuibDoc, "fb_width") == "360"; }));
+  EXPECT_TRUE(
+      QTest::qWaitFor([form] { return ReadValue(*form->Documents.QuibDoc, "fb_width") == "360"; }));
   EXPECT_TRUE(form->isVisible());
   EXPECT_TRUE(platform_.messages().empty());  // nothing saved
 }
