@@ -185,29 +185,40 @@ std::vector<const Journal::Noted*> Journal::Edited() const {
 // Merging
 
 Merge::Merge(const Journal& journal, Document theirs, LineNames names)
-    : journal_(journal), theirs_(std::move(theirs)), names_(std::move(names)) {
+    : journal_(journal), theirs_(std::move(theirs)) {
   const std::vector<Journal::Noted>& parts = journal.parts_;
   indexed_ =
       !journal.before_ && std::all_of(parts.begin(), parts.end(), [](const Journal::Noted& noted) {
         return noted.part.kind == Part::Kind::Setting;
       });
-  // Only read here, so both may go through an index whatever the edits.
-  const KeyIndex mineIndex(journal.doc_);
-  const KeyIndex theirsIndex(&theirs_, LineNames(names_));
+  // Theirs is read through an index of its names, kept for the edits made on
+  // it when they change settings only.
+  theirsIndex_ = std::make_unique<KeyIndex>(&theirs_, std::move(names));
 
-  // Each group is decided once, from all of its parts.
+  // Each group is decided once, from all of its parts: first whether the disk
+  // left it as loaded, then, only for the others, how mine compares.
   std::vector<std::size_t> group(parts.size());
   for (std::size_t i = 0; i < parts.size(); ++i) group[i] = journal.GroupOf(i);
-  std::vector<Lines> mine(parts.size()), disk(parts.size());
+  std::vector<Lines> disk(parts.size());
   std::vector<char> asLoaded(parts.size(), 1), mineAsLoaded(parts.size(), 1), same(parts.size(), 1);
+  std::size_t changed = 0;
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    mine[i] = LinesOf(*journal.doc_, parts[i].part);
     disk[i] = LinesOf(theirs_, parts[i].part);
+    asLoaded[group[i]] &= disk[i] == parts[i].loaded;
+  }
+  for (std::size_t i = 0; i < parts.size(); ++i) changed += !asLoaded[group[i]];
+  // A few lookups read the window's document from the top; many, an index.
+  const KeyIndex mineIndex(changed > 16 ? journal.doc_ : nullptr);
+  std::vector<Lines> mine(parts.size());
+  for (std::size_t i = 0; i < parts.size(); ++i) {
     const std::size_t g = group[i];
-    asLoaded[g] &= disk[i] == parts[i].loaded;
+    if (asLoaded[g]) continue;
+    mine[i] = LinesOf(*journal.doc_, parts[i].part);
     mineAsLoaded[g] &= mine[i] == parts[i].loaded;
     same[g] &= disk[i] == mine[i];
   }
+  if (!indexed_) theirsIndex_.reset();
+
   decisions_.assign(parts.size(), Decision::Theirs);
   conflictOf_.assign(parts.size(), 0);
   for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -233,6 +244,8 @@ Merge::Merge(const Journal& journal, Document theirs, LineNames names)
   }
 }
 
+Merge::~Merge() = default;
+
 bool Merge::ChangesTheirs(const std::vector<Keep>& keep) const {
   for (const Journal::Step& step : journal_.steps_) {
     if (step.parts.empty()) return true;
@@ -248,19 +261,19 @@ bool Merge::ChangesTheirs(const std::vector<Keep>& keep) const {
 
 Document Merge::Result(const std::vector<Keep>& keep) const {
   Document doc = theirs_;
-  Build(doc, names_, keep);
+  const KeyIndex index(indexed_ ? &doc : nullptr);
+  Build(doc, keep);
   return doc;
 }
 
 Document Merge::TakeResult(const std::vector<Keep>& keep) {
-  Build(theirs_, std::move(names_), keep);
-  names_ = {};
+  Build(theirs_, keep);
+  theirsIndex_.reset();
   return std::move(theirs_);
 }
 
-void Merge::Build(Document& doc, LineNames names, const std::vector<Keep>& keep) const {
+void Merge::Build(Document& doc, const std::vector<Keep>& keep) const {
   const ReplayWrites writes;
-  const KeyIndex index(indexed_ ? &doc : nullptr, std::move(names));
   const std::vector<Journal::Noted>& parts = journal_.parts_;
   std::vector<char> given(parts.size(), 0);
   for (const Journal::Step& step : journal_.steps_) {

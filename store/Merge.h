@@ -30,6 +30,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -146,6 +147,9 @@ class Merge {
   // mine is the journal's document. names, when given, are those LoadDocument
   // noted of theirs' lines.
   Merge(const Journal& journal, Document theirs, LineNames names = {});
+  ~Merge();
+  Merge(const Merge&) = delete;
+  Merge& operator=(const Merge&) = delete;
 
   const std::vector<Conflict>& conflicts() const { return conflicts_; }
   // The merged document; keep holds one answer per conflict (missing answers
@@ -167,14 +171,15 @@ class Merge {
 
  private:
   enum class Decision : unsigned char { Redo, Theirs, Conflict };
-  // Makes the window's edits again on doc (theirs or a copy of it).
-  void Build(Document& doc, LineNames names, const std::vector<Keep>& keep) const;
+  // Makes the window's edits again on doc (theirs or a copy of it, with an
+  // index when the edits change settings only).
+  void Build(Document& doc, const std::vector<Keep>& keep) const;
   Decision DecisionOf(std::size_t part) const;
   const Journal& journal_;
   Document theirs_;
-  LineNames names_;
-  std::vector<Decision> decisions_;      // by part, the same for a group's parts
-  std::vector<std::size_t> conflictOf_;  // by part: its group's index into conflicts_
+  std::unique_ptr<KeyIndex> theirsIndex_;  // while theirs_ is read or edited here
+  std::vector<Decision> decisions_;        // by part, the same for a group's parts
+  std::vector<std::size_t> conflictOf_;    // by part: its group's index into conflicts_
   std::vector<Conflict> conflicts_;
   // Whether lookups may go through a KeyIndex: the journal changes settings only.
   bool indexed_ = false;
