@@ -444,8 +444,11 @@ bool TForm1::SaveSettings() {
           keep.push_back(mine ? merge::Keep::Mine : merge::Keep::Theirs);
         return keep;
       });
+  if (saved == EmulatorDocuments::Saved::Cancelled) return false;
+  // What the notice said of the files is settled now.
+  Notice->Dismiss();
   if (saved == EmulatorDocuments::Saved::SavedAndMerged) ShowDocuments();
-  return saved != EmulatorDocuments::Saved::Cancelled;
+  return true;
 }
 
 bool TForm1::ApplyButtonClick() {

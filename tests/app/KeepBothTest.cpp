@@ -59,6 +59,7 @@ TEST_F(KeepBoth, PagesFollowAFileRewrittenWhileOpenAndTheUsersEditsStay) {
     Apply();
     EXPECT_TRUE(HasLine("quib.cfg", "fb_width=999"));
     EXPECT_TRUE(HasLine("quib.cfg", "fb_height=33   ; 8.3 names fit nicely"));
+    EXPECT_FALSE(form->Notice->isVisible());  // what it told of is settled
     Close();
     WriteFile("quib.cfg", original);
   }
