@@ -35,11 +35,22 @@ class RadioTicks : public QProxyStyle {
   }
 };
 
+// Marks a value not in the file: its cell is drawn dimmed unless selected.
+constexpr int kMissingRole = Qt::UserRole;
+
 // A click anywhere in an answer's cell, or Space on it, ticks it; nothing
-// unticks it (the other answer of the row does).
+// unticks it (the other answer of the row does). A value not in the file is
+// dimmed, but takes the selection's text colour when selected (some styles
+// draw selected text in the cell's own text colour).
 class AnswerCells : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.data(kMissingRole).toBool() && !(option->state & QStyle::State_Selected))
+      option->palette.setColor(QPalette::Text,
+                               option->palette.color(QPalette::Disabled, QPalette::Text));
+  }
   bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override {
     if (!(index.flags() & Qt::ItemIsUserCheckable)) return false;
@@ -139,8 +150,10 @@ TConflictsForm::TConflictsForm(QWidget* owner, std::vector<ConflictRow> rows)
   if (table_->rowCount() > 0) table_->setCurrentCell(0, WindowColumn);
   table_->setFocus();
 
-  // Wide enough for the file and setting names and some of each value, tall
-  // enough for the rows, up to a dozen; centred over the owner, on its screen.
+  // Wide enough for the file and setting names and some of each value, but
+  // at most a little wider than the owner (the values are elided, their tool
+  // tips show them whole); tall enough for the rows, up to a dozen; centred
+  // over the owner, on its screen.
   const int rowHeight =
       std::max(table_->fontMetrics().height(),
                style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, table_)) +
@@ -159,9 +172,12 @@ TConflictsForm::TConflictsForm(QWidget* owner, std::vector<ConflictRow> rows)
   const int tableHeight = tableFrame + rowsShown * rowHeight;
   table_->setMinimumHeight(tableFrame + 2 * rowHeight);
   const QMargins margins = layout->contentsMargins();
-  const int width = std::min(
-      std::max({columns + margins.left() + margins.right(), 560, buttons->sizeHint().width()}),
-      screen.width() * 9 / 10);
+  const int sides = margins.left() + margins.right();
+  const int widest =
+      std::min(owner != nullptr ? owner->window()->width() * 11 / 10 : screen.width(),
+               screen.width() * 9 / 10);
+  const int width = std::max(std::min(std::max(columns + sides, 560), widest),
+                             buttons->sizeHint().width() + sides);
   const int height = layout->totalHeightForWidth(width) - table_->sizeHint().height() + tableHeight;
   resize(width, std::min(height, screen.height() * 9 / 10));
   QRect place(QPoint(), size());
@@ -171,7 +187,6 @@ TConflictsForm::TConflictsForm(QWidget* owner, std::vector<ConflictRow> rows)
 }
 
 void TConflictsForm::Fill() {
-  const QColor dim = palette().color(QPalette::Disabled, QPalette::Text);
   QFont italic = font();
   italic.setItalic(true);
   const QString missing = tr("(not in the file)");
@@ -193,7 +208,7 @@ void TConflictsForm::Fill() {
       item->setData(Qt::AccessibleDescriptionRole, summary);
       if (column >= LoadedColumn && !values[column - LoadedColumn]) {
         item->setFont(italic);
-        item->setForeground(dim);
+        item->setData(kMissingRole, true);
       }
       if (column == WindowColumn || column == DiskColumn) {
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);

@@ -68,13 +68,10 @@ void VisitModal(const Visit& visit, const QString& where, const std::function<vo
   EXPECT_TRUE(seen) << where.toStdString();
 }
 
-// Settings changed in two places, as the conflicts dialog lists them: a value
-// missing on either side, a block of two lines.
-std::vector<ConflictRow> ConflictRows() {
-  return {{"quib.cfg", "sound_volume", "20", "30", "40"},
-          {"quibw.cfg", "fb_width", "320", "640", std::nullopt},
-          {"quib.blt", "[Smooth::WIN]", "2\n3", std::nullopt, "4"}};
-}
+// Settings changed in two places: a value missing on either side, a block.
+const std::vector<ConflictRow> kConflicts = {
+    {"quibw.cfg", "fb_width", "320", "640", std::nullopt},
+    {"quib.blt", "[Smooth::WIN]", "2\n3", std::nullopt, "4"}};
 
 // Opens every page, the notice bar with each of its texts, the Changes and
 // Restore windows, every page of the theme editor, the colour chooser, the
@@ -89,20 +86,17 @@ void VisitEveryWindow(TForm1& form, const Visit& visit) {
     visit(&form, "page " + pages->page(i)->objectName());
   }
 
-  const QStringList names = {"sound_volume", "fb_width", "fb_height",
-                             "gui_driver",   "mouse_x",  "mouse_y"};
-  const std::pair<QString, std::vector<NoticeBar::Action>> notices[] = {
-      {ChangedOnDiskNotice({"quib.cfg", "quib.blt", "quib.thm"}, 2),
-       {{SeeChangeCaption(), "SeeChange", {}}, {KeepCaption(), "Keep", {}}}},
-      {ChangedOnDiskNotice({"quib.cfg"}, 1), {{SeeChangeCaption(), "SeeChange", {}}}},
-      {UndidNotice("quib.cfg", names),
-       {{ApplyAgainCaption(), "ApplyAgain", {}}, {KeepCaption(), "Keep", {}}}},
-      {UndidNotice("quib.cfg", names.mid(0, 1)), {{ApplyAgainCaption(), "ApplyAgain", {}}}}};
-  for (const auto& [text, actions] : notices) {
-    form.Notice->Show(text, actions);
-    QApplication::processEvents();
-    visit(&form, "notice \"" + text + "\"");
-  }
+  // Each notice of one name and of more than it lists, with its buttons.
+  const QStringList names = {"quib.cfg", "quib.blt", "quib.thm", "fb_width", "mouse_x", "mouse_y"};
+  for (const qsizetype n : {1, 6})
+    for (const bool undid : {false, true}) {
+      const QString text = undid ? UndidNotice("quib.cfg", names.mid(0, n))
+                                 : ChangedOnDiskNotice(names.mid(0, n), int(n));
+      const QString act = undid ? ApplyAgainCaption() : SeeChangeCaption();
+      form.Notice->Show(text, {{act, "Act", {}}, {KeepCaption(), "Keep", {}}});
+      QApplication::processEvents();
+      visit(&form, "notice \"" + text + "\"");
+    }
   form.Notice->Dismiss();
 
   Press(form.findChild<QPushButton*>("ChangesButton"));
@@ -145,7 +139,7 @@ void VisitEveryWindow(TForm1& form, const Visit& visit) {
                                [editor] { Press(editor->findChild<QPushButton*>("btnSaveAs")); });
   editor->close();
   VisitModal<TConflictsForm>(visit, "conflicts dialog",
-                             [&form] { AskConflicts(&form, ConflictRows()); });
+                             [&form] { AskConflicts(&form, kConflicts); });
 }
 
 // The controls of a window that show text, visible as it is now.
@@ -324,7 +318,7 @@ QStringList ShownTexts(QWidget* w) {
     for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
   if (auto* tree = qobject_cast<QTreeWidget*>(w))
     for (int i = 0; i < tree->columnCount(); ++i) texts << tree->headerItem()->text(i);
-  if (auto* table = qobject_cast<QTableWidget*>(w)) {
+  if (auto* table = qobject_cast<QTableWidget*>(w))
     for (int column = 0; column < table->columnCount(); ++column) {
       texts << table->horizontalHeaderItem(column)->text();
       for (int row = 0; row < table->rowCount(); ++row)
@@ -332,7 +326,6 @@ QStringList ShownTexts(QWidget* w) {
              {Qt::DisplayRole, Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole})
           texts << table->item(row, column)->data(role).toString();
     }
-  }
   if (auto* pages = qobject_cast<TPageControl*>(w))
     for (int i = 0; i < pages->count(); ++i) texts << pages->tabText(i);
   if (w->isWindow()) texts << w->windowTitle();
@@ -350,8 +343,7 @@ TEST_F(PseudoTranslation, EveryVisibleTextGoesThroughTranslation) {
   ASSERT_NE(form, nullptr);
   QSet<QString> namesInFiles = NamesInFiles(EmuDir());
   ASSERT_FALSE(namesInFiles.isEmpty());
-  // The conflicts dialog shows settings by their names.
-  for (const ConflictRow& row : ConflictRows()) namesInFiles << row.setting;
+  for (const ConflictRow& row : kConflicts) namesInFiles << row.setting;  // shown by name
   QStringList untranslated;
   int marked = 0;
   VisitEveryWindow(*form, [&](QWidget* window, const QString& where) {
