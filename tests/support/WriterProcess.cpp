@@ -59,13 +59,14 @@ std::string RunWriter(const QString& how, const QString& target, const QByteArra
   const QString program =
       writer == Writer::Own ? QString(QUIB_TEST_WRITER) : qEnvironmentVariable("QUIB_LINUX_WRITER");
   if (!QProcess::startDetached(program, arguments)) return "the writer did not start";
+  // The done file cannot be opened until it is there, nor on Windows while
+  // the writer is renaming it.
   const QDeadlineTimer deadline(30000);
-  while (!QFile::exists(done)) {
+  QFile status(done);
+  while (!status.open(QIODevice::ReadOnly)) {
     if (deadline.hasExpired()) return "the writer did not finish within 30 s";
     QThread::msleep(2);
   }
-  QFile status(done);
-  if (!status.open(QIODevice::ReadOnly)) return "cannot read the writer's status";
   const QByteArray code = status.readAll();
   return code == "0" ? std::string() : "the writer ended with " + code.toStdString();
 }
