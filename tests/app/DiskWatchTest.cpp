@@ -1,18 +1,16 @@
-// The watcher of the emulator's files against changes a second process makes,
-// in each way programs change files. Under Wine a Linux program writes too,
-// whose changes reach the Windows program only through the Linux kernel.
-// Silence (no signal) is shown against a second watcher with a longer quiet
-// time, which must have spoken first, or against a later change's signal.
+// The watcher of the emulator's files against changes a second process makes
+// (under Wine a Linux program too, whose changes reach Wine only through the
+// Linux kernel). Silence is shown against a witness, a second watcher that
+// must have spoken first, and against a later change's signal.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <ostream>
-#include <vector>
 
 #include "app/DiskWatch.h"
 #include "tests/support/WriterProcess.h"
@@ -23,201 +21,101 @@ using test_support::Writer;
 namespace {
 
 const QStringList kFiles{"quib.cfg", "quibw.cfg", "quib.blt", "quib.inp", "quib.thm"};
-constexpr int kWithinMs = 2000;  // a change is announced within this time
 
-std::vector<Writer> Writers() {
-#ifdef _WIN32
-  if (test_support::HaveLinuxWriter()) return {Writer::Own, Writer::Linux};
-#endif
-  return {Writer::Own};
-}
-
-const char* NameOf(Writer writer) { return writer == Writer::Own ? "own" : "Linux"; }
+// A watch of files and the signals it gave.
+struct Spied : DiskWatch {
+  Spied(const QString& dir, const QStringList& files) { Watch(dir, files); }
+  QSignalSpy spy{this, &DiskWatch::changed};
+  bool Await(int n) const {
+    return QTest::qWaitFor([&] { return spy.count() >= n; }, 3000);
+  }
+  QStringList Last() const { return spy.last().at(0).toStringList(); }
+};
 
 class DiskWatchTest : public ::testing::Test {
  protected:
   DiskWatchTest() {
-    static int argc = 1;
-    static char name[] = "quib-tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* app = new QCoreApplication(argc, argv);
+    static int argc = 0;
+    static const QCoreApplication* app = new QCoreApplication(argc, nullptr);
     (void)app;
-    dir_ = QDir::toNativeSeparators(temp_.path() + "/Quib Emulator/");
     QDir().mkpath(dir_);
-    for (const QString& name : kFiles) {
-      QFile file(Path(name));
-      EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[Settings]\r\nOne=1\r\n") > 0);
-    }
+    for (const QString& file : kFiles) EXPECT_EQ(RunWriter("inplace", dir_ + file, "[S]\r\n"), "");
   }
-  QString Path(const QString& name) const { return dir_ + name; }
-  // Waits until spy holds count signals at least.
-  static bool Await(const QSignalSpy& spy, int count, int withinMs = kWithinMs) {
-    return QTest::qWaitFor([&] { return spy.count() >= count; }, withinMs);
-  }
-  static QStringList Names(const QSignalSpy& spy, int index) {
-    return spy.at(index).at(0).toStringList();
-  }
-  // Changes quib.cfg and waits for its own signal: whatever came before it
-  // has been announced by then.
-  void Mark(const QSignalSpy& spy, int count) const {
-    ASSERT_EQ(RunWriter("inplace", Path("quib.cfg"), "[Settings]\r\nMark=1\r\n"), "");
-    ASSERT_TRUE(Await(spy, count));
-    EXPECT_EQ(Names(spy, count - 1), QStringList{"quib.cfg"});
+  // Changes quib.cfg and awaits the count-th signal, naming it alone: what
+  // came before has been announced by then.
+  void Mark(const Spied& watch, int count) const {
+    ASSERT_EQ(RunWriter("inplace", dir_ + "quib.cfg", "[Settings]\r\nMark=1\r\n"), "");
+    ASSERT_TRUE(watch.Await(count));
+    EXPECT_EQ(watch.Last(), QStringList{"quib.cfg"});
+    EXPECT_EQ(watch.spy.count(), count);
   }
 
   QTemporaryDir temp_;
-  QString dir_;  // native separators, as the window names the folder
+  const QString dir_ = QDir::toNativeSeparators(temp_.path() + "/Quib Emulator/");
 };
 
-enum class Start {
-  Present,
-  Absent,  // the file is made only after the watch began
-  Open,    // this process holds the file open throughout (a file replaced by a
-           // rename lives on while open, and its watch with it)
-};
-
-struct Way {
-  const char* name;
-  Start start;
-  std::vector<const char*> steps;  // the writer's commands, each awaited on its own
-};
-
-const Way kWays[] = {
-    {"InPlace", Start::Present, {"inplace"}},
-    {"RenamedOver", Start::Present, {"rename"}},
-    {"DeletedThenMade", Start::Present, {"remove", "inplace"}},
-    {"MadeLater", Start::Absent, {"inplace"}},
-    // Each later write reaches only a watch set up on the file the rename
-    // brought.
-    {"WrittenAfterRename", Start::Present, {"rename", "inplace", "append"}},
-    {"RenamedOverTwice", Start::Present, {"rename", "rename", "inplace"}},
+TEST_F(DiskWatchTest, EachWayOfChangingAFileIsAnnouncedNamingIt) {
+  // The writer's steps, each awaited on its own. "open": this process holds
+  // the file open, so a file replaced lives on, and its watch with it.
+  QList<QStringList> ways = {{"inplace"}, {"rename"}, {"remove", "inplace"}, {"rename", "inplace"}};
 #ifndef _WIN32  // Windows renames nothing over a file held open
-    {"WrittenAfterRenameOverOpen", Start::Open, {"rename", "inplace"}},
+  ways.append({"open", "rename", "inplace"});
 #endif
-};
-
-struct WayCase {
-  Way way;
-  Writer writer;
-  int index;
-  friend void PrintTo(const WayCase& c, std::ostream* out) {
-    *out << c.way.name << " by " << NameOf(c.writer);
-  }
-};
-
-std::vector<WayCase> WayCases() {
-  std::vector<WayCase> cases;
-  for (const Writer writer : Writers())
-    for (const Way& way : kWays) cases.push_back({way, writer, static_cast<int>(cases.size())});
-  return cases;
-}
-
-class DiskWatchWays : public DiskWatchTest, public ::testing::WithParamInterface<WayCase> {};
-
-TEST_P(DiskWatchWays, EachChangeIsAnnouncedOnceNamingItsFile) {
-  const WayCase& c = GetParam();
-  const QString file = kFiles[c.index % kFiles.size()];
-  if (c.way.start == Start::Absent) {
-    ASSERT_TRUE(QFile::remove(Path(file)));
-  }
-  QFile open(Path(file));
-  if (c.way.start == Start::Open) {
-    ASSERT_TRUE(open.open(QIODevice::ReadOnly));
-  }
-  DiskWatch watch;
-  watch.Watch(dir_, kFiles);
-  QSignalSpy spy(&watch, &DiskWatch::changed);
-  int step = 0;
-  for (const char* how : c.way.steps) {
-    SCOPED_TRACE(how);
-    // Each step of its own size, so no two leave the file alike.
-    const QByteArray bytes = QByteArray("[Settings]\r\nStep=") + QByteArray(step + 1, 'x') + "\r\n";
-    ASSERT_EQ(RunWriter(how, Path(file), bytes, c.writer), "");
-    ASSERT_TRUE(Await(spy, ++step)) << "no signal within " << kWithinMs << " ms";
-    EXPECT_EQ(Names(spy, step - 1), QStringList{file});
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Ways, DiskWatchWays, ::testing::ValuesIn(WayCases()),
-                         [](const ::testing::TestParamInfo<WayCase>& info) {
-                           return std::string(info.param.way.name) + "By" +
-                                  NameOf(info.param.writer);
-                         });
-
-TEST_F(DiskWatchTest, ABurstOverAllFilesIsOneSignal) {
-  for (const Writer writer : Writers()) {
-    SCOPED_TRACE(NameOf(writer));
-    // The second program writes once a quick witness has seen the first one's
-    // changes: well inside the quiet time (long enough for a program to
-    // start, under Wine too).
-    DiskWatch watch, witness;
-    watch.quiet = std::chrono::seconds(1);
-    watch.longest = std::chrono::seconds(4);
-    witness.quiet = witness.longest = std::chrono::milliseconds(20);
-    watch.Watch(dir_, kFiles);
-    witness.Watch(dir_, kFiles);
-    QSignalSpy spy(&watch, &DiskWatch::changed), seen(&witness, &DiskWatch::changed);
-    int runs = 0;
-    for (const char* how : {"rename", "inplace"}) {  // each program writes every file in turn
-      std::vector<std::pair<QString, QByteArray>> all;
-      for (const QString& file : kFiles)
-        all.emplace_back(Path(file), QByteArray("[Settings]\r\n") + how);
-      ASSERT_EQ(RunWriter(how, all, writer), "") << how;
-      ASSERT_TRUE(Await(seen, ++runs));
+  int writes = 0;
+  for (const Writer writer : test_support::Writers())
+    for (const QStringList& way : ways) {
+      SCOPED_TRACE(way.join(", ").toStdString() + (writer == Writer::Own ? "" : " by Linux"));
+      const QString file = kFiles[writes % kFiles.size()];
+      QFile open(dir_ + file);
+      ASSERT_TRUE(!way.contains("open") || open.open(QIODevice::ReadOnly));
+      Spied watch(dir_, kFiles);
+      for (int step = 1; const QString& how : way.mid(way.contains("open") ? 1 : 0)) {
+        // Each write of its own size, so no two leave the file alike.
+        ASSERT_EQ(RunWriter(how, dir_ + file, QByteArray(++writes, 'x'), writer), "");
+        ASSERT_TRUE(watch.Await(step++)) << how.toStdString();
+        EXPECT_EQ(watch.Last(), QStringList{file});
+      }
     }
-    ASSERT_TRUE(Await(spy, 1, 6000));
-    EXPECT_EQ(Names(spy, 0), kFiles);
-    Mark(spy, 2);
-    EXPECT_EQ(spy.count(), 2);
+}
+
+// Changes follow each other (each once a quick witness saw it) for longer than
+// the quiet time: one signal after the last; with a long quiet time, one once
+// the longest wait is over; held twice, released once, none till released.
+TEST_F(DiskWatchTest, ABurstIsOneSignalAfterTheQuietTimeTheLongestWaitOrTheRelease) {
+  for (const Writer writer : test_support::Writers()) {
+    Spied watch(dir_, kFiles), capped(dir_, kFiles), held(dir_, kFiles), witness(dir_, kFiles);
+    watch.quiet = capped.longest = std::chrono::seconds(1);
+    watch.longest = capped.quiet = std::chrono::minutes(1);
+    held.quiet = std::chrono::milliseconds(5);
+    witness.quiet = witness.longest = std::chrono::milliseconds(50);
+    held.Hold();
+    held.Hold();
+    const QDeadlineTimer burst(1500);
+    for (int i = 0; i < kFiles.size() || !burst.hasExpired(); ++i) {
+      const QString file = dir_ + kFiles[i % kFiles.size()];
+      ASSERT_EQ(RunWriter(i % 2 ? "inplace" : "rename", file, QByteArray(i, 'x'), writer), "");
+      ASSERT_TRUE(witness.Await(i + 1));
+      if (i == 1) held.Release();  // still held once
+    }
+    EXPECT_EQ(watch.spy.count() + held.spy.count(), 0);
+    EXPECT_GE(capped.spy.count(), 1);
+    held.Release();
+    ASSERT_TRUE(held.Await(1) && watch.Await(1));
+    EXPECT_EQ(held.Last(), kFiles);
+    EXPECT_EQ(watch.Last(), kFiles);
+    Mark(watch, 2);
   }
-}
-
-TEST_F(DiskWatchTest, ABurstIsAnnouncedAfterTheLongestWait) {
-  DiskWatch watch;
-  watch.quiet = std::chrono::minutes(1);
-  watch.Watch(dir_, kFiles);
-  QSignalSpy spy(&watch, &DiskWatch::changed);
-  ASSERT_EQ(RunWriter("inplace", Path("quib.thm"), "[Theme]\r\n"), "");
-  ASSERT_TRUE(Await(spy, 1));
-  EXPECT_EQ(Names(spy, 0), QStringList{"quib.thm"});
-}
-
-TEST_F(DiskWatchTest, HeldChangesAreAnnouncedOnceWhenReleased) {
-  DiskWatch watch, witness;
-  witness.quiet = 2 * watch.quiet;
-  witness.Watch(dir_, kFiles);
-  watch.Watch(dir_, kFiles);
-  QSignalSpy spy(&watch, &DiskWatch::changed), seen(&witness, &DiskWatch::changed);
-  watch.Hold();
-  watch.Hold();
-  ASSERT_EQ(RunWriter("rename", Path("quib.blt"), "[Blitter]\r\n"), "");
-  ASSERT_TRUE(Await(seen, 1));
-  watch.Release();  // still held once
-  ASSERT_EQ(RunWriter("inplace", Path("quib.inp"), "[Input]\r\n"), "");
-  ASSERT_TRUE(Await(seen, 2));
-  EXPECT_EQ(spy.count(), 0);
-  watch.Release();
-  ASSERT_TRUE(Await(spy, 1));
-  EXPECT_EQ(Names(spy, 0), QStringList({"quib.blt", "quib.inp"}));
-  Mark(spy, 2);
-  EXPECT_EQ(spy.count(), 2);
 }
 
 TEST_F(DiskWatchTest, OtherFilesOfTheFolderAreNotAnnounced) {
-  for (const Writer writer : Writers()) {
-    SCOPED_TRACE(NameOf(writer));
-    DiskWatch watch, witness;
+  for (const Writer writer : test_support::Writers()) {
+    Spied watch(dir_, kFiles), witness(dir_, {"notes.txt"});
     witness.quiet = 2 * watch.quiet;
-    witness.Watch(dir_, {"notes.txt"});
-    watch.Watch(dir_, kFiles);
-    QSignalSpy spy(&watch, &DiskWatch::changed), seen(&witness, &DiskWatch::changed);
-    int changes = 0;
-    for (const char* how : {"inplace", "append", "rename", "remove"}) {
-      ASSERT_EQ(RunWriter(how, Path("notes.txt"), "notes\r\n", writer), "") << how;
-      ASSERT_TRUE(Await(seen, ++changes)) << how;
+    for (int i = 1; const char* how : {"inplace", "rename", "remove"}) {
+      ASSERT_EQ(RunWriter(how, dir_ + "notes.txt", "notes", writer), "");
+      ASSERT_TRUE(witness.Await(i++)) << how;
     }
-    Mark(spy, 1);
-    EXPECT_EQ(spy.count(), 1);
+    Mark(watch, 1);
   }
 }
 

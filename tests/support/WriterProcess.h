@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <QString>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace test_support {
@@ -16,20 +15,14 @@ namespace test_support {
 // QUIB_LINUX_WRITER (as Wine names it, Z:\...), whose changes reach the
 // Windows program only through the Linux kernel, as any Linux program's do.
 enum class Writer { Own, Linux };
-
-// Whether there is a Linux writer to run: in a Linux build the own one is;
-// under Wine, when QUIB_LINUX_WRITER names one.
-bool HaveLinuxWriter();
+// The writers to run here: the own one, and under Wine the Linux one when named.
+std::vector<Writer> Writers();
 
 // Changes target and waits for the writer to end: how is "rename" (bytes to
-// a temporary file beside it, renamed over it), "inplace" (truncated or made,
-// then written), "append" or "remove" (bytes unused). Returns what went
-// wrong, empty when all went well.
+// a file beside it, renamed over it), "inplace" (truncated or made, then
+// written) or "remove" (bytes unused). Returns what went wrong, empty when
+// all went well.
 std::string RunWriter(const QString& how, const QString& target, const QByteArray& bytes = {},
-                      Writer writer = Writer::Own);
-// Several files in one run, one right after another.
-std::string RunWriter(const QString& how,
-                      const std::vector<std::pair<QString, QByteArray>>& targets,
                       Writer writer = Writer::Own);
 
 }  // namespace test_support
