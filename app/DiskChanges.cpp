@@ -65,19 +65,13 @@ void DiskFollower::Start() {
     watch_.Watch(form_.Documents.LoadedPath(), names);
 }
 
-void DiskFollower::Hold() { ++holds_; }
+void DiskFollower::Hold() { watch_.Hold(); }
 
-void DiskFollower::Release() {
-  if (--holds_ == 0 && std::exchange(waiting_, false)) Follow();
-}
+void DiskFollower::Release() { watch_.Release(); }
 
 void DiskFollower::Follow() {
   // Not under a question or a dialog: the documents must not change beneath
   // what the user is answering. The change waits for it to close.
-  if (holds_ > 0) {
-    waiting_ = true;
-    return;
-  }
   if (QApplication::activeModalWidget() != nullptr) {
     QTimer::singleShot(250, this, [this] { Follow(); });
     return;

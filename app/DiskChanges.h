@@ -32,7 +32,8 @@ class DiskFollower : public QObject {
 
   // Watches the files of the directory the documents were last read from.
   void Start();
-  // While held, changes wait; they are taken in once the last hold ends.
+  // While held (a save), changes wait; they are taken in once the last hold
+  // ends.
   void Hold();
   void Release();
   // Takes in what changed on disk now, and tells the user.
@@ -43,6 +44,4 @@ class DiskFollower : public QObject {
 
   TForm1& form_;
   DiskWatch watch_;
-  int holds_ = 0;
-  bool waiting_ = false;
 };
